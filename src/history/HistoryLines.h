@@ -1,0 +1,61 @@
+#pragma once
+
+#include "history/ChangeKind.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+// Index of a line in the history file, from 0. Kept apart by name from row numbers of a list.
+using LineIndex = int;
+
+// The whole history held once: the text as UTF-8 bytes, an index of (offset, length) per line
+// (leading and trailing spaces already cut off), one byte of facts per line, and the few lines
+// that release detection rewrote. A line becomes a QString only when it is shown.
+class HistoryLines
+{
+public:
+    struct Span
+    {
+        qsizetype offset = 0;
+        qsizetype length = 0;
+    };
+
+    HistoryLines();
+    HistoryLines(QByteArray utf8Text, std::vector<Span> spans);
+
+    int size() const { return static_cast<int>(m_spans.size()); }
+    LineIndex lastLineIndex() const { return size() - 1; }
+
+    // The stored line as UTF-8 bytes; valid while this object lives and the line is not replaced.
+    QByteArrayView bytes(LineIndex line) const;
+    QString text(LineIndex line) const;
+    bool isEmpty(LineIndex line) const { return bytes(line).isEmpty(); }
+
+    // Release detection rewrites old-style headers; every later reader sees the new text.
+    void replaceLine(LineIndex line, QByteArray utf8);
+    bool isReplaced(LineIndex line) const { return m_replaced.count(line) != 0; }
+    const std::unordered_map<LineIndex, QByteArray> &replacedLines() const { return m_replaced; }
+
+    // Facts worked out once at load, so that lists, searches and counts never match patterns again.
+    ChangeKind kind(LineIndex line) const { return static_cast<ChangeKind>(m_facts[line] & KindMask); }
+    bool isDated(LineIndex line) const { return (m_facts[line] & DatedBit) != 0; }
+    void setFacts(LineIndex line, ChangeKind kind, bool dated);
+
+    // The raw storage, for scanning the whole text at once (search).
+    const QByteArray &utf8Text() const { return m_text; }
+    const Span &span(LineIndex line) const { return m_spans[static_cast<std::size_t>(line)]; }
+
+private:
+    static constexpr std::uint8_t KindMask = 0x03;
+    static constexpr std::uint8_t DatedBit = 0x04;
+
+    QByteArray m_text;
+    std::vector<Span> m_spans;
+    std::vector<std::uint8_t> m_facts;
+    std::unordered_map<LineIndex, QByteArray> m_replaced;
+};

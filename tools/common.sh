@@ -1,0 +1,31 @@
+# Shared by the tools: install missing Debian packages, configure and build into a folder.
+# shellcheck shell=bash
+
+VELOMIR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+VELOMIR_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libqt6svg6-dev libgl-dev libglx-dev
+                  qt6-qpa-plugins fonts-dejavu-core)
+
+# ensure_packages PKG...: installs those that are missing; says nothing when all are present.
+ensure_packages() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq || return 1
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null || return 1
+}
+
+# build_into DIR [CMAKE ARGS...]: configures once, then builds incrementally.
+build_into() {
+    local dir=$1; shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$VELOMIR_ROOT" -B "$dir" -G Ninja "$@" >/dev/null || return 1
+    fi
+    cmake --build "$dir" -j "$(nproc)" | grep -v -E '^\[[0-9]+/[0-9]+\] ' || true
+    return "${PIPESTATUS[0]}"
+}
