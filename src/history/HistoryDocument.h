@@ -1,0 +1,47 @@
+#pragma once
+
+#include "history/HistoryLines.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// One release of the history: its header line and the label shown in the releases list.
+struct Release
+{
+    LineIndex headerLine = 0;
+    QString label;
+
+    // "k" plus the header's line index: the handle other windows name a release by.
+    QString key() const { return QStringLiteral("k%1").arg(headerLine); }
+    bool operator==(const Release &) const = default;
+};
+
+// The patterns that recognise releases and change lines, from the settings.
+struct DetectionSettings
+{
+    QStringList VersionDetectList; // "VersionDetectStrings" split at ","
+    QStringList ChangeDetectList;  // "ChangeDetectStrings" split at ","; 0 additions, 1 fixes
+};
+
+// A loaded history: its lines with their kinds, and its releases in file order.
+struct HistoryDocument
+{
+    QString path;
+    HistoryLines lines;
+    std::vector<Release> releases;
+
+    // First and last line a release owns, its header excluded; the last release runs to the end.
+    LineIndex firstLineOf(int releaseIndex) const { return releases[releaseIndex].headerLine + 1; }
+    LineIndex lastLineOf(int releaseIndex) const;
+    // The release whose range holds `line`, or -1 for a line before the first release.
+    int releaseOfLine(LineIndex line) const;
+    int releaseIndexOfKey(const QString &key) const;
+};
+
+struct LoadResult
+{
+    bool ok = false;
+    QString error; // why the file could not be read, for the message naming it
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The one gateway to the settings: values under sections and keys in INI files, with the file
+// manager's redirection rules ("RedirectSection", "AlternateUserIni").
+// (Declared here so that every folder codes against the same calls; the settings folder owns it.)
+class cProfile
+{
+public:
+    // Reads "PreserveSectionPosition" and "SectionsNotRedirectedByDefault" from globals().IniFilePath.
+    cProfile();
+
+    bool LastReadedKeyIsCommented() const;
+    void setLastReadedKeyIsCommented(bool value);
+    int FileSectionsNameCount() const;
+    int SectionKeysNameAndValueCount() const;
+    int SectionKeysNameOnlyCount() const;
+
+    void WriteSection(const QString &strSectionName, const QString &strSectionContents, const QString &strFileName);
+    void DeleteSection(const QString &strSectionName, const QString &strFileName);
+    void DeleteValue(const QString &strSectionName, const QString &strKeyName, const QString &strFileName);
+
+    QString FileSectionsNameList(int lngIndex) const;
+    QString SectionKeysNameAndValueList(int lngIndex) const;
+    QString SectionKeysNameOnlyList(int lngIndex) const;
+
+    void ReadFileSectionsName(const QString &strFileName);
+    void ReadSectionKeysNameAndValue(const QString &strSectionName, const QString &strFileName);
+    void ReadSectionKeysNameOnly(const QString &strSectionName, const QString &strFileName, int lngMaxBufferSize = 4096);
+
+    QString ReadValue(const QString &strSectionName, const QString &strKeyName, const QString &strDefaultValue,
+                      const QString &strFileName, int lngMaxBufferSize = 4096);
+    QString ReadValueOrComment(const QString &strSectionName, const QString &strKeyName,
+                               const QString &strDefaultValue, const QString &strFileName,
+                               const QString &strCommentString, int lngMaxBufferSize = 4096);
+    QString ReadValueWithoutRedirection(const QString &strSectionName, const QString &strKeyName,
+                                        const QString &strDefaultValue, const QString &strFileName,
+                                        int lngMaxBufferSize = 4096);
+    void SortKeysNameOnlyList();
+    void WriteValue(const QString &strSectionName, const QString &strKeyName, const QString &strValue,
+                    const QString &strFileName);
+    void WriteValueAsItIs(const QString &strSectionName, const QString &strKeyName, const QString &strValue,
+                          const QString &strFileName);
+
+    // The file a section lives in, after the redirection rules.
+    QString ResolveProfileFile(const QString &section, const QString &key, const QString &file);
+
+private:
+    bool m_lastReadedKeyIsCommented = false;
+    int m_fileSectionsNameCount = 0;
+    int m_sectionKeysNameAndValueCount = 0;
+    int m_sectionKeysNameOnlyCount = 0;
+    QStringList m_fileSectionsNameList;
+    QStringList m_sectionKeysNameAndValueList;
+    QStringList m_sectionKeysNameOnlyList;
+    QStringList m_notRedirectedSections;
+    int m_preserveSectionPosition = 0;
+    int m_sectionBufferSize = 32700;
+};
+
+// The section of the program's own keys.
+inline const QString SectionVelomir = QStringLiteral("Velomir");
+inline const QString SectionCommon = QStringLiteral("Common");
