@@ -7,6 +7,13 @@
 // Which lines the changes list lets through; held by the toolbar's group buttons "b", "c", "d".
 enum class ViewFilter { AllChanges, Additions, Fixes };
 
+// Whether a line of this kind is listed under the filter (empty lines are the caller's rule).
+inline bool passesViewFilter(ChangeKind kind, ViewFilter filter)
+{
+    return filter == ViewFilter::AllChanges || (filter == ViewFilter::Additions && kind == ChangeKind::Addition) ||
+           (filter == ViewFilter::Fixes && kind == ChangeKind::Fix);
+}
+
 // One row of the changes list: the line it shows and how it is drawn. The texts of its columns
 // are made only when a view asks for them.
 struct ChangeRow

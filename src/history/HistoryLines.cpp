@@ -38,8 +38,9 @@ void HistoryLines::replaceLine(LineIndex line, QByteArray utf8)
     m_replaced[line] = std::move(utf8);
 }
 
-void HistoryLines::setFacts(LineIndex line, ChangeKind kind, bool dated)
+void HistoryLines::setFacts(LineIndex line, Facts facts)
 {
     m_facts[static_cast<std::size_t>(line)] =
-        static_cast<std::uint8_t>(static_cast<std::uint8_t>(kind) | (dated ? DatedBit : 0));
+        static_cast<std::uint8_t>((facts.matchesAddition ? AdditionBit : 0) | (facts.matchesFix ? FixBit : 0) |
+                                  (facts.dated ? DatedBit : 0));
 }

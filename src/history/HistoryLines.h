@@ -42,17 +42,32 @@ public:
     const std::unordered_map<LineIndex, QByteArray> &replacedLines() const { return m_replaced; }
 
     // Facts worked out once at load, so that lists, searches and counts never match patterns again.
-    ChangeKind kind(LineIndex line) const { return static_cast<ChangeKind>(m_facts[line] & KindMask); }
-    bool isDated(LineIndex line) const { return (m_facts[line] & DatedBit) != 0; }
-    void setFacts(LineIndex line, ChangeKind kind, bool dated);
+    // A line may match both change patterns; it then counts as an addition.
+    struct Facts
+    {
+        bool matchesAddition = false; // the first change pattern
+        bool matchesFix = false;      // the second change pattern
+        bool dated = false;           // begins with "dd.mm.yy"
+    };
+    void setFacts(LineIndex line, Facts facts);
+    bool matchesAddition(LineIndex line) const { return (fact(line) & AdditionBit) != 0; }
+    bool matchesFix(LineIndex line) const { return (fact(line) & FixBit) != 0; }
+    bool isDated(LineIndex line) const { return (fact(line) & DatedBit) != 0; }
+    ChangeKind kind(LineIndex line) const
+    {
+        const std::uint8_t f = fact(line);
+        return (f & AdditionBit) ? ChangeKind::Addition : (f & FixBit) ? ChangeKind::Fix : ChangeKind::Other;
+    }
 
     // The raw storage, for scanning the whole text at once (search).
     const QByteArray &utf8Text() const { return m_text; }
     const Span &span(LineIndex line) const { return m_spans[static_cast<std::size_t>(line)]; }
 
 private:
-    static constexpr std::uint8_t KindMask = 0x03;
+    static constexpr std::uint8_t AdditionBit = 0x01;
+    static constexpr std::uint8_t FixBit = 0x02;
     static constexpr std::uint8_t DatedBit = 0x04;
+    std::uint8_t fact(LineIndex line) const { return m_facts[static_cast<std::size_t>(line)]; }
 
     QByteArray m_text;
     std::vector<Span> m_spans;
