@@ -1,0 +1,75 @@
+#include "app/MainToolbar.h"
+
+#include "app/MainMenus.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QToolBar>
+#include <QWidget>
+
+QIcon ImageList1(int number)
+{
+    static const char *const files[] = {"open", "addition", "fix", "allchanges", "options", "find", "reversed"};
+    if (number < 1 || number > 7)
+        return {};
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(files[number - 1])));
+}
+
+MainToolbar::MainToolbar(QToolBar *toolbar, const MainMenus &menus, QObject *parent)
+    : QObject(parent)
+    , m_toolbar(toolbar)
+    , m_menus(menus)
+{
+}
+
+void MainToolbar::CreateMainToolbar(const std::vector<ToolbarEntry> &entries, int twipsPerPixelX)
+{
+    m_toolbar->clear();
+    m_buttons.clear();
+    auto *group = new QActionGroup(m_toolbar);
+    group->setExclusive(true);
+
+    for (const ToolbarEntry &entry : entries) {
+        if (entry.type == ToolbarEntry::Type::Separator) {
+            m_toolbar->addSeparator();
+            continue;
+        }
+        if (entry.type == ToolbarEntry::Type::Gap) {
+            auto *gap = new QWidget(m_toolbar);
+            gap->setFixedWidth(entry.gapTwips / qMax(1, twipsPerPixelX));
+            m_toolbar->addWidget(gap);
+            continue;
+        }
+        QAction *command = m_menus.commandOfToolbarKey(entry.key);
+        auto *button = new QAction(ImageList1(entry.image), command ? captionWithoutMarks(command->text()) : entry.key,
+                                   m_toolbar);
+        button->setObjectName(QStringLiteral("Toolbar1_") + entry.key);
+        button->setData(entry.tag);
+        button->setVisible(entry.visible);
+        button->setCheckable(entry.style != ToolbarEntry::Style::Plain);
+        if (entry.style == ToolbarEntry::Style::Group)
+            group->addAction(button);
+        if (command) {
+            button->setEnabled(command->isEnabled());
+            connect(command, &QAction::changed, button, [button, command] { button->setEnabled(command->isEnabled()); });
+            connect(button, &QAction::triggered, command, [command] { command->trigger(); });
+        } else {
+            button->setEnabled(false);
+        }
+        m_toolbar->addAction(button);
+        if (!m_buttons.contains(entry.key))
+            m_buttons.insert(entry.key, button);
+    }
+}
+
+bool MainToolbar::isPressed(const QString &key) const
+{
+    const QAction *button = m_buttons.value(key);
+    return button && button->isChecked();
+}
+
+void MainToolbar::setPressed(const QString &key, bool pressed)
+{
+    if (QAction *button = m_buttons.value(key); button && button->isCheckable())
+        button->setChecked(pressed);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "history/HistoryDocument.h"
+
+#include <QObject>
+#include <QString>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// lvVersionsList: "All" at position 0, then one item per release with its key and header line.
+// Position p > 0 is release p - 1 of the document. The current item is the one shown bold.
+class VersionsList : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit VersionsList(QTreeWidget *list, QObject *parent = nullptr);
+
+    void fill(const std::vector<Release> &releases);
+    int count() const;
+    int positionOfKey(const QString &key) const; // -1 when no item has the key
+    QString keyAt(int position) const;           // empty for "All"
+    QString textAt(int position) const;
+
+    int current() const { return m_current; }
+    // The release click handling's marks: the old current item loses bold and selection, the new one
+    // gains both, and "All" is bold exactly while it is current.
+    void makeCurrent(int position);
+    // Takes bold and selection from the current item while keeping it current (search results shown).
+    void unmarkCurrent();
+    void scrollTo(int position);
+
+signals:
+    // The user picked an item, with the mouse or the keyboard.
+    void itemClicked(int position);
+
+private:
+    QTreeWidgetItem *itemAt(int position) const;
+    void setMarked(int position, bool marked);
+
+    QTreeWidget *m_list;
+    int m_current = -1;
+    bool m_filling = false;
+};

@@ -1,0 +1,527 @@
+#include "app/frmMain.h"
+
+#include "app/ChangeColumns.h"
+#include "app/FileManagerLocation.h"
+#include "app/StartFileChoice.h"
+#include "app/MainToolbar.h"
+#include "app/MessageBox.h"
+#include "app/VersionsList.h"
+#include "app/WindowPlacement.h"
+#include "app/cCommonDialog.h"
+#include "history/ChangesListModel.h"
+#include "history/HistoryLoader.h"
+#include "history/LineRules.h"
+#include "mainwin/DisplayFonts.h"
+#include "mainwin/ProfileSettingsStore.h"
+#include "mainwin/SystemColors.h"
+#include "settings/Globals.h"
+#include "settings/PathRoutines.h"
+#include "settings/cProfile.h"
+#include "version.h"
+#include "widgets/cSplitter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeView>
+#include <QTreeWidget>
+
+namespace {
+const QString KeyColumnHeadersSize2 = QStringLiteral("ColumnHeadersSize2");
+const QString KeyLastFile = QStringLiteral("LastFile");
+
+int twipsX(int pixels) { return pixels * globals().TwipsPerPixelX; }
+int twipsY(int pixels) { return pixels * globals().TwipsPerPixelY; }
+int pixelsX(double twips) { return qRound(twips / globals().TwipsPerPixelX); }
+int pixelsY(double twips) { return qRound(twips / globals().TwipsPerPixelY); }
+QRectF twipsRect(const QRect &pixels)
+{
+    return QRectF(twipsX(pixels.x()), twipsY(pixels.y()), twipsX(pixels.width()), twipsY(pixels.height()));
+}
+
+// Report-style lists: whole rows, no editing, flat frame.
+void configureList(QAbstractItemView *list)
+{
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setFrameShape(QFrame::Box);
+    list->setFrameShadow(QFrame::Plain);
+    list->setLineWidth(1);
+}
+} // namespace
+
+frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
+    : QMainWindow(parent)
+    , m_profile(profile)
+    , m_options(std::move(options))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    m_isLoading = true;
+
+    ProfileSettingsStore store(m_profile);
+    displaySettings() = LoadDisplaySettings(store);
+    RestoreWindowPlacement();
+
+    m_menus = MainMenus::create(this);
+    createWidgets();
+    createSplitters();
+    connectCommands();
+    CreateMainToolbar();
+
+    // The stored flags are applied by running each command once on the inverted flag.
+    DisplaySettings &s = displaySettings();
+    s.ToolbarVisible = !s.ToolbarVisible;
+    toggleToolbar();
+    s.StatusBarVisible = !s.StatusBarVisible;
+    toggleStatusBar();
+    s.WrapPanelVisible = !s.WrapPanelVisible;
+    toggleWrapPanel();
+    s.ReversedList = !s.ReversedList;
+    toggleReversedList();
+
+    m_text1->clear();
+    setWindowTitle(QString());
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createWidgets()
+{
+    m_toolbar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->setIconSize(QSize(16, 16));
+    m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_mainToolbar = new MainToolbar(m_toolbar, m_menus, this);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(client);
+    client->installEventFilter(this);
+
+    m_picMainSplitter = new QWidget(client);
+    m_picMainSplitter->setObjectName(QStringLiteral("picMainSplitter"));
+    m_frame2 = new QWidget(m_picMainSplitter);
+    m_frame2->setObjectName(QStringLiteral("Frame2"));
+
+    m_lvVersionsList = new QTreeWidget(m_picMainSplitter);
+    m_lvVersionsList->setObjectName(QStringLiteral("lvVersionsList"));
+    configureList(m_lvVersionsList);
+    m_lvVersionsList->setHeaderLabels({QStringLiteral("Version")});
+    m_lvVersionsList->setRootIsDecorated(false);
+    m_lvVersionsList->setUniformRowHeights(true);
+    m_lvVersionsList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lvVersionsList->header()->setStretchLastSection(false);
+    ProfileSettingsStore store(m_profile);
+    bool ok = false;
+    const int versionWidth = store.read(SectionVelomir, KeyColumnHeadersSize2, QStringLiteral("4400")).toInt(&ok);
+    m_lvVersionsList->setColumnWidth(0, pixelsX(ok ? versionWidth : 4400));
+    m_versions = new VersionsList(m_lvVersionsList, this);
+
+    m_picSpliterContainer = new QWidget(m_picMainSplitter);
+    m_picSpliterContainer->setObjectName(QStringLiteral("picSpliterContainer"));
+    m_frame1 = new QWidget(m_picSpliterContainer);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+
+    m_lvChangesList = new QTreeView(m_picSpliterContainer);
+    m_lvChangesList->setObjectName(QStringLiteral("lvChangesList"));
+    configureList(m_lvChangesList);
+    m_lvChangesList->setRootIsDecorated(false);
+    m_lvChangesList->setUniformRowHeights(true);
+    m_lvChangesList->setItemsExpandable(false);
+    m_lvChangesList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_lvChangesList->setAllColumnsShowFocus(true);
+    m_lvChangesList->header()->setSectionsMovable(true);
+    m_lvChangesList->header()->setStretchLastSection(false);
+    m_changesModel = new ChangesListModel(this);
+    m_lvChangesList->setModel(m_changesModel);
+    SetupChangeColumns();
+
+    m_text1 = new QPlainTextEdit(m_picSpliterContainer);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setReadOnly(true);
+    m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusPanel1 = new QLabel(statusBar());
+    m_statusPanel1->setObjectName(QStringLiteral("StatusBar1_Panel1"));
+    m_statusPanel1->setMinimumWidth(200);
+    m_statusPanel2 = new QLabel(statusBar());
+    m_statusPanel2->setObjectName(QStringLiteral("StatusBar1_Panel2"));
+    statusBar()->addWidget(m_statusPanel1);
+    statusBar()->addWidget(m_statusPanel2, 1);
+}
+
+void frmMain::createSplitters()
+{
+    const DisplaySettings &s = displaySettings();
+    m_picMainSplitter->move(1, 1);
+    m_outerSplitter = std::make_unique<cSplitter>();
+    (void)m_outerSplitter->CreateSplitter(m_picMainSplitter, m_frame2, m_lvVersionsList, m_picSpliterContainer, 1,
+                                          s.SplitPosition, twipsX(3), 0, 0, 0, 0);
+    m_innerSplitter = std::make_unique<cSplitter>();
+    (void)m_innerSplitter->CreateSplitter(m_picSpliterContainer, m_frame1, m_lvChangesList, m_text1, 2,
+                                          s.SplitPosition2, twipsX(3), 0, 0, 0, 0);
+    m_innerSplitter->MinRightPanelWidth = twipsY(40);
+}
+
+void frmMain::connectCommands()
+{
+    connect(m_menus.mnuFileOpen, &QAction::triggered, this, &frmMain::openFileDialog);
+    connect(m_menus.mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(m_menus.mnuViewToolbar, &QAction::triggered, this, &frmMain::toggleToolbar);
+    connect(m_menus.mnuViewStatusBar, &QAction::triggered, this, &frmMain::toggleStatusBar);
+    connect(m_menus.mnuViewWrapPanel, &QAction::triggered, this, &frmMain::toggleWrapPanel);
+    connect(m_menus.mnuViewAllChanges, &QAction::triggered, this, [this] { setViewFilter(ViewFilter::AllChanges); });
+    connect(m_menus.mnuViewAdditions, &QAction::triggered, this, [this] { setViewFilter(ViewFilter::Additions); });
+    connect(m_menus.mnuViewFixes, &QAction::triggered, this, [this] { setViewFilter(ViewFilter::Fixes); });
+    connect(m_menus.mnuViewReversedList, &QAction::triggered, this, &frmMain::toggleReversedList);
+    connect(m_versions, &VersionsList::itemClicked, this, &frmMain::versionItemClicked);
+    // Commands that later windows take over stay visible but do nothing until they are wired.
+    for (QAction *pending : {m_menus.mnuFileStatistics, m_menus.mnuViewOptions, m_menus.mnuSearchFind,
+                             m_menus.mnuSearchFindNext, m_menus.mnuHelpAbout})
+        pending->setEnabled(false);
+}
+
+void frmMain::CreateMainToolbar()
+{
+    ProfileSettingsStore store(m_profile);
+    const QString marker = globals().MissingValueMarker;
+    const QString stored = store.read(SectionVelomir, KeyToolbarButtons, marker);
+    const QString layout = chooseToolbarLayout(store.read(SectionVelomir, KeyDefaultToolbar, QStringLiteral("1")),
+                                               stored, stored != marker);
+    m_mainToolbar->CreateMainToolbar(parseToolbarButtons(layout), globals().TwipsPerPixelX);
+    m_mainToolbar->setPressed(QStringLiteral("b"), m_filter == ViewFilter::AllChanges);
+    m_mainToolbar->setPressed(QStringLiteral("c"), m_filter == ViewFilter::Additions);
+    m_mainToolbar->setPressed(QStringLiteral("d"), m_filter == ViewFilter::Fixes);
+    m_mainToolbar->setPressed(QStringLiteral("g"), displaySettings().ReversedList);
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_wasActivated) {
+        m_wasActivated = true;
+        // Loading waits until the window is on screen, so a large file never delays its first paint.
+        QTimer::singleShot(0, this, &frmMain::firstActivation);
+    }
+}
+
+void frmMain::firstActivation()
+{
+    ApplySettings();
+    m_innerSplitter->CheckSplitterPos = true;
+    m_menus.mnuViewAllChanges->setChecked(true);
+    m_filter = ViewFilter::AllChanges;
+    m_mainToolbar->setPressed(QStringLiteral("b"), true);
+
+    // The file named at start (or the file manager's History.txt), else the one opened last time,
+    // else the sample named by --fallback, else the open dialog.
+    const QString marker = globals().MissingValueMarker;
+    StartFileInputs inputs;
+    inputs.missingValueMarker = marker;
+    inputs.commandLine = m_options.commandLineFile;
+    inputs.fileManagerDir = globals().FileManagerDir;
+    inputs.lastFile = ProfileSettingsStore(m_profile).read(SectionVelomir, KeyLastFile, marker);
+    inputs.expandPath = [](const QString &path) { return ExpandPath(path); };
+    inputs.fileExists = [](const QString &path) { return FileExists(path); };
+    StartFileChoice choice = StartFileChoice::choose(inputs);
+    if (choice.source == StartFileSource::OpenDialog && !m_options.fallbackFile.isEmpty() &&
+        FileExists(m_options.fallbackFile))
+        choice = {StartFileSource::CommandLine, m_options.fallbackFile};
+
+    if (choice.source != StartFileSource::OpenDialog) {
+        m_isLoading = false;
+        if (LoadHistory(choice.path)) {
+            setViewFilter(ViewFilter::AllChanges);
+            m_lvChangesList->setFocus();
+            return;
+        }
+    }
+    openFileDialog();
+    // Nothing to show: the user cancelled or chose nothing readable.
+    if (m_changesModel->rowCount() == 0)
+        close();
+}
+
+void frmMain::openFileDialog()
+{
+    const QString startDir = globals().FileManagerDir == globals().MissingValueMarker ? QString()
+                                                                                       : globals().FileManagerDir;
+    const auto answer = cCommonDialog::ShowOpenDialog(this, startDir, QStringLiteral("History.txt"), 11, QString(),
+                                                      true, QString());
+    if (!answer.confirmed)
+        return;
+    m_isLoading = false;
+    if (LoadHistory(answer.path))
+        ProfileSettingsStore(m_profile).write(SectionVelomir, KeyLastFile, CollapsePath(answer.path));
+}
+
+bool frmMain::openHistory(const QString &path)
+{
+    m_isLoading = false;
+    return LoadHistory(path);
+}
+
+bool frmMain::LoadHistory(const QString &path)
+{
+    HistoryDocument loaded;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const LoadResult result = ::LoadHistory(path, displaySettings().detection(), loaded);
+    QApplication::restoreOverrideCursor();
+    if (!result.ok) {
+        // What is shown stays: a file that cannot be read never empties the window.
+        MessageBox::critical(this, QStringLiteral("Cannot read \"%1\":\n%2").arg(path, result.error));
+        return false;
+    }
+    m_changesModel->setContent(nullptr, {});
+    m_document = std::move(loaded);
+    m_historyFilePath = path;
+    m_versions->fill(m_document.releases);
+    UpdateCaption();
+    if (m_versions->count() >= 2)
+        versionItemClicked(1);
+    else
+        m_text1->clear();
+    emit historyLoaded();
+    return true;
+}
+
+void frmMain::UpdateCaption()
+{
+    setWindowTitle(QStringLiteral("%1 %2.%3%4 - %5")
+                       .arg(ProgramTitle)
+                       .arg(VELOMIR_VERSION_MAJOR)
+                       .arg(VELOMIR_VERSION_MINOR)
+                       .arg(VELOMIR_VERSION_PATCH)
+                       .arg(QDir::toNativeSeparators(m_historyFilePath)));
+}
+
+void frmMain::versionItemClicked(int position)
+{
+    if (position < 0 || position >= m_versions->count())
+        return;
+    m_allSelected = position == 0;
+    m_versions->makeCurrent(position);
+    m_changesListMode = QStringLiteral("0");
+    BuildChangesList();
+}
+
+bool frmMain::GoToVersion(const QString &strKey)
+{
+    const int position = m_versions->positionOfKey(strKey);
+    if (position < 0)
+        return false;
+    versionItemClicked(position);
+    return true;
+}
+
+void frmMain::BuildChangesList()
+{
+    if (m_isLoading)
+        return;
+    const int current = m_versions->current();
+    if (current < 0)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ChangesListRequest request;
+    request.releaseIndex = m_allSelected ? -1 : current - 1;
+    request.filter = m_filter;
+    request.reversed = displaySettings().ReversedList;
+    ChangesListContent content = ::BuildChangesList(m_document, request);
+    const int selected = content.selectedRow;
+    showChangesStatus(content);
+    m_changesModel->setContent(&m_document, std::move(content));
+    m_lvChangesList->clearSelection();
+    if (selected >= 0) {
+        const QModelIndex index = m_changesModel->index(selected, 0);
+        m_lvChangesList->selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        m_lvChangesList->scrollTo(index);
+        m_text1->setPlainText(m_document.lines.text(m_changesModel->lineOfRow(selected)));
+    } else {
+        m_text1->clear();
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+void frmMain::showChangesStatus(const ChangesListContent &content)
+{
+    m_statusPanel1->setText(changesStatusText(m_filter, content.AdditionCount, content.FixCount));
+}
+
+void frmMain::setViewFilter(ViewFilter filter)
+{
+    m_filter = filter;
+    m_menus.mnuViewAllChanges->setChecked(filter == ViewFilter::AllChanges);
+    m_menus.mnuViewAdditions->setChecked(filter == ViewFilter::Additions);
+    m_menus.mnuViewFixes->setChecked(filter == ViewFilter::Fixes);
+    m_mainToolbar->setPressed(QStringLiteral("b"), filter == ViewFilter::AllChanges);
+    m_mainToolbar->setPressed(QStringLiteral("c"), filter == ViewFilter::Additions);
+    m_mainToolbar->setPressed(QStringLiteral("d"), filter == ViewFilter::Fixes);
+    BuildChangesList();
+}
+
+void frmMain::toggleReversedList()
+{
+    DisplaySettings &s = displaySettings();
+    s.ReversedList = !s.ReversedList;
+    m_menus.mnuViewReversedList->setChecked(s.ReversedList);
+    m_mainToolbar->setPressed(QStringLiteral("g"), s.ReversedList);
+    BuildChangesList();
+}
+
+void frmMain::toggleToolbar()
+{
+    DisplaySettings &s = displaySettings();
+    s.ToolbarVisible = !s.ToolbarVisible;
+    m_toolbar->setVisible(s.ToolbarVisible);
+    m_menus.mnuViewToolbar->setChecked(s.ToolbarVisible);
+    ResizeForm();
+}
+
+void frmMain::toggleStatusBar()
+{
+    DisplaySettings &s = displaySettings();
+    s.StatusBarVisible = !s.StatusBarVisible;
+    statusBar()->setVisible(s.StatusBarVisible);
+    m_menus.mnuViewStatusBar->setChecked(s.StatusBarVisible);
+    ResizeForm();
+}
+
+void frmMain::toggleWrapPanel()
+{
+    DisplaySettings &s = displaySettings();
+    s.WrapPanelVisible = !s.WrapPanelVisible;
+    m_innerSplitter->setRightPanelVisible(s.WrapPanelVisible);
+    m_menus.mnuViewWrapPanel->setChecked(s.WrapPanelVisible);
+    ResizeForm();
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        ResizeForm();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::ResizeForm()
+{
+    // The toolbar and the status bar are docked by the window, so the client area is what lies
+    // between them; the container is inset by one pixel on each side.
+    const QWidget *client = centralWidget();
+    if (!client || !m_outerSplitter)
+        return;
+    m_picMainSplitter->move(1, 1);
+    const int width = twipsX(client->width() - 2);
+    const int height = twipsY(client->height() - 2);
+    if (width > 0 && height > 0)
+        m_outerSplitter->Resize(height, width);
+}
+
+void frmMain::ApplySettings()
+{
+    const DisplaySettings &s = displaySettings();
+    const QColor background = colorFromStored(s.BackgroundColor);
+    const QColor foreground = colorFromStored(s.ForegroundColor);
+    for (QWidget *control : {static_cast<QWidget *>(m_lvVersionsList), static_cast<QWidget *>(m_lvChangesList),
+                             static_cast<QWidget *>(m_text1)}) {
+        QPalette palette = control->palette();
+        palette.setColor(QPalette::Base, background);
+        palette.setColor(QPalette::Text, foreground);
+        control->setPalette(palette);
+    }
+    ApplyListFont(m_lvVersionsList, s);
+    ApplyListFont(m_lvChangesList, s);
+    ApplyListFont(statusBar(), s);
+    ApplyWrapFont(m_text1, s);
+
+    ChangesListLook look;
+    look.foreground = foreground;
+    look.additions = colorFromStored(s.AdditionsColor);
+    look.fixes = colorFromStored(s.FixesColor);
+    look.showIcons = s.ShowListIcons;
+    look.additionIcon = ImageList1(2);
+    look.fixIcon = ImageList1(3);
+    look.dayFormat = s.DayFormat;
+    look.dateFormat = s.DateFormat;
+    look.separateColumns = s.DateInSeparateColumns;
+    look.font = m_lvChangesList->font();
+    m_changesModel->setLook(look);
+    SetupChangeColumns();
+    BuildChangesList();
+}
+
+void frmMain::SetupChangeColumns()
+{
+    ProfileSettingsStore store(m_profile);
+    ChangeColumns::setup(m_lvChangesList->header(), displaySettings().DateInSeparateColumns, store);
+}
+
+void frmMain::saveChangeColumns()
+{
+    ProfileSettingsStore store(m_profile);
+    ChangeColumns::save(m_lvChangesList->header(), displaySettings().DateInSeparateColumns, store);
+}
+
+void frmMain::SaveLayoutSettings()
+{
+    ProfileSettingsStore store(m_profile);
+    DisplaySettings &s = displaySettings();
+    s.SplitPosition2 = static_cast<int>(m_innerSplitter->SplitPosition());
+    s.SplitPosition = static_cast<int>(m_outerSplitter->SplitPosition());
+    saveChangeColumns();
+    store.write(SectionVelomir, KeyColumnHeadersSize2, QString::number(twipsX(m_lvVersionsList->columnWidth(0))));
+    SaveViewState(s, store);
+    RecordWindowPlacement();
+}
+
+void frmMain::RestoreWindowPlacement()
+{
+    ProfileSettingsStore store(m_profile);
+    m_placement = WindowPlacement::LoadWindowPlacement(
+        [&store](const QString &key, const QString &defaultValue) { return store.read(SectionVelomir, key, defaultValue); });
+    QList<QRectF> screens;
+    if (QScreen *primary = QApplication::primaryScreen())
+        screens << twipsRect(primary->availableGeometry());
+    for (QScreen *screen : QApplication::screens()) {
+        if (screen != QApplication::primaryScreen())
+            screens << twipsRect(screen->availableGeometry());
+    }
+    if (!screens.isEmpty())
+        m_placement = m_placement.keptOnScreen(screens);
+    const QRectF r = m_placement.rect();
+    setGeometry(pixelsX(r.left()), pixelsY(r.top()), pixelsX(r.width()), pixelsY(r.height()));
+    if (m_placement.Maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmMain::RecordWindowPlacement()
+{
+    const WindowShowState state = isMaximized()   ? WindowShowState::Maximized
+                                  : isMinimized() ? WindowShowState::Minimized
+                                                  : WindowShowState::Normal;
+    m_placement = m_placement.RecordWindowPlacement(state, twipsRect(geometry()));
+    ProfileSettingsStore store(m_profile);
+    m_placement.SaveWindowPlacement(
+        [&store](const QString &key, const QString &value) { store.write(SectionVelomir, key, value); });
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (!m_closing) {
+        m_closing = true;
+        SaveLayoutSettings();
+    }
+    QMainWindow::closeEvent(event);
+}

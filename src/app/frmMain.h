@@ -1,0 +1,116 @@
+#pragma once
+
+#include "app/MainMenus.h"
+#include "app/WindowPlacement.h"
+#include "history/ChangesList.h"
+#include "history/HistoryDocument.h"
+#include "mainwin/DisplaySettings.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QLabel;
+class QPlainTextEdit;
+class QToolBar;
+class QTreeView;
+class QTreeWidget;
+class ChangesListModel;
+class MainToolbar;
+class VersionsList;
+class cProfile;
+class cSplitter;
+
+// How the program was started: the file named on the command line, and the one to fall back on.
+struct StartOptions
+{
+    QString commandLineFile;
+    QString fallbackFile;
+};
+
+// The main window: owns the loaded history and both lists, and lays out the client area.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    frmMain(cProfile &profile, StartOptions options, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // Shows the release with that key as a click on it would. False for a key no item has.
+    [[nodiscard]] bool GoToVersion(const QString &strKey);
+    void ApplySettings();
+    void ResizeForm();
+    void CreateMainToolbar();
+    void SaveLayoutSettings();
+    void BuildChangesList();
+
+    const HistoryDocument &document() const { return m_document; }
+    cProfile &profile() { return m_profile; }
+    const MainMenus &menus() const { return m_menus; }
+    ViewFilter viewFilter() const { return m_filter; }
+    bool isLoading() const { return m_isLoading; }
+    bool wasActivated() const { return m_wasActivated; }
+    QString historyFilePath() const { return m_historyFilePath; }
+
+    // Opens `path`; on failure tells the user and keeps what is shown. Used by start-up and File > Open.
+    bool openHistory(const QString &path);
+
+signals:
+    void historyLoaded();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createWidgets();
+    void createSplitters();
+    void connectCommands();
+    void firstActivation();
+    bool LoadHistory(const QString &path);
+    void UpdateCaption();
+    void versionItemClicked(int position);
+    void setViewFilter(ViewFilter filter);
+    void toggleReversedList();
+    void toggleToolbar();
+    void toggleStatusBar();
+    void toggleWrapPanel();
+    void SetupChangeColumns();
+    void saveChangeColumns();
+    void showChangesStatus(const ChangesListContent &content);
+    void openFileDialog();
+    void RecordWindowPlacement();
+    void RestoreWindowPlacement();
+
+    cProfile &m_profile;
+    StartOptions m_options;
+    HistoryDocument m_document;
+    MainMenus m_menus;
+
+    QToolBar *m_toolbar = nullptr;
+    MainToolbar *m_mainToolbar = nullptr;
+    QWidget *m_picMainSplitter = nullptr;
+    QWidget *m_frame2 = nullptr;
+    QTreeWidget *m_lvVersionsList = nullptr;
+    QWidget *m_picSpliterContainer = nullptr;
+    QWidget *m_frame1 = nullptr;
+    QTreeView *m_lvChangesList = nullptr;
+    QPlainTextEdit *m_text1 = nullptr;
+    QLabel *m_statusPanel1 = nullptr;
+    QLabel *m_statusPanel2 = nullptr;
+    VersionsList *m_versions = nullptr;
+    ChangesListModel *m_changesModel = nullptr;
+    std::unique_ptr<cSplitter> m_outerSplitter;
+    std::unique_ptr<cSplitter> m_innerSplitter;
+
+    QString m_historyFilePath;
+    bool m_isLoading = true;
+    bool m_wasActivated = false;
+    bool m_allSelected = false;
+    QString m_changesListMode = QStringLiteral("0");
+    ViewFilter m_filter = ViewFilter::AllChanges;
+    bool m_closing = false;
+    WindowPlacement m_placement;
+};
