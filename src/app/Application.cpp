@@ -1,26 +1,94 @@
 #include "app/Application.h"
 
+#include "app/CommandLine.h"
+#include "app/FileManagerLocation.h"
+#include "app/HeadlessReports.h"
+#include "app/cRegistry.h"
+#include "app/frmMain.h"
 #include "settings/Globals.h"
+#include "settings/ProfilePaths.h"
+#include "settings/cProfile.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QTextStream>
+#include <QDir>
+#include <QScreen>
+#include <QStandardPaths>
 
-#include <cstring>
+#include <cstdio>
+
+namespace {
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Fixes the settings file before the store is made: --ini, else beside the program, else per user.
+void fixSettingsFile(const CommandLine &line)
+{
+    Globals &g = globals();
+    g.AppDir = programDirectory();
+    g.IniFilePath = chooseIniFilePath(line.iniPath, g.AppDir,
+                                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+void readScreenTwips()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
+    const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
+    globals().TwipsPerPixelX = qMax(1, qRound(1440.0 / dpiX));
+    globals().TwipsPerPixelY = qMax(1, qRound(1440.0 / dpiY));
+}
+
+void findFileManager(cProfile &profile)
+{
+    Globals &g = globals();
+    cRegistry registry;
+    FileManagerDirSources sources = systemFileManagerDirSources(registry, g.MissingValueMarker);
+    sources.expandPath = [](const QString &path) { return ExpandPath(path); };
+    sources.addBackslash = [](const QString &path) { return AddBackslash(path); };
+    sources.readStoredDir = [&profile](const QString &defaultValue) {
+        return profile.ReadValue(SectionCommon, TCInstallDirKey, defaultValue, globals().IniFilePath);
+    };
+    sources.writeStoredDir = [&profile](const QString &value) {
+        profile.WriteValue(SectionCommon, TCInstallDirKey, value, globals().IniFilePath);
+    };
+    g.FileManagerDir = FindFileManagerDir(sources);
+}
+} // namespace
 
 int velomirMain(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--releases") == 0) {
-            QTextStream(stderr) << "The release report is not built yet; it would list every release of "
-                                << (i + 1 < argc ? argv[i + 1] : "the file") << ".\n";
-            return 1;
-        }
+    const CommandLine line = parseCommandLine(argumentsOf(argc, argv));
+    if (!line.error.isEmpty()) {
+        std::fputs(qPrintable(QStringLiteral("velomir: %1\n%2").arg(line.error, commandLineUsage())), stderr);
+        return 2;
     }
+    if (line.mode == CommandLine::Mode::Help) {
+        std::fputs(qPrintable(commandLineUsage()), stdout);
+        return 0;
+    }
+    if (line.isHeadless()) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(ProgramTitle);
+        InitGlobals();
+        fixSettingsFile(line);
+        return runHeadlessReport(line);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramTitle);
     InitGlobals();
-    QLabel placeholder(QStringLiteral("Velomir"));
-    placeholder.show();
+    readScreenTwips();
+    fixSettingsFile(line);
+    cProfile profile;
+    findFileManager(profile);
+    // The command line is taken as the platform delivered it, quotes already removed.
+    const QString file = line.file.isEmpty() ? QString() : ExpandPath(line.file);
+    frmMain window(profile, StartOptions{file, line.fallbackFile});
+    window.show();
     return QApplication::exec();
 }

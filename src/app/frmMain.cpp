@@ -15,7 +15,7 @@
 #include "mainwin/ProfileSettingsStore.h"
 #include "mainwin/SystemColors.h"
 #include "settings/Globals.h"
-#include "settings/PathRoutines.h"
+#include "settings/ProfilePaths.h"
 #include "settings/cProfile.h"
 #include "version.h"
 #include "widgets/cSplitter.h"

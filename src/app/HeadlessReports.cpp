@@ -1,0 +1,83 @@
+#include "app/HeadlessReports.h"
+
+#include "app/CommandLine.h"
+#include "history/ChangesReport.h"
+#include "history/HistoryLoader.h"
+#include "history/ReleasesReport.h"
+#include "mainwin/DisplaySettings.h"
+#include "mainwin/ProfileSettingsStore.h"
+#include "search/FindReport.h"
+#include "settings/cProfile.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+int fail(const QString &message, int status)
+{
+    std::fputs(qPrintable(QStringLiteral("velomir: %1\n").arg(message)), stderr);
+    return status;
+}
+
+int write(const QByteArray &report)
+{
+    std::fwrite(report.constData(), 1, static_cast<std::size_t>(report.size()), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+ViewFilter filterOf(const QString &name)
+{
+    if (name == QLatin1String("additions"))
+        return ViewFilter::Additions;
+    if (name == QLatin1String("fixes"))
+        return ViewFilter::Fixes;
+    return ViewFilter::AllChanges;
+}
+
+int searchInOf(const QString &name)
+{
+    if (name == QLatin1String("additions"))
+        return 1;
+    if (name == QLatin1String("fixes"))
+        return 2;
+    return 0;
+}
+} // namespace
+
+int runHeadlessReport(const CommandLine &line)
+{
+    cProfile profile;
+    ProfileSettingsStore store(profile);
+    const DisplaySettings settings = LoadDisplaySettings(store);
+
+    HistoryDocument document;
+    const LoadResult loaded = LoadHistory(line.file, settings.detection(), document);
+    if (!loaded.ok)
+        return fail(QStringLiteral("cannot read %1: %2").arg(line.file, loaded.error), 1);
+
+    switch (line.mode) {
+    case CommandLine::Mode::Releases:
+        return write(releasesReport(document));
+    case CommandLine::Mode::Changes: {
+        ChangesListRequest request;
+        request.filter = filterOf(line.filter);
+        request.reversed = line.reversed;
+        if (line.release == QLatin1String("all")) {
+            request.releaseIndex = -1;
+        } else if (!line.release.isEmpty()) {
+            request.releaseIndex = document.releaseIndexOfKey(line.release);
+            if (request.releaseIndex < 0)
+                return fail(QStringLiteral("no release has the key %1").arg(line.release), 2);
+        } else {
+            // What the window shows after loading: the first release, or "All" without releases.
+            request.releaseIndex = document.releases.empty() ? -1 : 0;
+        }
+        return write(changesReport(document, request, settings.DayFormat, settings.DateFormat));
+    }
+    case CommandLine::Mode::Find:
+        return write(findReport(document, line.text, searchInOf(line.searchIn), line.wholeWord ? 1 : 0));
+    default:
+        return fail(QStringLiteral("this report is not available"), 2);
+    }
+}
