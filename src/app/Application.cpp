@@ -87,8 +87,7 @@ int velomirMain(int argc, char *argv[])
     cProfile profile;
     findFileManager(profile);
     // The command line is taken as the platform delivered it, quotes already removed.
-    const QString file = line.file.isEmpty() ? QString() : ExpandPath(line.file);
-    frmMain window(profile, StartOptions{file, line.fallbackFile});
+    frmMain window(profile, StartOptions{line.file, line.fallbackFile});
     window.show();
     return QApplication::exec();
 }
