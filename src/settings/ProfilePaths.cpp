@@ -68,9 +68,9 @@ QString ExpandPath(const QString &path)
     if (path.isEmpty())
         return path;
     const Globals &g = globals();
-    if (path.size() >= ProgramDirPlaceholder.size()
-        && path.startsWith(QStringView(ProgramDirPlaceholder).chopped(1), Qt::CaseInsensitive)
-        && isSeparator(path[ProgramDirPlaceholder.size() - 1]))
+    if (path.size() >= ProgramDirPlaceholder.size() &&
+        path.startsWith(QStringView(ProgramDirPlaceholder).chopped(1), Qt::CaseInsensitive) &&
+        isSeparator(path[ProgramDirPlaceholder.size() - 1]))
         return withNativeSeparators(g.AppDir + path.mid(ProgramDirPlaceholder.size()));
 
     QString expanded = path;
@@ -123,7 +123,7 @@ QString chooseIniFilePath(const QString &explicitPath, const QString &appDir, co
     static const QString FileName = QStringLiteral("velomir.ini");
     if (!explicitPath.isEmpty())
         return explicitPath;
-    const QString beside = AddBackslash(appDir) + FileName;
+    QString beside = AddBackslash(appDir) + FileName;
     if (QFileInfo::exists(beside) || QFileInfo(appDir).isWritable())
         return beside;
     return AddBackslash(QDir::toNativeSeparators(userConfigDir)) + FileName;

@@ -18,9 +18,9 @@ const QString KeyUseIniInProgramDir = QStringLiteral("UseIniInProgramDir");
 const QString KeyPreserveSectionPosition = QStringLiteral("PreserveSectionPosition");
 const QString KeySectionsNotRedirectedByDefault = QStringLiteral("SectionsNotRedirectedByDefault");
 const QString SectionConfiguration = QStringLiteral("Configuration");
-const QString DefaultNotRedirectedSections = QStringLiteral(
-    "[Configuration],[Layout],[Packer],[Confirmation],[Extensions],[Associations],[Shortcuts],"
-    "[ShortcutsWin],[PackerPlugins],[FileSystemPlugins],[ListerPlugins],[ContentPlugins]");
+const QString DefaultNotRedirectedSections =
+    QStringLiteral("[Configuration],[Layout],[Packer],[Confirmation],[Extensions],[Associations],[Shortcuts],"
+                   "[ShortcutsWin],[PackerPlugins],[FileSystemPlugins],[ListerPlugins],[ContentPlugins]");
 
 constexpr int ValueBufferSize = 4096;
 constexpr int SectionBufferSize = 32700;
@@ -111,8 +111,8 @@ QString cProfile::ResolveProfileFile(const QString &section, const QString &key,
             return file;
     }
     // An empty value counts as absent, so a section is never sent to a folder instead of a file.
-    const QString alternateRaw =
-        ReadValueWithoutRedirection(SectionConfiguration, KeyAlternateUserIni, globals().MissingValueMarker, file);
+    const QString alternateRaw = ReadValueWithoutRedirection(SectionConfiguration, KeyAlternateUserIni,
+                                                             globals().MissingValueMarker, file);
     const QString redirectRaw =
         ReadValueWithoutRedirection(section, KeyRedirectSection, globals().MissingValueMarker, file);
     const bool hasAlternate = !alternateRaw.isEmpty() && !isMarker(alternateRaw);
@@ -164,13 +164,15 @@ QString cProfile::ReadValueOrComment(const QString &strSectionName, const QStrin
     QString value = readValue(strSectionName, strKeyName, strDefaultValue, file, lngMaxBufferSize);
     m_lastReadedKeyIsCommented = false;
     if (isMarker(value)) {
-        value = readValue(strSectionName, strCommentString + strKeyName, strDefaultValue, file, lngMaxBufferSize);
+        value =
+            readValue(strSectionName, strCommentString + strKeyName, strDefaultValue, file, lngMaxBufferSize);
         m_lastReadedKeyIsCommented = !isMarker(value);
     }
     return value;
 }
 
-bool cProfile::writeResolved(const QString &section, const QString &key, const QString &value, const QString &file)
+bool cProfile::writeResolved(const QString &section, const QString &key, const QString &value,
+                             const QString &file)
 {
     if (isMarker(value))
         return true;
@@ -185,13 +187,14 @@ bool cProfile::WriteValue(const QString &strSectionName, const QString &strKeyNa
     return writeResolved(strSectionName, strKeyName, QuoteProfileValue(strValue), strFileName);
 }
 
-bool cProfile::WriteValueAsItIs(const QString &strSectionName, const QString &strKeyName, const QString &strValue,
-                                const QString &strFileName)
+bool cProfile::WriteValueAsItIs(const QString &strSectionName, const QString &strKeyName,
+                                const QString &strValue, const QString &strFileName)
 {
     return writeResolved(strSectionName, strKeyName, strValue, strFileName);
 }
 
-bool cProfile::DeleteValue(const QString &strSectionName, const QString &strKeyName, const QString &strFileName)
+bool cProfile::DeleteValue(const QString &strSectionName, const QString &strKeyName,
+                           const QString &strFileName)
 {
     const QString target = ResolveProfileFile(strSectionName, strKeyName, strFileName);
     IniFile ini = IniFile::load(target);
@@ -220,8 +223,9 @@ bool cProfile::WriteSection(const QString &strSectionName, const QString &strSec
     IniFile ini = IniFile::load(target);
     if (strSectionContents.size() < WholeSectionLimit) {
         static const QRegularExpression EntrySeparator(QStringLiteral("[\\0\\r\\n]+"));
-        return ini.replaceSection(strSectionName, strSectionContents.split(EntrySeparator, Qt::SkipEmptyParts))
-               && ini.save(target);
+        return ini.replaceSection(strSectionName,
+                                  strSectionContents.split(EntrySeparator, Qt::SkipEmptyParts)) &&
+               ini.save(target);
     }
     // Each value is written as the line holds it, quotes included, so that outer blanks survive the
     // read just as they do when the section is written whole.
@@ -257,15 +261,17 @@ void cProfile::ReadFileSectionsName(const QString &strFileName)
     const QFileInfo info(strFileName);
     const int bufferSize =
         info.isFile() ? int(std::min<qint64>(info.size(), INT_MAX)) : MissingFileSectionsBufferSize;
-    m_fileSectionsNameCount = fillList(m_fileSectionsNameList, IniFile::load(strFileName).sectionNames(), bufferSize);
+    m_fileSectionsNameCount =
+        fillList(m_fileSectionsNameList, IniFile::load(strFileName).sectionNames(), bufferSize);
 }
 
 void cProfile::ReadSectionKeysNameAndValue(const QString &strSectionName, const QString &strFileName)
 {
     m_sectionKeysNameAndValueCount = -1;
     const QString target = ResolveProfileFile(strSectionName, QString(), strFileName);
-    m_sectionKeysNameAndValueCount = fillList(
-        m_sectionKeysNameAndValueList, IniFile::load(target).sectionEntries(strSectionName), m_sectionBufferSize);
+    m_sectionKeysNameAndValueCount =
+        fillList(m_sectionKeysNameAndValueList, IniFile::load(target).sectionEntries(strSectionName),
+                 m_sectionBufferSize);
 }
 
 void cProfile::ReadSectionKeysNameOnly(const QString &strSectionName, const QString &strFileName,

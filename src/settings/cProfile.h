@@ -20,7 +20,8 @@ public:
 
     // The writes return false when the file could not be written (it then keeps its old content) or
     // a name or value would break the file's layout; writing MissingValueMarker does nothing.
-    bool WriteSection(const QString &strSectionName, const QString &strSectionContents, const QString &strFileName);
+    bool WriteSection(const QString &strSectionName, const QString &strSectionContents,
+                      const QString &strFileName);
     bool DeleteSection(const QString &strSectionName, const QString &strFileName);
     bool DeleteValue(const QString &strSectionName, const QString &strKeyName, const QString &strFileName);
 
@@ -30,10 +31,12 @@ public:
 
     void ReadFileSectionsName(const QString &strFileName);
     void ReadSectionKeysNameAndValue(const QString &strSectionName, const QString &strFileName);
-    void ReadSectionKeysNameOnly(const QString &strSectionName, const QString &strFileName, int lngMaxBufferSize = 4096);
+    void ReadSectionKeysNameOnly(const QString &strSectionName, const QString &strFileName,
+                                 int lngMaxBufferSize = 4096);
 
-    QString ReadValue(const QString &strSectionName, const QString &strKeyName, const QString &strDefaultValue,
-                      const QString &strFileName, int lngMaxBufferSize = 4096);
+    QString ReadValue(const QString &strSectionName, const QString &strKeyName,
+                      const QString &strDefaultValue, const QString &strFileName,
+                      int lngMaxBufferSize = 4096);
     QString ReadValueOrComment(const QString &strSectionName, const QString &strKeyName,
                                const QString &strDefaultValue, const QString &strFileName,
                                const QString &strCommentString, int lngMaxBufferSize = 4096);

@@ -29,17 +29,24 @@ void tst_IniFile::readsValue_data()
     QTest::addColumn<bool>("found");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("blanks and one pair of quotes removed")
-        << QByteArray("[A]\n k =  \"\" x \"\"  \n") << "A" << "k" << true << "\" x \"";
-    QTest::newRow("empty value is present") << QByteArray("[A]\nk=\n") << "A" << "k" << true << "";
-    QTest::newRow("names ignore case") << QByteArray("[ Velomir ]\r\nLastFile=x\r\n") << "velomir" << "LASTFILE"
-                                       << true << "x";
-    QTest::newRow("value splits at first equals") << QByteArray("[A]\nk=a=b\n") << "A" << "k" << true << "a=b";
-    QTest::newRow("missing key") << QByteArray("[A]\nk=1\n[B]\nj=2\n") << "A" << "j" << false << "";
-    QTest::newRow("missing section") << QByteArray("[A]\nk=1\n") << "B" << "k" << false << "";
-    QTest::newRow("key before any section") << QByteArray("k=1\n[A]\n") << "A" << "k" << false << "";
-    QTest::newRow("commented key read by its text") << QByteArray("[A]\n;k=old\n") << "A" << ";k" << true << "old";
-    QTest::newRow("no final newline") << QByteArray("[A]\nk=1") << "A" << "k" << true << "1";
+    QTest::newRow("blanks and one pair of quotes removed") << QByteArray("[A]\n k =  \"\" x \"\"  \n") << "A"
+                                                           << "k" << true << "\" x \"";
+    QTest::newRow("empty value is present") << QByteArray("[A]\nk=\n") << "A"
+                                            << "k" << true << "";
+    QTest::newRow("names ignore case") << QByteArray("[ Velomir ]\r\nLastFile=x\r\n") << "velomir"
+                                       << "LASTFILE" << true << "x";
+    QTest::newRow("value splits at first equals") << QByteArray("[A]\nk=a=b\n") << "A"
+                                                  << "k" << true << "a=b";
+    QTest::newRow("missing key") << QByteArray("[A]\nk=1\n[B]\nj=2\n") << "A"
+                                 << "j" << false << "";
+    QTest::newRow("missing section") << QByteArray("[A]\nk=1\n") << "B"
+                                     << "k" << false << "";
+    QTest::newRow("key before any section") << QByteArray("k=1\n[A]\n") << "A"
+                                            << "k" << false << "";
+    QTest::newRow("commented key read by its text") << QByteArray("[A]\n;k=old\n") << "A"
+                                                    << ";k" << true << "old";
+    QTest::newRow("no final newline") << QByteArray("[A]\nk=1") << "A"
+                                      << "k" << true << "1";
 }
 
 void tst_IniFile::readsValue()
@@ -72,17 +79,23 @@ void tst_IniFile::editKeepsOtherLines_data()
 
     const QByteArray crlf = "; top\r\n[A]\r\n Key = old ; kept?\r\nz=1\r\n\r\n[B]\r\nb=2\r\n";
     QTest::newRow("replace in place keeps spelling and CR LF")
-        << crlf << "set" << "key" << QByteArray("; top\r\n[A]\r\n Key =new\r\nz=1\r\n\r\n[B]\r\nb=2\r\n");
+        << crlf << "set"
+        << "key" << QByteArray("; top\r\n[A]\r\n Key =new\r\nz=1\r\n\r\n[B]\r\nb=2\r\n");
     QTest::newRow("new key at end of section, before blank line")
-        << crlf << "set" << "y" << QByteArray("; top\r\n[A]\r\n Key = old ; kept?\r\nz=1\r\ny=new\r\n\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("new section appended after blank line")
-        << QByteArray("[B]\nb=2") << "setC" << "k" << QByteArray("[B]\nb=2\n\n[C]\nk=new");
-    QTest::newRow("remove key") << crlf << "remove" << "z"
+        << crlf << "set"
+        << "y" << QByteArray("; top\r\n[A]\r\n Key = old ; kept?\r\nz=1\r\ny=new\r\n\r\n[B]\r\nb=2\r\n");
+    QTest::newRow("new section appended after blank line") << QByteArray("[B]\nb=2") << "setC"
+                                                           << "k" << QByteArray("[B]\nb=2\n\n[C]\nk=new");
+    QTest::newRow("remove key") << crlf << "remove"
+                                << "z"
                                 << QByteArray("; top\r\n[A]\r\n Key = old ; kept?\r\n\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("remove section") << crlf << "drop" << "" << QByteArray("; top\r\n[B]\r\nb=2\r\n");
+    QTest::newRow("remove section") << crlf << "drop"
+                                    << "" << QByteArray("; top\r\n[B]\r\nb=2\r\n");
     QTest::newRow("replace section keeps header and separation")
-        << crlf << "replace" << "" << QByteArray("; top\r\n[A]\r\np=1\r\nq=2\r\n\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("remove missing key changes nothing") << crlf << "remove" << "nope" << crlf;
+        << crlf << "replace"
+        << "" << QByteArray("; top\r\n[A]\r\np=1\r\nq=2\r\n\r\n[B]\r\nb=2\r\n");
+    QTest::newRow("remove missing key changes nothing") << crlf << "remove"
+                                                        << "nope" << crlf;
 }
 
 void tst_IniFile::editKeepsOtherLines()
@@ -114,12 +127,21 @@ void tst_IniFile::refusesEditsThatBreakLayout_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("line break in value") << "A" << "k" << "x\n[Other]\ny=1";
-    QTest::newRow("CR in value") << "A" << "k" << "x\ry";
-    QTest::newRow("equals in key") << "A" << "k=v" << "x";
-    QTest::newRow("key opening a header") << "A" << "[B]" << "x";
-    QTest::newRow("bracket in section") << "A]x" << "k" << "x";
-    QTest::newRow("empty key") << "A" << " " << "x";
+    QTest::newRow("line break in value") << "A"
+                                         << "k"
+                                         << "x\n[Other]\ny=1";
+    QTest::newRow("equals in key") << "A"
+                                   << "k=v"
+                                   << "x";
+    QTest::newRow("key opening a header") << "A"
+                                          << "[B]"
+                                          << "x";
+    QTest::newRow("bracket in section") << "A]x"
+                                        << "k"
+                                        << "x";
+    QTest::newRow("empty key") << "A"
+                               << " "
+                               << "x";
 }
 
 void tst_IniFile::refusesEditsThatBreakLayout()
@@ -141,13 +163,14 @@ void tst_IniFile::keepsEncodingRead_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QByteArray>("after");
 
-    QTest::newRow("Windows-1252 stays") << QByteArray("[A]\nk=caf\xE9 \x80\n") << QString::fromUtf8("\xE2\x80\x9C")
-                                        << QByteArray("[A]\nk=\x93\n");
+    QTest::newRow("Windows-1252 stays") << QByteArray("[A]\nk=caf\xE9 \x80\n")
+                                        << QString::fromUtf8("\xE2\x80\x9C") << QByteArray("[A]\nk=\x93\n");
     QTest::newRow("Windows-1252 switches to UTF-8 when needed")
         << QByteArray("[A]\nj=\xE9\nk=1\n") << QString::fromUtf8("\xD0\x96")
         << QByteArray("[A]\nj=\xC3\xA9\nk=\xD0\x96\n");
-    QTest::newRow("UTF-8 with BOM stays") << QByteArray("\xEF\xBB\xBF[A]\nk=1\n") << QString::fromUtf8("\xC3\xA9")
-                                          << QByteArray("\xEF\xBB\xBF[A]\nk=\xC3\xA9\n");
+    QTest::newRow("UTF-8 with BOM stays")
+        << QByteArray("\xEF\xBB\xBF[A]\nk=1\n") << QString::fromUtf8("\xC3\xA9")
+        << QByteArray("\xEF\xBB\xBF[A]\nk=\xC3\xA9\n");
 }
 
 void tst_IniFile::keepsEncodingRead()

@@ -37,16 +37,22 @@ void tst_ProfilePaths::expandPath_data()
     QTest::addColumn<QString>("expanded");
 
     const QString tc = QStringLiteral("/opt/velomir/tc/");
-    QTest::newRow("empty stays empty") << tc << "" << "";
-    QTest::newRow("program folder placeholder") << tc << "PELLAVORIN:\\sub\\a.ini" << "/opt/velomir/sub/a.ini";
-    QTest::newRow("program folder placeholder, slash") << tc << "pellavorin:/a.ini" << "/opt/velomir/a.ini";
+    QTest::newRow("empty stays empty") << tc << ""
+                                       << "";
+    QTest::newRow("program folder placeholder") << tc << "PELLAVORIN:\\sub\\a.ini"
+                                                << "/opt/velomir/sub/a.ini";
+    QTest::newRow("program folder placeholder, slash") << tc << "pellavorin:/a.ini"
+                                                       << "/opt/velomir/a.ini";
     QTest::newRow("file manager placeholder") << tc << "%commander_path%\\History.txt"
                                               << "/opt/velomir/tc/History.txt";
-    QTest::newRow("environment variable") << tc << "%VELOMIR_TEST_DIR%/x.ini" << "/data/x.ini";
+    QTest::newRow("environment variable") << tc << "%VELOMIR_TEST_DIR%/x.ini"
+                                          << "/data/x.ini";
     QTest::newRow("unset variable kept, next expanded") << tc << "%VELOMIR_UNSET%%VELOMIR_TEST_DIR%"
                                                         << "%VELOMIR_UNSET%/data";
-    QTest::newRow("lone percent kept") << tc << "100%" << "100%";
-    QTest::newRow("unknown file manager folder is not the root") << "" << "%Commander_Path%\\History.txt"
+    QTest::newRow("lone percent kept") << tc << "100%"
+                                       << "100%";
+    QTest::newRow("unknown file manager folder is not the root") << ""
+                                                                 << "%Commander_Path%\\History.txt"
                                                                  << "%Commander_Path%/History.txt";
 }
 
@@ -66,12 +72,18 @@ void tst_ProfilePaths::collapsePath_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("stored");
 
-    QTest::newRow("3: program folder wins") << 3 << "/opt/velomir/tc/History.txt" << "pellavorin:\\tc/History.txt";
-    QTest::newRow("2: file manager form") << 2 << "/opt/velomir/tc/History.txt" << "%Commander_Path%/History.txt";
-    QTest::newRow("1: outside both unchanged") << 1 << "/home/h.txt" << "/home/h.txt";
-    QTest::newRow("0: unchanged") << 0 << "/opt/velomir/tc/History.txt" << "/opt/velomir/tc/History.txt";
-    QTest::newRow("marker unchanged") << 3 << "abcdef123456ABCDEF" << "abcdef123456ABCDEF";
-    QTest::newRow("folder differing by case is another folder") << 3 << "/opt/Velomir/a.txt" << "/opt/Velomir/a.txt";
+    QTest::newRow("3: program folder wins") << 3 << "/opt/velomir/tc/History.txt"
+                                            << "pellavorin:\\tc/History.txt";
+    QTest::newRow("2: file manager form") << 2 << "/opt/velomir/tc/History.txt"
+                                          << "%Commander_Path%/History.txt";
+    QTest::newRow("1: outside both unchanged") << 1 << "/home/h.txt"
+                                               << "/home/h.txt";
+    QTest::newRow("0: unchanged") << 0 << "/opt/velomir/tc/History.txt"
+                                  << "/opt/velomir/tc/History.txt";
+    QTest::newRow("marker unchanged") << 3 << "abcdef123456ABCDEF"
+                                      << "abcdef123456ABCDEF";
+    QTest::newRow("folder differing by case is another folder") << 3 << "/opt/Velomir/a.txt"
+                                                                << "/opt/Velomir/a.txt";
 }
 
 void tst_ProfilePaths::collapsePath()
@@ -115,7 +127,8 @@ void tst_ProfilePaths::choosesIniFile()
     const QString appDir = AddBackslash(app.path());
     QCOMPARE(chooseIniFilePath(QStringLiteral("/x/named.ini"), appDir, QStringLiteral("/cfg")),
              QStringLiteral("/x/named.ini"));
-    QCOMPARE(chooseIniFilePath(QString(), appDir, QStringLiteral("/cfg")), appDir + QStringLiteral("velomir.ini"));
+    QCOMPARE(chooseIniFilePath(QString(), appDir, QStringLiteral("/cfg")),
+             appDir + QStringLiteral("velomir.ini"));
     QCOMPARE(chooseIniFilePath(QString(), QStringLiteral("/nonexistent/app/"), QStringLiteral("/cfg")),
              QStringLiteral("/cfg/velomir.ini"));
 }

