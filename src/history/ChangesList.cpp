@@ -24,7 +24,8 @@ ChangesListContent BuildChangesList(const HistoryDocument &document, const Chang
     const LineRange range = allSelected ? LineRange{0, lines.lastLineIndex()}
                                         : LineRange{document.firstLineOf(request.releaseIndex),
                                                     document.lastLineOf(request.releaseIndex)};
-    const ChangeRow headerRow{allSelected ? -1 : document.releases[request.releaseIndex].headerLine, true, true};
+    const ChangeRow headerRow{allSelected ? -1 : document.releases[request.releaseIndex].headerLine, true,
+                              true};
 
     const qsizetype lineCount = range.last >= range.first ? range.last - range.first + 1 : 0;
     content.rows.reserve(static_cast<std::size_t>(lineCount) + (allSelected ? 0 : 1));

@@ -22,7 +22,8 @@ inline HistoryDocument makeDocument(const QStringList &lines, const QList<LineIn
         const bool dated = date.match(lines[i]).hasMatch();
         const QString rest = lines[i].mid(8);
         document.lines.setFacts(i, {dated && rest.contains(QLatin1String("added:"), Qt::CaseInsensitive),
-                                    dated && rest.contains(QLatin1String("fixed:"), Qt::CaseInsensitive), dated});
+                                    dated && rest.contains(QLatin1String("fixed:"), Qt::CaseInsensitive),
+                                    dated});
     }
     for (LineIndex header : releaseHeaders)
         document.releases.push_back(Release{header, lines[header]});

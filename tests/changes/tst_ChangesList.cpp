@@ -40,29 +40,32 @@ private slots:
         QTest::addColumn<int>("selected");
         QTest::addColumn<int>("additions");
         QTest::addColumn<int>("fixes");
+        QTest::addColumn<QString>("status");
         const ViewFilter all = ViewFilter::AllChanges;
         QTest::newRow("first release starts after its header, skips empty lines")
-            << 0 << all << false << QStringList{"H2", "3", "4", "6"} << 1 << 2 << 1;
+            << 0 << all << false << QStringList{"H2", "3", "4", "6"} << 1 << 2 << 1 << "2 Additions, 1 Fixes";
         QTest::newRow("middle release ends before the next header")
-            << 1 << all << false << QStringList{"H7", "8", "9", "11"} << 1 << 1 << 1;
+            << 1 << all << false << QStringList{"H7", "8", "9", "11"} << 1 << 1 << 1
+            << "1 Additions, 1 Fixes";
         QTest::newRow("last release runs to the end of the file")
-            << 2 << all << false << QStringList{"H12", "13"} << 1 << 0 << 1;
+            << 2 << all << false << QStringList{"H12", "13"} << 1 << 0 << 1 << "0 Additions, 1 Fixes";
         QTest::newRow("additions keep the header row, counts whatever the filter")
-            << 0 << ViewFilter::Additions << false << QStringList{"H2", "3", "6"} << 1 << 2 << 1;
-        QTest::newRow("fixes keep the header row") << 0 << ViewFilter::Fixes << false << QStringList{"H2", "4"} << 1
-                                                   << 2 << 1;
+            << 0 << ViewFilter::Additions << false << QStringList{"H2", "3", "6"} << 1 << 2 << 1
+            << "2 Additions";
+        QTest::newRow("fixes keep the header row")
+            << 0 << ViewFilter::Fixes << false << QStringList{"H2", "4"} << 1 << 2 << 1 << "1 Fixes";
         QTest::newRow("reversed: header at the bottom, row 1 selected")
-            << 0 << all << true << QStringList{"6", "4", "3", "H2"} << 0 << 2 << 1;
+            << 0 << all << true << QStringList{"6", "4", "3", "H2"} << 0 << 2 << 1 << "2 Additions, 1 Fixes";
         QTest::newRow("header row alone is selected")
-            << 2 << ViewFilter::Additions << false << QStringList{"H12"} << 0 << 0 << 1;
+            << 2 << ViewFilter::Additions << false << QStringList{"H12"} << 0 << 0 << 1 << "0 Additions";
         QTest::newRow("All lists every line, empty ones too, rewritten headers bold")
             << -1 << all << false
-            << QStringList{"0", "1", "2", "3", "4", "5", "6", "7*", "8", "9", "10", "11", "12", "13"} << 0 << 3
-            << 3;
+            << QStringList{"0", "1", "2", "3", "4", "5", "6", "7*", "8", "9", "10", "11", "12", "13"} << 0
+            << 3 << 3 << "3 Additions, 3 Fixes";
         QTest::newRow("All reversed selects the first row")
-            << -1 << ViewFilter::Fixes << true << QStringList{"13", "8", "4"} << 0 << 3 << 3;
+            << -1 << ViewFilter::Fixes << true << QStringList{"13", "8", "4"} << 0 << 3 << 3 << "3 Fixes";
         QTest::newRow("release the document lacks lists nothing")
-            << 3 << all << false << QStringList{} << -1 << 0 << 0;
+            << 3 << all << false << QStringList{} << -1 << 0 << 0 << "0 Additions, 0 Fixes";
     }
     void build()
     {
@@ -74,26 +77,13 @@ private slots:
         QTEST(content.selectedRow, "selected");
         QTEST(content.AdditionCount, "additions");
         QTEST(content.FixCount, "fixes");
+        QTEST(changesStatusText(filter, content.AdditionCount, content.FixCount), "status");
     }
 
     void allWithoutReleasesStartsAtLineZero()
     {
         const HistoryDocument document = makeDocument({"10.03.99 Added: first", "11.03.99 Fixed: second"});
         QCOMPARE(describe(BuildChangesList(document, {}).rows), (QStringList{"0", "1"}));
-    }
-
-    void statusText_data()
-    {
-        QTest::addColumn<ViewFilter>("filter");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("all changes") << ViewFilter::AllChanges << "12 Additions, 30 Fixes";
-        QTest::newRow("additions") << ViewFilter::Additions << "12 Additions";
-        QTest::newRow("fixes") << ViewFilter::Fixes << "30 Fixes";
-    }
-    void statusText()
-    {
-        QFETCH(ViewFilter, filter);
-        QTEST(changesStatusText(filter, 12, 30), "text");
     }
 
     void reportListsRowsInSeparateColumns()
