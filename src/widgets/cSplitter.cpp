@@ -67,10 +67,10 @@ bool cSplitter::CreateSplitter(QWidget *container, QWidget *splitter, QWidget *p
     pane2->setParent(container);
 
     mDirection = direction;
-    m_geometry = SplitterGeometry(direction,
-                                  {roundTwips(leftMargin), roundTwips(topMargin), roundTwips(rightMargin),
-                                   roundTwips(bottomMargin)},
-                                  splitterSize);
+    m_geometry = SplitterGeometry(
+        direction,
+        {roundTwips(leftMargin), roundTwips(topMargin), roundTwips(rightMargin), roundTwips(bottomMargin)},
+        splitterSize);
 
     removeBorder(splitter);
     splitter->setWindowTitle(QString());
@@ -96,9 +96,8 @@ bool cSplitter::CreateSplitter(QWidget *container, QWidget *splitter, QWidget *p
     m_layout.pane1 = twipsRect(pane1);
     m_layout.pane2 = twipsRect(pane2);
     readContainerSize();
-    m_splitPosition =
-        SplitterGeometry::startPosition(static_cast<float>(splitterStartPos), m_geometry.extent(m_layout),
-                                        m_createdOnce);
+    m_splitPosition = SplitterGeometry::startPosition(static_cast<float>(splitterStartPos),
+                                                      m_geometry.extent(m_layout), m_createdOnce);
     m_geometry.setBarPosition(m_layout, roundTwips(m_splitPosition));
 
     container->installEventFilter(this);
@@ -153,9 +152,9 @@ void cSplitter::Resize(float containerHeight, float containerWidth)
     if (CheckSplitterPos && created()) {
         const bool sideBySide = m_geometry.sideBySide();
         const float newExtent = sideBySide ? containerWidth : containerHeight;
-        const auto pulledBack = SplitterGeometry::pulledBackBarPosition(
-            m_geometry.barPosition(m_layout), roundTwips(newExtent),
-            sideBySide ? m_twipsPerPixelX : m_twipsPerPixelY);
+        const auto pulledBack =
+            SplitterGeometry::pulledBackBarPosition(m_geometry.barPosition(m_layout), roundTwips(newExtent),
+                                                    sideBySide ? m_twipsPerPixelX : m_twipsPerPixelY);
         if (pulledBack)
             setBarPosition(*pulledBack);
     }
@@ -179,7 +178,8 @@ void cSplitter::SwapPanels()
 void cSplitter::Move(float x, float y)
 {
     if (m_container)
-        m_container->move(toPixels(roundTwips(x), m_twipsPerPixelX), toPixels(roundTwips(y), m_twipsPerPixelY));
+        m_container->move(toPixels(roundTwips(x), m_twipsPerPixelX),
+                          toPixels(roundTwips(y), m_twipsPerPixelY));
 }
 
 bool cSplitter::eventFilter(QObject *watched, QEvent *event)

@@ -33,9 +33,8 @@ public:
     // Takes the widgets into the container and lays them out. Returns false, doing nothing, when a
     // widget is missing or the same widget is given twice.
     [[nodiscard]] bool CreateSplitter(QWidget *container, QWidget *splitter, QWidget *pane1, QWidget *pane2,
-                                      int direction, int splitterStartPos, int splitterSize,
-                                      float leftMargin, float topMargin, float rightMargin,
-                                      float bottomMargin);
+                                      int direction, int splitterStartPos, int splitterSize, float leftMargin,
+                                      float topMargin, float rightMargin, float bottomMargin);
 
     bool LeftPanelVisible() const { return m_leftPanelVisible; }
     void setLeftPanelVisible(bool visible);

@@ -27,11 +27,8 @@ private slots:
     void fitPanesToBar();
     void dragLimits_data();
     void dragLimits();
-    void dragLandsBarBeforeGrabPosition();
     void pullBackAfterResize_data();
     void pullBackAfterResize();
-    void startPosition_data();
-    void startPosition();
 };
 
 void tst_SplitterGeometry::arrangePanes_data()
@@ -48,15 +45,15 @@ void tst_SplitterGeometry::arrangePanes_data()
     const Layout stackedBefore{3000, 2000, {0, 900, 10, 10}, old, old};
     const Layout sideBefore{3000, 2000, {900, 0, 10, 10}, old, old};
 
-    QTest::newRow("stacked, both panes") << Stacked << 0 << true << true << stackedBefore
-                                         << Layout{3000, 2000, {0, 900, 3000, Bar}, {0, 0, 3000, 900},
-                                                   {0, 945, 3000, 1055}};
-    QTest::newRow("side by side, both panes") << SideBySide << 0 << true << true << sideBefore
-                                              << Layout{3000, 2000, {900, 0, Bar, 2000}, {0, 0, 900, 2000},
-                                                        {945, 0, 2055, 2000}};
-    QTest::newRow("stacked, margins") << Stacked << 60 << true << true << stackedBefore
-                                      << Layout{3000, 2000, {60, 900, 2880, Bar}, {60, 60, 2880, 840},
-                                                {60, 945, 2880, 995}};
+    QTest::newRow("stacked, both panes")
+        << Stacked << 0 << true << true << stackedBefore
+        << Layout{3000, 2000, {0, 900, 3000, Bar}, {0, 0, 3000, 900}, {0, 945, 3000, 1055}};
+    QTest::newRow("side by side, both panes")
+        << SideBySide << 0 << true << true << sideBefore
+        << Layout{3000, 2000, {900, 0, Bar, 2000}, {0, 0, 900, 2000}, {945, 0, 2055, 2000}};
+    QTest::newRow("stacked, margins")
+        << Stacked << 60 << true << true << stackedBefore
+        << Layout{3000, 2000, {60, 900, 2880, Bar}, {60, 60, 2880, 840}, {60, 945, 2880, 995}};
     QTest::newRow("left hidden: right fills, bar untouched")
         << SideBySide << 60 << false << true << sideBefore
         << Layout{3000, 2000, {900, 0, 10, 10}, old, {60, 60, 2880, 1880}};
@@ -97,8 +94,8 @@ void tst_SplitterGeometry::fitPanesToBar_data()
     QTest::newRow("stacked") << Stacked << Layout{3000, 2000, {0, 1200, 3000, Bar}, old, old}
                              << Layout{3000, 2000, {0, 1200, 3000, Bar}, {5, 5, 5, 1200}, {5, 1245, 5, 755}};
     QTest::newRow("side by side") << SideBySide << Layout{3000, 2000, {600, 0, Bar, 2000}, old, old}
-                                  << Layout{3000, 2000, {600, 0, Bar, 2000}, {5, 5, 600, 5},
-                                            {645, 5, 2355, 5}};
+                                  << Layout{
+                                         3000, 2000, {600, 0, Bar, 2000}, {5, 5, 600, 5}, {645, 5, 2355, 5}};
 }
 
 void tst_SplitterGeometry::fitPanesToBar()
@@ -132,12 +129,6 @@ void tst_SplitterGeometry::dragLimits()
     QCOMPARE(SplitterGeometry::acceptsDragPosition(proposed, 3000, 100, 600), accepted);
 }
 
-void tst_SplitterGeometry::dragLandsBarBeforeGrabPosition()
-{
-    const SplitterGeometry geometry(Stacked, {}, Bar);
-    QCOMPARE(geometry.barPositionForDrag(1500), 1470);
-}
-
 void tst_SplitterGeometry::pullBackAfterResize_data()
 {
     QTest::addColumn<int>("barPosition");
@@ -157,27 +148,6 @@ void tst_SplitterGeometry::pullBackAfterResize()
     QFETCH(int, newExtent);
     QFETCH(std::optional<int>, pulledTo);
     QCOMPARE(SplitterGeometry::pulledBackBarPosition(barPosition, newExtent, 15), pulledTo);
-}
-
-void tst_SplitterGeometry::startPosition_data()
-{
-    QTest::addColumn<float>("requested");
-    QTest::addColumn<bool>("createdBefore");
-    QTest::addColumn<float>("position");
-
-    // Extent 3000.
-    QTest::newRow("first layout keeps a position beyond the extent") << 5000.f << false << 5000.f;
-    QTest::newRow("later layout halves a position beyond the extent") << 5000.f << true << 1500.f;
-    QTest::newRow("later layout halves a position at the extent") << 3000.f << true << 1500.f;
-    QTest::newRow("later layout keeps a position inside") << 2999.f << true << 2999.f;
-}
-
-void tst_SplitterGeometry::startPosition()
-{
-    QFETCH(float, requested);
-    QFETCH(bool, createdBefore);
-    QFETCH(float, position);
-    QCOMPARE(SplitterGeometry::startPosition(requested, 3000, createdBefore), position);
 }
 
 QTEST_GUILESS_MAIN(tst_SplitterGeometry)

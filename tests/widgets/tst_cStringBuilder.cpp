@@ -33,20 +33,34 @@ void tst_cStringBuilder::edit_data()
     QTest::addColumn<QString>("result");
 
     // Every row starts from "0123456789".
-    QTest::newRow("remove with length 0 cuts to the end") << "remove" << 3 << 0 << "" << "012";
-    QTest::newRow("remove past the end cuts to the end") << "remove" << 7 << 50 << "" << "0123456";
-    QTest::newRow("remove inside") << "remove" << 2 << 3 << "" << "0156789";
-    QTest::newRow("remove at the length does nothing") << "remove" << 10 << 1 << "" << "0123456789";
-    QTest::newRow("remove at -1 does nothing") << "remove" << -1 << 1 << "" << "0123456789";
-    QTest::newRow("remove negative length does nothing") << "remove" << 2 << -1 << "" << "0123456789";
-    QTest::newRow("insert at the length appends") << "insert" << 10 << 0 << "ab" << "0123456789ab";
-    QTest::newRow("insert at 0") << "insert" << 0 << 0 << "ab" << "ab0123456789";
-    QTest::newRow("insert inside") << "insert" << 4 << 0 << "ab" << "0123ab456789";
-    QTest::newRow("insert at -1 does nothing") << "insert" << -1 << 0 << "ab" << "0123456789";
-    QTest::newRow("insert past the length does nothing") << "insert" << 11 << 0 << "ab" << "0123456789";
-    QTest::newRow("overwrite running past the end") << "overwrite" << 8 << 0 << "abcd" << "01234567abcd";
-    QTest::newRow("overwrite inside") << "overwrite" << 2 << 0 << "ab" << "01ab456789";
-    QTest::newRow("overwrite at the length appends") << "overwrite" << 10 << 0 << "ab" << "0123456789ab";
+    QTest::newRow("remove with length 0 cuts to the end") << "remove" << 3 << 0 << ""
+                                                          << "012";
+    QTest::newRow("remove past the end cuts to the end") << "remove" << 7 << 50 << ""
+                                                         << "0123456";
+    QTest::newRow("remove inside") << "remove" << 2 << 3 << ""
+                                   << "0156789";
+    QTest::newRow("remove at the length does nothing") << "remove" << 10 << 1 << ""
+                                                       << "0123456789";
+    QTest::newRow("remove at -1 does nothing") << "remove" << -1 << 1 << ""
+                                               << "0123456789";
+    QTest::newRow("remove negative length does nothing") << "remove" << 2 << -1 << ""
+                                                         << "0123456789";
+    QTest::newRow("insert at the length appends") << "insert" << 10 << 0 << "ab"
+                                                  << "0123456789ab";
+    QTest::newRow("insert at 0") << "insert" << 0 << 0 << "ab"
+                                 << "ab0123456789";
+    QTest::newRow("insert inside") << "insert" << 4 << 0 << "ab"
+                                   << "0123ab456789";
+    QTest::newRow("insert at -1 does nothing") << "insert" << -1 << 0 << "ab"
+                                               << "0123456789";
+    QTest::newRow("insert past the length does nothing") << "insert" << 11 << 0 << "ab"
+                                                         << "0123456789";
+    QTest::newRow("overwrite running past the end") << "overwrite" << 8 << 0 << "abcd"
+                                                    << "01234567abcd";
+    QTest::newRow("overwrite inside") << "overwrite" << 2 << 0 << "ab"
+                                      << "01ab456789";
+    QTest::newRow("overwrite at the length appends") << "overwrite" << 10 << 0 << "ab"
+                                                     << "0123456789ab";
     QTest::newRow("overwrite past the length does nothing") << "overwrite" << 11 << 0 << "ab"
                                                             << "0123456789";
 }
