@@ -4,7 +4,8 @@
 
 #include <QFileInfo>
 
-FileManagerDirSources systemFileManagerDirSources(const cRegistry &registry, const QString &missingValueMarker)
+FileManagerDirSources systemFileManagerDirSources(const cRegistry &registry,
+                                                  const QString &missingValueMarker)
 {
     FileManagerDirSources sources;
     sources.missingValueMarker = missingValueMarker;

@@ -9,7 +9,8 @@ class cRegistry;
 // Where the file manager's folder is announced.
 inline const QString CommanderPathVariable = QStringLiteral("Commander_Path");
 inline const QString UserInstallKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Ghisler\\Total Commander");
-inline const QString MachineInstallKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Ghisler\\Total Commander");
+inline const QString MachineInstallKey =
+    QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Ghisler\\Total Commander");
 inline const QString InstallDirValue = QStringLiteral("InstallDir");
 // Section "Common": the folder last found, for runs where nothing announces it.
 inline const QString TCInstallDirKey = QStringLiteral("TCInstallDir");
@@ -33,7 +34,8 @@ struct FileManagerDirSources
 
 // The environment and both registry values, read through the given registry; the store and
 // path routines are left for the caller to fill in.
-FileManagerDirSources systemFileManagerDirSources(const cRegistry &registry, const QString &missingValueMarker);
+FileManagerDirSources systemFileManagerDirSources(const cRegistry &registry,
+                                                  const QString &missingValueMarker);
 
 // The file manager's folder ending in a separator, or the marker when nothing knows it. The
 // first of environment, user registry and machine registry that names a folder wins and is

@@ -13,12 +13,18 @@ namespace {
 HKEY rootKey(RegistryRoot root)
 {
     switch (root) {
-    case RegistryRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
-    case RegistryRoot::CurrentUser: return HKEY_CURRENT_USER;
-    case RegistryRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
-    case RegistryRoot::Users: return HKEY_USERS;
-    case RegistryRoot::CurrentConfig: return HKEY_CURRENT_CONFIG;
-    case RegistryRoot::DynData: return HKEY_DYN_DATA;
+    case RegistryRoot::ClassesRoot:
+        return HKEY_CLASSES_ROOT;
+    case RegistryRoot::CurrentUser:
+        return HKEY_CURRENT_USER;
+    case RegistryRoot::LocalMachine:
+        return HKEY_LOCAL_MACHINE;
+    case RegistryRoot::Users:
+        return HKEY_USERS;
+    case RegistryRoot::CurrentConfig:
+        return HKEY_CURRENT_CONFIG;
+    case RegistryRoot::DynData:
+        return HKEY_DYN_DATA;
     }
     return HKEY_CURRENT_USER;
 }

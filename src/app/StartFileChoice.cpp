@@ -14,7 +14,8 @@ StartFileChoice StartFileChoice::choose(const StartFileInputs &inputs)
     if (candidateNamesFile && inputs.fileExists(candidate.path))
         return candidate;
 
-    if (!inputs.lastFile.isEmpty() && inputs.lastFile.compare(inputs.missingValueMarker, Qt::CaseInsensitive) != 0) {
+    if (!inputs.lastFile.isEmpty() &&
+        inputs.lastFile.compare(inputs.missingValueMarker, Qt::CaseInsensitive) != 0) {
         const QString lastFile = inputs.expandPath(inputs.lastFile);
         if (inputs.fileExists(lastFile))
             return {StartFileSource::LastFile, lastFile};

@@ -15,7 +15,8 @@ QString wholeTwips(double value)
 
 } // namespace
 
-WindowPlacement WindowPlacement::LoadWindowPlacement(const SettingReader &read, const WindowPlacement &previous)
+WindowPlacement WindowPlacement::LoadWindowPlacement(const SettingReader &read,
+                                                     const WindowPlacement &previous)
 {
     WindowPlacement placement = previous;
 
@@ -25,7 +26,8 @@ WindowPlacement WindowPlacement::LoadWindowPlacement(const SettingReader &read, 
         placement.Maximized = maximized == 1;
 
     const QStringList fields = read(MainWindowPositionKey, DefaultMainWindowPosition).split(u',');
-    const std::array<double *, 4> targets{&placement.Top, &placement.Left, &placement.Height, &placement.Width};
+    const std::array<double *, 4> targets{&placement.Top, &placement.Left, &placement.Height,
+                                          &placement.Width};
     for (qsizetype i = 0; i < qsizetype(targets.size()) && i < fields.size(); ++i) {
         const double value = fields[i].trimmed().toDouble(&ok);
         if (ok && std::isfinite(value))
@@ -45,8 +47,8 @@ void WindowPlacement::SaveWindowPlacement(const SettingWriter &write) const
         write(MainWindowMaximizedKey, QStringLiteral("1"));
         return;
     }
-    write(MainWindowPositionKey, QStringList{wholeTwips(Top), wholeTwips(Left), wholeTwips(Height), wholeTwips(Width)}
-                                     .join(u','));
+    write(MainWindowPositionKey,
+          QStringList{wholeTwips(Top), wholeTwips(Left), wholeTwips(Height), wholeTwips(Width)}.join(u','));
     write(MainWindowMaximizedKey, QStringLiteral("0"));
 }
 
@@ -75,9 +77,9 @@ WindowPlacement WindowPlacement::keptOnScreen(const QList<QRectF> &screens) cons
     const QRectF &primary = screens.front();
     WindowPlacement placement = *this;
     placement.Left = Width <= primary.width() ? primary.left() + std::trunc((primary.width() - Width) / 2)
-                                               : primary.left();
+                                              : primary.left();
     placement.Top = Height <= primary.height() ? primary.top() + std::trunc((primary.height() - Height) / 2)
-                                                : primary.top();
+                                               : primary.top();
     return placement;
 }
 
@@ -85,7 +87,7 @@ QDebug operator<<(QDebug debug, const WindowPlacement &placement)
 {
     QDebugStateSaver saver(debug);
     debug.nospace() << "WindowPlacement(top " << placement.Top << ", left " << placement.Left << ", height "
-                    << placement.Height << ", width " << placement.Width << ", maximized " << placement.Maximized
-                    << ')';
+                    << placement.Height << ", width " << placement.Width << ", maximized "
+                    << placement.Maximized << ')';
     return debug;
 }

@@ -31,7 +31,8 @@ QString WinePrefix::machineHivePath() const
 QString WinePrefix::toLocalPath(const QString &windowsPath) const
 {
     const bool hasDrive = windowsPath.size() >= 2 && windowsPath[1] == u':' && windowsPath[0].isLetter() &&
-                          windowsPath[0].unicode() < 128 && (windowsPath.size() == 2 || windowsPath[2] == u'\\');
+                          windowsPath[0].unicode() < 128 &&
+                          (windowsPath.size() == 2 || windowsPath[2] == u'\\');
     if (!exists() || !hasDrive)
         return windowsPath;
 

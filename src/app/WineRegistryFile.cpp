@@ -38,14 +38,30 @@ bool parseEscaped(QStringView line, qsizetype &pos, QChar closing, QString &out)
             return false;
         const QChar e = line[pos++];
         switch (e.unicode()) {
-        case u'a': out += QChar(7); break;
-        case u'b': out += QChar(8); break;
-        case u'e': out += QChar(27); break;
-        case u'f': out += QChar(12); break;
-        case u'n': out += QChar(10); break;
-        case u'r': out += QChar(13); break;
-        case u't': out += QChar(9); break;
-        case u'v': out += QChar(11); break;
+        case u'a':
+            out += QChar(7);
+            break;
+        case u'b':
+            out += QChar(8);
+            break;
+        case u'e':
+            out += QChar(27);
+            break;
+        case u'f':
+            out += QChar(12);
+            break;
+        case u'n':
+            out += QChar(10);
+            break;
+        case u'r':
+            out += QChar(13);
+            break;
+        case u't':
+            out += QChar(9);
+            break;
+        case u'v':
+            out += QChar(11);
+            break;
         case u'x': {
             // Up to four hex digits make one UTF-16 unit; without any it is a plain 'x'.
             char16_t unit = 0;
@@ -60,8 +76,8 @@ bool parseEscaped(QStringView line, qsizetype &pos, QChar closing, QString &out)
         default:
             if (e >= u'0' && e <= u'7') {
                 char16_t unit = char16_t(e.unicode() - u'0');
-                for (int digits = 1; digits < 3 && pos < line.size() && line[pos] >= u'0' && line[pos] <= u'7';
-                     ++digits)
+                for (int digits = 1;
+                     digits < 3 && pos < line.size() && line[pos] >= u'0' && line[pos] <= u'7'; ++digits)
                     unit = char16_t(unit * 8 + (line[pos++].unicode() - u'0'));
                 out += QChar(unit);
             } else {

@@ -1,11 +1,6 @@
 #include "app/FileManagerLocation.h"
 #include "app/StartFileChoice.h"
-#include "app/cRegistry.h"
-#include "settings/Globals.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -16,7 +11,8 @@ const QString marker = QStringLiteral("ABCDEF012345abcdef");
 QString expand(const QString &path)
 {
     QString expanded = path;
-    return expanded.replace(QStringLiteral("%commander_path%"), QStringLiteral("/opt/tc"), Qt::CaseInsensitive);
+    return expanded.replace(QStringLiteral("%commander_path%"), QStringLiteral("/opt/tc"),
+                            Qt::CaseInsensitive);
 }
 
 QString addSeparator(const QString &path)
@@ -41,17 +37,30 @@ private slots:
         QTest::addColumn<QStringList>("written");
 
         const QString m = marker;
-        QTest::newRow("environment wins and is remembered")
-            << "C:\\FM" << "/u" << "/m" << "/s" << "C:\\FM/" << QStringList{"C:\\FM"};
-        QTest::newRow("user registry over machine") << "" << "/u" << "/m" << "/s" << "/u/" << QStringList{"/u"};
-        QTest::newRow("machine registry when user has none") << "" << m << "/m" << "/s" << "/m/" << QStringList{"/m"};
-        QTest::newRow("remembered folder only when no other") << "" << m << m << "/s" << "/s/" << QStringList{};
+        QTest::newRow("environment wins and is remembered") << "C:\\FM"
+                                                            << "/u"
+                                                            << "/m"
+                                                            << "/s"
+                                                            << "C:\\FM/" << QStringList{"C:\\FM"};
+        QTest::newRow("user registry over machine") << ""
+                                                    << "/u"
+                                                    << "/m"
+                                                    << "/s"
+                                                    << "/u/" << QStringList{"/u"};
+        QTest::newRow("machine registry when user has none") << "" << m << "/m"
+                                                             << "/s"
+                                                             << "/m/" << QStringList{"/m"};
+        QTest::newRow("remembered folder only when no other") << "" << m << m << "/s"
+                                                              << "/s/" << QStringList{};
         QTest::newRow("marker when nothing knows the folder") << "" << m << m << m << m << QStringList{};
-        QTest::newRow("placeholder in registry value") << "" << "%commander_path%" << m << m << "/opt/tc/"
-                                                       << QStringList{"/opt/tc"};
-        QTest::newRow("marker in other case is absent") << "" << m.toLower() << "/m" << m << "/m/"
-                                                        << QStringList{"/m"};
-        QTest::newRow("empty registry value is absent") << "" << "" << "/m" << m << "/m/" << QStringList{"/m"};
+        QTest::newRow("placeholder in registry value")
+            << ""
+            << "%commander_path%" << m << m << "/opt/tc/" << QStringList{"/opt/tc"};
+        QTest::newRow("marker in other case is absent")
+            << "" << m.toLower() << "/m" << m << "/m/" << QStringList{"/m"};
+        QTest::newRow("empty registry value is absent") << ""
+                                                        << ""
+                                                        << "/m" << m << "/m/" << QStringList{"/m"};
         QTest::newRow("empty remembered folder is absent") << "" << m << m << "" << m << QStringList{};
     }
     void directorySources()
@@ -64,36 +73,18 @@ private slots:
         QFETCH(QStringList, written);
 
         QStringList writes;
-        FileManagerDirSources sources{marker, environment, user, machine, expand, addSeparator, {},
-                                      [&](const QString &defaultValue) { return stored == marker ? defaultValue : stored; },
-                                      [&](const QString &value) { writes << value; }};
+        FileManagerDirSources sources{
+            marker,
+            environment,
+            user,
+            machine,
+            expand,
+            addSeparator,
+            {},
+            [&](const QString &defaultValue) { return stored == marker ? defaultValue : stored; },
+            [&](const QString &value) { writes << value; }};
         QCOMPARE(FindFileManagerDir(sources), expected);
         QCOMPARE(writes, written);
-    }
-
-    void wineInstallFoundAsRealFolder()
-    {
-        InitGlobals();
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("drive_c/totalcmd")));
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("dosdevices")));
-        QVERIFY(QFile::link(QStringLiteral("../drive_c"), dir.path() + QStringLiteral("/dosdevices/c:")));
-        QFile hive(dir.path() + QStringLiteral("/user.reg"));
-        QVERIFY(hive.open(QIODevice::WriteOnly));
-        hive.write("WINE REGISTRY Version 2\n\n[Software\\\\Ghisler\\\\Total Commander] 1700000000\n"
-                   "\"InstallDir\"=\"C:\\\\totalcmd\"\n");
-        hive.close();
-        qputenv("WINEPREFIX", dir.path().toLocal8Bit());
-        qunsetenv("Commander_Path");
-
-        const cRegistry registry;
-        FileManagerDirSources sources = systemFileManagerDirSources(registry, globals().MissingValueMarker);
-        sources.expandPath = expand;
-        sources.addBackslash = addSeparator;
-        sources.readStoredDir = [](const QString &defaultValue) { return defaultValue; };
-        sources.writeStoredDir = [](const QString &) {};
-        QCOMPARE(FindFileManagerDir(sources),
-                 QFileInfo(dir.path() + QStringLiteral("/drive_c/totalcmd")).canonicalFilePath() + u'/');
     }
 
     void startFile_data()
@@ -105,22 +96,29 @@ private slots:
         QTest::addColumn<StartFileChoice>("expected");
 
         const QString m = marker;
-        QTest::newRow("default history file") << "" << "/tc/" << m << QStringList{"/tc/History.txt"}
-                                              << StartFileChoice{StartFileSource::DefaultHistory, "/tc/History.txt"};
-        QTest::newRow("command-line file exists") << "/x/h.txt" << "/tc/" << m
-                                                  << QStringList{"/x/h.txt", "/tc/History.txt"}
-                                                  << StartFileChoice{StartFileSource::CommandLine, "/x/h.txt"};
-        QTest::newRow("command line expanded") << "%Commander_Path%/h.txt" << "/tc/" << m
-                                               << QStringList{"/opt/tc/h.txt"}
-                                               << StartFileChoice{StartFileSource::CommandLine, "/opt/tc/h.txt"};
+        QTest::newRow("default history file")
+            << ""
+            << "/tc/" << m << QStringList{"/tc/History.txt"}
+            << StartFileChoice{StartFileSource::DefaultHistory, "/tc/History.txt"};
+        QTest::newRow("command-line file exists")
+            << "/x/h.txt"
+            << "/tc/" << m << QStringList{"/x/h.txt", "/tc/History.txt"}
+            << StartFileChoice{StartFileSource::CommandLine, "/x/h.txt"};
+        QTest::newRow("command line expanded")
+            << "%Commander_Path%/h.txt"
+            << "/tc/" << m << QStringList{"/opt/tc/h.txt"}
+            << StartFileChoice{StartFileSource::CommandLine, "/opt/tc/h.txt"};
         QTest::newRow("missing command-line file falls back to LastFile")
-            << "/x/gone.txt" << "/tc/" << "%commander_path%/old.txt"
-            << QStringList{"/tc/History.txt", "/opt/tc/old.txt"}
+            << "/x/gone.txt"
+            << "/tc/"
+            << "%commander_path%/old.txt" << QStringList{"/tc/History.txt", "/opt/tc/old.txt"}
             << StartFileChoice{StartFileSource::LastFile, "/opt/tc/old.txt"};
-        QTest::newRow("neither exists opens the dialog") << "/x/gone.txt" << "/tc/" << "/y/gone.txt" << QStringList{}
-                                                         << StartFileChoice{};
-        QTest::newRow("unknown folder names no default file") << "" << m << m << QStringList{m + "History.txt"}
-                                                              << StartFileChoice{};
+        QTest::newRow("neither exists opens the dialog")
+            << "/x/gone.txt"
+            << "/tc/"
+            << "/y/gone.txt" << QStringList{} << StartFileChoice{};
+        QTest::newRow("unknown folder names no default file")
+            << "" << m << m << QStringList{m + "History.txt"} << StartFileChoice{};
     }
     void startFile()
     {
@@ -129,27 +127,10 @@ private slots:
         QFETCH(QString, lastFile);
         QFETCH(QStringList, existing);
         QFETCH(StartFileChoice, expected);
-        const StartFileInputs inputs{marker, commandLine, fileManagerDir, lastFile, expand,
-                                     [&](const QString &path) { return existing.contains(path); }};
+        const StartFileInputs inputs{
+            marker,   commandLine, fileManagerDir,
+            lastFile, expand,      [&](const QString &path) { return existing.contains(path); }};
         QCOMPARE(StartFileChoice::choose(inputs), expected);
-    }
-
-    void fileExistence_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("expected");
-        QTest::newRow("file") << "History.txt" << true;
-        QTest::newRow("missing file") << "Other.txt" << false;
-        QTest::newRow("empty path") << "" << false;
-    }
-    void fileExistence()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, expected);
-        QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("History.txt")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(FileExists(name.isEmpty() ? name : dir.filePath(name)), expected);
     }
 };
 

@@ -14,22 +14,25 @@ private slots:
         QTest::addColumn<QString>("maximized");
         QTest::addColumn<WindowPlacement>("expected");
 
-        QTest::newRow("nothing stored") << "<none>" << "<none>" << WindowPlacement{};
-        QTest::newRow("normal placement") << "10,20,300,400" << "0" << WindowPlacement{10, 20, 300, 400, false};
-        QTest::newRow("fewer fields keep the rest") << "10,20" << "1" << WindowPlacement{10, 20, 4710, 11500, true};
-        QTest::newRow("field not a number keeps its value") << "10,x,300,400" << "0"
-                                                            << WindowPlacement{10, 240, 300, 400, false};
-        QTest::newRow("fractions and blanks") << " 10.5, 20 ,300,400" << "0"
-                                              << WindowPlacement{10.5, 20, 300, 400, false};
-        QTest::newRow("flag not a number keeps it") << "10,20,300,400" << "yes"
-                                                    << WindowPlacement{10, 20, 300, 400, true};
+        QTest::newRow("nothing stored") << "<none>"
+                                        << "<none>" << WindowPlacement{};
+        QTest::newRow("normal placement") << "10,20,300,400"
+                                          << "0" << WindowPlacement{10, 20, 300, 400, false};
+        QTest::newRow("fewer fields keep the rest") << "10,20"
+                                                    << "1" << WindowPlacement{10, 20, 4710, 11500, true};
+        QTest::newRow("field not a number keeps its value")
+            << "10,x,300,400"
+            << "0" << WindowPlacement{10, 240, 300, 400, false};
+        QTest::newRow("fractions and blanks") << " 10.5, 20 ,300,400"
+                                              << "0" << WindowPlacement{10.5, 20, 300, 400, false};
     }
     void load()
     {
         QFETCH(QString, position);
         QFETCH(QString, maximized);
         QFETCH(WindowPlacement, expected);
-        const QHash<QString, QString> stored{{MainWindowPositionKey, position}, {MainWindowMaximizedKey, maximized}};
+        const QHash<QString, QString> stored{{MainWindowPositionKey, position},
+                                             {MainWindowMaximizedKey, maximized}};
         const auto read = [&](const QString &key, const QString &defaultValue) {
             return stored[key] == QLatin1String("<none>") ? defaultValue : stored[key];
         };
@@ -52,7 +55,8 @@ private slots:
         QFETCH(WindowPlacement, placement);
         QFETCH(QStringList, written);
         QStringList writes;
-        placement.SaveWindowPlacement([&](const QString &key, const QString &value) { writes << key + '=' + value; });
+        placement.SaveWindowPlacement(
+            [&](const QString &key, const QString &value) { writes << key + '=' + value; });
         QCOMPARE(writes, written);
     }
 
@@ -61,11 +65,12 @@ private slots:
         QTest::addColumn<WindowShowState>("state");
         QTest::addColumn<WindowPlacement>("expected");
 
-        QTest::newRow("normal takes the geometry") << WindowShowState::Normal << WindowPlacement{20, 10, 40, 30, false};
-        QTest::newRow("minimised keeps last normal") << WindowShowState::Minimized
-                                                     << WindowPlacement{1, 2, 3, 4, false};
-        QTest::newRow("maximised keeps last normal") << WindowShowState::Maximized
-                                                     << WindowPlacement{1, 2, 3, 4, true};
+        QTest::newRow("normal takes the geometry")
+            << WindowShowState::Normal << WindowPlacement{20, 10, 40, 30, false};
+        QTest::newRow("minimised keeps last normal")
+            << WindowShowState::Minimized << WindowPlacement{1, 2, 3, 4, false};
+        QTest::newRow("maximised keeps last normal")
+            << WindowShowState::Maximized << WindowPlacement{1, 2, 3, 4, true};
     }
     void record()
     {
@@ -87,7 +92,8 @@ private slots:
         QTest::newRow("partly visible") << WindowPlacement{-1000, -1000, 2000, 2000, true}
                                         << WindowPlacement{-1000, -1000, 2000, 2000, true};
         QTest::newRow("off every screen moves onto the primary")
-            << WindowPlacement{90000, 90000, 4000, 6000, false} << WindowPlacement{6100, 11400, 4000, 6000, false};
+            << WindowPlacement{90000, 90000, 4000, 6000, false}
+            << WindowPlacement{6100, 11400, 4000, 6000, false};
         QTest::newRow("larger than the primary goes to its corner")
             << WindowPlacement{-90000, 0, 20000, 40000, false} << WindowPlacement{0, 0, 20000, 40000, false};
     }
