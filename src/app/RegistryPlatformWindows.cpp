@@ -6,6 +6,7 @@
 
 #include <qt_windows.h>
 
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -56,7 +57,7 @@ std::optional<QString> readPlatformRegistryValue(RegistryRoot root, const QStrin
                 result = text;
             } else if (type == REG_DWORD && got >= sizeof(DWORD)) {
                 DWORD number = 0;
-                memcpy(&number, data.data(), sizeof(number));
+                std::memcpy(&number, data.data(), sizeof(number));
                 result = QString::number(quint32(number));
             }
         }
