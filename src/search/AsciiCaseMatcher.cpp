@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 
 #if defined(__SSE2__) || defined(_M_X64)
@@ -67,8 +68,17 @@ AsciiCaseMatcher::AsciiCaseMatcher(QByteArrayView needle)
 
 bool AsciiCaseMatcher::isAscii(QByteArrayView bytes)
 {
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
+    // Eight bytes at a time: any byte with its top bit set is not ASCII.
+    const char *p = bytes.data();
+    const char *end = p + bytes.size();
+    for (; end - p >= 8; p += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        if ((word & 0x8080808080808080ULL) != 0)
+            return false;
+    }
+    for (; p != end; ++p) {
+        if (static_cast<unsigned char>(*p) >= 0x80)
             return false;
     }
     return true;

@@ -29,6 +29,9 @@ private:
     QString m_needle;
     std::optional<AsciiCaseMatcher> m_ascii;
     QStringMatcher m_unicode;
+    // True when some letter of the needle folds to no ASCII letter: a line of ASCII bytes alone
+    // then cannot hold it and is passed over without decoding.
+    bool m_needsNonAscii = false;
     // Reused for every line, so that testing a line allocates nothing.
     mutable QString m_decoded;
     mutable QStringDecoder m_decoder;

@@ -27,18 +27,27 @@ bool spansInFileOrder(const HistoryLines &lines)
     return true;
 }
 
-// The last line at or after `low` whose span starts at or before `offset`.
+// The last line at or after `low` whose span starts at or before `offset`. Hits come in file
+// order and mostly a few lines apart, so it gallops forward from `low` before bisecting, which
+// keeps to memory just read instead of jumping across the whole index.
 LineIndex lineAtOffset(const HistoryLines &lines, LineIndex low, qsizetype offset)
 {
-    LineIndex high = lines.size(); // first line known to start after offset
-    while (high - low > 1) {
-        const LineIndex mid = low + (high - low) / 2;
-        if (lines.span(mid).offset <= offset)
-            low = mid;
-        else
-            high = mid;
+    const qsizetype count = lines.size();
+    qsizetype below = low;     // starts at or before offset
+    qsizetype above = low + 1; // first candidate not yet known to start at or before offset
+    for (qsizetype step = 1; above < count && lines.span(LineIndex(above)).offset <= offset; step *= 2) {
+        below = above;
+        above = below + step;
     }
-    return low;
+    above = std::min(above, count);
+    while (above - below > 1) {
+        const qsizetype mid = below + (above - below) / 2;
+        if (lines.span(LineIndex(mid)).offset <= offset)
+            below = mid;
+        else
+            above = mid;
+    }
+    return LineIndex(below);
 }
 
 // Reports each matching line that release detection left as it was, from `first` on, scanning
@@ -62,13 +71,10 @@ void scanText(const HistoryLines &lines, const AsciiCaseMatcher &matcher, LineIn
             return;
         line = lineAtOffset(lines, line, hit - base);
         const HistoryLines::Span &s = lines.span(line);
-        // A hit reaching into trimmed blanks, a line break or the next line is no match here,
-        // though a later one in the same line may be.
-        if (hit - base + needleLength > s.offset + s.length) {
-            from = hit + 1;
-            continue;
-        }
-        if (!lines.isReplaced(line) && passesSearchIn(lines, line, searchIn) && !onMatch(line))
+        // A hit reaching past the line's end (into trimmed blanks, a line break or the next
+        // line) is no match, and no later hit in this line can end inside it either.
+        const bool inside = hit - base + needleLength <= s.offset + s.length;
+        if (inside && !lines.isReplaced(line) && passesSearchIn(lines, line, searchIn) && !onMatch(line))
             return;
         from = nextLineStart(line);
     }

@@ -65,12 +65,12 @@ void tst_LineSearch::findAll_data()
     QTest::newRow("match on the last line") << QStringList{"a", "b", "last word"} << "" << "word" << 0 << 0
                                             << Lines{2};
 
-    QTest::newRow("hit only in trimmed leading blanks") << QStringList{"   foo bar"} << "" << " foo" << 0 << 0
+    QTest::newRow("hit only in trimmed leading blanks") << QStringList{"x", "   foo bar"} << "" << " foo" << 0 << 0
                                                         << Lines{};
-    QTest::newRow("whole word only with trimmed blanks") << QStringList{"  foo  "} << "" << "foo" << 0 << 1
+    QTest::newRow("whole word only with trimmed blanks") << QStringList{"x", "  foo  ", "y"} << "" << "foo" << 0 << 1
                                                          << Lines{};
-    QTest::newRow("hit after one in trimmed blanks") << QStringList{"  foo x foo"} << "" << " foo" << 0 << 0
-                                                     << Lines{0};
+    QTest::newRow("hit after one in trimmed blanks") << QStringList{"x", "  foo x foo"} << "" << " foo" << 0 << 0
+                                                     << Lines{1};
     QTest::newRow("needle never spans a line break") << QStringList{"ab", "cd"} << "" << "b\r\nc" << 0 << 0
                                                      << Lines{};
     QTest::newRow("needle never spans trimmed blanks and break") << QStringList{"ab  ", "  cd"} << ""
@@ -89,6 +89,8 @@ void tst_LineSearch::findAll_data()
                                                       << "Öl" << 1 << 0 << Lines{1};
     QTest::newRow("non-ASCII needle never spans lines") << QStringList{"ä", "ö"} << "" << "ä\r\nö" << 0 << 0
                                                         << Lines{};
+    QTest::newRow("non-ASCII needle folding to ASCII") << QStringList{"kilo", "10 K"} << "" << QString(QChar(0x212A))
+                                                       << 0 << 0 << Lines{0, 1};
     QTest::newRow("ASCII needle in a non-ASCII line") << QStringList{"größer FEHLER"} << "" << "fehler" << 0 << 0
                                                       << Lines{0};
     QTest::newRow("empty text matches every line") << QStringList{"a", "", "b"} << "" << "" << 0 << 0
