@@ -16,7 +16,8 @@ constexpr std::array<unsigned char, 256> makeFoldTable()
 {
     std::array<unsigned char, 256> table{};
     for (int c = 0; c < 256; ++c)
-        table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+        table[static_cast<std::size_t>(c)] =
+            static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
     return table;
 }
 constexpr std::array<unsigned char, 256> FoldTable = makeFoldTable();

@@ -28,8 +28,8 @@ private:
     const char *findAnchor(const char *p, const char *limit) const;
     bool equalsAt(const char *start) const;
 
-    QByteArray m_folded;       // the needle with its capitals made small
-    qsizetype m_anchor = 0;    // index of the byte looked for first
+    QByteArray m_folded;    // the needle with its capitals made small
+    qsizetype m_anchor = 0; // index of the byte looked for first
     unsigned char m_anchorByte = 0;
     bool m_anchorIsLetter = false;
 };

@@ -52,9 +52,9 @@ LineIndex lineAtOffset(const HistoryLines &lines, LineIndex low, qsizetype offse
 
 // Reports each matching line that release detection left as it was, from `first` on, scanning
 // the whole text at once and stopping before byte `stopOffset`. `onMatch` returns false to stop.
-template<typename OnMatch>
-void scanText(const HistoryLines &lines, const AsciiCaseMatcher &matcher, LineIndex first, qsizetype stopOffset,
-              int searchIn, OnMatch onMatch)
+template <typename OnMatch>
+void scanText(const HistoryLines &lines, const AsciiCaseMatcher &matcher, LineIndex first,
+              qsizetype stopOffset, int searchIn, OnMatch onMatch)
 {
     const char *base = lines.utf8Text().constData();
     const char *stop = base + stopOffset;
@@ -99,7 +99,8 @@ bool lineMatches(const HistoryLines &lines, const LineMatcher &matcher, LineInde
 
 } // namespace
 
-LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex start, int searchIn, int wholeWord)
+LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex start, int searchIn,
+                   int wholeWord)
 {
     const LineIndex first = std::max(start, 0);
     if (first >= lines.size() || !isKnownSearchIn(searchIn))
@@ -164,7 +165,8 @@ std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, i
     return found;
 }
 
-int findStringResult(const HistoryLines &lines, const QString &text, LineIndex start, int searchIn, int wholeWord)
+int findStringResult(const HistoryLines &lines, const QString &text, LineIndex start, int searchIn,
+                     int wholeWord)
 {
     const LineIndex found = findNext(lines, text, start, searchIn, wholeWord);
     return found >= 0 ? found + 1 : lines.lastLineIndex() + 2;

@@ -8,9 +8,8 @@
 ChangesListContent SearchResults::findAll(const HistoryDocument &document, const QString &text, int searchIn,
                                           int wholeWord, bool reversed)
 {
-    ChangesListContent content =
-        listSearchResults(document, ::findAll(document.lines, text, searchIn, wholeWord), ViewFilter::AllChanges,
-                          reversed);
+    ChangesListContent content = listSearchResults(
+        document, ::findAll(document.lines, text, searchIn, wholeWord), ViewFilter::AllChanges, reversed);
     // Keep what was listed (a matching empty line is not), in ascending order whatever the
     // order shown.
     m_lines.clear();
@@ -23,7 +22,8 @@ ChangesListContent SearchResults::findAll(const HistoryDocument &document, const
     return content;
 }
 
-ChangesListContent SearchResults::relist(const HistoryDocument &document, ViewFilter filter, bool reversed) const
+ChangesListContent SearchResults::relist(const HistoryDocument &document, ViewFilter filter,
+                                         bool reversed) const
 {
     return listSearchResults(document, m_lines, filter, reversed);
 }

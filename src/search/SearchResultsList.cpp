@@ -10,7 +10,8 @@ ChangesListContent listSearchResults(const HistoryDocument &document, const std:
     content.rows.push_back(ChangeRow{-1, true, true});
     const HistoryLines &lines = document.lines;
     auto add = [&](LineIndex line) {
-        if (line < 0 || line >= lines.size() || lines.isEmpty(line) || !passesViewFilter(lines.kind(line), filter))
+        if (line < 0 || line >= lines.size() || lines.isEmpty(line) ||
+            !passesViewFilter(lines.kind(line), filter))
             return;
         content.rows.push_back(ChangeRow{line, false, false});
     };

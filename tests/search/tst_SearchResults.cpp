@@ -39,8 +39,8 @@ private slots:
 // Lines: 0 addition, 1 fix, 2 other, 3 empty, 4 both patterns (an addition in lists), 5 fix.
 static HistoryDocument sampleDocument()
 {
-    return makeDocument({"01.01.20 Added: x", "01.01.20 Fixed: x", "Release 2 x", "", "01.01.20 Added: Fixed: x",
-                         "02.01.20 Fixed: x"},
+    return makeDocument({"01.01.20 Added: x", "01.01.20 Fixed: x", "Release 2 x", "",
+                         "01.01.20 Added: Fixed: x", "02.01.20 Fixed: x"},
                         "af..bf");
 }
 
@@ -128,7 +128,8 @@ void tst_SearchResults::findAllKeepsNoEmptyLine()
 
 void tst_SearchResults::findReport()
 {
-    HistoryDocument document = makeDocument({"Release 1", "  01.01.20 Fixed: Tab\tbug  ", "other", "tab end"}, ".f..");
+    HistoryDocument document =
+        makeDocument({"Release 1", "  01.01.20 Fixed: Tab\tbug  ", "other", "tab end"}, ".f..");
     const QByteArray expected = "2\t01.01.20 Fixed: Tab\tbug\n"
                                 "4\ttab end\n"
                                 "# 2 instance(s) found\n";
