@@ -33,6 +33,7 @@ private slots:
     void findAllSelectsFirstResult();
     void findAllFindingNothingEmptiesStoredResults();
     void findAllKeepsNoEmptyLine();
+    void relistSkipsLinesPastAShorterHistory();
     void findReport();
 };
 
@@ -124,6 +125,15 @@ void tst_SearchResults::findAllKeepsNoEmptyLine()
     SearchResults results;
     (void)results.findAll(makeDocument({"a", "", "b"}), "", 0, 0, false);
     QCOMPARE(results.SearchResultLines(), (std::vector<LineIndex>{0, 2}));
+}
+
+// Results outlive a change of file; lines the new file does not have are not listed.
+void tst_SearchResults::relistSkipsLinesPastAShorterHistory()
+{
+    SearchResults results;
+    (void)results.findAll(sampleDocument(), "fixed", 0, 0, false);
+    const ChangesListContent content = results.relist(makeDocument({"a", "b"}), ViewFilter::AllChanges, false);
+    QCOMPARE(resultLines(content), (Lines{1}));
 }
 
 void tst_SearchResults::findReport()
