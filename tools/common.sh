@@ -26,6 +26,8 @@ build_into() {
     if [ ! -f "$dir/build.ninja" ]; then
         cmake -S "$VELOMIR_ROOT" -B "$dir" -G Ninja "$@" >/dev/null || return 1
     fi
+    # Moc is re-run for every target: its own stamp misses sources added to a library by a merge.
+    find "$dir" -path '*_autogen/timestamp' -delete 2>/dev/null
     cmake --build "$dir" -j "$(nproc)" | grep -v -E '^\[[0-9]+/[0-9]+\] ' || true
     return "${PIPESTATUS[0]}"
 }

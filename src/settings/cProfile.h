@@ -18,9 +18,12 @@ public:
     int SectionKeysNameAndValueCount() const;
     int SectionKeysNameOnlyCount() const;
 
-    void WriteSection(const QString &strSectionName, const QString &strSectionContents, const QString &strFileName);
-    void DeleteSection(const QString &strSectionName, const QString &strFileName);
-    void DeleteValue(const QString &strSectionName, const QString &strKeyName, const QString &strFileName);
+    // The writes return false when the file could not be written (it then keeps its old content) or
+    // a name or value would break the file's layout; writing MissingValueMarker does nothing.
+    bool WriteSection(const QString &strSectionName, const QString &strSectionContents,
+                      const QString &strFileName);
+    bool DeleteSection(const QString &strSectionName, const QString &strFileName);
+    bool DeleteValue(const QString &strSectionName, const QString &strKeyName, const QString &strFileName);
 
     QString FileSectionsNameList(int lngIndex) const;
     QString SectionKeysNameAndValueList(int lngIndex) const;
@@ -28,10 +31,12 @@ public:
 
     void ReadFileSectionsName(const QString &strFileName);
     void ReadSectionKeysNameAndValue(const QString &strSectionName, const QString &strFileName);
-    void ReadSectionKeysNameOnly(const QString &strSectionName, const QString &strFileName, int lngMaxBufferSize = 4096);
+    void ReadSectionKeysNameOnly(const QString &strSectionName, const QString &strFileName,
+                                 int lngMaxBufferSize = 4096);
 
-    QString ReadValue(const QString &strSectionName, const QString &strKeyName, const QString &strDefaultValue,
-                      const QString &strFileName, int lngMaxBufferSize = 4096);
+    QString ReadValue(const QString &strSectionName, const QString &strKeyName,
+                      const QString &strDefaultValue, const QString &strFileName,
+                      int lngMaxBufferSize = 4096);
     QString ReadValueOrComment(const QString &strSectionName, const QString &strKeyName,
                                const QString &strDefaultValue, const QString &strFileName,
                                const QString &strCommentString, int lngMaxBufferSize = 4096);
@@ -39,15 +44,21 @@ public:
                                         const QString &strDefaultValue, const QString &strFileName,
                                         int lngMaxBufferSize = 4096);
     void SortKeysNameOnlyList();
-    void WriteValue(const QString &strSectionName, const QString &strKeyName, const QString &strValue,
+    bool WriteValue(const QString &strSectionName, const QString &strKeyName, const QString &strValue,
                     const QString &strFileName);
-    void WriteValueAsItIs(const QString &strSectionName, const QString &strKeyName, const QString &strValue,
+    bool WriteValueAsItIs(const QString &strSectionName, const QString &strKeyName, const QString &strValue,
                           const QString &strFileName);
 
     // The file a section lives in, after the redirection rules.
     QString ResolveProfileFile(const QString &section, const QString &key, const QString &file);
 
 private:
+    QString readValue(const QString &section, const QString &key, const QString &defaultValue,
+                      const QString &file, int maxBufferSize) const;
+    bool writeResolved(const QString &section, const QString &key, const QString &value, const QString &file);
+    // Fills a list the way the engine's NUL-separated answer would, and returns its highest used index.
+    static int fillList(QStringList &list, const QStringList &pieces, int bufferSize);
+
     bool m_lastReadedKeyIsCommented = false;
     int m_fileSectionsNameCount = 0;
     int m_sectionKeysNameAndValueCount = 0;

@@ -1,0 +1,50 @@
+#include "app/FileManagerLocation.h"
+
+#include "app/cRegistry.h"
+
+#include <QFileInfo>
+
+FileManagerDirSources systemFileManagerDirSources(const cRegistry &registry,
+                                                  const QString &missingValueMarker)
+{
+    FileManagerDirSources sources;
+    sources.missingValueMarker = missingValueMarker;
+    sources.environmentValue = qEnvironmentVariable(qPrintable(CommanderPathVariable));
+    sources.userRegistryValue = registry.ReadValue(UserInstallKey, InstallDirValue);
+    sources.machineRegistryValue = registry.ReadValue(MachineInstallKey, InstallDirValue);
+    sources.registryPathToLocal = [registry](const QString &path) { return registry.LocalPath(path); };
+    return sources;
+}
+
+QString FindFileManagerDir(const FileManagerDirSources &sources)
+{
+    const auto isMarker = [&](const QString &value) {
+        return value.compare(sources.missingValueMarker, Qt::CaseInsensitive) == 0;
+    };
+    const auto fromRegistry = [&](const QString &value) {
+        if (value.isEmpty() || isMarker(value))
+            return QString();
+        const QString expanded = sources.expandPath(value);
+        return sources.registryPathToLocal ? sources.registryPathToLocal(expanded) : expanded;
+    };
+
+    QString found = sources.environmentValue;
+    if (found.isEmpty())
+        found = fromRegistry(sources.userRegistryValue);
+    if (found.isEmpty())
+        found = fromRegistry(sources.machineRegistryValue);
+    if (!found.isEmpty()) {
+        sources.writeStoredDir(found);
+        return sources.addBackslash(found);
+    }
+
+    const QString stored = sources.readStoredDir(sources.missingValueMarker);
+    if (stored.isEmpty() || isMarker(stored))
+        return sources.missingValueMarker;
+    return sources.addBackslash(sources.expandPath(stored));
+}
+
+bool FileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo::exists(path);
+}

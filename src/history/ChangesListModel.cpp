@@ -1,0 +1,170 @@
+#include "history/ChangesListModel.h"
+
+#include "history/LineRules.h"
+
+#include <QBrush>
+
+namespace {
+
+const QString SearchHeaderText = QStringLiteral("Search Result:");
+
+} // namespace
+
+ChangesListModel::ChangesListModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void ChangesListModel::setContent(const HistoryDocument *document, ChangesListContent content)
+{
+    beginResetModel();
+    m_document = document;
+    m_content = std::move(content);
+    if (!m_document)
+        m_content.rows.clear();
+    endResetModel();
+}
+
+void ChangesListModel::setLook(const ChangesListLook &look)
+{
+    if (look.separateColumns != m_look.separateColumns) {
+        // The columns themselves change: views must drop what they know of the old ones.
+        beginResetModel();
+        m_look = look;
+        endResetModel();
+        return;
+    }
+    m_look = look;
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::DisplayRole, Qt::ForegroundRole, Qt::DecorationRole, Qt::FontRole});
+    }
+}
+
+int ChangesListModel::rowOfLine(LineIndex line) const
+{
+    if (line < 0)
+        return -1;
+    const auto &rows = m_content.rows;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (rows[r].line == line)
+            return static_cast<int>(r);
+    }
+    return -1;
+}
+
+LineIndex ChangesListModel::lineOfRow(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return -1;
+    return m_content.rows[static_cast<std::size_t>(row)].line;
+}
+
+ChangesListModel::Column ChangesListModel::columnKind(int column) const
+{
+    return m_look.separateColumns ? static_cast<Column>(column) : ChangeColumn;
+}
+
+int ChangesListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_content.rows.size());
+}
+
+int ChangesListModel::columnCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return m_look.separateColumns ? 3 : 1;
+}
+
+QVariant ChangesListModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return QVariant();
+    const ChangeRow &row = m_content.rows[static_cast<std::size_t>(index.row())];
+    const Column column = columnKind(index.column());
+
+    switch (role) {
+    case Qt::DisplayRole:
+        return cellText(row, column);
+    case Qt::ForegroundRole: {
+        const QColor color = rowColor(row);
+        return color.isValid() ? QVariant(QBrush(color)) : QVariant();
+    }
+    case Qt::DecorationRole:
+        if (!m_look.showIcons || index.column() != 0 || row.line < 0)
+            return QVariant();
+        switch (m_document->lines.kind(row.line)) {
+        case ChangeKind::Addition:
+            return m_look.additionIcon;
+        case ChangeKind::Fix:
+            return m_look.fixIcon;
+        case ChangeKind::Other:
+            break;
+        }
+        return QVariant();
+    case Qt::FontRole:
+        return cellFont(row, column);
+    default:
+        return QVariant();
+    }
+}
+
+QVariant ChangesListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
+        return QVariant();
+    switch (columnKind(section)) {
+    case DayColumn:
+        return QStringLiteral("Day");
+    case DateColumn:
+        return QStringLiteral("Date");
+    case ChangeColumn:
+        break;
+    }
+    return QStringLiteral("Change");
+}
+
+QString ChangesListModel::cellText(const ChangeRow &row, Column column) const
+{
+    if (row.line < 0)
+        return column == ChangeColumn ? SearchHeaderText : QString();
+    const QString line = m_document->lines.text(row.line);
+    if (!m_look.separateColumns)
+        return line;
+    switch (column) {
+    case DayColumn:
+        return GetDayText(line, m_look.dayFormat);
+    case DateColumn:
+        return GetDateText(line, m_look.dateFormat);
+    case ChangeColumn:
+        break;
+    }
+    return GetChangeText(line);
+}
+
+QVariant ChangesListModel::cellFont(const ChangeRow &row, Column column) const
+{
+    // The search header's empty Day cell stays plain; every other cell of a bold row is bold.
+    const bool bold = row.line < 0 ? column != DayColumn : row.bold;
+    if (!bold)
+        return m_look.font;
+    QFont font = m_look.font;
+    font.setBold(true);
+    return font;
+}
+
+QColor ChangesListModel::rowColor(const ChangeRow &row) const
+{
+    if (row.line < 0)
+        return m_look.foreground;
+    switch (m_document->lines.kind(row.line)) {
+    case ChangeKind::Addition:
+        return m_look.additions;
+    case ChangeKind::Fix:
+        return m_look.fixes;
+    case ChangeKind::Other:
+        break;
+    }
+    return m_look.foreground;
+}

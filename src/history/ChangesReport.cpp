@@ -1,0 +1,23 @@
+#include "history/ChangesReport.h"
+
+#include "history/LineRules.h"
+
+QByteArray changesReport(const HistoryDocument &document, const ChangesListRequest &request,
+                         const QString &dayFormat, const QString &dateFormat)
+{
+    const ChangesListContent content = BuildChangesList(document, request);
+    QString out;
+    for (const ChangeRow &row : content.rows) {
+        const QString line = document.lines.text(row.line);
+        out += GetDayText(line, dayFormat);
+        out += u'\t';
+        out += GetDateText(line, dateFormat);
+        out += u'\t';
+        out += GetChangeText(line);
+        out += u'\n';
+    }
+    out += QStringLiteral("# ");
+    out += changesStatusText(request.filter, content.AdditionCount, content.FixCount);
+    out += u'\n';
+    return out.toUtf8();
+}

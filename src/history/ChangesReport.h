@@ -1,0 +1,12 @@
+#pragma once
+
+#include "history/ChangesList.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The rows the changes list would show for the request, as UTF-8 text for the command line:
+// one row per line "<day>\t<date>\t<change>\n" (the separate-column form whatever the display
+// setting, header row included), then "# " and the status bar's counts.
+QByteArray changesReport(const HistoryDocument &document, const ChangesListRequest &request,
+                         const QString &dayFormat, const QString &dateFormat);

@@ -1,0 +1,173 @@
+#include "search/LineSearch.h"
+
+#include "search/LineMatcher.h"
+#include "search/SearchRule.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isKnownSearchIn(int searchIn)
+{
+    return searchIn == SearchIn::Everywhere || searchIn == SearchIn::Additions || searchIn == SearchIn::Fixes;
+}
+
+// Whole-buffer scanning maps a hit to its line through the span offsets, which needs the spans
+// in file order, apart, and inside the text; anything else is searched line by line.
+bool spansInFileOrder(const HistoryLines &lines)
+{
+    const qsizetype textSize = lines.utf8Text().size();
+    qsizetype previousEnd = 0;
+    for (LineIndex i = 0; i < lines.size(); ++i) {
+        const HistoryLines::Span &s = lines.span(i);
+        if (s.offset < previousEnd || s.length < 0 || s.length > textSize - s.offset)
+            return false;
+        previousEnd = s.offset + s.length;
+    }
+    return true;
+}
+
+// The last line at or after `low` whose span starts at or before `offset`. Hits come in file
+// order and mostly a few lines apart, so it gallops forward from `low` before bisecting, which
+// keeps to memory just read instead of jumping across the whole index.
+LineIndex lineAtOffset(const HistoryLines &lines, LineIndex low, qsizetype offset)
+{
+    const qsizetype count = lines.size();
+    qsizetype below = low;     // starts at or before offset
+    qsizetype above = low + 1; // first candidate not yet known to start at or before offset
+    for (qsizetype step = 1; above < count && lines.span(LineIndex(above)).offset <= offset; step *= 2) {
+        below = above;
+        above = below + step;
+    }
+    above = std::min(above, count);
+    while (above - below > 1) {
+        const qsizetype mid = below + (above - below) / 2;
+        if (lines.span(LineIndex(mid)).offset <= offset)
+            below = mid;
+        else
+            above = mid;
+    }
+    return LineIndex(below);
+}
+
+// Reports each matching line that release detection left as it was, from `first` on, scanning
+// the whole text at once and stopping before byte `stopOffset`. `onMatch` returns false to stop.
+template <typename OnMatch>
+void scanText(const HistoryLines &lines, const AsciiCaseMatcher &matcher, LineIndex first,
+              qsizetype stopOffset, int searchIn, OnMatch onMatch)
+{
+    const char *base = lines.utf8Text().constData();
+    const char *stop = base + stopOffset;
+    const qsizetype needleLength = matcher.length();
+    auto nextLineStart = [&](LineIndex line) {
+        return line < lines.lastLineIndex() ? base + lines.span(line + 1).offset : stop;
+    };
+
+    LineIndex line = first;
+    const char *from = base + lines.span(first).offset;
+    while (from < stop) {
+        const char *hit = matcher.find(from, stop);
+        if (hit == stop)
+            return;
+        line = lineAtOffset(lines, line, hit - base);
+        const HistoryLines::Span &s = lines.span(line);
+        // A hit reaching past the line's end (into trimmed blanks, a line break or the next
+        // line) is no match, and no later hit in this line can end inside it either.
+        const bool inside = hit - base + needleLength <= s.offset + s.length;
+        if (inside && !lines.isReplaced(line) && passesSearchIn(lines, line, searchIn) && !onMatch(line))
+            return;
+        from = nextLineStart(line);
+    }
+}
+
+// The lines that release detection rewrote, from `first` on, in ascending order.
+std::vector<LineIndex> replacedLinesFrom(const HistoryLines &lines, LineIndex first)
+{
+    std::vector<LineIndex> result;
+    for (const auto &entry : lines.replacedLines()) {
+        if (entry.first >= first && entry.first < lines.size())
+            result.push_back(entry.first);
+    }
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+bool lineMatches(const HistoryLines &lines, const LineMatcher &matcher, LineIndex line, int searchIn)
+{
+    return passesSearchIn(lines, line, searchIn) && matcher.matches(lines.bytes(line));
+}
+
+} // namespace
+
+LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex start, int searchIn,
+                   int wholeWord)
+{
+    const LineIndex first = std::max(start, 0);
+    if (first >= lines.size() || !isKnownSearchIn(searchIn))
+        return -1;
+    const LineMatcher matcher(searchNeedle(text, wholeWord));
+
+    if (matcher.ascii() && spansInFileOrder(lines)) {
+        // Rewritten lines hold new text outside the buffer: test them first, then scan the
+        // buffer only up to the first of them that matched.
+        LineIndex replacedHit = -1;
+        for (const LineIndex line : replacedLinesFrom(lines, first)) {
+            if (lineMatches(lines, matcher, line, searchIn)) {
+                replacedHit = line;
+                break;
+            }
+        }
+        const qsizetype stopOffset =
+            replacedHit >= 0 ? lines.span(replacedHit).offset : lines.utf8Text().size();
+        LineIndex found = replacedHit;
+        scanText(lines, *matcher.ascii(), first, stopOffset, searchIn, [&](LineIndex line) {
+            found = line;
+            return false;
+        });
+        return found;
+    }
+
+    for (LineIndex line = first; line < lines.size(); ++line) {
+        if (lineMatches(lines, matcher, line, searchIn))
+            return line;
+    }
+    return -1;
+}
+
+std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, int searchIn, int wholeWord)
+{
+    std::vector<LineIndex> found;
+    if (!isKnownSearchIn(searchIn))
+        return found;
+    const LineMatcher matcher(searchNeedle(text, wholeWord));
+
+    if (matcher.ascii() && spansInFileOrder(lines)) {
+        scanText(lines, *matcher.ascii(), 0, lines.utf8Text().size(), searchIn, [&](LineIndex line) {
+            found.push_back(line);
+            return true;
+        });
+        std::vector<LineIndex> replacedHits;
+        for (const LineIndex line : replacedLinesFrom(lines, 0)) {
+            if (lineMatches(lines, matcher, line, searchIn))
+                replacedHits.push_back(line);
+        }
+        if (!replacedHits.empty()) {
+            const auto middle = found.insert(found.end(), replacedHits.begin(), replacedHits.end());
+            std::inplace_merge(found.begin(), middle, found.end());
+        }
+        return found;
+    }
+
+    for (LineIndex line = 0; line < lines.size(); ++line) {
+        if (lineMatches(lines, matcher, line, searchIn))
+            found.push_back(line);
+    }
+    return found;
+}
+
+int findStringResult(const HistoryLines &lines, const QString &text, LineIndex start, int searchIn,
+                     int wholeWord)
+{
+    const LineIndex found = findNext(lines, text, start, searchIn, wholeWord);
+    return found >= 0 ? found + 1 : lines.lastLineIndex() + 2;
+}

@@ -1,0 +1,29 @@
+#include "search/SearchResults.h"
+
+#include "search/LineSearch.h"
+#include "search/SearchResultsList.h"
+
+#include <algorithm>
+
+ChangesListContent SearchResults::findAll(const HistoryDocument &document, const QString &text, int searchIn,
+                                          int wholeWord, bool reversed)
+{
+    ChangesListContent content = listSearchResults(
+        document, ::findAll(document.lines, text, searchIn, wholeWord), ViewFilter::AllChanges, reversed);
+    // Keep what was listed (a matching empty line is not), in ascending order whatever the
+    // order shown.
+    m_lines.clear();
+    m_lines.reserve(content.rows.size());
+    for (std::size_t row = 1; row < content.rows.size(); ++row)
+        m_lines.push_back(content.rows[row].line);
+    if (reversed)
+        std::reverse(m_lines.begin(), m_lines.end());
+    content.selectedRow = content.rows.size() > 1 ? 1 : 0;
+    return content;
+}
+
+ChangesListContent SearchResults::relist(const HistoryDocument &document, ViewFilter filter,
+                                         bool reversed) const
+{
+    return listSearchResults(document, m_lines, filter, reversed);
+}

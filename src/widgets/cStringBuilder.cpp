@@ -1,0 +1,126 @@
+#include "widgets/cStringBuilder.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <new>
+
+namespace {
+
+constexpr qint64 MaxUsedBytes = std::numeric_limits<std::int32_t>::max();
+
+qint64 byteLength(QStringView value)
+{
+    return static_cast<qint64>(value.size()) * 2;
+}
+
+} // namespace
+
+cStringBuilder::cStringBuilder()
+    : m_block(static_cast<char16_t *>(std::calloc(BlockStep, 1)))
+    , m_capacityBytes(BlockStep)
+{
+    if (!m_block)
+        throw std::bad_alloc();
+}
+
+QString cStringBuilder::StringData() const
+{
+    const char16_t *begin = data();
+    const char16_t *end = begin + StringLength();
+    return QString::fromUtf16(begin, std::find(begin, end, u'\0') - begin);
+}
+
+bool cStringBuilder::setStringData(QStringView value)
+{
+    Clear();
+    return Append(value);
+}
+
+void cStringBuilder::Clear()
+{
+    std::memset(data(), 0, static_cast<size_t>(m_usedBytes));
+    m_usedBytes = 0;
+    if (m_capacityBytes == BlockStep)
+        return;
+    // Shrinking in place hardly ever fails; if it does, the larger zeroed block stays in use.
+    if (void *smaller = std::realloc(data(), BlockStep)) {
+        (void)m_block.release();
+        m_block.reset(static_cast<char16_t *>(smaller));
+        m_capacityBytes = BlockStep;
+    }
+}
+
+bool cStringBuilder::Append(QStringView value)
+{
+    const qint64 added = byteLength(value);
+    if (added == 0)
+        return true;
+    if (!growFor(m_usedBytes + added))
+        return false;
+    std::memcpy(reinterpret_cast<char *>(data()) + m_usedBytes, value.utf16(), static_cast<size_t>(added));
+    m_usedBytes += added;
+    return true;
+}
+
+bool cStringBuilder::Insert(int index, QStringView value)
+{
+    if (index < 0 || index > StringLength() || value.isEmpty())
+        return true;
+    const qint64 added = byteLength(value);
+    if (!growFor(m_usedBytes + added))
+        return false;
+    char *at = reinterpret_cast<char *>(data() + index);
+    std::memmove(at + added, at, static_cast<size_t>(m_usedBytes - qint64(index) * 2));
+    std::memcpy(at, value.utf16(), static_cast<size_t>(added));
+    m_usedBytes += added;
+    return true;
+}
+
+bool cStringBuilder::Overwrite(int index, QStringView value)
+{
+    if (index < 0 || index > StringLength() || value.isEmpty())
+        return true;
+    const qint64 end = qint64(index) * 2 + byteLength(value);
+    if (!growFor(std::max(m_usedBytes, end)))
+        return false;
+    std::memcpy(data() + index, value.utf16(), static_cast<size_t>(byteLength(value)));
+    m_usedBytes = std::max(m_usedBytes, end);
+    return true;
+}
+
+void cStringBuilder::Remove(int index, int length)
+{
+    const int size = StringLength();
+    if (index < 0 || index >= size || length < 0)
+        return;
+    if (length == 0 || length > size - index)
+        length = size - index;
+    char16_t *at = data() + index;
+    std::memmove(at, at + length, static_cast<size_t>(size - index - length) * 2);
+    std::memset(data() + (size - length), 0, static_cast<size_t>(length) * 2);
+    m_usedBytes -= qint64(length) * 2;
+}
+
+bool cStringBuilder::growFor(qint64 neededBytes)
+{
+    if (neededBytes > MaxUsedBytes)
+        return false;
+    if (neededBytes <= m_capacityBytes)
+        return true;
+    // Steps of whole blocks, repeated until the text fits: a single text longer than the block
+    // would otherwise overrun it.
+    qint64 capacity = m_capacityBytes;
+    while (neededBytes > capacity)
+        capacity += (neededBytes / capacity) * BlockStep;
+    void *grown = std::realloc(data(), static_cast<size_t>(capacity));
+    if (!grown)
+        return false;
+    (void)m_block.release();
+    m_block.reset(static_cast<char16_t *>(grown));
+    std::memset(reinterpret_cast<char *>(data()) + m_capacityBytes, 0,
+                static_cast<size_t>(capacity - m_capacityBytes));
+    m_capacityBytes = capacity;
+    return true;
+}

@@ -1,0 +1,111 @@
+#include "app/WindowPlacement.h"
+
+#include <QHash>
+#include <QTest>
+
+class TestWindowPlacement : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void load_data()
+    {
+        QTest::addColumn<QString>("position"); // "<none>": the key is absent
+        QTest::addColumn<QString>("maximized");
+        QTest::addColumn<WindowPlacement>("expected");
+
+        QTest::newRow("nothing stored") << "<none>"
+                                        << "<none>" << WindowPlacement{};
+        QTest::newRow("normal placement") << "10,20,300,400"
+                                          << "0" << WindowPlacement{10, 20, 300, 400, false};
+        QTest::newRow("fewer fields keep the rest") << "10,20"
+                                                    << "1" << WindowPlacement{10, 20, 4710, 11500, true};
+        QTest::newRow("field not a number keeps its value")
+            << "10,x,300,400"
+            << "0" << WindowPlacement{10, 240, 300, 400, false};
+        QTest::newRow("fractions and blanks") << " 10.5, 20 ,300,400"
+                                              << "0" << WindowPlacement{10.5, 20, 300, 400, false};
+    }
+    void load()
+    {
+        QFETCH(QString, position);
+        QFETCH(QString, maximized);
+        QFETCH(WindowPlacement, expected);
+        const QHash<QString, QString> stored{{MainWindowPositionKey, position},
+                                             {MainWindowMaximizedKey, maximized}};
+        const auto read = [&](const QString &key, const QString &defaultValue) {
+            return stored[key] == QLatin1String("<none>") ? defaultValue : stored[key];
+        };
+        QCOMPARE(WindowPlacement::LoadWindowPlacement(read), expected);
+    }
+
+    void save_data()
+    {
+        QTest::addColumn<WindowPlacement>("placement");
+        QTest::addColumn<QStringList>("written");
+
+        QTest::newRow("maximised writes only the flag")
+            << WindowPlacement{1, 2, 3, 4, true} << QStringList{"MainWindowMaxmized=1"};
+        QTest::newRow("normal writes whole twips")
+            << WindowPlacement{1980.9, 240, 4710.2, 11500, false}
+            << QStringList{"MainWindowPosition=1980,240,4710,11500", "MainWindowMaxmized=0"};
+    }
+    void save()
+    {
+        QFETCH(WindowPlacement, placement);
+        QFETCH(QStringList, written);
+        QStringList writes;
+        placement.SaveWindowPlacement(
+            [&](const QString &key, const QString &value) { writes << key + '=' + value; });
+        QCOMPARE(writes, written);
+    }
+
+    void record_data()
+    {
+        QTest::addColumn<WindowShowState>("state");
+        QTest::addColumn<WindowPlacement>("expected");
+
+        QTest::newRow("normal takes the geometry")
+            << WindowShowState::Normal << WindowPlacement{20, 10, 40, 30, false};
+        QTest::newRow("minimised keeps last normal")
+            << WindowShowState::Minimized << WindowPlacement{1, 2, 3, 4, false};
+        QTest::newRow("maximised keeps last normal")
+            << WindowShowState::Maximized << WindowPlacement{1, 2, 3, 4, true};
+    }
+    void record()
+    {
+        QFETCH(WindowShowState, state);
+        QFETCH(WindowPlacement, expected);
+        const WindowPlacement last{1, 2, 3, 4, false};
+        QCOMPARE(last.RecordWindowPlacement(state, QRectF(10.7, 20.2, 30.9, 40)), expected);
+    }
+
+    void keptOnScreen_data()
+    {
+        QTest::addColumn<WindowPlacement>("placement");
+        QTest::addColumn<WindowPlacement>("expected");
+
+        const WindowPlacement normal{1980, 240, 4710, 11500, false};
+        QTest::newRow("on the primary screen") << normal << normal;
+        QTest::newRow("on the second screen") << WindowPlacement{100, 30000, 4000, 4000, false}
+                                              << WindowPlacement{100, 30000, 4000, 4000, false};
+        QTest::newRow("partly visible") << WindowPlacement{-1000, -1000, 2000, 2000, true}
+                                        << WindowPlacement{-1000, -1000, 2000, 2000, true};
+        QTest::newRow("off every screen moves onto the primary")
+            << WindowPlacement{90000, 90000, 4000, 6000, false}
+            << WindowPlacement{6100, 11400, 4000, 6000, false};
+        QTest::newRow("larger than the primary goes to its corner")
+            << WindowPlacement{-90000, 0, 20000, 40000, false} << WindowPlacement{0, 0, 20000, 40000, false};
+    }
+    void keptOnScreen()
+    {
+        QFETCH(WindowPlacement, placement);
+        QFETCH(WindowPlacement, expected);
+        // 1920x1080 and, to its right, 1280x1024 pixels at 15 twips per pixel.
+        const QList<QRectF> screens{QRectF(0, 0, 28800, 16200), QRectF(28800, 0, 19200, 15360)};
+        QCOMPARE(placement.keptOnScreen(screens), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWindowPlacement)
+#include "tst_WindowPlacement.moc"

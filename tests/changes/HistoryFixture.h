@@ -1,0 +1,31 @@
+#pragma once
+
+#include "history/HistoryDocument.h"
+
+#include <QRegularExpression>
+
+// A document made by hand, with facts set by simple checks that agree with the default patterns
+// "##.##.##*", "##.##.##*Added:*" and "##.##.##*Fixed:*".
+inline HistoryDocument makeDocument(const QStringList &lines, const QList<LineIndex> &releaseHeaders = {})
+{
+    QByteArray text;
+    std::vector<HistoryLines::Span> spans;
+    for (const QString &line : lines) {
+        const QByteArray utf8 = line.toUtf8();
+        spans.push_back({text.size(), utf8.size()});
+        text += utf8 + '\n';
+    }
+    HistoryDocument document;
+    document.lines = HistoryLines(text, spans);
+    static const QRegularExpression date(QStringLiteral("^[0-9]{2}\\.[0-9]{2}\\.[0-9]{2}"));
+    for (int i = 0; i < lines.size(); ++i) {
+        const bool dated = date.match(lines[i]).hasMatch();
+        const QString rest = lines[i].mid(8);
+        document.lines.setFacts(i, {dated && rest.contains(QLatin1String("added:"), Qt::CaseInsensitive),
+                                    dated && rest.contains(QLatin1String("fixed:"), Qt::CaseInsensitive),
+                                    dated});
+    }
+    for (LineIndex header : releaseHeaders)
+        document.releases.push_back(Release{header, lines[header]});
+    return document;
+}

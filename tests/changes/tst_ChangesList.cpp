@@ -1,0 +1,100 @@
+#include "HistoryFixture.h"
+#include "history/ChangesList.h"
+#include "history/ChangesReport.h"
+
+#include <QTest>
+
+namespace {
+
+// Three releases (headers at 2, 7 and 12) below two lines of preamble.
+HistoryDocument sampleDocument()
+{
+    return makeDocument({"Change log", "", "Version 1.0", "10.03.99 Added: a1", "11.03.99 Fixed: f1", "",
+                         "12.03.99 Added: a2", "15.03.99 Version 1.1", "16.03.99 Fixed: f2", "notes", "",
+                         "17.03.99 Added: a3", "Version 2.0", "18.03.99 Fixed: f3"},
+                        {2, 7, 12});
+}
+
+// "H2" the header row of line 2, "7*" a bold row of line 7, "3" a plain row of line 3.
+QStringList describe(const std::vector<ChangeRow> &rows)
+{
+    QStringList out;
+    for (const ChangeRow &row : rows)
+        out << (row.header ? "H" : "") + QString::number(row.line) + (row.bold && !row.header ? "*" : "");
+    return out;
+}
+
+} // namespace
+
+class TestChangesList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void build_data()
+    {
+        QTest::addColumn<int>("release");
+        QTest::addColumn<ViewFilter>("filter");
+        QTest::addColumn<bool>("reversed");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("additions");
+        QTest::addColumn<int>("fixes");
+        QTest::addColumn<QString>("status");
+        const ViewFilter all = ViewFilter::AllChanges;
+        QTest::newRow("first release starts after its header, skips empty lines")
+            << 0 << all << false << QStringList{"H2", "3", "4", "6"} << 1 << 2 << 1 << "2 Additions, 1 Fixes";
+        QTest::newRow("middle release ends before the next header")
+            << 1 << all << false << QStringList{"H7", "8", "9", "11"} << 1 << 1 << 1
+            << "1 Additions, 1 Fixes";
+        QTest::newRow("last release runs to the end of the file")
+            << 2 << all << false << QStringList{"H12", "13"} << 1 << 0 << 1 << "0 Additions, 1 Fixes";
+        QTest::newRow("additions keep the header row, counts whatever the filter")
+            << 0 << ViewFilter::Additions << false << QStringList{"H2", "3", "6"} << 1 << 2 << 1
+            << "2 Additions";
+        QTest::newRow("fixes keep the header row")
+            << 0 << ViewFilter::Fixes << false << QStringList{"H2", "4"} << 1 << 2 << 1 << "1 Fixes";
+        QTest::newRow("reversed: header at the bottom, row 1 selected")
+            << 0 << all << true << QStringList{"6", "4", "3", "H2"} << 0 << 2 << 1 << "2 Additions, 1 Fixes";
+        QTest::newRow("header row alone is selected")
+            << 2 << ViewFilter::Additions << false << QStringList{"H12"} << 0 << 0 << 1 << "0 Additions";
+        QTest::newRow("All lists every line, empty ones too, rewritten headers bold")
+            << -1 << all << false
+            << QStringList{"0", "1", "2", "3", "4", "5", "6", "7*", "8", "9", "10", "11", "12", "13"} << 0
+            << 3 << 3 << "3 Additions, 3 Fixes";
+        QTest::newRow("All reversed selects the first row")
+            << -1 << ViewFilter::Fixes << true << QStringList{"13", "8", "4"} << 0 << 3 << 3 << "3 Fixes";
+        QTest::newRow("release the document lacks lists nothing")
+            << 3 << all << false << QStringList{} << -1 << 0 << 0 << "0 Additions, 0 Fixes";
+    }
+    void build()
+    {
+        QFETCH(int, release);
+        QFETCH(ViewFilter, filter);
+        QFETCH(bool, reversed);
+        const ChangesListContent content = BuildChangesList(sampleDocument(), {release, filter, reversed});
+        QTEST(describe(content.rows), "rows");
+        QTEST(content.selectedRow, "selected");
+        QTEST(content.AdditionCount, "additions");
+        QTEST(content.FixCount, "fixes");
+        QTEST(changesStatusText(filter, content.AdditionCount, content.FixCount), "status");
+    }
+
+    void allWithoutReleasesStartsAtLineZero()
+    {
+        const HistoryDocument document = makeDocument({"10.03.99 Added: first", "11.03.99 Fixed: second"});
+        QCOMPARE(describe(BuildChangesList(document, {}).rows), (QStringList{"0", "1"}));
+    }
+
+    void reportListsRowsInSeparateColumns()
+    {
+        const QByteArray report = changesReport(sampleDocument(), {0, ViewFilter::Additions, true},
+                                                QStringLiteral("d"), QStringLiteral("MM/yyyy"));
+        QCOMPARE(QString::fromUtf8(report).split(u'\n'),
+                 (QStringList{"12\t03/1999\tAdded: a2", "10\t03/1999\tAdded: a1", "\t\tVersion 1.0",
+                              "# 2 Additions", ""}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChangesList)
+#include "tst_ChangesList.moc"

@@ -1,0 +1,129 @@
+#include "HistoryFixture.h"
+#include "history/ChangesListModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QLocale>
+#include <QPixmap>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestChangesListModel : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Rows: header "Version 1.0", then the addition, the fix and the note.
+    HistoryDocument m_document =
+        makeDocument({"Version 1.0", "10.03.99 Added: a", "11.03.99 Fixed: f", "12.03.99 note"}, {0});
+    const QIcon m_additionIcon{QPixmap(1, 1)};
+    const QIcon m_fixIcon{QPixmap(1, 1)};
+    ChangesListLook m_look;
+    ChangesListModel m_model;
+    QAbstractItemModelTester m_tester{&m_model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+
+    QVariant cell(int row, int column, int role) const
+    {
+        return m_model.data(m_model.index(row, column), role);
+    }
+    bool isBold(int row, int column) const { return cell(row, column, Qt::FontRole).value<QFont>().bold(); }
+
+private slots:
+    void init()
+    {
+        m_look = ChangesListLook();
+        m_look.foreground = Qt::black;
+        m_look.additions = Qt::darkGreen;
+        m_look.fixes = Qt::red;
+        m_look.additionIcon = m_additionIcon;
+        m_look.fixIcon = m_fixIcon;
+        m_model.setLook(m_look);
+        m_model.setContent(&m_document, BuildChangesList(m_document, {0, ViewFilter::AllChanges, false}));
+    }
+
+    void rows_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<qint64>("icon");
+        QTest::addColumn<bool>("bold");
+        const QString day = QLocale::system().toString(QDate(1999, 3, 10), u"dddd");
+        QTest::newRow("release header bold in its own layout")
+            << 0 << QStringList{"", "", "Version 1.0"} << QColor(Qt::black) << qint64(0) << true;
+        QTest::newRow("addition") << 1 << QStringList{day, "10/03/1999", "Added: a"} << QColor(Qt::darkGreen)
+                                  << m_additionIcon.cacheKey() << false;
+        QTest::newRow("fix") << 2
+                             << QStringList{QLocale::system().toString(QDate(1999, 3, 11), u"dddd"),
+                                            "11/03/1999", "Fixed: f"}
+                             << QColor(Qt::red) << m_fixIcon.cacheKey() << false;
+    }
+    void rows()
+    {
+        QFETCH(int, row);
+        QStringList texts;
+        for (int column = 0; column < m_model.columnCount(); ++column)
+            texts << cell(row, column, Qt::DisplayRole).toString();
+        QTEST(texts, "texts");
+        QTEST(cell(row, 2, Qt::ForegroundRole).value<QBrush>().color(), "color");
+        QTEST(cell(row, 0, Qt::DecorationRole).value<QIcon>().cacheKey(), "icon");
+        QCOMPARE(cell(row, 1, Qt::DecorationRole), QVariant());
+        QTEST(isBold(row, 0), "bold");
+        QTEST(isBold(row, 2), "bold");
+    }
+
+    void iconsOffShowNone()
+    {
+        m_look.showIcons = false;
+        m_model.setLook(m_look);
+        QCOMPARE(cell(1, 0, Qt::DecorationRole), QVariant());
+    }
+
+    void lookChangeRepaintsEveryCell()
+    {
+        QSignalSpy changed(&m_model, &QAbstractItemModel::dataChanged);
+        m_look.fixes = Qt::blue;
+        m_model.setLook(m_look);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed[0][1].toModelIndex(), m_model.index(3, 2));
+        QCOMPARE(cell(2, 0, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::blue));
+    }
+
+    void singleColumnShowsWholeLine()
+    {
+        m_look.separateColumns = false;
+        m_model.setLook(m_look);
+        QCOMPARE(m_model.columnCount(), 1);
+        QCOMPARE(m_model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Change"));
+        QCOMPARE(cell(1, 0, Qt::DisplayRole).toString(), QStringLiteral("10.03.99 Added: a"));
+    }
+
+    void searchHeaderRow_data()
+    {
+        QTest::addColumn<bool>("separate");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QList<bool>>("bold");
+        QTest::newRow("separate columns")
+            << true << QStringList{"", "", "Search Result:"} << QList<bool>{false, true, true};
+        QTest::newRow("single column") << false << QStringList{"Search Result:"} << QList<bool>{true};
+    }
+    void searchHeaderRow()
+    {
+        QFETCH(bool, separate);
+        m_look.separateColumns = separate;
+        m_model.setLook(m_look);
+        m_model.setContent(&m_document, ChangesListContent{{{-1, true, true}, {2, false, false}}, 0, 1, 1});
+        QStringList texts;
+        QList<bool> bold;
+        for (int column = 0; column < m_model.columnCount(); ++column) {
+            texts << cell(0, column, Qt::DisplayRole).toString();
+            bold << isBold(0, column);
+        }
+        QTEST(texts, "texts");
+        QTEST(bold, "bold");
+        QCOMPARE(m_model.rowOfLine(2), 1);
+        QCOMPARE(m_model.lineOfRow(0), -1);
+    }
+};
+
+QTEST_MAIN(TestChangesListModel)
+#include "tst_ChangesListModel.moc"

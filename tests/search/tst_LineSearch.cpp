@@ -1,0 +1,224 @@
+#include "TestHistory.h"
+#include "search/LineSearch.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using Lines = QList<LineIndex>;
+
+static Lines toList(const std::vector<LineIndex> &v)
+{
+    return Lines(v.begin(), v.end());
+}
+
+class tst_LineSearch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void findAll_data();
+    void findAll();
+    void replacedLine_data();
+    void replacedLine();
+    void findNext_data();
+    void findNext();
+    void findStringResult_data();
+    void findStringResult();
+    void spansOutOfFileOrderAreSearchedLineByLine();
+    void agreesWithPlainCaseInsensitiveContains();
+};
+
+void tst_LineSearch::findAll_data()
+{
+    QTest::addColumn<QStringList>("raw");
+    QTest::addColumn<QString>("kinds");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("searchIn");
+    QTest::addColumn<int>("wholeWord");
+    QTest::addColumn<Lines>("expected");
+
+    const QString anyKind;
+    QTest::newRow("whole word at line start")
+        << QStringList{"tab and more"} << anyKind << "tab" << 0 << 1 << Lines{};
+    QTest::newRow("whole word at line end")
+        << QStringList{"one tab"} << anyKind << "tab" << 0 << 1 << Lines{};
+    QTest::newRow("whole word before comma")
+        << QStringList{"a tab, b"} << anyKind << "tab" << 0 << 1 << Lines{};
+    QTest::newRow("whole word before letter s")
+        << QStringList{"a tabs b"} << anyKind << "tab" << 0 << 1 << Lines{};
+    QTest::newRow("whole word beside tab char")
+        << QStringList{"a\ttab b", "a tab\tb"} << anyKind << "tab" << 0 << 1 << Lines{};
+    QTest::newRow("whole word between blanks")
+        << QStringList{"a tab b"} << anyKind << "tab" << 0 << 1 << Lines{0};
+    QTest::newRow("substring inside a word")
+        << QStringList{"a tabs b"} << anyKind << "tab" << 0 << 0 << Lines{0};
+    QTest::newRow("capitals in the needle")
+        << QStringList{"a tab b"} << anyKind << "TAB" << 0 << 1 << Lines{0};
+    QTest::newRow("needle not trimmed") << QStringList{"atab"} << anyKind << " tab" << 0 << 0 << Lines{};
+
+    const QStringList log{"intro crash", "Release 1.0 crash", "01.01.20 Added: new crash view",
+                          "01.01.20 Fixed: crash", "02.01.20 Added: only here"};
+    const QString logKinds = QStringLiteral("..afa");
+    QTest::newRow("additions skip a fix-only word") << log << logKinds << "fixed" << 1 << 0 << Lines{};
+    QTest::newRow("additions") << log << logKinds << "crash" << 1 << 0 << Lines{2};
+    QTest::newRow("fixes") << log << logKinds << "crash" << 2 << 0 << Lines{3};
+    QTest::newRow("everywhere takes headers and loose lines")
+        << log << logKinds << "crash" << 0 << 0 << Lines{0, 1, 2, 3};
+    QTest::newRow("unknown search-in takes no line") << log << logKinds << "crash" << 3 << 0 << Lines{};
+    QTest::newRow("line of both patterns found under fixes") << QStringList{"01.01.20 Added: Fixed: x"} << "b"
+                                                             << "x" << 2 << 0 << Lines{0};
+    QTest::newRow("match on the last line") << QStringList{"a", "b", "last word"} << ""
+                                            << "word" << 0 << 0 << Lines{2};
+
+    QTest::newRow("hit only in trimmed leading blanks") << QStringList{"x", "   foo bar"} << ""
+                                                        << " foo" << 0 << 0 << Lines{};
+    QTest::newRow("whole word only with trimmed blanks") << QStringList{"x", "  foo  ", "y"} << ""
+                                                         << "foo" << 0 << 1 << Lines{};
+    QTest::newRow("hit after one in trimmed blanks") << QStringList{"x", "  foo x foo"} << ""
+                                                     << " foo" << 0 << 0 << Lines{1};
+    QTest::newRow("needle never spans a line break") << QStringList{"ab", "cd"} << ""
+                                                     << "b\r\nc" << 0 << 0 << Lines{};
+    QTest::newRow("needle never spans trimmed blanks and break") << QStringList{"ab  ", "  cd"} << ""
+                                                                 << "b  \r\n  c" << 0 << 0 << Lines{};
+    QTest::newRow("hit past sixteen bytes into the line")
+        << QStringList{"0123456789abcdefghij needle", "none", QString(40, u'y') + "NEEDLE"} << ""
+        << "needle" << 0 << 0 << Lines{0, 2};
+
+    QTest::newRow("non-ASCII needle finds its capital") << QStringList{"Änderung", "andere"} << ""
+                                                        << "ä" << 0 << 0 << Lines{0};
+    QTest::newRow("non-ASCII whole word") << QStringList{"x Ä y", "Ä y", "xÄ y"} << ""
+                                          << "ä" << 0 << 1 << Lines{0};
+    QTest::newRow("non-ASCII needle under additions")
+        << QStringList{"Ölwechsel", "01.01.20 Added: öl"} << ".a"
+        << "Öl" << 1 << 0 << Lines{1};
+    QTest::newRow("non-ASCII needle folding to ASCII")
+        << QStringList{"kilo", "10 K"} << "" << QString(QChar(0x212A)) << 0 << 0 << Lines{0, 1};
+    QTest::newRow("ASCII needle in a non-ASCII line") << QStringList{"größer FEHLER"} << ""
+                                                      << "fehler" << 0 << 0 << Lines{0};
+    QTest::newRow("empty text matches every line") << QStringList{"a", "", "b"} << ""
+                                                   << "" << 0 << 0 << Lines{0, 1, 2};
+}
+
+void tst_LineSearch::findAll()
+{
+    QFETCH(QStringList, raw);
+    QFETCH(QString, kinds);
+    QFETCH(QString, text);
+    QFETCH(int, searchIn);
+    QFETCH(int, wholeWord);
+    QFETCH(Lines, expected);
+
+    QCOMPARE(toList(::findAll(makeLines(raw, kinds), text, searchIn, wholeWord)), expected);
+}
+
+void tst_LineSearch::replacedLine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<LineIndex>("start");
+    QTest::addColumn<Lines>("all");
+    QTest::addColumn<LineIndex>("next");
+
+    // Line 1 was "New in version 4.0 (10.3.99)" and now reads "10.03.99 New in version 4.0".
+    QTest::newRow("new text found") << "10.03.99 new" << 0 << Lines{1} << 1;
+    QTest::newRow("old text not found") << "(10.3.99)" << 0 << Lines{} << -1;
+    QTest::newRow("before a later plain line") << "version" << 0 << Lines{1, 2} << 1;
+    QTest::newRow("after an earlier plain line") << "4.0" << 0 << Lines{0, 1, 2} << 0;
+    QTest::newRow("start past the rewritten line") << "version" << 2 << Lines{1, 2} << 2;
+}
+
+void tst_LineSearch::replacedLine()
+{
+    QFETCH(QString, text);
+    QFETCH(LineIndex, start);
+    QFETCH(Lines, all);
+    QFETCH(LineIndex, next);
+
+    HistoryLines lines = makeLines({"about 4.0", "New in version 4.0 (10.3.99)", "version 4.0 fixes"});
+    lines.replaceLine(1, "10.03.99 New in version 4.0");
+    QCOMPARE(toList(::findAll(lines, text, 0, 0)), all);
+    QCOMPARE(::findNext(lines, text, start, 0, 0), next);
+}
+
+void tst_LineSearch::findNext_data()
+{
+    QTest::addColumn<LineIndex>("start");
+    QTest::addColumn<int>("searchIn");
+    QTest::addColumn<LineIndex>("expected");
+
+    // Matches of "word": lines 1 (fix), 3 (addition) and 4, the last line.
+    QTest::newRow("from the first line") << 0 << 0 << 1;
+    QTest::newRow("from a matching line") << 1 << 0 << 1;
+    QTest::newRow("from past a match") << 2 << 0 << 3;
+    QTest::newRow("match on the last line") << 4 << 0 << 4;
+    QTest::newRow("start beyond the last line") << 5 << 0 << -1;
+    QTest::newRow("negative start begins at the top") << -3 << 0 << 1;
+    QTest::newRow("no further match of the kind") << 2 << 2 << -1;
+    QTest::newRow("skips lines of the wrong kind") << 0 << 1 << 3;
+}
+
+void tst_LineSearch::findNext()
+{
+    QFETCH(LineIndex, start);
+    QFETCH(int, searchIn);
+    QFETCH(LineIndex, expected);
+
+    const HistoryLines lines =
+        makeLines({"nothing", "01.01.20 Fixed: word", "other", "01.01.20 Added: WORD", "last word"}, ".f.a.");
+    QCOMPARE(::findNext(lines, "word", start, searchIn, 0), expected);
+}
+
+void tst_LineSearch::findStringResult_data()
+{
+    QTest::addColumn<LineIndex>("start");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("found: index plus one") << 0 << 2;
+    QTest::newRow("found on the last line: line count") << 2 << 3;
+    QTest::newRow("not found: line count plus one") << 3 << 4;
+}
+
+void tst_LineSearch::findStringResult()
+{
+    QFETCH(LineIndex, start);
+    QFETCH(int, expected);
+
+    QCOMPARE(::findStringResult(makeLines({"a", "x", "x"}), "X", start, 0, 0), expected);
+}
+
+void tst_LineSearch::spansOutOfFileOrderAreSearchedLineByLine()
+{
+    // Spans listed out of file order: line 0 is the buffer's second line.
+    const QByteArray text = "other\r\nfind me\r\n";
+    const HistoryLines lines(text, {{7, 7}, {0, 5}});
+    QCOMPARE(toList(::findAll(lines, "me", 0, 0)), Lines{0});
+    QCOMPARE(::findNext(lines, "other", 0, 0, 0), 1);
+}
+
+// The fast scan must give what the plain rule gives: each line's own text searched without
+// regard to case. Random short lines over a small alphabet make near misses, hits across line
+// breaks and hits in trimmed blanks common.
+void tst_LineSearch::agreesWithPlainCaseInsensitiveContains()
+{
+    QRandomGenerator random(20240611);
+    const QString alphabet = QStringLiteral("abAB  .");
+    QStringList raw;
+    for (int i = 0; i < 3000; ++i) {
+        QString line;
+        const int length = int(random.bounded(40));
+        for (int c = 0; c < length; ++c)
+            line += alphabet[int(random.bounded(alphabet.size()))];
+        raw << line;
+    }
+    const HistoryLines lines = makeLines(raw);
+    for (const QString needle : {"ab", "Ba a", " b", "a ", "aBBa", ".a", "b\r\na", "a .b a"}) {
+        std::vector<LineIndex> expected;
+        for (LineIndex i = 0; i < lines.size(); ++i) {
+            if (lines.text(i).contains(needle, Qt::CaseInsensitive))
+                expected.push_back(i);
+        }
+        QCOMPARE(toList(::findAll(lines, needle, 0, 0)), toList(expected));
+    }
+}
+
+QTEST_APPLESS_MAIN(tst_LineSearch)
+#include "tst_LineSearch.moc"

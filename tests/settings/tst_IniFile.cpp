@@ -1,0 +1,215 @@
+#include "settings/IniFile.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class tst_IniFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsValue_data();
+    void readsValue();
+    void listsSkipComments();
+    void editKeepsOtherLines_data();
+    void editKeepsOtherLines();
+    void refusesEditsThatBreakLayout_data();
+    void refusesEditsThatBreakLayout();
+    void keepsEncodingRead_data();
+    void keepsEncodingRead();
+    void neverOverwritesUnreadableFile();
+    void saveCreatesFileAndFolder();
+};
+
+void tst_IniFile::readsValue_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("blanks and one pair of quotes removed") << QByteArray("[A]\n k =  \"\" x \"\"  \n") << "A"
+                                                           << "k" << true << "\" x \"";
+    QTest::newRow("empty value is present") << QByteArray("[A]\nk=\n") << "A"
+                                            << "k" << true << "";
+    QTest::newRow("names ignore case") << QByteArray("[ Velomir ]\r\nLastFile=x\r\n") << "velomir"
+                                       << "LASTFILE" << true << "x";
+    QTest::newRow("value splits at first equals") << QByteArray("[A]\nk=a=b\n") << "A"
+                                                  << "k" << true << "a=b";
+    QTest::newRow("missing key") << QByteArray("[A]\nk=1\n[B]\nj=2\n") << "A"
+                                 << "j" << false << "";
+    QTest::newRow("missing section") << QByteArray("[A]\nk=1\n") << "B"
+                                     << "k" << false << "";
+    QTest::newRow("key before any section") << QByteArray("k=1\n[A]\n") << "A"
+                                            << "k" << false << "";
+    QTest::newRow("commented key read by its text") << QByteArray("[A]\n;k=old\n") << "A"
+                                                    << ";k" << true << "old";
+    QTest::newRow("no final newline") << QByteArray("[A]\nk=1") << "A"
+                                      << "k" << true << "1";
+}
+
+void tst_IniFile::readsValue()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(bool, found);
+    QFETCH(QString, value);
+
+    const std::optional<QString> read = IniFile::fromBytes(text).value(section, key);
+    QCOMPARE(read.has_value(), found);
+    QCOMPARE(read.value_or(QString()), value);
+}
+
+void tst_IniFile::listsSkipComments()
+{
+    const IniFile ini = IniFile::fromBytes("[A]\n;c=1\nx=1\nnoequals\n\n[B]\n y = 2 \n[A]\nz=3\n");
+    QCOMPARE(ini.sectionNames(), QStringList({"A", "B", "A"}));
+    QCOMPARE(ini.keyNames(u"b"), QStringList({"y"}));
+    QCOMPARE(ini.sectionEntries(u"A"), QStringList({"x=1"}));
+}
+
+void tst_IniFile::editKeepsOtherLines_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray crlf = "; top\r\n[A]\r\n Key = old ; kept?\r\nz=1\r\n\r\n[B]\r\nb=2\r\n";
+    QTest::newRow("replace in place keeps spelling and CR LF")
+        << crlf << "set"
+        << "key" << QByteArray("; top\r\n[A]\r\n Key =new\r\nz=1\r\n\r\n[B]\r\nb=2\r\n");
+    QTest::newRow("new key at end of section, before blank line")
+        << crlf << "set"
+        << "y" << QByteArray("; top\r\n[A]\r\n Key = old ; kept?\r\nz=1\r\ny=new\r\n\r\n[B]\r\nb=2\r\n");
+    QTest::newRow("new section appended after blank line") << QByteArray("[B]\nb=2") << "setC"
+                                                           << "k" << QByteArray("[B]\nb=2\n\n[C]\nk=new");
+    QTest::newRow("remove key") << crlf << "remove"
+                                << "z"
+                                << QByteArray("; top\r\n[A]\r\n Key = old ; kept?\r\n\r\n[B]\r\nb=2\r\n");
+    QTest::newRow("remove section") << crlf << "drop"
+                                    << "" << QByteArray("; top\r\n[B]\r\nb=2\r\n");
+    QTest::newRow("replace section keeps header and separation")
+        << crlf << "replace"
+        << "" << QByteArray("; top\r\n[A]\r\np=1\r\nq=2\r\n\r\n[B]\r\nb=2\r\n");
+    QTest::newRow("remove missing key changes nothing") << crlf << "remove"
+                                                        << "nope" << crlf;
+}
+
+void tst_IniFile::editKeepsOtherLines()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, op);
+    QFETCH(QString, key);
+    QFETCH(QByteArray, after);
+
+    IniFile ini = IniFile::fromBytes(before);
+    bool ok = false;
+    if (op == u"set")
+        ok = ini.setValue(u"a", key, u"new");
+    else if (op == u"setC")
+        ok = ini.setValue(u"C", key, u"new");
+    else if (op == u"remove")
+        ok = ini.removeKey(u"A", key);
+    else if (op == u"drop")
+        ok = ini.removeSection(u"a");
+    else
+        ok = ini.replaceSection(u"A", {"p=1", " q=2 "});
+    QVERIFY(ok);
+    QCOMPARE(ini.toBytes(), after);
+}
+
+void tst_IniFile::refusesEditsThatBreakLayout_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("line break in value") << "A"
+                                         << "k"
+                                         << "x\n[Other]\ny=1";
+    QTest::newRow("equals in key") << "A"
+                                   << "k=v"
+                                   << "x";
+    QTest::newRow("key opening a header") << "A"
+                                          << "[B]"
+                                          << "x";
+    QTest::newRow("bracket in section") << "A]x"
+                                        << "k"
+                                        << "x";
+    QTest::newRow("empty key") << "A"
+                               << " "
+                               << "x";
+}
+
+void tst_IniFile::refusesEditsThatBreakLayout()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+
+    const QByteArray before = "[A]\nk=1\n";
+    IniFile ini = IniFile::fromBytes(before);
+    QVERIFY(!ini.setValue(section, key, value));
+    QVERIFY(!ini.replaceSection(u"A", {"[B]"}));
+    QCOMPARE(ini.toBytes(), before);
+}
+
+void tst_IniFile::keepsEncodingRead_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("Windows-1252 stays") << QByteArray("[A]\nk=caf\xE9 \x80\n")
+                                        << QString::fromUtf8("\xE2\x80\x9C") << QByteArray("[A]\nk=\x93\n");
+    QTest::newRow("Windows-1252 switches to UTF-8 when needed")
+        << QByteArray("[A]\nj=\xE9\nk=1\n") << QString::fromUtf8("\xD0\x96")
+        << QByteArray("[A]\nj=\xC3\xA9\nk=\xD0\x96\n");
+    QTest::newRow("UTF-8 with BOM stays")
+        << QByteArray("\xEF\xBB\xBF[A]\nk=1\n") << QString::fromUtf8("\xC3\xA9")
+        << QByteArray("\xEF\xBB\xBF[A]\nk=\xC3\xA9\n");
+}
+
+void tst_IniFile::keepsEncodingRead()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, after);
+
+    IniFile ini = IniFile::fromBytes(before);
+    QVERIFY(ini.setValue(u"A", u"k", value));
+    QCOMPARE(ini.toBytes(), after);
+    QCOMPARE(IniFile::fromBytes(after).value(u"A", u"k").value_or(QString()), value);
+}
+
+void tst_IniFile::neverOverwritesUnreadableFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("folder.ini"));
+    QVERIFY(QDir().mkdir(path));
+    IniFile ini = IniFile::load(path);
+    QVERIFY(ini.unreadable());
+    QVERIFY(ini.setValue(u"A", u"k", u"1"));
+    QVERIFY(!ini.save(path));
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+void tst_IniFile::saveCreatesFileAndFolder()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sub/velomir.ini"));
+    IniFile ini = IniFile::load(path);
+    QVERIFY(!ini.existed());
+    QVERIFY(ini.removeKey(u"A", u"k"));
+    QVERIFY(ini.save(path));
+    QVERIFY(!QFileInfo::exists(path)); // nothing changed, nothing written
+    QVERIFY(ini.setValue(u"A", u"k", u"1"));
+    QVERIFY(ini.save(path));
+    QCOMPARE(IniFile::load(path).value(u"a", u"K").value_or(QString()), QStringLiteral("1"));
+}
+
+QTEST_GUILESS_MAIN(tst_IniFile)
+#include "tst_IniFile.moc"
