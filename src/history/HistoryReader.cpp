@@ -21,19 +21,21 @@ namespace {
 
 using Span = HistoryLines::Span;
 
+inline bool allAscii8(const unsigned char *s)
+{
+    quint64 word;
+    std::memcpy(&word, s, 8);
+    return (word & 0x8080808080808080ULL) == 0;
+}
+
 // Length of the well-formed UTF-8 prefix of `s`; equals `n` when all of it is well formed.
 qsizetype validUtf8Prefix(const unsigned char *s, qsizetype n)
 {
     qsizetype i = 0;
     while (i < n) {
         // History text is mostly ASCII: skip it eight bytes at a time.
-        while (i + 8 <= n) {
-            quint64 word;
-            std::memcpy(&word, s + i, 8);
-            if (word & 0x8080808080808080ULL)
-                break;
+        while (i + 8 <= n && allAscii8(s + i))
             i += 8;
-        }
         if (i >= n)
             break;
         const int len = Utf8::sequenceLength(s + i, n - i);
@@ -97,13 +99,29 @@ constexpr std::array<Utf8Unit, 256> Cp1252ToUtf8 = makeCp1252Table();
 
 QByteArray fromWindows1252(const unsigned char *s, qsizetype n)
 {
-    qsizetype size = 0;
-    for (qsizetype i = 0; i < n; ++i)
-        size += Cp1252ToUtf8[s[i]].length;
+    // Letters outside ASCII are rare: size and copy the text in ASCII runs of eight bytes.
+    qsizetype size = n;
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        if (!allAscii8(s + i)) {
+            for (int k = 0; k < 8; ++k)
+                size += Cp1252ToUtf8[s[i + k]].length - 1;
+        }
+    }
+    for (; i < n; ++i)
+        size += Cp1252ToUtf8[s[i]].length - 1;
+
     QByteArray out(size, Qt::Uninitialized);
     char *o = out.data();
-    for (qsizetype i = 0; i < n; ++i) {
-        const Utf8Unit &u = Cp1252ToUtf8[s[i]];
+    i = 0;
+    while (i < n) {
+        if (i + 8 <= n && allAscii8(s + i)) {
+            std::memcpy(o, s + i, 8);
+            o += 8;
+            i += 8;
+            continue;
+        }
+        const Utf8Unit &u = Cp1252ToUtf8[s[i++]];
         std::memcpy(o, u.bytes.data(), u.length);
         o += u.length;
     }

@@ -1,5 +1,6 @@
 #include "history/ReleaseDetection.h"
 
+#include "history/AsciiNoCaseFinder.h"
 #include "history/LineClassifier.h"
 
 namespace {
@@ -22,11 +23,6 @@ QString twoCharacters(QStringView part)
     return padded.right(2);
 }
 
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c + 32) : c;
-}
-
 bool isAscii(QByteArrayView bytes)
 {
     for (char c : bytes) {
@@ -44,7 +40,7 @@ public:
     explicit Needle(const QString &text)
         : m_text(text)
         , m_ascii(isAscii(text.toUtf8()))
-        , m_lower(text.toLatin1().toLower())
+        , m_finder(m_ascii ? text.toLatin1() : QByteArray())
     {
     }
 
@@ -55,27 +51,14 @@ public:
         if (m_text.isEmpty())
             return -1;
         if (m_ascii && lineIsAscii)
-            return findAscii(line);
+            return m_finder.indexIn(line);
         return lineText.indexOf(m_text, 0, Qt::CaseInsensitive);
     }
 
 private:
-    qsizetype findAscii(QByteArrayView line) const
-    {
-        const qsizetype m = m_lower.size();
-        for (qsizetype i = 0; i + m <= line.size(); ++i) {
-            qsizetype k = 0;
-            while (k < m && asciiLower(line[i + k]) == m_lower[k])
-                ++k;
-            if (k == m)
-                return i;
-        }
-        return -1;
-    }
-
     QString m_text;
     bool m_ascii;
-    QByteArray m_lower;
+    AsciiNoCaseFinder m_finder;
 };
 
 } // namespace

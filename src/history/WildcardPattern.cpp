@@ -28,23 +28,6 @@ bool hasNonAscii(const unsigned char *s, qsizetype n)
     return false;
 }
 
-// Position of `lowerWord` in s[0, n) with ASCII letters compared without regard to case, or -1.
-qsizetype findAsciiNoCase(const unsigned char *s, qsizetype n, const QByteArray &lowerWord)
-{
-    const qsizetype m = lowerWord.size();
-    const auto *w = reinterpret_cast<const unsigned char *>(lowerWord.constData());
-    for (qsizetype i = 0; i + m <= n; ++i) {
-        if (asciiLower(s[i]) != w[0])
-            continue;
-        qsizetype k = 1;
-        while (k < m && asciiLower(s[i + k]) == w[k])
-            ++k;
-        if (k == m)
-            return i;
-    }
-    return -1;
-}
-
 } // namespace
 
 WildcardPattern::WildcardPattern(const QString &pattern)
@@ -94,7 +77,7 @@ WildcardPattern::WildcardPattern(const QString &pattern)
     for (std::size_t t = m_prefixLength + 1; t < m_tokens.size(); ++t) {
         const Token &tok = m_tokens[t];
         if (tok.type == TokenType::Star) {
-            m_words.push_back(word);
+            m_words.emplace_back(word);
             word.clear();
         } else if (tok.type == TokenType::Literal && tok.ch < 0x80) {
             word.append(char(tok.ch));
@@ -177,20 +160,33 @@ bool WildcardPattern::matchFast(const unsigned char *s, qsizetype n) const
     for (std::size_t t = 0; t < m_prefixLength; ++t) {
         if (i >= n)
             return false;
+        const Token &token = m_tokens[t];
+        if (s[i] < 0x80) {
+            // The usual case, without decoding: a digit or a literal against an ASCII character.
+            const char32_t c = s[i];
+            const bool ok = token.type == TokenType::Digit     ? (c >= '0' && c <= '9')
+                            : token.type == TokenType::Literal ? asciiLower(c) == token.ch
+                                                               : matchesOne(token, c);
+            if (!ok)
+                return false;
+            ++i;
+            continue;
+        }
         const Utf8::CodePoint cp = Utf8::decode(s + i, n - i);
-        if (!matchesOne(m_tokens[t], cp.value))
+        if (!matchesOne(token, cp.value))
             return false;
         i += cp.length;
     }
     const qsizetype afterPrefix = i;
-    for (const QByteArray &word : m_words) {
-        const qsizetype at = findAsciiNoCase(s + i, n - i, word);
+    const QByteArrayView line(reinterpret_cast<const char *>(s), n);
+    for (const AsciiNoCaseFinder &word : m_words) {
+        const qsizetype at = word.indexIn(line, i);
         if (at < 0) {
             // A few non-ASCII letters fold to ASCII ones (KELVIN SIGN to "k"), which a byte
             // search cannot see: such lines take the general road.
             return hasNonAscii(s + afterPrefix, n - afterPrefix) && matchGeneral(s, n);
         }
-        i += at + word.size();
+        i = at + word.size();
     }
     return true;
 }

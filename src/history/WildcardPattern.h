@@ -1,5 +1,7 @@
 #pragma once
 
+#include "history/AsciiNoCaseFinder.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -46,5 +48,5 @@ private:
     // matched as a prefix check plus plain substring searches.
     bool m_fastShape = false;
     std::size_t m_prefixLength = 0;  // tokens before the first "*"
-    std::vector<QByteArray> m_words; // the texts between the stars, lower case
+    std::vector<AsciiNoCaseFinder> m_words; // the texts between the stars
 };

@@ -54,6 +54,8 @@ void TestWildcardPattern::matchesWholeLine_data()
         << "##.##.##*k*" << QStringLiteral("10.03.99 \u212a") << true;
     QTest::newRow("dated pattern, exact date only") << "##.##.##*" << "10.03.99" << true;
     QTest::newRow("dated pattern, too short") << "##.##.##*" << "10.03.9" << false;
+    QTest::newRow("word after near misses in both cases") << "*Commander*" << "cOMMAND Mm comMANDER" << true;
+    QTest::newRow("word cut off at the line end") << "*Commander*" << "command Command" << false;
     QTest::newRow("two words in order") << "*fix*crash*" << "Fixed: crash" << true;
     QTest::newRow("two words out of order") << "*crash*fix*" << "Fixed: crash" << false;
 }
