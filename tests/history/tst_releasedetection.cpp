@@ -35,6 +35,8 @@ private slots:
     void formatsOldHeader();
     void findsReleases_data();
     void findsReleases();
+    void usesConfiguredTexts_data();
+    void usesConfiguredTexts();
     void rewrittenHeaderIsDated();
     void classifiesLines_data();
     void classifiesLines();
@@ -112,6 +114,36 @@ void TestReleaseDetection::findsReleases()
     QFETCH(QStringList, releases);
     QFETCH(QStringList, lines);
     const Detected got = detect(file);
+    QCOMPARE(got.releases, releases);
+    QCOMPARE(got.lines, lines);
+}
+
+void TestReleaseDetection::usesConfiguredTexts_data()
+{
+    QTest::addColumn<QString>("versionDetectStrings");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("releases");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("no third entry: no rewrite")
+        << "Release,New in version" << QByteArray("New in version 4.0 (10.3.99)")
+        << QStringList{"k0 version 4.0 (10.3.99)"} << QStringList{"New in version 4.0 (10.3.99)"};
+    QTest::newRow("empty entry occurs nowhere")
+        << "Release X,,Nothing" << QByteArray("plain text\nRelease X 1") << QStringList{"k1 X 1"}
+        << QStringList{"plain text", "Release X 1"};
+    QTest::newRow("blank after comma is part of the text")
+        << "Release X, Beta" << QByteArray("Beta 2\nfoo Beta 3 final") << QStringList{"k1 final"}
+        << QStringList{"Beta 2", "foo Beta 3 final"};
+}
+
+void TestReleaseDetection::usesConfiguredTexts()
+{
+    QFETCH(QString, versionDetectStrings);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, releases);
+    QFETCH(QStringList, lines);
+    DetectionSettings settings = DetectionSettings::defaults();
+    settings.VersionDetectList = versionDetectStrings.split(u',');
+    const Detected got = detect(file, settings);
     QCOMPARE(got.releases, releases);
     QCOMPARE(got.lines, lines);
 }

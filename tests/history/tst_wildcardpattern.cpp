@@ -1,5 +1,8 @@
 #include "history/WildcardPattern.h"
 
+#include "history/HistoryReader.h"
+
+#include <QFile>
 #include <QTest>
 
 class TestWildcardPattern : public QObject
@@ -8,6 +11,7 @@ class TestWildcardPattern : public QObject
 private slots:
     void matchesWholeLine_data();
     void matchesWholeLine();
+    void commonShapeAgreesWithGeneralMatcher();
     void manyStarsFinishOnLongLine();
 };
 
@@ -66,6 +70,25 @@ void TestWildcardPattern::matchesWholeLine()
     QFETCH(QString, line);
     QFETCH(bool, expected);
     QCOMPARE(WildcardPattern(pattern).matches(line.toUtf8()), expected);
+}
+
+void TestWildcardPattern::commonShapeAgreesWithGeneralMatcher()
+{
+    // "[a]" is one-letter list, so the second pattern of each pair takes the general road.
+    const std::pair<QString, QString> pairs[] = {
+        {"##.##.##*Added:*", "##.##.##*[a]dded:*"},
+        {"##.##.##*Fixed:*", "##.##.##*[f]ixed:*"},
+        {"*the*toolbar*", "*the*[t]oolbar*"},
+        {"??.*ed*", "??.*[e]d*"},
+    };
+    QFile file(QStringLiteral(VELOMIR_SOURCE_DIR "/examples/History.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const HistoryLines lines = decodeHistoryBytes(file.readAll());
+    for (const auto &[fastShape, general] : pairs) {
+        const WildcardPattern fast(fastShape), slow(general);
+        for (LineIndex i = 0; i < lines.size(); ++i)
+            QCOMPARE(fast.matches(lines.bytes(i)), slow.matches(lines.bytes(i)));
+    }
 }
 
 void TestWildcardPattern::manyStarsFinishOnLongLine()
