@@ -3,6 +3,8 @@
 #include "history/AsciiNoCaseFinder.h"
 #include "history/LineClassifier.h"
 
+#include <algorithm>
+
 namespace {
 
 QString trimSpaces(QStringView text)
@@ -55,6 +57,8 @@ public:
         return lineText.indexOf(m_text, 0, Qt::CaseInsensitive);
     }
 
+    bool asciiOnly() const { return m_ascii; }
+
 private:
     QString m_text;
     bool m_ascii;
@@ -85,6 +89,7 @@ std::vector<Release> detectReleases(HistoryLines &lines, const QStringList &Vers
         needles.emplace_back(entry);
     const Needle *const newInVersion = needles.size() > 2 ? &needles[2] : nullptr;
     const Needle *const releaseVersion = needles.size() > 4 ? &needles[4] : nullptr;
+    const bool textNeedles = std::any_of(needles.begin(), needles.end(), [](const Needle &n) { return !n.asciiOnly(); });
 
     std::vector<Release> releases;
     for (LineIndex i = 0; i < lines.size(); ++i) {
@@ -92,8 +97,9 @@ std::vector<Release> detectReleases(HistoryLines &lines, const QStringList &Vers
             continue;
         const QByteArrayView bytes = lines.bytes(i);
         const bool ascii = isAscii(bytes);
-        // Lines outside ASCII are few; only they are decoded for the search.
-        const QString text = ascii ? QString() : QString::fromUtf8(bytes);
+        // Lines outside ASCII are few; only they (or every line, for a detection text outside
+        // ASCII) are decoded for the search.
+        const QString text = ascii && !textNeedles ? QString() : QString::fromUtf8(bytes);
         qsizetype pos = -1;
         for (const Needle &needle : needles) {
             pos = needle.indexIn(bytes, ascii, text);

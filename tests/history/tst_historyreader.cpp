@@ -55,8 +55,6 @@ void TestHistoryReader::splitsAndTrims_data()
     QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
     QTest::newRow("final terminator opens no line") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
     QTest::newRow("final empty line kept") << QByteArray("a\r\n\r\n") << QStringList{"a", ""};
-    QTest::newRow("only a terminator") << QByteArray("\r\n") << QStringList{""};
-    QTest::newRow("only blanks") << QByteArray("   ") << QStringList{""};
     QTest::newRow("blanks trimmed, tabs kept") << QByteArray("  \ta b\t  \r\n") << QStringList{"\ta b\t"};
     QTest::newRow("NUL bytes kept") << QByteArray("a\0b\r\n\0", 6)
                                     << QStringList{QString::fromUtf8("a\0b", 3), QString::fromUtf8("\0", 1)};
