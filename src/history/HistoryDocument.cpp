@@ -2,6 +2,19 @@
 
 #include <algorithm>
 
+DetectionSettings DetectionSettings::fromStrings(const QString &VersionDetectStrings,
+                                                 const QString &ChangeDetectStrings)
+{
+    return {VersionDetectStrings.split(u','), ChangeDetectStrings.split(u',')};
+}
+
+DetectionSettings DetectionSettings::defaults()
+{
+    return fromStrings(QStringLiteral("Release Total Commander,Release Windows Commander,New in version,"
+                                      "Release Wincmd,Release Version 3.51"),
+                       QStringLiteral("##.##.##*Added:*,##.##.##*Fixed:*"));
+}
+
 LineIndex HistoryDocument::lastLineOf(int releaseIndex) const
 {
     const auto next = static_cast<std::size_t>(releaseIndex) + 1;

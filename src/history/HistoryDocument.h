@@ -23,6 +23,10 @@ struct DetectionSettings
 {
     QStringList VersionDetectList; // "VersionDetectStrings" split at ","
     QStringList ChangeDetectList;  // "ChangeDetectStrings" split at ","; 0 additions, 1 fixes
+
+    // The settings' defaults, split the same way (pieces are not trimmed).
+    static DetectionSettings defaults();
+    static DetectionSettings fromStrings(const QString &VersionDetectStrings, const QString &ChangeDetectStrings);
 };
 
 // A loaded history: its lines with their kinds, and its releases in file order.

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "history/HistoryDocument.h"
+#include "history/HistoryLines.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Largest history file read; a real change log is a few megabytes.
+inline constexpr qint64 DefaultHistorySizeLimit = qint64(1) << 30;
+
+// Reads the regular file at `path` in one go and splits it into trimmed lines (see
+// decodeHistoryBytes). A folder, pipe or device, a missing or unreadable file and one larger
+// than `sizeLimit` bytes give {false, reason}; `out` is then left as it was.
+[[nodiscard]] LoadResult ReadFileLines(const QString &path, HistoryLines &out,
+                                       qint64 sizeLimit = DefaultHistorySizeLimit);
+
+// Decodes a history file's bytes to UTF-8 and indexes its lines. A UTF-16 BOM means UTF-16;
+// a UTF-8 BOM or well-formed UTF-8 is kept as it is (the buffer is not copied); anything else
+// is Windows-1252. The BOM is never part of the first line, and the text held is always
+// well-formed UTF-8. Lines end at CR LF, CR or LF; a terminator at the very end opens no
+// further line; leading and trailing blanks (U+0020 only) are left out of each line's span.
+HistoryLines decodeHistoryBytes(QByteArray fileBytes);

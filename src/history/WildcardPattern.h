@@ -1,0 +1,52 @@
+#pragma once
+
+#include "history/AsciiNoCaseFinder.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+// A whole-line wildcard pattern, compiled once: "#" one digit 0-9, "?" one character, "*" any
+// run (also none), "[a-z_]" one character of a list, "[!...]" one character not in it; any other
+// character stands for itself. Letters match without regard to case. Lines are UTF-8 and a
+// character is a whole code point. A "[" without a closing "]" stands for itself.
+//
+// Matching costs at most line length times pattern length: a mismatch after a "*" only ever
+// retries from the last "*", never from earlier ones.
+class WildcardPattern
+{
+public:
+    explicit WildcardPattern(const QString &pattern = QString());
+
+    bool matches(QByteArrayView utf8Line) const;
+
+private:
+    enum class TokenType : std::uint8_t { Literal, Digit, AnyChar, Star, Set };
+    struct Token
+    {
+        TokenType type;
+        char32_t ch = 0; // Literal: the case-folded character; Set: index into m_sets
+    };
+    struct CharSet
+    {
+        std::vector<std::pair<char32_t, char32_t>> ranges;
+        bool negated = false;
+    };
+
+    bool matchesOne(const Token &token, char32_t c) const;
+    bool setContains(const CharSet &set, char32_t c) const;
+    bool matchGeneral(const unsigned char *s, qsizetype n) const;
+    bool matchFast(const unsigned char *s, qsizetype n) const;
+
+    std::vector<Token> m_tokens;
+    std::vector<CharSet> m_sets;
+
+    // The common shape "<one-character tokens>*<ASCII text>*...*" (as in "##.##.##*Added:*") is
+    // matched as a prefix check plus plain substring searches.
+    bool m_fastShape = false;
+    std::size_t m_prefixLength = 0;  // tokens before the first "*"
+    std::vector<AsciiNoCaseFinder> m_words; // the texts between the stars
+};

@@ -1,0 +1,62 @@
+#include "history/HistoryLoader.h"
+#include "history/ReleasesReport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestHistoryLoader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void reportsReleasesOfExample();
+    void countsLinesUpToNextHeader();
+    void failedLoadKeepsDocument();
+};
+
+void TestHistoryLoader::reportsReleasesOfExample()
+{
+    HistoryDocument document;
+    const LoadResult result = LoadHistory(QStringLiteral(VELOMIR_SOURCE_DIR "/examples/History.txt"),
+                                          DetectionSettings::defaults(), document);
+    QCOMPARE(result.error, QString());
+    QFile expectedFile(QStringLiteral(VELOMIR_TEST_DATA "/history/examples-releases.txt"));
+    QVERIFY(expectedFile.open(QIODevice::ReadOnly));
+    const QStringList expected = QString::fromUtf8(expectedFile.readAll()).split(u'\n');
+    QCOMPARE(QString::fromUtf8(releasesReport(document)).split(u'\n'), expected);
+}
+
+void TestHistoryLoader::countsLinesUpToNextHeader()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("History.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("01.01.01 Added: before any release\n"
+               "Release Total Commander 2.0\n"
+               "02.02.02 Added: a\tb\n02.02.02 Fixed: c\n02.02.02 Added: Fixed: d\n\n"
+               "New in version\t1.0 (1.1.01)\n"
+               "01.01.01 fixed: e");
+    file.close();
+    HistoryDocument document;
+    QVERIFY(LoadHistory(path, DetectionSettings::defaults(), document).ok);
+    QCOMPARE(QString::fromUtf8(releasesReport(document)),
+             QStringLiteral("k1\tTotal Commander 2.0\t2\t1\nk6\tversion 1.0\t0\t1\n"));
+}
+
+void TestHistoryLoader::failedLoadKeepsDocument()
+{
+    QTemporaryDir dir;
+    HistoryDocument document;
+    document.path = QStringLiteral("shown.txt");
+    document.releases.push_back(Release{0, QStringLiteral("kept")});
+    const LoadResult result =
+        LoadHistory(dir.filePath(QStringLiteral("missing.txt")), DetectionSettings::defaults(), document);
+    QCOMPARE(result.ok, false);
+    QCOMPARE(result.error, QStringLiteral("The file does not exist."));
+    QCOMPARE(document.path, QStringLiteral("shown.txt"));
+    QCOMPARE(document.releases.size(), std::size_t(1));
+}
+
+QTEST_GUILESS_MAIN(TestHistoryLoader)
+#include "tst_historyloader.moc"

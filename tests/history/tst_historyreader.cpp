@@ -1,0 +1,177 @@
+#include "history/HistoryReader.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+QStringList allLines(const HistoryLines &lines)
+{
+    QStringList out;
+    for (LineIndex i = 0; i < lines.size(); ++i)
+        out << lines.text(i);
+    return out;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestHistoryReader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void splitsAndTrims_data();
+    void splitsAndTrims();
+    void decodes_data();
+    void decodes();
+    void keepsUtf8FileBytesAsText();
+    void holdsAVeryLongLine();
+    void refusesUnreadablePaths_data();
+    void refusesUnreadablePaths();
+    void refusesFileOverSizeLimit();
+    void leavesLinesUntouchedOnFailure();
+};
+
+void TestHistoryReader::splitsAndTrims_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("empty file") << QByteArray() << QStringList{""};
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\nc") << QStringList{"a", "b", "c"};
+    QTest::newRow("CR only") << QByteArray("a\rb\rc") << QStringList{"a", "b", "c"};
+    QTest::newRow("LF only") << QByteArray("a\nb\nc") << QStringList{"a", "b", "c"};
+    QTest::newRow("mixed ends") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+    QTest::newRow("final terminator opens no line") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("final empty line kept") << QByteArray("a\r\n\r\n") << QStringList{"a", ""};
+    QTest::newRow("blanks trimmed, tabs kept") << QByteArray("  \ta b\t  \r\n") << QStringList{"\ta b\t"};
+    QTest::newRow("NUL bytes kept") << QByteArray("a\0b\r\n\0", 6)
+                                    << QStringList{QString::fromUtf8("a\0b", 3), QString::fromUtf8("\0", 1)};
+}
+
+void TestHistoryReader::splitsAndTrims()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    QCOMPARE(allLines(decodeHistoryBytes(bytes)), expected);
+}
+
+void TestHistoryReader::decodes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+    const QString ae = QStringLiteral("\u00e4"), euro = QStringLiteral("\u20ac");
+    QTest::newRow("UTF-8 without BOM") << QByteArray("\xc3\xa4\r\n\xe2\x82\xac") << QStringList{ae, euro};
+    QTest::newRow("UTF-8 BOM not in first line") << QByteArray("\xef\xbb\xbf  x\r\ny") << QStringList{"x", "y"};
+    QTest::newRow("UTF-8 BOM then bad byte")
+        << QByteArray("\xef\xbb\xbf\xe4x") << QStringList{QStringLiteral("\ufffdx")};
+    QTest::newRow("UTF-16 LE with BOM") << QByteArray("\xff\xfe" "a\0\r\0\n\0\xe4\0\xac\x20", 12)
+                                        << QStringList{"a", ae + euro};
+    QTest::newRow("UTF-16 BE with BOM") << QByteArray("\xfe\xff\0a\0\n\x20\xac", 8) << QStringList{"a", euro};
+    QTest::newRow("UTF-16 surrogate pair") << QByteArray("\xff\xfe\x3d\xd8\x00\xde", 6)
+                                           << QStringList{QStringLiteral("\U0001F600")};
+    QTest::newRow("Windows-1252 letters") << QByteArray("caf\xe9 \x80 \xe4\r\n\x93q\x94")
+                                          << QStringList{QStringLiteral("caf\u00e9 \u20ac \u00e4"),
+                                                         QStringLiteral("\u201cq\u201d")};
+    QTest::newRow("overlong form is not UTF-8") << QByteArray("\xc0\xaf") << QStringList{QStringLiteral("\u00c0\u00af")};
+    QTest::newRow("cut-off UTF-8 at the end") << QByteArray("ok\xc3") << QStringList{QStringLiteral("ok\u00c3")};
+}
+
+void TestHistoryReader::decodes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    QCOMPARE(allLines(decodeHistoryBytes(bytes)), expected);
+}
+
+void TestHistoryReader::keepsUtf8FileBytesAsText()
+{
+    const QByteArray bytes("\xef\xbb\xbfline\r\n");
+    const HistoryLines lines = decodeHistoryBytes(bytes);
+    QCOMPARE(lines.utf8Text().constData(), bytes.constData());
+    QCOMPARE(lines.span(0).offset, qsizetype(3));
+}
+
+void TestHistoryReader::holdsAVeryLongLine()
+{
+    QByteArray bytes("first\r\n");
+    bytes += QByteArray(20 * 1024 * 1024, 'x');
+    bytes += "\r\nlast";
+    const HistoryLines lines = decodeHistoryBytes(bytes);
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.bytes(1).size(), qsizetype(20 * 1024 * 1024));
+    QCOMPARE(lines.text(2), QStringLiteral("last"));
+}
+
+void TestHistoryReader::refusesUnreadablePaths_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing file") << "missing" << "The file does not exist.";
+    QTest::newRow("folder") << "folder" << "It is a folder, not a file.";
+#ifdef Q_OS_UNIX
+    QTest::newRow("named pipe") << "fifo" << "It is not a regular file.";
+    QTest::newRow("device") << "device" << "It is not a regular file.";
+    QTest::newRow("no permission") << "noperm" << "Permission denied.";
+#endif
+}
+
+void TestHistoryReader::refusesUnreadablePaths()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("History.txt"));
+    if (kind == "folder")
+        path = dir.path();
+#ifdef Q_OS_UNIX
+    if (kind == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (kind == "device")
+        path = QStringLiteral("/dev/null");
+    if (kind == "noperm") {
+        if (::geteuid() == 0)
+            QSKIP("root reads every file");
+        QVERIFY(writeFile(path, "x"));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    }
+#endif
+    HistoryLines lines;
+    const LoadResult result = ReadFileLines(path, lines);
+    QCOMPARE(result.ok, false);
+    QCOMPARE(result.error, reason);
+}
+
+void TestHistoryReader::refusesFileOverSizeLimit()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("History.txt"));
+    QVERIFY(writeFile(path, "0123456789"));
+    HistoryLines lines;
+    QCOMPARE(ReadFileLines(path, lines, 10).ok, true);
+    const LoadResult tooLarge = ReadFileLines(path, lines, 9);
+    QCOMPARE(tooLarge.ok, false);
+    QVERIFY(tooLarge.error.contains(QStringLiteral("too large")));
+}
+
+void TestHistoryReader::leavesLinesUntouchedOnFailure()
+{
+    HistoryLines lines = decodeHistoryBytes("kept\nlines");
+    QTemporaryDir dir;
+    QCOMPARE(ReadFileLines(dir.filePath(QStringLiteral("gone.txt")), lines).ok, false);
+    QCOMPARE(allLines(lines), (QStringList{"kept", "lines"}));
+}
+
+QTEST_GUILESS_MAIN(TestHistoryReader)
+#include "tst_historyreader.moc"
