@@ -66,11 +66,3 @@ void ColorSwatch::focusOutEvent(QFocusEvent *event)
     setLineWidth(1);
     QLabel::focusOutEvent(event);
 }
-
-void ColorSwatch::changeEvent(QEvent *event)
-{
-    // System colours follow the theme when the application's palette changes.
-    if (event->type() == QEvent::ApplicationPaletteChange)
-        showColor();
-    QLabel::changeEvent(event);
-}

@@ -21,7 +21,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     void showColor();
