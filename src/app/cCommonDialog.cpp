@@ -98,7 +98,8 @@ cCommonDialog::ColorAnswer runColorDialog(QWidget *owner, qint32 initial, const 
 
 QString cCommonDialog::filterText(int lngFilter)
 {
-    return lngFilter == TextFileFilter ? QStringLiteral("Text File (*.txt)") : QStringLiteral("All Files (*)");
+    return lngFilter == TextFileFilter ? QStringLiteral("Text File (*.txt)")
+                                       : QStringLiteral("All Files (*)");
 }
 
 int cCommonDialog::styleBitsOf(const QFont &font)
@@ -121,8 +122,8 @@ cCommonDialog::OpenAnswer cCommonDialog::ShowOpenDialog(QWidget *owner, const QS
                                                         const QString &strDefaultExt)
 {
     if (script().active) {
-        script().openRequests << OpenRequest{strInitDir,         strFileName,  lngFilter, strTitle,
-                                             blnFileMustExist,   strDefaultExt};
+        script().openRequests << OpenRequest{strInitDir, strFileName,      lngFilter,
+                                             strTitle,   blnFileMustExist, strDefaultExt};
         return takeFirstOr(script().openAnswers);
     }
     QFileDialog dialog(owner, strTitle.isEmpty() ? QFileDialog::tr("Open") : strTitle);

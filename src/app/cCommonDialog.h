@@ -56,7 +56,8 @@ public:
     static FontAnswer ShowFontDialog(QWidget *owner, const FontSetting &initial);
     // With a system colour name the user may keep the colour on that system colour, which follows
     // the desktop's theme, instead of fixing an explicit one.
-    static ColorAnswer ShowColorDialog(QWidget *owner, qint32 lngInitialColor, const QString &strSystemColorName);
+    static ColorAnswer ShowColorDialog(QWidget *owner, qint32 lngInitialColor,
+                                       const QString &strSystemColorName);
 
     static QString filterText(int lngFilter);
     // Style bits of a chosen font; bold only for a weight of exactly QFont::Bold.

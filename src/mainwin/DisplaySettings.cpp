@@ -18,7 +18,8 @@ QString flagText(bool on)
 
 // Reads the decimal text of a whole number; anything else (blank, "abc", "1.5", out of the
 // 32-bit range) gives the key's default.
-int readNumber(SettingsStore &store, const QString &key, int defaultValue, const QString &section = SectionVelomir)
+int readNumber(SettingsStore &store, const QString &key, int defaultValue,
+               const QString &section = SectionVelomir)
 {
     bool ok = false;
     const int value = store.read(section, key, QString::number(defaultValue)).trimmed().toInt(&ok, 10);
@@ -71,7 +72,8 @@ DisplaySettings LoadDisplaySettings(SettingsStore &store)
     const DisplaySettings defaults;
     DisplaySettings s;
 
-    s.ChangeDetectList = splitDetectList(readText(store, KeyChangeDetectStrings, defaults.ChangeDetectList.join(u',')));
+    s.ChangeDetectList =
+        splitDetectList(readText(store, KeyChangeDetectStrings, defaults.ChangeDetectList.join(u',')));
     s.VersionDetectList =
         splitDetectList(readText(store, KeyVersionDetectStrings, defaults.VersionDetectList.join(u',')));
 
@@ -92,10 +94,13 @@ DisplaySettings LoadDisplaySettings(SettingsStore &store)
     s.WrapFont = readFont(store, KeyFontName2, KeyFontScript2, KeyFontSize2, KeyFontStyle2);
 
     // A splitter of less than one pixel could not be grabbed again.
-    s.SplitPosition2 = std::max(readNumber(store, KeySplitPosition2, defaults.SplitPosition2), globals().TwipsPerPixelX);
-    s.SplitPosition = std::max(readNumber(store, KeySplitPosition, defaults.SplitPosition), globals().TwipsPerPixelY);
+    s.SplitPosition2 =
+        std::max(readNumber(store, KeySplitPosition2, defaults.SplitPosition2), globals().TwipsPerPixelX);
+    s.SplitPosition =
+        std::max(readNumber(store, KeySplitPosition, defaults.SplitPosition), globals().TwipsPerPixelY);
 
-    s.UnExpandPaths = std::clamp(readNumber(store, KeyUnExpandPaths, defaults.UnExpandPaths, SectionCommon), 0, 3);
+    s.UnExpandPaths =
+        std::clamp(readNumber(store, KeyUnExpandPaths, defaults.UnExpandPaths, SectionCommon), 0, 3);
     globals().UnExpandPaths = s.UnExpandPaths;
     return s;
 }
@@ -139,13 +144,14 @@ DisplaySettings &displaySettings()
 QDebug operator<<(QDebug debug, const DisplaySettings &s)
 {
     QDebugStateSaver saver(debug);
-    debug.nospace() << "DisplaySettings(changes " << s.ChangeDetectList << ", versions " << s.VersionDetectList
-                    << ", icons " << s.ShowListIcons << ", date columns " << s.DateInSeparateColumns << ", day "
-                    << s.DayFormat << ", date " << s.DateFormat << ", toolbar " << s.ToolbarVisible
-                    << ", status bar " << s.StatusBarVisible << ", wrap panel " << s.WrapPanelVisible
-                    << ", reversed " << s.ReversedList << ", colours " << s.ForegroundColor << '/'
-                    << s.BackgroundColor << '/' << s.AdditionsColor << '/' << s.FixesColor << ", list font "
-                    << s.ListFont << ", wrap font " << s.WrapFont << ", splits " << s.SplitPosition2 << '/'
+    debug.nospace() << "DisplaySettings(changes " << s.ChangeDetectList << ", versions "
+                    << s.VersionDetectList << ", icons " << s.ShowListIcons << ", date columns "
+                    << s.DateInSeparateColumns << ", day " << s.DayFormat << ", date " << s.DateFormat
+                    << ", toolbar " << s.ToolbarVisible << ", status bar " << s.StatusBarVisible
+                    << ", wrap panel " << s.WrapPanelVisible << ", reversed " << s.ReversedList
+                    << ", colours " << s.ForegroundColor << '/' << s.BackgroundColor << '/'
+                    << s.AdditionsColor << '/' << s.FixesColor << ", list font " << s.ListFont
+                    << ", wrap font " << s.WrapFont << ", splits " << s.SplitPosition2 << '/'
                     << s.SplitPosition << ", unexpand " << s.UnExpandPaths << ')';
     return debug;
 }

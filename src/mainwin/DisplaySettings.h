@@ -47,8 +47,9 @@ struct DisplaySettings
 {
     QStringList ChangeDetectList{QStringLiteral("##.##.##*Added:*"), QStringLiteral("##.##.##*Fixed:*")};
     QStringList VersionDetectList{QStringLiteral("Release Total Commander"),
-                                  QStringLiteral("Release Windows Commander"), QStringLiteral("New in version"),
-                                  QStringLiteral("Release Wincmd"), QStringLiteral("Release Version 3.51")};
+                                  QStringLiteral("Release Windows Commander"),
+                                  QStringLiteral("New in version"), QStringLiteral("Release Wincmd"),
+                                  QStringLiteral("Release Version 3.51")};
     bool ShowListIcons = true;
     bool DateInSeparateColumns = true;
     QString DayFormat = QStringLiteral("dddd");

@@ -130,10 +130,11 @@ void frmOptions::showSettings()
 void frmOptions::chooseColor(int index)
 {
     const QString systemName = index == Foreground   ? QStringLiteral("WindowText")
-                             : index == Background ? QStringLiteral("Window")
-                                                   : QString();
+                               : index == Background ? QStringLiteral("Window")
+                                                     : QString();
     ColorSwatch *swatch = m_lblColorChange[index];
-    const cCommonDialog::ColorAnswer answer = cCommonDialog::ShowColorDialog(this, swatch->color(), systemName);
+    const cCommonDialog::ColorAnswer answer =
+        cCommonDialog::ShowColorDialog(this, swatch->color(), systemName);
     if (!answer.confirmed)
         return;
     bool ok = false;
@@ -157,7 +158,8 @@ void frmOptions::acceptChanges()
     accept();
 }
 
-void frmOptions::ShowOptions(DisplaySettings &settings, SettingsStore &store, OptionsHost &host, QWidget *owner)
+void frmOptions::ShowOptions(DisplaySettings &settings, SettingsStore &store, OptionsHost &host,
+                             QWidget *owner)
 {
     host.SaveLayoutSettings();
     frmOptions dialog(settings, store, host, owner);

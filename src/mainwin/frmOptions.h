@@ -21,7 +21,8 @@ public:
     frmOptions(DisplaySettings &settings, SettingsStore &store, OptionsHost &host, QWidget *owner = nullptr);
 
     // The View menu's "&Options...": stores the main window's layout, then shows the dialog modally.
-    static void ShowOptions(DisplaySettings &settings, SettingsStore &store, OptionsHost &host, QWidget *owner);
+    static void ShowOptions(DisplaySettings &settings, SettingsStore &store, OptionsHost &host,
+                            QWidget *owner);
 
 private:
     void createWidgets();

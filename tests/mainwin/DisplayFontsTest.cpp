@@ -1,5 +1,5 @@
-#include "app/cCommonDialog.h"
 #include "mainwin/DisplayFonts.h"
+#include "app/cCommonDialog.h"
 #include "mainwin/DisplaySettings.h"
 
 #include <QLabel>
@@ -55,28 +55,6 @@ private slots:
         QCOMPARE(control.font().family(), QStringLiteral("No Such Face Anywhere"));
         QCOMPARE(control.font().pointSize(), 13);
         QCOMPARE(control.font().italic(), true);
-    }
-
-    void sizeNotPositiveKeepsControlSize()
-    {
-        DisplaySettings settings;
-        settings.WrapFont.size = 0;
-        QLabel control;
-        QFont previous = control.font();
-        previous.setPointSize(17);
-        control.setFont(previous);
-        ApplyWrapFont(&control, settings);
-        QCOMPARE(control.font().pointSize(), 17);
-    }
-
-    void cancelledFontDialogChangesNothing()
-    {
-        cCommonDialog::startScripting();
-        cCommonDialog::scriptFontAnswer({false, FontSetting{"Other", 1, 20, 1}});
-        DisplaySettings settings;
-        QCOMPARE(ChooseWrapFont(settings, nullptr), false);
-        QCOMPARE(settings, DisplaySettings{});
-        cCommonDialog::stopScripting();
     }
 };
 

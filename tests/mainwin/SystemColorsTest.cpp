@@ -1,5 +1,5 @@
-#include "mainwin/DisplaySettings.h"
 #include "mainwin/SystemColors.h"
+#include "mainwin/DisplaySettings.h"
 
 #include <QApplication>
 #include <QTest>
@@ -14,8 +14,6 @@ QPalette distinctPalette()
     palette.setColor(QPalette::Active, QPalette::Base, QColor(2, 2, 2));
     palette.setColor(QPalette::Active, QPalette::Button, QColor(3, 3, 3));
     palette.setColor(QPalette::Disabled, QPalette::Text, QColor(4, 4, 4));
-    palette.setColor(QPalette::Active, QPalette::Highlight, QColor(5, 5, 5));
-    palette.setColor(QPalette::Active, QPalette::ToolTipBase, QColor(6, 6, 6));
     palette.setColor(QPalette::Active, QPalette::WindowText, QColor(7, 7, 7));
     return palette;
 }
@@ -38,8 +36,6 @@ private slots:
         QTest::newRow("5 window") << SystemWindowColor << QColor(2, 2, 2);
         QTest::newRow("15 button face") << qint32(0x8000000Fu) << QColor(3, 3, 3);
         QTest::newRow("17 gray text is disabled text") << qint32(0x80000011u) << QColor(4, 4, 4);
-        QTest::newRow("13 highlight") << qint32(0x8000000Du) << QColor(5, 5, 5);
-        QTest::newRow("24 info background") << qint32(0x80000018u) << QColor(6, 6, 6);
         QTest::newRow("9 caption text") << qint32(0x80000009u) << QColor(7, 7, 7);
         QTest::newRow("unknown number is text") << qint32(0x80000063u) << QColor(1, 1, 1);
     }
@@ -49,20 +45,6 @@ private slots:
         QFETCH(qint32, stored);
         QFETCH(QColor, expected);
         QCOMPARE(colorFromStored(stored, distinctPalette()), expected);
-    }
-
-    void defaultForegroundFollowsDarkPalette()
-    {
-        const QPalette original = QApplication::palette();
-        QCOMPARE(colorFromStored(DisplaySettings{}.ForegroundColor), original.color(QPalette::Text));
-
-        QPalette dark = original;
-        dark.setColor(QPalette::Text, QColor(230, 230, 230));
-        dark.setColor(QPalette::Base, QColor(30, 30, 30));
-        QApplication::setPalette(dark);
-        QCOMPARE(colorFromStored(DisplaySettings{}.ForegroundColor), QColor(230, 230, 230));
-        QCOMPARE(colorFromStored(DisplaySettings{}.BackgroundColor), QColor(30, 30, 30));
-        QApplication::setPalette(original);
     }
 
     void chosenColourStoredAsBlueGreenRed()
