@@ -1,0 +1,146 @@
+#include "MemorySettingsStore.h"
+
+#include "mainwin/DisplaySettings.h"
+#include "settings/Globals.h"
+#include "settings/cProfile.h"
+
+#include <QTest>
+
+class DisplaySettingsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        globals().TwipsPerPixelX = 12;
+        globals().TwipsPerPixelY = 15;
+        globals().UnExpandPaths = 3;
+    }
+
+    void firstRunGivesDefaults()
+    {
+        MemorySettingsStore empty;
+        const DisplaySettings expected{.ChangeDetectList = {"##.##.##*Added:*", "##.##.##*Fixed:*"},
+                                       .VersionDetectList = {"Release Total Commander",
+                                                             "Release Windows Commander", "New in version",
+                                                             "Release Wincmd", "Release Version 3.51"},
+                                       .ShowListIcons = true,
+                                       .DateInSeparateColumns = true,
+                                       .DayFormat = "dddd",
+                                       .DateFormat = "dd/MM/yyyy",
+                                       .ToolbarVisible = true,
+                                       .StatusBarVisible = true,
+                                       .WrapPanelVisible = true,
+                                       .ReversedList = false,
+                                       .ForegroundColor = -2147483640,
+                                       .BackgroundColor = -2147483643,
+                                       .AdditionsColor = 8388608,
+                                       .FixesColor = 128,
+                                       .ListFont = {"MS Sans Serif", 1, 8, 0},
+                                       .WrapFont = {"MS Sans Serif", 1, 8, 0},
+                                       .SplitPosition2 = 7200,
+                                       .SplitPosition = 4725,
+                                       .UnExpandPaths = 3};
+
+        const DisplaySettings loaded = LoadDisplaySettings(empty);
+        QCOMPARE(loaded, expected);
+        QCOMPARE(loaded.versionDetectHighestIndex(), 4);
+        QCOMPARE(empty.writtenKeys(), QStringList());
+    }
+
+    void storedNumber_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("expected");
+
+        const QString v = SectionVelomir;
+        QTest::newRow("SplitPosition 0 is one pixel high") << v << KeySplitPosition << "0" << 15;
+        QTest::newRow("SplitPosition2 negative is one pixel wide") << v << KeySplitPosition2 << "-40" << 12;
+        QTest::newRow("UnExpandPaths 7 held to 3") << SectionCommon << KeyUnExpandPaths << "7" << 3;
+        QTest::newRow("UnExpandPaths -1 held to 0") << SectionCommon << KeyUnExpandPaths << "-1" << 0;
+        QTest::newRow("UnExpandPaths read from Common only") << v << KeyUnExpandPaths << "1" << 3;
+        QTest::newRow("FontSize not a number takes default") << v << KeyFontSize << "abc" << 8;
+        QTest::newRow("FontSize2 blank takes default") << v << KeyFontSize2 << "" << 8;
+        QTest::newRow("FontStyle fraction takes default") << v << KeyFontStyle << "1.5" << 0;
+        QTest::newRow("FixesColor past 32 bits takes default") << v << KeyFixesColor << "4294967296" << 128;
+        QTest::newRow("ForegroundColor system colour")
+            << v << KeyForegroundColor << "-2147483633" << -2147483633;
+        QTest::newRow("ShowListIcons 0 is off") << v << KeyShowListIcons << "0" << 0;
+        QTest::newRow("ToolbarVisible word takes default") << v << KeyToolbarVisible << "yes" << 1;
+    }
+
+    void storedNumber()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(int, expected);
+        MemorySettingsStore store;
+        store.set(section, key, stored);
+
+        const DisplaySettings s = LoadDisplaySettings(store);
+        const QMap<QString, int> loaded{
+            {KeySplitPosition, s.SplitPosition}, {KeySplitPosition2, s.SplitPosition2},
+            {KeyUnExpandPaths, s.UnExpandPaths}, {KeyFontSize, s.ListFont.size},
+            {KeyFontSize2, s.WrapFont.size},     {KeyFontStyle, s.ListFont.style},
+            {KeyFixesColor, s.FixesColor},       {KeyForegroundColor, s.ForegroundColor},
+            {KeyShowListIcons, s.ShowListIcons}, {KeyToolbarVisible, s.ToolbarVisible},
+        };
+        QCOMPARE(loaded.value(key), expected);
+        if (key == KeyUnExpandPaths)
+            QCOMPARE(globals().UnExpandPaths, expected);
+    }
+
+    void detectListSplit_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("pieces keep their blanks") << "Release , New" << QStringList{"Release ", " New"};
+        QTest::newRow("empty setting is no pattern") << "" << QStringList{};
+        QTest::newRow("trailing comma gives an empty last piece") << "Release," << QStringList{"Release", ""};
+    }
+
+    void detectListSplit()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, expected);
+        MemorySettingsStore store;
+        store.set(SectionVelomir, KeyVersionDetectStrings, stored);
+        const DisplaySettings s = LoadDisplaySettings(store);
+        QCOMPARE(s.VersionDetectList, expected);
+        QCOMPARE(s.versionDetectHighestIndex(), int(expected.size()) - 1);
+    }
+
+    void savedSettingsLoadBack()
+    {
+        DisplaySettings s;
+        s.ShowListIcons = false;
+        s.DateInSeparateColumns = false;
+        s.DayFormat = "ddd";
+        s.DateFormat = "yyyy-MM-dd";
+        s.ToolbarVisible = false;
+        s.StatusBarVisible = false;
+        s.WrapPanelVisible = false;
+        s.ReversedList = true;
+        s.ForegroundColor = 0x00112233;
+        s.BackgroundColor = -2147483633;
+        s.AdditionsColor = 0x00FF0000;
+        s.FixesColor = 0x000000FF;
+        s.ListFont = FontSetting{"DejaVu Sans", 204, 11, 3};
+        s.WrapFont = FontSetting{"DejaVu Sans Mono", 0, 14, 12};
+        s.SplitPosition2 = 3000;
+        s.SplitPosition = 2000;
+        MemorySettingsStore store;
+
+        SaveDisplaySettings(s, store);
+        SaveViewState(s, store);
+
+        QCOMPARE(LoadDisplaySettings(store), s);
+    }
+};
+
+QTEST_GUILESS_MAIN(DisplaySettingsTest)
+#include "DisplaySettingsTest.moc"

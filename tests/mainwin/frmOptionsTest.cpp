@@ -1,0 +1,208 @@
+#include "MemorySettingsStore.h"
+
+#include "app/cCommonDialog.h"
+#include "mainwin/ColorSwatch.h"
+#include "mainwin/DisplaySettings.h"
+#include "mainwin/OptionsHost.h"
+#include "mainwin/frmOptions.h"
+#include "settings/cProfile.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Stands in for the main window: remembers the settings each ApplySettings saw.
+class RecordingHost : public OptionsHost
+{
+public:
+    explicit RecordingHost(const DisplaySettings &settings)
+        : m_settings(settings)
+    {
+    }
+    void ApplySettings() override { applied << m_settings; }
+    void SaveLayoutSettings() override {}
+
+    QList<DisplaySettings> applied;
+
+private:
+    const DisplaySettings &m_settings;
+};
+
+// Live settings, a settings file and a main window, with Options dialogs opened over them.
+struct Session
+{
+    DisplaySettings settings;
+    MemorySettingsStore store;
+    RecordingHost host{settings};
+    std::unique_ptr<frmOptions> dialog;
+
+    frmOptions &open()
+    {
+        dialog = std::make_unique<frmOptions>(settings, store, host);
+        return *dialog;
+    }
+    template <typename T> T *find(const QString &name)
+    {
+        auto *widget = dialog->findChild<T *>(name);
+        if (!widget)
+            qFatal("no widget %s", qPrintable(name));
+        return widget;
+    }
+    void click(const QString &name) { QTest::mouseClick(find<QWidget>(name), Qt::LeftButton); }
+};
+
+} // namespace
+
+class frmOptionsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { cCommonDialog::startScripting(); }
+    void cleanup() { cCommonDialog::stopScripting(); }
+
+    void formatBoxesFollowDateColumns()
+    {
+        Session s;
+        s.settings.DateInSeparateColumns = false;
+        s.open();
+        auto *day = s.find<QLineEdit>("txtDayFormat");
+        auto *date = s.find<QLineEdit>("txtDateFormat");
+
+        QCOMPARE(day->isEnabled(), false);
+        QCOMPARE(date->isEnabled(), false);
+        s.click("chkDateInSeparateColumns");
+        QCOMPARE(day->isEnabled(), true);
+        QCOMPARE(date->isEnabled(), true);
+        s.click("chkDateInSeparateColumns");
+        QCOMPARE(day->isEnabled(), false);
+        QCOMPARE(date->isEnabled(), false);
+    }
+
+    void clearedFormatsStoredAsOneBlank()
+    {
+        Session s;
+        s.open();
+        s.find<QLineEdit>("txtDayFormat")->clear();
+        s.find<QLineEdit>("txtDateFormat")->clear();
+        s.click("cmdOK");
+
+        QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(s.host.applied.size(), 1);
+        QCOMPARE(s.settings.DateFormat, QStringLiteral(" "));
+        QCOMPARE(s.store.read(SectionVelomir, KeyDayFormat, "absent"), QStringLiteral(" "));
+        QCOMPARE(s.store.read(SectionVelomir, KeyDateFormat, "absent"), QStringLiteral(" "));
+        QCOMPARE(LoadDisplaySettings(s.store).DayFormat, QStringLiteral(" "));
+    }
+
+    void confirmedFontSurvivesCancel()
+    {
+        Session s;
+        const FontSetting chosen{"DejaVu Sans", 1, 12, 3};
+        cCommonDialog::scriptFontAnswer({true, chosen});
+        s.open();
+        s.click("cmdChangeFont");
+        s.click("cmdCancel");
+        QCOMPARE(s.host.applied.size(), 0);
+        QCOMPARE(s.store.contains(SectionVelomir, KeyFontName), false);
+
+        s.open();
+        s.click("cmdOK");
+
+        QCOMPARE(s.host.applied.size(), 1);
+        QCOMPARE(s.host.applied.constFirst().ListFont, chosen);
+        QCOMPARE(LoadDisplaySettings(s.store).ListFont, chosen);
+    }
+
+    void cancelDiscardsBoxesTextsAndColours()
+    {
+        Session s;
+        cCommonDialog::scriptColorAnswer({true, "255"});
+        s.open();
+        s.click("chkShowListIcons");
+        s.find<QLineEdit>("txtDayFormat")->setText("ddd");
+        s.click("lblColorChange_2");
+        s.click("cmdCancel");
+
+        QCOMPARE(s.dialog->result(), int(QDialog::Rejected));
+        QCOMPARE(s.settings, DisplaySettings{});
+        QCOMPARE(s.store.writtenKeys(), QStringList());
+    }
+
+    void swatchAsksForColour_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("keyboard");
+        QTest::addColumn<QString>("systemName");
+        QTest::newRow("foreground may stay window text") << 0 << false << "WindowText";
+        QTest::newRow("background may stay window") << 1 << true << "Window";
+        QTest::newRow("additions has no system colour") << 2 << false << "";
+    }
+
+    void swatchAsksForColour()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, keyboard);
+        QFETCH(QString, systemName);
+        Session s;
+        cCommonDialog::scriptColorAnswer({true, "-2147483633"});
+        s.open();
+        auto *swatch = s.find<ColorSwatch>(QStringLiteral("lblColorChange_%1").arg(index));
+        const qint32 initial = swatch->color();
+
+        if (keyboard)
+            QTest::keyClick(swatch, Qt::Key_Space);
+        else
+            QTest::mouseClick(swatch, Qt::LeftButton);
+        s.click("cmdOK");
+
+        const QList<cCommonDialog::ColorRequest> asked = cCommonDialog::colorRequests();
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.constFirst().systemColorName, systemName);
+        QCOMPARE(asked.constFirst().initialColor, initial);
+        const std::array<qint32, 4> saved{s.settings.ForegroundColor, s.settings.BackgroundColor,
+                                          s.settings.AdditionsColor, s.settings.FixesColor};
+        QCOMPARE(saved[index], qint32(-2147483633));
+    }
+
+    void formatCaretGoesToEndOnFocus()
+    {
+        Session s;
+        s.open();
+        auto *date = s.find<QLineEdit>("txtDateFormat");
+        date->setCursorPosition(0);
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(date, &focusIn);
+        QCOMPARE(date->hasSelectedText(), false);
+        QCOMPARE(date->cursorPosition(), int(s.settings.DateFormat.size()));
+    }
+
+    void defaultSwatchesShowDarkTheme()
+    {
+        const QPalette original = QApplication::palette();
+        QPalette dark = original;
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        QApplication::setPalette(dark);
+        Session s;
+        s.open();
+        QApplication::setPalette(original);
+
+        const auto shown = [&s](const char *name) {
+            return s.find<ColorSwatch>(QLatin1String(name))->palette().color(QPalette::Window);
+        };
+        QCOMPARE(shown("lblColorChange_0"), QColor(230, 230, 230));
+        QCOMPARE(shown("lblColorChange_1"), QColor(30, 30, 30));
+        QCOMPARE(shown("lblColorChange_2"), QColor(0, 0, 128));
+        QCOMPARE(shown("lblColorChange_3"), QColor(128, 0, 0));
+    }
+};
+
+QTEST_MAIN(frmOptionsTest)
+#include "frmOptionsTest.moc"
