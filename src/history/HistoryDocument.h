@@ -26,7 +26,8 @@ struct DetectionSettings
 
     // The settings' defaults, split the same way (pieces are not trimmed).
     static DetectionSettings defaults();
-    static DetectionSettings fromStrings(const QString &VersionDetectStrings, const QString &ChangeDetectStrings);
+    static DetectionSettings fromStrings(const QString &VersionDetectStrings,
+                                         const QString &ChangeDetectStrings);
 };
 
 // A loaded history: its lines with their kinds, and its releases in file order.

@@ -219,7 +219,9 @@ QString notRegularText(mode_t mode)
 
 QString tooLargeText(qint64 size, qint64 limit)
 {
-    return QStringLiteral("The file is too large (%1 bytes; at most %2 bytes are read).").arg(size).arg(limit);
+    return QStringLiteral("The file is too large (%1 bytes; at most %2 bytes are read).")
+        .arg(size)
+        .arg(limit);
 }
 
 // Reads the whole regular file, never blocking on a pipe or device.
@@ -229,7 +231,9 @@ LoadResult readWholeFile(const QString &path, qint64 sizeLimit, QByteArray &byte
         return {false, QStringLiteral("No file name was given.")};
 #ifdef Q_OS_UNIX
     const QByteArray native = QFile::encodeName(path);
-    struct stat st{};
+    struct stat st
+    {
+    };
     // Look before opening, so that no device is ever opened; then check again what was opened.
     if (::stat(native.constData(), &st) != 0)
         return {false, openErrorText(errno)};

@@ -3,7 +3,7 @@
 LineClassifier::LineClassifier(const QStringList &ChangeDetectList)
     : m_dated(QStringLiteral("##.##.##*"))
 {
-    if (ChangeDetectList.size() > 0)
+    if (!ChangeDetectList.isEmpty())
         m_addition.emplace(ChangeDetectList.at(0));
     if (ChangeDetectList.size() > 1)
         m_fix.emplace(ChangeDetectList.at(1));

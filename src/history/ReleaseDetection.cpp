@@ -89,7 +89,8 @@ std::vector<Release> detectReleases(HistoryLines &lines, const QStringList &Vers
         needles.emplace_back(entry);
     const Needle *const newInVersion = needles.size() > 2 ? &needles[2] : nullptr;
     const Needle *const releaseVersion = needles.size() > 4 ? &needles[4] : nullptr;
-    const bool textNeedles = std::any_of(needles.begin(), needles.end(), [](const Needle &n) { return !n.asciiOnly(); });
+    const bool textNeedles =
+        std::any_of(needles.begin(), needles.end(), [](const Needle &n) { return !n.asciiOnly(); });
 
     std::vector<Release> releases;
     for (LineIndex i = 0; i < lines.size(); ++i) {

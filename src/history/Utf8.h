@@ -51,7 +51,8 @@ inline CodePoint decode(const unsigned char *s, qsizetype avail)
     case 3:
         return {char32_t((s[0] & 0x0Fu) << 12 | (s[1] & 0x3Fu) << 6 | (s[2] & 0x3Fu)), 3};
     case 4:
-        return {char32_t((s[0] & 0x07u) << 18 | (s[1] & 0x3Fu) << 12 | (s[2] & 0x3Fu) << 6 | (s[3] & 0x3Fu)), 4};
+        return {char32_t((s[0] & 0x07u) << 18 | (s[1] & 0x3Fu) << 12 | (s[2] & 0x3Fu) << 6 | (s[3] & 0x3Fu)),
+                4};
     default:
         return {0xFFFD, 1};
     }

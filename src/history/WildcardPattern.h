@@ -47,6 +47,6 @@ private:
     // The common shape "<one-character tokens>*<ASCII text>*...*" (as in "##.##.##*Added:*") is
     // matched as a prefix check plus plain substring searches.
     bool m_fastShape = false;
-    std::size_t m_prefixLength = 0;  // tokens before the first "*"
+    std::size_t m_prefixLength = 0;         // tokens before the first "*"
     std::vector<AsciiNoCaseFinder> m_words; // the texts between the stars
 };

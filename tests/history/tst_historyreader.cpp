@@ -73,19 +73,24 @@ void TestHistoryReader::decodes_data()
     QTest::addColumn<QStringList>("expected");
     const QString ae = QStringLiteral("\u00e4"), euro = QStringLiteral("\u20ac");
     QTest::newRow("UTF-8 without BOM") << QByteArray("\xc3\xa4\r\n\xe2\x82\xac") << QStringList{ae, euro};
-    QTest::newRow("UTF-8 BOM not in first line") << QByteArray("\xef\xbb\xbf  x\r\ny") << QStringList{"x", "y"};
+    QTest::newRow("UTF-8 BOM not in first line")
+        << QByteArray("\xef\xbb\xbf  x\r\ny") << QStringList{"x", "y"};
     QTest::newRow("UTF-8 BOM then bad byte")
         << QByteArray("\xef\xbb\xbf\xe4x") << QStringList{QStringLiteral("\ufffdx")};
-    QTest::newRow("UTF-16 LE with BOM") << QByteArray("\xff\xfe" "a\0\r\0\n\0\xe4\0\xac\x20", 12)
+    QTest::newRow("UTF-16 LE with BOM") << QByteArray("\xff\xfe"
+                                                      "a\0\r\0\n\0\xe4\0\xac\x20",
+                                                      12)
                                         << QStringList{"a", ae + euro};
     QTest::newRow("UTF-16 BE with BOM") << QByteArray("\xfe\xff\0a\0\n\x20\xac", 8) << QStringList{"a", euro};
-    QTest::newRow("UTF-16 surrogate pair") << QByteArray("\xff\xfe\x3d\xd8\x00\xde", 6)
-                                           << QStringList{QStringLiteral("\U0001F600")};
-    QTest::newRow("Windows-1252 letters") << QByteArray("caf\xe9 \x80 \xe4\r\n\x93q\x94")
-                                          << QStringList{QStringLiteral("caf\u00e9 \u20ac \u00e4"),
-                                                         QStringLiteral("\u201cq\u201d")};
-    QTest::newRow("overlong form is not UTF-8") << QByteArray("\xc0\xaf") << QStringList{QStringLiteral("\u00c0\u00af")};
-    QTest::newRow("cut-off UTF-8 at the end") << QByteArray("ok\xc3") << QStringList{QStringLiteral("ok\u00c3")};
+    QTest::newRow("UTF-16 surrogate pair")
+        << QByteArray("\xff\xfe\x3d\xd8\x00\xde", 6) << QStringList{QStringLiteral("\U0001F600")};
+    QTest::newRow("Windows-1252 letters")
+        << QByteArray("caf\xe9 \x80 \xe4\r\n\x93q\x94")
+        << QStringList{QStringLiteral("caf\u00e9 \u20ac \u00e4"), QStringLiteral("\u201cq\u201d")};
+    QTest::newRow("overlong form is not UTF-8")
+        << QByteArray("\xc0\xaf") << QStringList{QStringLiteral("\u00c0\u00af")};
+    QTest::newRow("cut-off UTF-8 at the end")
+        << QByteArray("ok\xc3") << QStringList{QStringLiteral("ok\u00c3")};
 }
 
 void TestHistoryReader::decodes()
@@ -118,12 +123,17 @@ void TestHistoryReader::refusesUnreadablePaths_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing file") << "missing" << "The file does not exist.";
-    QTest::newRow("folder") << "folder" << "It is a folder, not a file.";
+    QTest::newRow("missing file") << "missing"
+                                  << "The file does not exist.";
+    QTest::newRow("folder") << "folder"
+                            << "It is a folder, not a file.";
 #ifdef Q_OS_UNIX
-    QTest::newRow("named pipe") << "fifo" << "It is not a regular file.";
-    QTest::newRow("device") << "device" << "It is not a regular file.";
-    QTest::newRow("no permission") << "noperm" << "Permission denied.";
+    QTest::newRow("named pipe") << "fifo"
+                                << "It is not a regular file.";
+    QTest::newRow("device") << "device"
+                            << "It is not a regular file.";
+    QTest::newRow("no permission") << "noperm"
+                                   << "Permission denied.";
 #endif
 }
 

@@ -46,15 +46,24 @@ void TestReleaseDetection::formatsOldHeader_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("new in version") << "New in version 4.0 (10.3.99)" << "10.03.99 New in version 4.0";
-    QTest::newRow("four-digit year") << "New in version 4.0 (10.3.1999)" << "10.03.99 New in version 4.0";
-    QTest::newRow("text after bracket dropped") << "New in Version 4.50 (30.6.00):" << "30.06.00 New in Version 4.50";
-    QTest::newRow("parts kept in their order") << "X (1999.3.10)" << "99.03.10 X";
-    QTest::newRow("fourth part ignored") << "X (1.2.3.4)" << "01.02.03 X";
-    QTest::newRow("empty part padded") << "X (..5)" << "00.00.05 X";
-    QTest::newRow("no brackets: kept") << "New in version 3.0" << "New in version 3.0";
-    QTest::newRow("two parts only: kept") << "New in version 3.0 (3.99)" << "New in version 3.0 (3.99)";
-    QTest::newRow("closing bracket first: kept") << "x) New in version (1.2.3" << "x) New in version (1.2.3";
+    QTest::newRow("new in version") << "New in version 4.0 (10.3.99)"
+                                    << "10.03.99 New in version 4.0";
+    QTest::newRow("four-digit year") << "New in version 4.0 (10.3.1999)"
+                                     << "10.03.99 New in version 4.0";
+    QTest::newRow("text after bracket dropped") << "New in Version 4.50 (30.6.00):"
+                                                << "30.06.00 New in Version 4.50";
+    QTest::newRow("parts kept in their order") << "X (1999.3.10)"
+                                               << "99.03.10 X";
+    QTest::newRow("fourth part ignored") << "X (1.2.3.4)"
+                                         << "01.02.03 X";
+    QTest::newRow("empty part padded") << "X (..5)"
+                                       << "00.00.05 X";
+    QTest::newRow("no brackets: kept") << "New in version 3.0"
+                                       << "New in version 3.0";
+    QTest::newRow("two parts only: kept") << "New in version 3.0 (3.99)"
+                                          << "New in version 3.0 (3.99)";
+    QTest::newRow("closing bracket first: kept") << "x) New in version (1.2.3"
+                                                 << "x) New in version (1.2.3";
 }
 
 void TestReleaseDetection::formatsOldHeader()
@@ -74,9 +83,9 @@ void TestReleaseDetection::findsReleases_data()
         << QByteArray("Release Total Commander 7.0\r\n10.03.99 Added: x")
         << QStringList{"k0 Total Commander 7.0"}
         << QStringList{"Release Total Commander 7.0", "10.03.99 Added: x"};
-    QTest::newRow("detection ignores case") << QByteArray("x\nrelease total commander 6.0")
-                                            << QStringList{"k1 total commander 6.0"}
-                                            << QStringList{"x", "release total commander 6.0"};
+    QTest::newRow("detection ignores case")
+        << QByteArray("x\nrelease total commander 6.0") << QStringList{"k1 total commander 6.0"}
+        << QStringList{"x", "release total commander 6.0"};
     QTest::newRow("change line naming a detection text is no header")
         << QByteArray("10.03.99 Added: New in version info") << QStringList{}
         << QStringList{"10.03.99 Added: New in version info"};
@@ -97,15 +106,16 @@ void TestReleaseDetection::findsReleases_data()
         << QByteArray("Release Version 3.51 Release Wincmd 3") << QStringList{"k0 Wincmd 3"}
         << QStringList{"Release Version 3.51 Release Wincmd 3"};
     QTest::newRow("old header without date keeps line and label")
-        << QByteArray("New in version 3.0") << QStringList{"k0 version 3.0"} << QStringList{"New in version 3.0"};
+        << QByteArray("New in version 3.0") << QStringList{"k0 version 3.0"}
+        << QStringList{"New in version 3.0"};
     QTest::newRow("label from seven characters on, trimmed")
         << QByteArray("** Release Total Commander  9 **") << QStringList{"k0 Total Commander  9 **"}
         << QStringList{"** Release Total Commander  9 **"};
     QTest::newRow("non-ASCII line searched as text")
         << QByteArray("\xc3\xa9t\xc3\xa9 RELEASE Wincmd 4.0") << QStringList{"k0 Wincmd 4.0"}
         << QStringList{QStringLiteral("\u00e9t\u00e9 RELEASE Wincmd 4.0")};
-    QTest::newRow("undated text is no header") << QByteArray("Total Commander\r\n") << QStringList{}
-                                               << QStringList{"Total Commander"};
+    QTest::newRow("undated text is no header")
+        << QByteArray("Total Commander\r\n") << QStringList{} << QStringList{"Total Commander"};
 }
 
 void TestReleaseDetection::findsReleases()
@@ -169,10 +179,11 @@ void TestReleaseDetection::classifiesLines_data()
     const QString defaults = QStringLiteral("##.##.##*Added:*,##.##.##*Fixed:*");
     QTest::newRow("both: addition") << defaults << "10.03.99 Added: Fixed: x" << ChangeKind::Addition << true;
     QTest::newRow("dated other") << defaults << "10.03.99 Changed: x" << ChangeKind::Other << true;
-    QTest::newRow("no fix pattern matches no fix") << "##.##.##*Added:*" << "10.03.99 Fixed: x" << ChangeKind::Other
-                                                   << true;
+    QTest::newRow("no fix pattern matches no fix") << "##.##.##*Added:*"
+                                                   << "10.03.99 Fixed: x" << ChangeKind::Other << true;
     QTest::newRow("blank after comma is part of the pattern")
-        << "##.##.##*Added:*, ##.##.##*Fixed:*" << "10.03.99 Fixed: x" << ChangeKind::Other << true;
+        << "##.##.##*Added:*, ##.##.##*Fixed:*"
+        << "10.03.99 Fixed: x" << ChangeKind::Other << true;
 }
 
 void TestReleaseDetection::classifiesLines()
