@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
