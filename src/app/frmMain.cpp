@@ -222,6 +222,7 @@ void frmMain::firstActivation()
 {
     ApplySettings();
     m_innerSplitter->CheckSplitterPos = true;
+    m_innerSplitter->keepSecondPaneInside();
     m_menus.mnuViewAllChanges->setChecked(true);
     m_filter = ViewFilter::AllChanges;
     m_mainToolbar->setPressed(QStringLiteral("b"), true);

@@ -182,9 +182,29 @@ void cSplitter::Move(float x, float y)
                           toPixels(roundTwips(y), m_twipsPerPixelY));
 }
 
+void cSplitter::keepSecondPaneInside()
+{
+    // A window that shrinks must not push the second pane out of sight: with CheckSplitterPos the
+    // bar moves up until that pane keeps the room a drag would leave it.
+    if (!CheckSplitterPos || !m_rightPanelVisible || !m_leftPanelVisible)
+        return;
+    const bool sideBySide = m_geometry.sideBySide();
+    const int twipsPerPixel = sideBySide ? m_twipsPerPixelX : m_twipsPerPixelY;
+    const QSize size = m_container->size();
+    const int extent = (sideBySide ? size.width() : size.height()) * twipsPerPixel;
+    const int splitterSize = sideBySide ? m_layout.bar.width : m_layout.bar.height;
+    const int limit = extent - MinRightPanelWidth - splitterSize;
+    if (extent > 120 * twipsPerPixel && m_geometry.barPosition(m_layout) > limit && limit > MinLeftPanelWidth + 30) {
+        setBarPosition(limit);
+        if (m_container->isVisible())
+            arrangePanes();
+    }
+}
+
 bool cSplitter::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_container && event->type() == QEvent::Resize && created()) {
+        keepSecondPaneInside();
         arrangePanes();
         emit PanesArranged();
     } else if (watched == m_bar && created()) {

@@ -52,6 +52,10 @@ public:
     void SwapPanels();
     void Move(float x, float y);
 
+    // With CheckSplitterPos, moves the bar up so the second pane keeps the room a drag would leave it,
+    // and lays the panes out again; the container's resizes do the same.
+    void keepSecondPaneInside();
+
     // Where everything is now, in twips of the container.
     SplitterGeometry::Layout layout() const { return m_layout; }
 
