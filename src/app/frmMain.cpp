@@ -14,11 +14,13 @@
 #include "mainwin/DisplayFonts.h"
 #include "mainwin/ProfileSettingsStore.h"
 #include "mainwin/SystemColors.h"
+#include "mainwin/frmOptions.h"
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
 #include "settings/cProfile.h"
 #include "version.h"
 #include "widgets/cSplitter.h"
+#include "widgets/frmAbout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -187,10 +189,11 @@ void frmMain::connectCommands()
     connect(m_menus.mnuViewAdditions, &QAction::triggered, this, [this] { setViewFilter(ViewFilter::Additions); });
     connect(m_menus.mnuViewFixes, &QAction::triggered, this, [this] { setViewFilter(ViewFilter::Fixes); });
     connect(m_menus.mnuViewReversedList, &QAction::triggered, this, &frmMain::toggleReversedList);
+    connect(m_menus.mnuViewOptions, &QAction::triggered, this, &frmMain::showOptions);
+    connect(m_menus.mnuHelpAbout, &QAction::triggered, this, &frmMain::showAbout);
     connect(m_versions, &VersionsList::itemClicked, this, &frmMain::versionItemClicked);
     // Commands that later windows take over stay visible but do nothing until they are wired.
-    for (QAction *pending : {m_menus.mnuFileStatistics, m_menus.mnuViewOptions, m_menus.mnuSearchFind,
-                             m_menus.mnuSearchFindNext, m_menus.mnuHelpAbout})
+    for (QAction *pending : {m_menus.mnuFileStatistics, m_menus.mnuSearchFind, m_menus.mnuSearchFindNext})
         pending->setEnabled(false);
 }
 
@@ -267,6 +270,18 @@ void frmMain::openFileDialog()
     m_isLoading = false;
     if (LoadHistory(answer.path))
         ProfileSettingsStore(m_profile).write(SectionVelomir, KeyLastFile, CollapsePath(answer.path));
+}
+
+void frmMain::showOptions()
+{
+    ProfileSettingsStore store(m_profile);
+    frmOptions::ShowOptions(displaySettings(), store, *this, this);
+}
+
+void frmMain::showAbout()
+{
+    frmAbout about(this);
+    about.exec();
 }
 
 bool frmMain::openHistory(const QString &path)

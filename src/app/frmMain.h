@@ -5,6 +5,7 @@
 #include "history/ChangesList.h"
 #include "history/HistoryDocument.h"
 #include "mainwin/DisplaySettings.h"
+#include "mainwin/OptionsHost.h"
 
 #include <QMainWindow>
 
@@ -29,7 +30,7 @@ struct StartOptions
 };
 
 // The main window: owns the loaded history and both lists, and lays out the client area.
-class frmMain : public QMainWindow
+class frmMain : public QMainWindow, public OptionsHost
 {
     Q_OBJECT
 
@@ -39,10 +40,10 @@ public:
 
     // Shows the release with that key as a click on it would. False for a key no item has.
     [[nodiscard]] bool GoToVersion(const QString &strKey);
-    void ApplySettings();
+    void ApplySettings() override;
     void ResizeForm();
     void CreateMainToolbar();
-    void SaveLayoutSettings();
+    void SaveLayoutSettings() override;
     void BuildChangesList();
 
     const HistoryDocument &document() const { return m_document; }
@@ -81,6 +82,8 @@ private:
     void saveChangeColumns();
     void showChangesStatus(const ChangesListContent &content);
     void openFileDialog();
+    void showOptions();
+    void showAbout();
     void RecordWindowPlacement();
     void RestoreWindowPlacement();
 
