@@ -2,7 +2,7 @@
 # shellcheck shell=bash
 
 VELOMIR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-VELOMIR_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libqt6svg6-dev libgl-dev libglx-dev
+VELOMIR_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev libglx-dev
                   qt6-qpa-plugins fonts-dejavu-core)
 
 # ensure_packages PKG...: installs those that are missing; says nothing when all are present.
@@ -16,8 +16,9 @@ ensure_packages() {
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq || return 1
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null || return 1
+    "${sudo[@]}" apt-get update -qq </dev/null || { echo "apt-get update failed" >&2; return 1; }
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null >/dev/null ||
+        { echo "Could not install: ${missing[*]}" >&2; return 1; }
 }
 
 # build_into DIR [CMAKE ARGS...]: configures once, then builds incrementally.
