@@ -90,7 +90,8 @@ WeekdayCounts CalcStatistics(const HistoryDocument &document, const std::vector<
                 ++counts.fixes[idx];
                 break;
             case ChangeKind::Other:
-                if (idx < WeekdayCounts::NoWeekday && !bytes.isEmpty() && holdsAnyOf(bytes, versionDetectList))
+                if (idx < WeekdayCounts::NoWeekday && !bytes.isEmpty() &&
+                    holdsAnyOf(bytes, versionDetectList))
                     ++counts.headers[idx];
                 break;
             }
@@ -112,7 +113,7 @@ QDebug operator<<(QDebug debug, const WeekdayCounts &counts)
 QDebug operator<<(QDebug debug, const ReleaseStatsRow &row)
 {
     QDebugStateSaver saver(debug);
-    debug.nospace() << "ReleaseStatsRow(" << row.key << ", " << row.dayText << ", " << row.sortableDate << ", "
-                    << row.label << ", " << row.additions << ", " << row.fixes << ')';
+    debug.nospace() << "ReleaseStatsRow(" << row.key << ", " << row.dayText << ", " << row.sortableDate
+                    << ", " << row.label << ", " << row.additions << ", " << row.fixes << ')';
     return debug;
 }

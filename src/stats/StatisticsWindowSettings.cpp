@@ -11,16 +11,14 @@ QString wholeNumber(double value)
     return QString::number(static_cast<qint64>(std::floor(value)));
 }
 
-template<std::size_t N>
-void readWidths(const QString &text, std::array<std::optional<double>, N> &widths)
+template <std::size_t N> void readWidths(const QString &text, std::array<std::optional<double>, N> &widths)
 {
     const QStringList parts = text.split(u',');
     for (std::size_t i = 0; i < N && qsizetype(i) < parts.size(); ++i)
         widths[i] = leadingNumber(parts[qsizetype(i)]);
 }
 
-template<std::size_t N>
-QString joinWidths(const std::array<std::optional<double>, N> &widths)
+template <std::size_t N> QString joinWidths(const std::array<std::optional<double>, N> &widths)
 {
     QStringList parts;
     for (const std::optional<double> &width : widths)
@@ -80,8 +78,7 @@ StatisticsWindowSettings StatisticsWindowSettings::load(const SettingReader &rea
 {
     StatisticsWindowSettings s = previous;
 
-    const QStringList place = read(StatisticsWindowPositionKey, DefaultPosition)
-                                  .split(u',');
+    const QStringList place = read(StatisticsWindowPositionKey, DefaultPosition).split(u',');
     const std::array<double *, 4> targets{&s.Top, &s.Left, &s.Height, &s.Width};
     for (qsizetype i = 0; i < qsizetype(targets.size()) && i < place.size(); ++i)
         *targets[i] = leadingNumber(place[i]);
@@ -92,10 +89,11 @@ StatisticsWindowSettings StatisticsWindowSettings::load(const SettingReader &rea
     readWidths(read(StatisticsHeadersSizeKey, DefaultHeadersSize), s.HeadersSize);
     readWidths(read(StatisticsHeadersSize2Key, DefaultHeadersSize2), s.HeadersSize2);
 
-    readSort(read(StatisticsSortedColumnKey, QStringLiteral("2")), read(StatisticsSortOrderKey, QStringLiteral("1")),
-             SummaryColumns, s.SortedColumn, s.SortOrder);
+    readSort(read(StatisticsSortedColumnKey, QStringLiteral("2")),
+             read(StatisticsSortOrderKey, QStringLiteral("1")), SummaryColumns, s.SortedColumn, s.SortOrder);
     readSort(read(StatisticsSortedColumn2Key, QStringLiteral("2")),
-             read(StatisticsSortOrder2Key, QStringLiteral("1")), ReleaseColumns, s.SortedColumn2, s.SortOrder2);
+             read(StatisticsSortOrder2Key, QStringLiteral("1")), ReleaseColumns, s.SortedColumn2,
+             s.SortOrder2);
 
     if (const std::optional<double> split = number(read(StatisticsSplitPositionKey, QStringLiteral("10350"))))
         s.SplitPosition = std::round(*split);
@@ -109,8 +107,9 @@ StatisticsWindowSettings StatisticsWindowSettings::load(const SettingReader &rea
 
 void StatisticsWindowSettings::save(const SettingWriter &write) const
 {
-    write(StatisticsWindowPositionKey,
-          QStringList{wholeNumber(Top), wholeNumber(Left), wholeNumber(Height), wholeNumber(Width)}.join(u','));
+    write(
+        StatisticsWindowPositionKey,
+        QStringList{wholeNumber(Top), wholeNumber(Left), wholeNumber(Height), wholeNumber(Width)}.join(u','));
     write(StatisticsHeadersSizeKey, joinWidths(HeadersSize));
     write(StatisticsSortedColumnKey, QString::number(SortedColumn));
     write(StatisticsSortOrderKey, QString::number(SortOrder));
@@ -123,9 +122,10 @@ void StatisticsWindowSettings::save(const SettingWriter &write) const
 QDebug operator<<(QDebug debug, const StatisticsWindowSettings &s)
 {
     QDebugStateSaver saver(debug);
-    debug.nospace() << "StatisticsWindowSettings(" << s.Top << ',' << s.Left << ',' << s.Height << ',' << s.Width
-                    << " grid " << s.GridLines << " sort " << s.SortedColumn << '/' << s.SortOrder << ' '
-                    << s.SortedColumn2 << '/' << s.SortOrder2 << " split " << s.SplitPosition << " widths";
+    debug.nospace() << "StatisticsWindowSettings(" << s.Top << ',' << s.Left << ',' << s.Height << ','
+                    << s.Width << " grid " << s.GridLines << " sort " << s.SortedColumn << '/' << s.SortOrder
+                    << ' ' << s.SortedColumn2 << '/' << s.SortOrder2 << " split " << s.SplitPosition
+                    << " widths";
     for (const auto &w : s.HeadersSize)
         debug << ' ' << w.value_or(-1);
     debug << " |";

@@ -5,7 +5,7 @@
 namespace {
 enum Column { Name, Additions, Fixes, Headers, ColumnCount };
 constexpr int RowCount = 9;
-}
+} // namespace
 
 WeekdayStatsModel::WeekdayStatsModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -33,8 +33,9 @@ int WeekdayStatsModel::columnCount(const QModelIndex &parent) const
 
 qint64 WeekdayStatsModel::count(int row, int column) const
 {
-    const WeekdayCounts::PerDay &perDay =
-        column == Additions ? m_counts.additions : column == Fixes ? m_counts.fixes : m_counts.headers;
+    const WeekdayCounts::PerDay &perDay = column == Additions ? m_counts.additions
+                                          : column == Fixes   ? m_counts.fixes
+                                                              : m_counts.headers;
     if (row != TotalRow)
         return perDay[static_cast<std::size_t>(WeekdayCounts::Sunday + row)];
     qint64 total = 0;

@@ -158,7 +158,8 @@ void frmStatistics::setUpList(QTableView *list, const QFont &font, bool gridLine
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    connect(header, &QHeaderView::sectionClicked, this, [this, list](int column) { columnClick(list, column); });
+    connect(header, &QHeaderView::sectionClicked, this,
+            [this, list](int column) { columnClick(list, column); });
     connect(list, &QWidget::customContextMenuRequested, this,
             [this, list](const QPoint &position) { showContextMenu(list, position); });
     list->installEventFilter(this);

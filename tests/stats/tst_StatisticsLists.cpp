@@ -47,12 +47,16 @@ void tst_StatisticsLists::releaseListSorts_data()
     QTest::newRow("day descending") << 0 << Qt::DescendingOrder << 0 << QStringList{"Sunday", "friday", ""};
     QTest::newRow("date ascending by date, shown in the date format")
         << 1 << Qt::AscendingOrder << 1 << QStringList{"", "31.12.1999", "01.05.2011"};
-    QTest::newRow("date descending") << 1 << Qt::DescendingOrder << 1 << QStringList{"01.05.2011", "31.12.1999", ""};
-    QTest::newRow("version ascending") << 2 << Qt::AscendingOrder << 2 << QStringList{"Alpha", "beta", "gamma"};
-    QTest::newRow("version descending") << 2 << Qt::DescendingOrder << 2 << QStringList{"gamma", "beta", "Alpha"};
+    QTest::newRow("date descending") << 1 << Qt::DescendingOrder << 1
+                                     << QStringList{"01.05.2011", "31.12.1999", ""};
+    QTest::newRow("version ascending")
+        << 2 << Qt::AscendingOrder << 2 << QStringList{"Alpha", "beta", "gamma"};
+    QTest::newRow("version descending")
+        << 2 << Qt::DescendingOrder << 2 << QStringList{"gamma", "beta", "Alpha"};
     QTest::newRow("additions ascending by number past a million")
         << 3 << Qt::AscendingOrder << 3 << QStringList{"9", "12", "1000001"};
-    QTest::newRow("additions descending") << 3 << Qt::DescendingOrder << 3 << QStringList{"1000001", "12", "9"};
+    QTest::newRow("additions descending")
+        << 3 << Qt::DescendingOrder << 3 << QStringList{"1000001", "12", "9"};
     QTest::newRow("fixes ascending") << 4 << Qt::AscendingOrder << 4 << QStringList{"3", "20", "1000000"};
     QTest::newRow("fixes descending") << 4 << Qt::DescendingOrder << 4 << QStringList{"1000000", "20", "3"};
 }

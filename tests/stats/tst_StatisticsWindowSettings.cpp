@@ -35,9 +35,10 @@ void tst_StatisticsWindowSettings::load_data()
     QTest::newRow("coordinates read their leading number")
         << Stored{{StatisticsWindowPositionKey, " 12px,abc,7020.5"}} << leading;
 
-    QTest::newRow("sort values that are not numbers are skipped")
-        << Stored{{StatisticsSortedColumnKey, "x"}, {StatisticsSortOrderKey, ""}, {StatisticsSplitPositionKey, "y"}}
-        << defaults;
+    QTest::newRow("sort values that are not numbers are skipped") << Stored{{StatisticsSortedColumnKey, "x"},
+                                                                            {StatisticsSortOrderKey, ""},
+                                                                            {StatisticsSplitPositionKey, "y"}}
+                                                                  << defaults;
     QTest::newRow("sort column the list does not have is skipped")
         << Stored{{StatisticsSortedColumnKey, "5"}, {StatisticsSortedColumn2Key, "0"}} << defaults;
 
@@ -49,8 +50,8 @@ void tst_StatisticsWindowSettings::load_data()
     sorted.SplitPosition = 4000;
     sorted.GridLines = true;
     QTest::newRow("sorts, split and grid lines")
-        << Stored{{StatisticsSortedColumnKey, "4"},  {StatisticsSortOrderKey, "0"},
-                  {StatisticsSortedColumn2Key, "5"}, {StatisticsSortOrder2Key, "2"},
+        << Stored{{StatisticsSortedColumnKey, "4"},     {StatisticsSortOrderKey, "0"},
+                  {StatisticsSortedColumn2Key, "5"},    {StatisticsSortOrder2Key, "2"},
                   {StatisticsSplitPositionKey, "4000"}, {StatisticsGridLinesKey, "7"}}
         << sorted;
 }

@@ -103,10 +103,10 @@ std::unique_ptr<frmStatistics> tst_frmStatistics::open()
     auto window = std::make_unique<frmStatistics>(m_host, *m_profile);
     m_listView1 = window->findChild<QTableView *>(QStringLiteral("ListView1"));
     m_listView2 = window->findChild<QTableView *>(QStringLiteral("ListView2"));
-    m_tester1 = std::make_unique<QAbstractItemModelTester>(m_listView1->model(),
-                                                           QAbstractItemModelTester::FailureReportingMode::QtTest);
-    m_tester2 = std::make_unique<QAbstractItemModelTester>(m_listView2->model(),
-                                                           QAbstractItemModelTester::FailureReportingMode::QtTest);
+    m_tester1 = std::make_unique<QAbstractItemModelTester>(
+        m_listView1->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    m_tester2 = std::make_unique<QAbstractItemModelTester>(
+        m_listView2->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     window->show();
     return window;
 }
@@ -203,15 +203,14 @@ void tst_frmStatistics::copyWithoutFocusedListBeeps()
 
 void tst_frmStatistics::reopeningRestoresTheLook()
 {
-    const QList<std::pair<QString, QString>> look{
-        {StatisticsWindowPositionKey, "300,450,6000,12000"},
-        {StatisticsHeadersSizeKey, "900,1200,1350,1500"},
-        {StatisticsHeadersSize2Key, "1500,1650,3000,750,900"},
-        {StatisticsSortedColumnKey, "4"},
-        {StatisticsSortOrderKey, "0"},
-        {StatisticsSortedColumn2Key, "3"},
-        {StatisticsSortOrder2Key, "1"},
-        {StatisticsSplitPositionKey, "6000"}};
+    const QList<std::pair<QString, QString>> look{{StatisticsWindowPositionKey, "300,450,6000,12000"},
+                                                  {StatisticsHeadersSizeKey, "900,1200,1350,1500"},
+                                                  {StatisticsHeadersSize2Key, "1500,1650,3000,750,900"},
+                                                  {StatisticsSortedColumnKey, "4"},
+                                                  {StatisticsSortOrderKey, "0"},
+                                                  {StatisticsSortedColumn2Key, "3"},
+                                                  {StatisticsSortOrder2Key, "1"},
+                                                  {StatisticsSplitPositionKey, "6000"}};
     for (const auto &[key, value] : look)
         QVERIFY(m_profile->WriteValue(SectionVelomir, key, value, globals().IniFilePath));
 
