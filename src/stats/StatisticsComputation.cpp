@@ -1,0 +1,119 @@
+#include "stats/StatisticsComputation.h"
+
+#include "history/LineRules.h"
+#include "stats/WeekdayIndexer.h"
+
+namespace {
+
+constexpr int PaddedWidth = 6;
+
+bool holdsAnyOf(QByteArrayView line, const QStringList &texts)
+{
+    const QString text = QString::fromUtf8(line);
+    for (const QString &t : texts) {
+        if (text.contains(t, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString PaddedCount(qint64 n)
+{
+    return (QString(PaddedWidth, u'#') + QString::number(n)).right(PaddedWidth);
+}
+
+QStringList DayNames(const QString &dayFormat)
+{
+    QStringList names;
+    for (int k = 1; k <= 7; ++k)
+        names << GetDayText(QStringLiteral("0%1.05.11").arg(k), dayFormat);
+    return names;
+}
+
+std::vector<ReleaseStatsRow> GetVersionList(const HistoryDocument &document, const QString &dayFormat)
+{
+    std::vector<ReleaseStatsRow> rows;
+    rows.reserve(document.releases.size());
+    for (const Release &release : document.releases) {
+        const QString header = document.lines.text(release.headerLine);
+        ReleaseStatsRow row;
+        row.key = release.key();
+        row.headerLine = release.headerLine;
+        row.dayText = GetDayText(header, dayFormat);
+        row.sortableDate = GetSortableDate(header);
+        row.label = release.label;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void CalcStatistics2(const HistoryDocument &document, std::vector<ReleaseStatsRow> &rows)
+{
+    for (ReleaseStatsRow &row : rows) {
+        const int release = document.releaseOfLine(row.headerLine);
+        if (release < 0 || document.releases[release].headerLine != row.headerLine)
+            continue;
+        qint64 additions = 0;
+        qint64 fixes = 0;
+        const LineIndex last = document.lastLineOf(release);
+        for (LineIndex line = row.headerLine; line <= last; ++line) {
+            const ChangeKind kind = document.lines.kind(line);
+            additions += kind == ChangeKind::Addition;
+            fixes += kind == ChangeKind::Fix;
+        }
+        row.additions = additions;
+        row.fixes = fixes;
+    }
+}
+
+WeekdayCounts CalcStatistics(const HistoryDocument &document, const std::vector<LineIndex> &releaseHeaders,
+                             const QStringList &versionDetectList, const QString &dayFormat)
+{
+    WeekdayCounts counts;
+    WeekdayIndexer weekdays(dayFormat);
+    const HistoryLines &lines = document.lines;
+    for (LineIndex header : releaseHeaders) {
+        const int release = document.releaseOfLine(header);
+        if (release < 0 || document.releases[release].headerLine != header)
+            continue;
+        const LineIndex last = document.lastLineOf(release);
+        for (LineIndex line = header; line <= last; ++line) {
+            const QByteArrayView bytes = lines.bytes(line);
+            const int idx = weekdays.indexOf(bytes);
+            switch (lines.kind(line)) {
+            case ChangeKind::Addition:
+                ++counts.additions[idx];
+                break;
+            case ChangeKind::Fix:
+                ++counts.fixes[idx];
+                break;
+            case ChangeKind::Other:
+                if (idx < WeekdayCounts::NoWeekday && !bytes.isEmpty() &&
+                    holdsAnyOf(bytes, versionDetectList))
+                    ++counts.headers[idx];
+                break;
+            }
+        }
+    }
+    return counts;
+}
+
+QDebug operator<<(QDebug debug, const WeekdayCounts &counts)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "WeekdayCounts(";
+    for (int k = WeekdayCounts::Sunday; k <= WeekdayCounts::NoWeekday; ++k)
+        debug << k << ':' << counts.additions[k] << '/' << counts.fixes[k] << '/' << counts.headers[k] << ' ';
+    debug << ')';
+    return debug;
+}
+
+QDebug operator<<(QDebug debug, const ReleaseStatsRow &row)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "ReleaseStatsRow(" << row.key << ", " << row.dayText << ", " << row.sortableDate
+                    << ", " << row.label << ", " << row.additions << ", " << row.fixes << ')';
+    return debug;
+}

@@ -1,0 +1,375 @@
+#include "stats/frmStatistics.h"
+
+#include "app/MessageBox.h"
+#include "app/WindowPlacement.h"
+#include "settings/Globals.h"
+#include "settings/cProfile.h"
+#include "stats/ReleaseStatsModel.h"
+#include "stats/StatisticsComputation.h"
+#include "stats/StatisticsHost.h"
+#include "stats/StatisticsRoles.h"
+#include "stats/StatisticsSortProxy.h"
+#include "stats/WeekdayStatsModel.h"
+#include "widgets/cSplitter.h"
+#include "widgets/cStringBuilder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int PollInterval = 250; // ms
+constexpr int MinPanePixels = 180;
+constexpr int SummaryRuleLength = 40;
+constexpr int ReleaseRuleLength = 70;
+
+int tppX()
+{
+    return std::max(1, globals().TwipsPerPixelX);
+}
+int tppY()
+{
+    return std::max(1, globals().TwipsPerPixelY);
+}
+
+} // namespace
+
+frmStatistics::frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *parent)
+    : QDialog(parent)
+    , m_host(host)
+    , m_profile(profile)
+{
+    setObjectName(QStringLiteral("frmStatistics"));
+    setWindowTitle(QStringLiteral("Statistics"));
+    setModal(true);
+
+    m_settings = StatisticsWindowSettings::load([this](const QString &key, const QString &defaultValue) {
+        return m_profile.ReadValue(SectionVelomir, key, defaultValue, globals().IniFilePath);
+    });
+
+    m_picture1 = new QFrame(this);
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->move(1, 1);
+    m_frame1 = new QFrame(m_picture1);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_listView2 = new QTableView(m_picture1);
+    m_listView2->setObjectName(QStringLiteral("ListView2"));
+    m_listView1 = new QTableView(m_picture1);
+    m_listView1->setObjectName(QStringLiteral("ListView1"));
+    m_cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    m_cmdClose->resize(m_cmdClose->sizeHint());
+    connect(m_cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_mnuContext1 = new QMenu(this);
+    m_mnuContext1->setObjectName(QStringLiteral("mnuContext1"));
+    m_mnuContext1SelectAll = m_mnuContext1->addAction(QStringLiteral("Select &All"));
+    m_mnuContext1SelectAll->setObjectName(QStringLiteral("mnuContext1SelectAll"));
+    m_mnuContext1->addSeparator()->setObjectName(QStringLiteral("mnuContext1Sep1"));
+    m_mnuContext1Copy = m_mnuContext1->addAction(QStringLiteral("&Copy"));
+    m_mnuContext1Copy->setObjectName(QStringLiteral("mnuContext1Copy"));
+    connect(m_mnuContext1SelectAll, &QAction::triggered, this, &frmStatistics::selectAll);
+    connect(m_mnuContext1Copy, &QAction::triggered, this, &frmStatistics::copy);
+
+    m_weekdays = new WeekdayStatsModel(this);
+    m_weekdaysSorted = new StatisticsSortProxy(this);
+    m_weekdaysSorted->setSourceModel(m_weekdays);
+    m_listView1->setModel(m_weekdaysSorted);
+    m_releases = new ReleaseStatsModel(this);
+    m_releasesSorted = new StatisticsSortProxy(this);
+    m_releasesSorted->setSourceModel(m_releases);
+    m_listView2->setModel(m_releasesSorted);
+
+    const QFont font = m_host.listFont();
+    setUpList(m_listView1, font, m_settings.GridLines);
+    setUpList(m_listView2, font, m_settings.GridLines);
+    for (int i = 0; i < StatisticsWindowSettings::SummaryColumns; ++i) {
+        if (m_settings.HeadersSize[i])
+            m_listView1->setColumnWidth(i, static_cast<int>(*m_settings.HeadersSize[i] / tppX()));
+    }
+    for (int i = 0; i < StatisticsWindowSettings::ReleaseColumns; ++i) {
+        if (m_settings.HeadersSize2[i])
+            m_listView2->setColumnWidth(i, static_cast<int>(*m_settings.HeadersSize2[i] / tppX()));
+    }
+    restorePlacement();
+
+    applySort(m_listView1, m_settings.SortedColumn - 1, m_settings.SortOrder);
+    ShowStatistics(WeekdayCounts());
+    const HistoryDocument &document = m_host.statisticsDocument();
+    std::vector<ReleaseStatsRow> rows = GetVersionList(document, m_host.dayFormat());
+    ::CalcStatistics2(document, rows);
+    m_releases->setRows(std::move(rows), m_host.dateFormat());
+    applySort(m_listView2, m_settings.SortedColumn2 - 1, m_settings.SortOrder2);
+
+    if (m_releasesSorted->rowCount() > 0) {
+        const QModelIndex first = m_releasesSorted->index(0, 0);
+        m_listView2->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect |
+                                                                  QItemSelectionModel::Rows);
+    }
+    CalcStatistics();
+    connect(m_listView2, &QAbstractItemView::clicked, this, &frmStatistics::CalcStatistics);
+    connect(m_listView2, &QAbstractItemView::doubleClicked, this, &frmStatistics::goToSelectedRelease);
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(PollInterval);
+    connect(m_timer1, &QTimer::timeout, this, &frmStatistics::pollSelection);
+    m_timer1->start();
+
+    m_splitter = new cSplitter(this);
+    m_splitter->MinLeftPanelWidth = MinPanePixels * tppX();
+    m_splitter->MinRightPanelWidth = MinPanePixels * tppX();
+    (void)m_splitter->CreateSplitter(m_picture1, m_frame1, m_listView2, m_listView1, 1,
+                                     static_cast<int>(m_settings.SplitPosition), 3 * tppX(), 0, 0, 0, 0);
+    resizeEvent(nullptr);
+}
+
+frmStatistics::~frmStatistics() = default;
+
+void frmStatistics::setUpList(QTableView *list, const QFont &font, bool gridLines)
+{
+    list->setFont(font);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setShowGrid(gridLines);
+    list->setWordWrap(false);
+    list->setFrameShape(QFrame::Box);
+    list->setFrameShadow(QFrame::Plain);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
+    QHeaderView *header = list->horizontalHeader();
+    header->setSectionsMovable(false);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(header, &QHeaderView::sectionClicked, this,
+            [this, list](int column) { columnClick(list, column); });
+    connect(list, &QWidget::customContextMenuRequested, this,
+            [this, list](const QPoint &position) { showContextMenu(list, position); });
+    list->installEventFilter(this);
+}
+
+void frmStatistics::restorePlacement()
+{
+    WindowPlacement placement;
+    placement.Top = m_settings.Top;
+    placement.Left = m_settings.Left;
+    placement.Height = m_settings.Height;
+    placement.Width = m_settings.Width;
+    QList<QRectF> screens;
+    const QList<QScreen *> all = QGuiApplication::screens();
+    for (const QScreen *screen : all) {
+        const QRect r = screen->availableGeometry();
+        const QRectF twips(r.x() * tppX(), r.y() * tppY(), r.width() * tppX(), r.height() * tppY());
+        if (screen == QGuiApplication::primaryScreen())
+            screens.prepend(twips);
+        else
+            screens.append(twips);
+    }
+    if (!screens.isEmpty())
+        placement = placement.keptOnScreen(screens);
+    move(static_cast<int>(placement.Left / tppX()), static_cast<int>(placement.Top / tppY()));
+    resize(static_cast<int>(placement.Width / tppX()), static_cast<int>(placement.Height / tppY()));
+}
+
+void frmStatistics::resizeEvent(QResizeEvent *event)
+{
+    if (event)
+        QDialog::resizeEvent(event);
+    if (!m_splitter || !m_cmdClose)
+        return;
+    const int height = this->height();
+    const int width = this->width();
+    m_splitter->Resize(static_cast<float>((height - (m_cmdClose->height() + 14)) * tppY()),
+                       static_cast<float>((width - 2) * tppX()));
+    m_cmdClose->move(width - m_cmdClose->width() - 6, height - m_cmdClose->height() - 6);
+}
+
+// Every click turns the order round, whichever column was sorted before.
+void frmStatistics::columnClick(QTableView *list, int column)
+{
+    int &order = list == m_listView1 ? m_settings.SortOrder : m_settings.SortOrder2;
+    applySort(list, column, order == 0 ? 1 : 0);
+}
+
+void frmStatistics::applySort(QTableView *list, int column, int order)
+{
+    const bool summary = list == m_listView1;
+    (summary ? m_settings.SortedColumn : m_settings.SortedColumn2) = column + 1;
+    (summary ? m_settings.SortOrder : m_settings.SortOrder2) = order;
+    const Qt::SortOrder qtOrder = order == 0 ? Qt::AscendingOrder : Qt::DescendingOrder;
+    (summary ? m_weekdaysSorted : m_releasesSorted)->sort(column, qtOrder);
+    list->horizontalHeader()->setSortIndicator(column, qtOrder);
+}
+
+void frmStatistics::ShowStatistics(const WeekdayCounts &counts)
+{
+    m_weekdays->setCounts(counts, DayNames(m_host.dayFormat()));
+}
+
+std::vector<int> frmStatistics::selectedReleaseRows() const
+{
+    std::vector<int> rows;
+    const QModelIndexList selected = m_listView2->selectionModel()->selectedRows();
+    rows.reserve(static_cast<std::size_t>(selected.size()));
+    for (const QModelIndex &index : selected)
+        rows.push_back(m_releasesSorted->mapToSource(index).row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void frmStatistics::CalcStatistics()
+{
+    m_polledSelection = selectedReleaseRows();
+    std::vector<LineIndex> headers;
+    headers.reserve(m_polledSelection.size());
+    for (int row : m_polledSelection)
+        headers.push_back(m_releases->row(row).headerLine);
+    ShowStatistics(::CalcStatistics(m_host.statisticsDocument(), headers, m_host.versionDetectList(),
+                                    m_host.dayFormat()));
+}
+
+// Keyboard selection raises no click; the poll notices it. It compares the selected releases
+// themselves, so moving a single selection to another release is seen too.
+void frmStatistics::pollSelection()
+{
+    if (selectedReleaseRows() != m_polledSelection)
+        CalcStatistics();
+}
+
+void frmStatistics::goToSelectedRelease()
+{
+    QModelIndex current = m_listView2->currentIndex();
+    if (!current.isValid() || !m_listView2->selectionModel()->isRowSelected(current.row(), {})) {
+        const QModelIndexList selected = m_listView2->selectionModel()->selectedRows();
+        if (selected.isEmpty())
+            return;
+        current = selected.first();
+    }
+    (void)m_host.GoToVersion(current.data(StatisticsRoles::ReleaseKey).toString());
+}
+
+QTableView *frmStatistics::targetList() const
+{
+    if (m_contextList)
+        return m_contextList;
+    QWidget *focused = focusWidget();
+    if (focused == m_listView1 || focused == m_listView2)
+        return static_cast<QTableView *>(focused);
+    return nullptr;
+}
+
+void frmStatistics::selectAll()
+{
+    QTableView *list = targetList();
+    if (!list) {
+        MessageBox::beep();
+        return;
+    }
+    list->selectAll();
+    if (list == m_listView2)
+        CalcStatistics();
+    list->setFocus();
+}
+
+void frmStatistics::copy()
+{
+    QTableView *list = targetList();
+    if (!list) {
+        MessageBox::beep();
+        return;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QAbstractItemModel *model = list->model();
+    const int columns = model->columnCount();
+    cStringBuilder text;
+    bool complete = true;
+    const auto appendRow = [&](auto textOf) {
+        QStringList cells;
+        for (int c = 0; c < columns; ++c)
+            cells << textOf(c);
+        complete = text.Append(QString(cells.join(u'\t') + QStringLiteral("\r\n"))) && complete;
+    };
+    appendRow([model](int c) { return model->headerData(c, Qt::Horizontal).toString(); });
+    const int rule = list == m_listView1 ? SummaryRuleLength : ReleaseRuleLength;
+    complete = text.Append(QString(QString(rule, u'=') + QStringLiteral("\r\n"))) && complete;
+    const QItemSelectionModel *selection = list->selectionModel();
+    for (int r = 0; r < model->rowCount(); ++r) {
+        if (selection->isRowSelected(r, {}))
+            appendRow([model, r](int c) { return model->index(r, c).data().toString(); });
+    }
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    // A text too big to gather is not put on the clipboard in part.
+    if (complete)
+        clipboard->setText(text.StringData());
+    else
+        MessageBox::beep();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void frmStatistics::showContextMenu(QTableView *list, const QPoint &position)
+{
+    m_contextList = list;
+    m_mnuContext1->exec(list->viewport()->mapToGlobal(position));
+    m_contextList = nullptr;
+}
+
+bool frmStatistics::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool list = watched == m_listView1 || watched == m_listView2;
+    if (list && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_A || key->key() == Qt::Key_C)) {
+            if (event->type() == QEvent::KeyPress)
+                key->key() == Qt::Key_A ? selectAll() : copy();
+            event->accept();
+            return true;
+        }
+        if (watched == m_listView2 && event->type() == QEvent::KeyPress && key->text() == QStringLiteral(" "))
+            goToSelectedRelease();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmStatistics::done(int result)
+{
+    saveSettings();
+    QDialog::done(result);
+}
+
+void frmStatistics::saveSettings()
+{
+    if (m_saved)
+        return;
+    m_saved = true;
+    m_timer1->stop();
+    m_settings.Top = pos().y() * tppY();
+    m_settings.Left = pos().x() * tppX();
+    m_settings.Height = height() * tppY();
+    m_settings.Width = width() * tppX();
+    for (int i = 0; i < StatisticsWindowSettings::SummaryColumns; ++i)
+        m_settings.HeadersSize[i] = m_listView1->columnWidth(i) * tppX();
+    for (int i = 0; i < StatisticsWindowSettings::ReleaseColumns; ++i)
+        m_settings.HeadersSize2[i] = m_listView2->columnWidth(i) * tppX();
+    m_settings.SplitPosition = m_splitter->SplitPosition();
+    m_settings.save([this](const QString &key, const QString &value) {
+        (void)m_profile.WriteValue(SectionVelomir, key, value, globals().IniFilePath);
+    });
+}

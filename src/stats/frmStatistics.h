@@ -1,0 +1,81 @@
+#pragma once
+
+#include "stats/StatisticsWindowSettings.h"
+#include "stats/WeekdayCounts.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class cProfile;
+class cSplitter;
+class QAction;
+class QFrame;
+class QMenu;
+class QPushButton;
+class QTableView;
+class QTimer;
+class ReleaseStatsModel;
+class StatisticsHost;
+class StatisticsSortProxy;
+class WeekdayStatsModel;
+
+// The statistics of the loaded history: every release with its additions and fixes on the left,
+// and on the right the additions, fixes and release headers per weekday of the releases selected
+// on the left. Open it with exec(); it keeps its look in the settings when it closes.
+class frmStatistics : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *parent = nullptr);
+    ~frmStatistics() override;
+
+    // Shows the weekday counts in the summary list.
+    void ShowStatistics(const WeekdayCounts &counts);
+
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void setUpList(QTableView *list, const QFont &font, bool gridLines);
+    void restorePlacement();
+    void columnClick(QTableView *list, int column);
+    void applySort(QTableView *list, int column, int order);
+    void CalcStatistics();
+    void pollSelection();
+    std::vector<int> selectedReleaseRows() const;
+    void goToSelectedRelease();
+    QTableView *targetList() const;
+    void selectAll();
+    void copy();
+    void showContextMenu(QTableView *list, const QPoint &position);
+    void saveSettings();
+
+    StatisticsHost &m_host;
+    cProfile &m_profile;
+    StatisticsWindowSettings m_settings;
+
+    QFrame *m_picture1 = nullptr;
+    QFrame *m_frame1 = nullptr;
+    QTableView *m_listView1 = nullptr;
+    QTableView *m_listView2 = nullptr;
+    QPushButton *m_cmdClose = nullptr;
+    QTimer *m_timer1 = nullptr;
+    QMenu *m_mnuContext1 = nullptr;
+    QAction *m_mnuContext1SelectAll = nullptr;
+    QAction *m_mnuContext1Copy = nullptr;
+    cSplitter *m_splitter = nullptr;
+
+    WeekdayStatsModel *m_weekdays = nullptr;
+    ReleaseStatsModel *m_releases = nullptr;
+    StatisticsSortProxy *m_weekdaysSorted = nullptr;
+    StatisticsSortProxy *m_releasesSorted = nullptr;
+
+    std::vector<int> m_polledSelection;
+    QTableView *m_contextList = nullptr;
+    bool m_saved = false;
+};
