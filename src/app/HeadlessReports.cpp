@@ -8,6 +8,7 @@
 #include "mainwin/ProfileSettingsStore.h"
 #include "search/FindReport.h"
 #include "settings/cProfile.h"
+#include "stats/WeekdaysReport.h"
 
 #include <QFile>
 
@@ -77,6 +78,11 @@ int runHeadlessReport(const CommandLine &line)
     }
     case CommandLine::Mode::Find:
         return write(findReport(document, line.text, searchInOf(line.searchIn), line.wholeWord ? 1 : 0));
+    case CommandLine::Mode::Weekdays: {
+        const WeekdaysReportResult report =
+            weekdaysReport(document, line.releases, settings.VersionDetectList, settings.DayFormat);
+        return report.ok ? write(report.text) : fail(report.error, 2);
+    }
     default:
         return fail(QStringLiteral("this report is not available"), 2);
     }

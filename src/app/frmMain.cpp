@@ -18,6 +18,7 @@
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
 #include "settings/cProfile.h"
+#include "stats/frmStatistics.h"
 #include "version.h"
 #include "widgets/cSplitter.h"
 #include "widgets/frmAbout.h"
@@ -191,9 +192,10 @@ void frmMain::connectCommands()
     connect(m_menus.mnuViewReversedList, &QAction::triggered, this, &frmMain::toggleReversedList);
     connect(m_menus.mnuViewOptions, &QAction::triggered, this, &frmMain::showOptions);
     connect(m_menus.mnuHelpAbout, &QAction::triggered, this, &frmMain::showAbout);
+    connect(m_menus.mnuFileStatistics, &QAction::triggered, this, &frmMain::showStatistics);
     connect(m_versions, &VersionsList::itemClicked, this, &frmMain::versionItemClicked);
     // Commands that later windows take over stay visible but do nothing until they are wired.
-    for (QAction *pending : {m_menus.mnuFileStatistics, m_menus.mnuSearchFind, m_menus.mnuSearchFindNext})
+    for (QAction *pending : {m_menus.mnuSearchFind, m_menus.mnuSearchFindNext})
         pending->setEnabled(false);
 }
 
@@ -276,6 +278,32 @@ void frmMain::showOptions()
 {
     ProfileSettingsStore store(m_profile);
     frmOptions::ShowOptions(displaySettings(), store, *this, this);
+}
+
+void frmMain::showStatistics()
+{
+    frmStatistics statistics(*this, m_profile, this);
+    statistics.exec();
+}
+
+QStringList frmMain::versionDetectList() const
+{
+    return displaySettings().VersionDetectList;
+}
+
+QString frmMain::dayFormat() const
+{
+    return displaySettings().DayFormat;
+}
+
+QString frmMain::dateFormat() const
+{
+    return displaySettings().DateFormat;
+}
+
+QFont frmMain::listFont() const
+{
+    return m_lvChangesList->font();
 }
 
 void frmMain::showAbout()

@@ -6,6 +6,7 @@
 #include "history/HistoryDocument.h"
 #include "mainwin/DisplaySettings.h"
 #include "mainwin/OptionsHost.h"
+#include "stats/StatisticsHost.h"
 
 #include <QMainWindow>
 
@@ -30,7 +31,7 @@ struct StartOptions
 };
 
 // The main window: owns the loaded history and both lists, and lays out the client area.
-class frmMain : public QMainWindow, public OptionsHost
+class frmMain : public QMainWindow, public OptionsHost, public StatisticsHost
 {
     Q_OBJECT
 
@@ -39,7 +40,7 @@ public:
     ~frmMain() override;
 
     // Shows the release with that key as a click on it would. False for a key no item has.
-    [[nodiscard]] bool GoToVersion(const QString &strKey);
+    [[nodiscard]] bool GoToVersion(const QString &strKey) override;
     void ApplySettings() override;
     void ResizeForm();
     void CreateMainToolbar();
@@ -47,6 +48,13 @@ public:
     void BuildChangesList();
 
     const HistoryDocument &document() const { return m_document; }
+
+    // What the statistics window reads.
+    const HistoryDocument &statisticsDocument() const override { return m_document; }
+    QStringList versionDetectList() const override;
+    QString dayFormat() const override;
+    QString dateFormat() const override;
+    QFont listFont() const override;
     cProfile &profile() { return m_profile; }
     const MainMenus &menus() const { return m_menus; }
     ViewFilter viewFilter() const { return m_filter; }
@@ -84,6 +92,7 @@ private:
     void openFileDialog();
     void showOptions();
     void showAbout();
+    void showStatistics();
     void RecordWindowPlacement();
     void RestoreWindowPlacement();
 
