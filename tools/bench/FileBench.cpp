@@ -156,6 +156,11 @@ void FileBench::measureViews()
         {"view_all_fixes", "filter switched to fixes (\"All\")", {-1, ViewFilter::Fixes, false}},
         {"view_all_reversed", "order reversed (\"All\", all changes)", {-1, ViewFilter::AllChanges, true}},
     };
+    // The rows alone, without the model and the view, to tell the two costs apart.
+    std::size_t rows = 0;
+    const double rowsMs = medianMs(m_reps, [&] { rows = BuildChangesList(m_document, {}).rows.size(); });
+    add(QStringLiteral("view_all_rows"), QStringLiteral("\"All\" rows alone (BuildChangesList)"),
+        Baseline::WcLines, rowsMs, QStringLiteral("%1 rows").arg(rows));
     for (const Case &c : cases) {
         // Each run replaces a list of the other kind, as a click in the window does.
         const ChangesListRequest other{c.request.releaseIndex < 0 ? std::max(lastRelease, 0) : -1,
