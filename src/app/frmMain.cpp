@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -322,7 +323,14 @@ bool frmMain::LoadHistory(const QString &path)
 {
     HistoryDocument loaded;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const LoadResult result = ::LoadHistory(path, displaySettings().detection(), loaded);
+    // Shown only when the load has taken, or promises to take, more than half a second.
+    QProgressDialog progress(QStringLiteral("Loading %1").arg(QDir::toNativeSeparators(path)), QString(), 0, 100,
+                             this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setCancelButton(nullptr);
+    const LoadResult result = ::LoadHistory(path, displaySettings().detection(), loaded,
+                                            [&progress](double done) { progress.setValue(qRound(done * 100)); });
     QApplication::restoreOverrideCursor();
     if (!result.ok) {
         // What is shown stays: a file that cannot be read never empties the window.

@@ -15,6 +15,14 @@ HistoryLines::HistoryLines(QByteArray utf8Text, std::vector<Span> spans)
         m_spans.push_back(Span{});
         m_facts.push_back(0);
     }
+    qsizetype previousEnd = 0;
+    for (const Span &s : m_spans) {
+        if (s.offset < previousEnd || s.length < 0 || s.length > m_text.size() - s.offset) {
+            m_spansInFileOrder = false;
+            break;
+        }
+        previousEnd = s.offset + s.length;
+    }
 }
 
 QByteArrayView HistoryLines::bytes(LineIndex line) const

@@ -62,6 +62,9 @@ public:
     // The raw storage, for scanning the whole text at once (search).
     const QByteArray &utf8Text() const { return m_text; }
     const Span &span(LineIndex line) const { return m_spans[static_cast<std::size_t>(line)]; }
+    // Whether the spans lie in file order, apart from each other and inside the text, so that an
+    // offset in the text names one line. Worked out once: every search asks.
+    bool spansInFileOrder() const { return m_spansInFileOrder; }
 
 private:
     static constexpr std::uint8_t AdditionBit = 0x01;
@@ -73,4 +76,5 @@ private:
     std::vector<Span> m_spans;
     std::vector<std::uint8_t> m_facts;
     std::unordered_map<LineIndex, QByteArray> m_replaced;
+    bool m_spansInFileOrder = true;
 };

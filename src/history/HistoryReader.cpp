@@ -97,35 +97,44 @@ constexpr std::array<Utf8Unit, 256> makeCp1252Table()
 
 constexpr std::array<Utf8Unit, 256> Cp1252ToUtf8 = makeCp1252Table();
 
-QByteArray fromWindows1252(const unsigned char *s, qsizetype n)
+// Converts the file's bytes where they lie: the array grows once (in place, for a block of this
+// size) and the text is rewritten from its end, so that a large file never exists twice.
+QByteArray fromWindows1252(QByteArray bytes)
 {
-    // Letters outside ASCII are rare: size and copy the text in ASCII runs of eight bytes.
-    qsizetype size = n;
+    const auto *s = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    // Letters outside ASCII are rare: size the text in ASCII runs of eight bytes.
+    qsizetype extra = 0;
     qsizetype i = 0;
     for (; i + 8 <= n; i += 8) {
         if (!allAscii8(s + i)) {
             for (int k = 0; k < 8; ++k)
-                size += Cp1252ToUtf8[s[i + k]].length - 1;
+                extra += Cp1252ToUtf8[s[i + k]].length - 1;
         }
     }
     for (; i < n; ++i)
-        size += Cp1252ToUtf8[s[i]].length - 1;
+        extra += Cp1252ToUtf8[s[i]].length - 1;
+    if (extra == 0)
+        return bytes;
 
-    QByteArray out(size, Qt::Uninitialized);
-    char *o = out.data();
-    i = 0;
-    while (i < n) {
-        if (i + 8 <= n && allAscii8(s + i)) {
-            std::memcpy(o, s + i, 8);
-            o += 8;
-            i += 8;
+    bytes.resize(n + extra);
+    char *const base = bytes.data();
+    // Writing from the back never overtakes the reading: the gap between them is what the bytes
+    // not yet read will grow by. Once it is closed, the rest is already in place.
+    qsizetype read = n;
+    qsizetype write = n + extra;
+    while (write > read) {
+        if (read >= 8 && allAscii8(reinterpret_cast<const unsigned char *>(base + read - 8))) {
+            read -= 8;
+            write -= 8;
+            std::memmove(base + write, base + read, 8);
             continue;
         }
-        const Utf8Unit &u = Cp1252ToUtf8[s[i++]];
-        std::memcpy(o, u.bytes.data(), u.length);
-        o += u.length;
+        const Utf8Unit &u = Cp1252ToUtf8[static_cast<unsigned char>(base[--read])];
+        write -= u.length;
+        std::memcpy(base + write, u.bytes.data(), u.length);
     }
-    return out;
+    return bytes;
 }
 
 QByteArray fromUtf16(const unsigned char *s, qsizetype n, bool bigEndian)
@@ -306,7 +315,7 @@ HistoryLines decodeHistoryBytes(QByteArray fileBytes)
         auto spans = splitLines(fileBytes, start);
         return HistoryLines(std::move(fileBytes), std::move(spans));
     }
-    QByteArray text = utf8Bom ? repairUtf8(s + start, n - start) : fromWindows1252(s, n);
+    QByteArray text = utf8Bom ? repairUtf8(s + start, n - start) : fromWindows1252(std::move(fileBytes));
     auto spans = splitLines(text, 0);
     return HistoryLines(std::move(text), std::move(spans));
 }

@@ -18,8 +18,8 @@ HistoryLines::Facts LineClassifier::factsOf(QByteArrayView utf8Line) const
     return facts;
 }
 
-void LineClassifier::classifyAll(HistoryLines &lines) const
+void LineClassifier::classifyLines(HistoryLines &lines, LineIndex first, LineIndex end) const
 {
-    for (LineIndex i = 0; i < lines.size(); ++i)
+    for (LineIndex i = first; i < end; ++i)
         lines.setFacts(i, factsOf(lines.bytes(i)));
 }

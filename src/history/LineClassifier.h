@@ -15,7 +15,9 @@ public:
     explicit LineClassifier(const QStringList &ChangeDetectList);
 
     HistoryLines::Facts factsOf(QByteArrayView utf8Line) const;
-    void classifyAll(HistoryLines &lines) const;
+    void classifyAll(HistoryLines &lines) const { classifyLines(lines, 0, lines.size()); }
+    // The lines from `first` up to, not including, `end`.
+    void classifyLines(HistoryLines &lines, LineIndex first, LineIndex end) const;
 
 private:
     std::optional<WildcardPattern> m_addition;

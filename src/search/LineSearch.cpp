@@ -12,21 +12,6 @@ bool isKnownSearchIn(int searchIn)
     return searchIn == SearchIn::Everywhere || searchIn == SearchIn::Additions || searchIn == SearchIn::Fixes;
 }
 
-// Whole-buffer scanning maps a hit to its line through the span offsets, which needs the spans
-// in file order, apart, and inside the text; anything else is searched line by line.
-bool spansInFileOrder(const HistoryLines &lines)
-{
-    const qsizetype textSize = lines.utf8Text().size();
-    qsizetype previousEnd = 0;
-    for (LineIndex i = 0; i < lines.size(); ++i) {
-        const HistoryLines::Span &s = lines.span(i);
-        if (s.offset < previousEnd || s.length < 0 || s.length > textSize - s.offset)
-            return false;
-        previousEnd = s.offset + s.length;
-    }
-    return true;
-}
-
 // The last line at or after `low` whose span starts at or before `offset`. Hits come in file
 // order and mostly a few lines apart, so it gallops forward from `low` before bisecting, which
 // keeps to memory just read instead of jumping across the whole index.
@@ -107,7 +92,7 @@ LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex sta
         return -1;
     const LineMatcher matcher(searchNeedle(text, wholeWord));
 
-    if (matcher.ascii() && spansInFileOrder(lines)) {
+    if (matcher.ascii() && lines.spansInFileOrder()) {
         // Rewritten lines hold new text outside the buffer: test them first, then scan the
         // buffer only up to the first of them that matched.
         LineIndex replacedHit = -1;
@@ -141,7 +126,7 @@ std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, i
         return found;
     const LineMatcher matcher(searchNeedle(text, wholeWord));
 
-    if (matcher.ascii() && spansInFileOrder(lines)) {
+    if (matcher.ascii() && lines.spansInFileOrder()) {
         scanText(lines, *matcher.ascii(), 0, lines.utf8Text().size(), searchIn, [&](LineIndex line) {
             found.push_back(line);
             return true;

@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <vector>
+
 class TestHistoryLoader : public QObject
 {
     Q_OBJECT
@@ -12,6 +15,7 @@ private slots:
     void reportsReleasesOfExample();
     void countsLinesUpToNextHeader();
     void failedLoadKeepsDocument();
+    void reportsProgressAndClassifiesEveryLine();
 };
 
 void TestHistoryLoader::reportsReleasesOfExample()
@@ -56,6 +60,35 @@ void TestHistoryLoader::failedLoadKeepsDocument()
     QCOMPARE(result.error, QStringLiteral("The file does not exist."));
     QCOMPARE(document.path, QStringLiteral("shown.txt"));
     QCOMPARE(document.releases.size(), std::size_t(1));
+}
+
+void TestHistoryLoader::reportsProgressAndClassifiesEveryLine()
+{
+    // Long enough to be classified in several slices; the kinds alternate so that a line left
+    // out at a slice's edge shows.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("History.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const int count = 150000;
+    for (int i = 0; i < count; ++i)
+        file.write(i % 2 == 0 ? "01.01.01 Added: a\r\n" : "01.01.01 Fixed: b\r\n");
+    file.close();
+
+    HistoryDocument document;
+    std::vector<double> fractions;
+    QVERIFY(LoadHistory(path, DetectionSettings::defaults(), document,
+                        [&fractions](double fraction) { fractions.push_back(fraction); })
+                .ok);
+    QVERIFY(fractions.size() > 3);
+    QCOMPARE(fractions.front(), 0.0);
+    QCOMPARE(fractions.back(), 1.0);
+    QVERIFY(std::is_sorted(fractions.begin(), fractions.end()));
+    QCOMPARE(document.lines.size(), count);
+    for (const LineIndex line : {0, 65535, 65536, 65537, 131071, 131072, count - 1}) {
+        QCOMPARE(document.lines.matchesAddition(line), line % 2 == 0);
+        QCOMPARE(document.lines.matchesFix(line), line % 2 != 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestHistoryLoader)

@@ -87,6 +87,14 @@ void TestHistoryReader::decodes_data()
     QTest::newRow("Windows-1252 letters")
         << QByteArray("caf\xe9 \x80 \xe4\r\n\x93q\x94")
         << QStringList{QStringLiteral("caf\u00e9 \u20ac \u00e4"), QStringLiteral("\u201cq\u201d")};
+    QTest::newRow("Windows-1252 letters at both ends")
+        << QByteArray("\x80"
+                      "abcdefghijklmnop\r\nqrstuvwxyz0123456\xe9")
+        << QStringList{QStringLiteral("\u20acabcdefghijklmnop"), QStringLiteral("qrstuvwxyz0123456\u00e9")};
+    QTest::newRow("Windows-1252 letter between long ASCII runs")
+        << QByteArray("0123456789abcdef\x85"
+                      "0123456789abcdef")
+        << QStringList{QStringLiteral("0123456789abcdef\u20260123456789abcdef")};
     QTest::newRow("overlong form is not UTF-8")
         << QByteArray("\xc0\xaf") << QStringList{QStringLiteral("\u00c0\u00af")};
     QTest::newRow("cut-off UTF-8 at the end")

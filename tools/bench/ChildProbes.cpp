@@ -1,0 +1,107 @@
+#include "ChildProbes.h"
+
+#include "FirstPaintWatcher.h"
+#include "Measure.h"
+
+#include "app/frmMain.h"
+#include "history/HistoryLoader.h"
+#include "mainwin/DisplaySettings.h"
+#include "settings/Globals.h"
+#include "settings/cProfile.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <cstdio>
+
+namespace {
+
+qint64 field(const QByteArray &output, const char *name)
+{
+    const QRegularExpression re(QStringLiteral("\\b%1=(\\d+)").arg(QLatin1String(name)));
+    const QRegularExpressionMatch m = re.match(QString::fromLatin1(output));
+    return m.hasMatch() ? m.captured(1).toLongLong() : -1;
+}
+
+} // namespace
+
+int runLoadProbe(const QString &path)
+{
+    const qint64 before = statusBytes("VmRSS");
+    HistoryDocument document;
+    if (!::LoadHistory(path, DetectionSettings::defaults(), document).ok)
+        return 1;
+    const qint64 after = statusBytes("VmRSS");
+    const qint64 peak = statusBytes("VmHWM");
+    std::printf("before=%lld after=%lld peak=%lld lines=%d\n", static_cast<long long>(before),
+                static_cast<long long>(after), static_cast<long long>(peak), document.lines.size());
+    return 0;
+}
+
+int runWindowProbe(int argc, char *argv[], const QString &path)
+{
+    QApplication app(argc, argv);
+    // A settings file of its own, as on a first run; the file manager is not looked for.
+    QTemporaryDir dir;
+    Globals &g = globals();
+    InitGlobals();
+    g.AppDir = dir.path() + QLatin1Char('/');
+    g.IniFilePath = dir.filePath(QStringLiteral("velomir.ini"));
+    g.FileManagerDir = g.MissingValueMarker;
+    cProfile profile;
+    frmMain window(profile, StartOptions{path, QString()});
+    window.resize(900, 600);
+
+    auto *list = window.findChild<QTreeView *>(QStringLiteral("lvChangesList"));
+    if (!list)
+        return 1;
+    FirstPaintWatcher watcher;
+    list->viewport()->installEventFilter(&watcher);
+    QObject::connect(&window, &frmMain::historyLoaded, &watcher, &FirstPaintWatcher::arm);
+    QObject::connect(&watcher, &FirstPaintWatcher::painted, &app, [&app] {
+        std::printf("painted peak=%lld\n", static_cast<long long>(statusBytes("VmHWM")));
+        std::fflush(stdout);
+        app.quit();
+    });
+    window.show();
+    return QApplication::exec();
+}
+
+LoadMemory probeLoadMemory(const QString &self, const QString &path)
+{
+    const ProcessRun run = runProcess(self, {QString::fromLatin1(LoadProbeFlag), path});
+    LoadMemory memory;
+    memory.beforeBytes = field(run.output, "before");
+    memory.afterBytes = field(run.output, "after");
+    memory.peakBytes = field(run.output, "peak");
+    memory.ok = run.ok && memory.peakBytes > 0;
+    return memory;
+}
+
+WindowStart probeWindowStart(const QString &self, const QString &path, int reps)
+{
+    WindowStart start;
+    std::vector<double> samples;
+    for (int i = 0; i < reps; ++i) {
+        QProcess process;
+        QElapsedTimer timer;
+        timer.start();
+        process.start(self, {QString::fromLatin1(WindowProbeFlag), path});
+        // The time is taken when the child says it has painted, not when it has torn down.
+        QByteArray output;
+        while (!output.contains('\n') && process.waitForReadyRead(60000))
+            output += process.readAllStandardOutput();
+        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        process.waitForFinished(60000);
+        if (!output.startsWith("painted"))
+            return start;
+        samples.push_back(ms);
+        start.peakBytes = std::max(start.peakBytes, field(output, "peak"));
+    }
+    start.ms = median(std::move(samples));
+    start.ok = true;
+    return start;
+}

@@ -1,0 +1,280 @@
+#include "FileBench.h"
+
+#include "Measure.h"
+
+#include "history/ChangesListModel.h"
+#include "history/HistoryLoader.h"
+#include "search/LineSearch.h"
+#include "search/SearchResults.h"
+#include "widgets/cStringBuilder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QTreeView>
+
+#include <optional>
+
+// The statistics rules come with their own folder; where it is not there yet, they are skipped.
+#if __has_include("stats/StatisticsComputation.h")
+#include "stats/StatisticsComputation.h"
+#define VELOMIR_BENCH_HAS_STATS 1
+#endif
+
+namespace {
+
+// Keeps results alive in the optimiser's eyes.
+volatile qint64 g_sink = 0;
+
+void readOnce(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    while (!file.atEnd())
+        g_sink = g_sink + file.read(1 << 20).size();
+}
+
+int countOf(const QByteArray &grepOutput)
+{
+    return grepOutput.trimmed().toInt();
+}
+
+} // namespace
+
+FileBench::FileBench(QString path, int reps, BenchWords words)
+    : m_path(std::move(path))
+    , m_reps(reps)
+    , m_words(std::move(words))
+    , m_settings(DetectionSettings::defaults())
+    , m_view(std::make_unique<QTreeView>())
+    , m_model(std::make_unique<ChangesListModel>())
+{
+    m_view->setUniformRowHeights(true);
+    m_view->setRootIsDecorated(false);
+    m_view->setItemsExpandable(false);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setModel(m_model.get());
+    m_view->resize(900, 600);
+    m_view->show();
+    QCoreApplication::processEvents();
+}
+
+FileBench::~FileBench() = default;
+
+FileFigures FileBench::run()
+{
+    m_result = FileFigures();
+    m_result.path = m_path;
+    m_result.bytes = QFileInfo(m_path).size();
+    readOnce(m_path); // the file is measured warm in the page cache
+    measureBaselines();
+    measureLoad();
+    m_result.lines = m_document.lines.size();
+    m_result.releases = static_cast<int>(m_document.releases.size());
+    measureViews();
+    measureSearches();
+    measureStatistics();
+    measureCopy();
+    m_model->setContent(nullptr, {});
+    m_document = HistoryDocument();
+    return m_result;
+}
+
+void FileBench::add(const QString &key, const QString &label, Baseline base, double ms, const QString &note,
+                    bool userAction)
+{
+    m_result.figures.push_back(Figure{key, label, base, ms, note, userAction});
+}
+
+void FileBench::measureBaselines()
+{
+    const ProcessRun wc = medianProcess(m_reps, QStringLiteral("wc"), {QStringLiteral("-l"), m_path});
+    add(QStringLiteral("wc_l"), QStringLiteral("wc -l"), Baseline::None, wc.ok ? wc.ms : -1,
+        QStringLiteral("%1 lines").arg(QString::fromLatin1(wc.output.trimmed().split(' ').value(0))));
+    const QStringList fixed{QStringLiteral("-c"), QStringLiteral("-i"), QStringLiteral("-F"), m_words.common,
+                            m_path};
+    const ProcessRun grep = medianProcess(m_reps, QStringLiteral("grep"), fixed);
+    add(QStringLiteral("grep_F"), QStringLiteral("grep -c -i -F %1").arg(m_words.common), Baseline::None,
+        grep.ok ? grep.ms : -1, QStringLiteral("%1 lines").arg(countOf(grep.output)));
+    const QStringList word{QStringLiteral("-c"), QStringLiteral("-i"), QStringLiteral("-w"),
+                           QStringLiteral("-F"), m_words.common,       m_path};
+    const ProcessRun grepWord = medianProcess(m_reps, QStringLiteral("grep"), word);
+    add(QStringLiteral("grep_wF"), QStringLiteral("grep -c -i -w -F %1").arg(m_words.common), Baseline::None,
+        grepWord.ok ? grepWord.ms : -1, QStringLiteral("%1 lines").arg(countOf(grepWord.output)));
+}
+
+void FileBench::measureLoad()
+{
+    std::optional<HistoryDocument> loaded;
+    bool ok = true;
+    const double ms = medianMs(
+        m_reps,
+        [&] {
+            loaded.emplace();
+            ok = ::LoadHistory(m_path, m_settings, *loaded).ok && ok;
+        },
+        [&] { loaded.reset(); });
+    (void)::LoadHistory(m_path, m_settings, m_document);
+    add(QStringLiteral("load"), QStringLiteral("load (LoadHistory)"), Baseline::WcLines, ok ? ms : -1,
+        QStringLiteral("%1 lines, %2 releases").arg(m_document.lines.size()).arg(m_document.releases.size()));
+}
+
+void FileBench::showContent(ChangesListContent content)
+{
+    const int selected = content.selectedRow;
+    m_model->setContent(&m_document, std::move(content));
+    m_view->clearSelection();
+    if (selected >= 0) {
+        const QModelIndex index = m_model->index(selected, 0);
+        m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+        m_view->scrollTo(index);
+    }
+    m_view->viewport()->repaint();
+}
+
+void FileBench::showList(const ChangesListRequest &request)
+{
+    showContent(BuildChangesList(m_document, request));
+}
+
+void FileBench::measureViews()
+{
+    const int lastRelease = static_cast<int>(m_document.releases.size()) - 1;
+    struct Case
+    {
+        const char *key;
+        const char *label;
+        ChangesListRequest request;
+    };
+    const Case cases[] = {
+        {"view_all", "\"All\" view built and shown", {-1, ViewFilter::AllChanges, false}},
+        {"view_last_release", "last release selected", {lastRelease, ViewFilter::AllChanges, false}},
+        {"view_all_fixes", "filter switched to fixes (\"All\")", {-1, ViewFilter::Fixes, false}},
+        {"view_all_reversed", "order reversed (\"All\", all changes)", {-1, ViewFilter::AllChanges, true}},
+    };
+    // The rows alone, without the model and the view, to tell the two costs apart.
+    std::size_t rows = 0;
+    const double rowsMs = medianMs(m_reps, [&] { rows = BuildChangesList(m_document, {}).rows.size(); });
+    add(QStringLiteral("view_all_rows"), QStringLiteral("\"All\" rows alone (BuildChangesList)"),
+        Baseline::WcLines, rowsMs, QStringLiteral("%1 rows").arg(rows));
+    for (const Case &c : cases) {
+        // Each run replaces a list of the other kind, as a click in the window does.
+        const ChangesListRequest other{c.request.releaseIndex < 0 ? std::max(lastRelease, 0) : -1,
+                                       ViewFilter::Additions, false};
+        const double ms = medianMs(
+            m_reps, [&] { showList(c.request); }, [&] { showList(other); });
+        showList(c.request);
+        add(QString::fromLatin1(c.key), QString::fromLatin1(c.label), Baseline::WcLines, ms,
+            QStringLiteral("%1 rows").arg(m_model->rowCount()), true);
+    }
+}
+
+void FileBench::measureSearches()
+{
+    struct Case
+    {
+        const char *key;
+        QString label;
+        QString text;
+        int wholeWord;
+        Baseline base;
+    };
+    const Case cases[] = {
+        {"findall_word", QStringLiteral("FindAll \"%1\"").arg(m_words.common), m_words.common, 0,
+         Baseline::GrepFixed},
+        {"findall_absent", QStringLiteral("FindAll \"%1\" (never occurs)").arg(m_words.absent),
+         m_words.absent, 0, Baseline::GrepFixed},
+        {"findall_whole", QStringLiteral("FindAll \"%1\", whole word").arg(m_words.common), m_words.common, 1,
+         Baseline::GrepWord},
+        {"findall_nonascii", QStringLiteral("FindAll \"%1\" (not ASCII)").arg(m_words.nonAscii),
+         m_words.nonAscii, 0, Baseline::GrepFixed},
+    };
+    SearchResults results;
+    for (const Case &c : cases) {
+        const double ms = medianMs(
+            m_reps, [&] { showContent(results.findAll(m_document, c.text, 0, c.wholeWord, false)); },
+            [&] {
+                showList({-1, ViewFilter::AllChanges, false});
+            });
+        add(QString::fromLatin1(c.key), c.label, c.base, ms,
+            QStringLiteral("%1 matches").arg(results.SearchResultLines().size()), true);
+    }
+
+    // FindString from the top, each search starting after the previous match, to the last one.
+    const HistoryLines &lines = m_document.lines;
+    int steps = 0;
+    std::vector<double> stepMs;
+    const double walkMs = medianMs(m_reps, [&] {
+        steps = 0;
+        stepMs.clear();
+        int start = 0;
+        for (;;) {
+            QElapsedTimer step;
+            step.start();
+            const int result = findStringResult(lines, m_words.common, start, 0, 0);
+            stepMs.push_back(static_cast<double>(step.nsecsElapsed()) / 1e6);
+            if (result > lines.size())
+                break;
+            start = result;
+            ++steps;
+        }
+    });
+    const double longest = stepMs.empty() ? 0 : *std::max_element(stepMs.begin(), stepMs.end());
+    add(QStringLiteral("findstring_walk"),
+        QStringLiteral("FindString \"%1\", top to last match").arg(m_words.common), Baseline::GrepFixed,
+        walkMs, QStringLiteral("%1 steps, longest %2 ms").arg(steps).arg(longest, 0, 'f', 2));
+    add(QStringLiteral("findstring_step"), QStringLiteral("FindString, longest single step"), Baseline::None,
+        longest, {}, true);
+}
+
+void FileBench::measureStatistics()
+{
+#ifdef VELOMIR_BENCH_HAS_STATS
+    const QString dayFormat = QStringLiteral("dddd");
+    std::vector<ReleaseStatsRow> rows = GetVersionList(m_document, dayFormat);
+    const double perRelease = medianMs(m_reps, [&] { CalcStatistics2(m_document, rows); });
+    std::vector<LineIndex> headers;
+    for (const Release &release : m_document.releases)
+        headers.push_back(release.headerLine);
+    WeekdayCounts counts;
+    const double perWeekday = medianMs(m_reps, [&] {
+        counts = CalcStatistics(m_document, headers, m_settings.VersionDetectList, dayFormat);
+    });
+    add(QStringLiteral("stats2"), QStringLiteral("CalcStatistics2, every release"), Baseline::WcLines,
+        perRelease, QStringLiteral("%1 rows").arg(rows.size()), true);
+    add(QStringLiteral("stats"), QStringLiteral("CalcStatistics, every release"), Baseline::WcLines,
+        perWeekday, {}, true);
+    add(QStringLiteral("stats_both"), QStringLiteral("CalcStatistics2 + CalcStatistics"), Baseline::WcLines,
+        perRelease + perWeekday);
+#else
+    add(QStringLiteral("stats_both"), QStringLiteral("CalcStatistics2 + CalcStatistics"), Baseline::WcLines,
+        -1, QStringLiteral("statistics rules not in this build"));
+#endif
+}
+
+void FileBench::measureCopy()
+{
+    showList({-1, ViewFilter::AllChanges, false});
+    const int rowCount = m_model->rowCount();
+    qsizetype copied = 0;
+    // Each row as the copy command makes it: the Day, Date and Change texts joined by tabs, CR LF.
+    const double ms = medianMs(m_reps, [&] {
+        cStringBuilder builder;
+        bool ok = true;
+        for (int row = 0; row < rowCount; ++row) {
+            const QString text = m_model->data(m_model->index(row, 0)).toString() + u'\t' +
+                                 m_model->data(m_model->index(row, 1)).toString() + u'\t' +
+                                 m_model->data(m_model->index(row, 2)).toString() + QStringLiteral("\r\n");
+            ok = builder.Append(text) && ok;
+        }
+        const QString all = builder.StringData();
+        copied = ok ? all.size() : -1;
+    });
+    add(QStringLiteral("copy_all"), QStringLiteral("copy every row of \"All\" (cStringBuilder)"),
+        Baseline::WcLines, copied >= 0 ? ms : -1,
+        QStringLiteral("%1 rows, %2 characters").arg(rowCount).arg(copied), true);
+}

@@ -1,0 +1,97 @@
+// velomir_bench [--reps N] [--json PATH] FILE...
+//
+// Times the viewer's work on each history file against wc and grep run on the same file, and
+// prints one Markdown table of every figure (median of N runs, milliseconds and ratio to the
+// baseline) followed by the targets; the same goes to PATH as JSON.
+#include "BenchReport.h"
+#include "ChildProbes.h"
+#include "FileBench.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+int usage()
+{
+    std::fputs("usage: velomir_bench [--reps N] [--json PATH] FILE...\n", stderr);
+    return 2;
+}
+
+void say(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    std::fflush(stderr);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && std::strcmp(argv[1], LoadProbeFlag) == 0)
+        return runLoadProbe(QString::fromLocal8Bit(argv[2]));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 3 && std::strcmp(argv[1], WindowProbeFlag) == 0)
+        return runWindowProbe(argc, argv, QString::fromLocal8Bit(argv[2]));
+
+    int reps = 5;
+    QString jsonPath;
+    QStringList paths;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QStringLiteral("--reps") && i + 1 < argc) {
+            reps = QString::fromLocal8Bit(argv[++i]).toInt();
+            if (reps < 1)
+                return usage();
+        } else if (arg == QStringLiteral("--json") && i + 1 < argc) {
+            jsonPath = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg.startsWith(QStringLiteral("--"))) {
+            return usage();
+        } else {
+            paths << arg;
+        }
+    }
+    if (paths.isEmpty())
+        return usage();
+
+    QApplication app(argc, argv);
+    const QString self = QCoreApplication::applicationFilePath();
+    std::vector<FileFigures> results;
+    for (const QString &path : paths) {
+        if (!QFileInfo(path).isFile()) {
+            say(QStringLiteral("%1: not a file").arg(path));
+            return 1;
+        }
+        say(QStringLiteral("%1: timing, %2 runs of each figure").arg(path).arg(reps));
+        FileFigures figures;
+        {
+            FileBench bench(path, reps);
+            figures = bench.run();
+        }
+        say(QStringLiteral("%1: memory and start of the viewer, in fresh processes").arg(path));
+        const LoadMemory memory = probeLoadMemory(self, path);
+        if (memory.ok) {
+            figures.loadPeakBytes = memory.peakBytes;
+            figures.loadRetainedBytes = memory.afterBytes - memory.beforeBytes;
+        }
+        const WindowStart start = probeWindowStart(self, path, reps);
+        figures.figures.push_back(Figure{QStringLiteral("window_start"),
+                                         QStringLiteral("viewer start to first paint of the first release"),
+                                         Baseline::None, start.ok ? start.ms : -1, QString(), false});
+        if (start.ok)
+            figures.windowPeakBytes = start.peakBytes;
+        results.push_back(std::move(figures));
+    }
+
+    const std::vector<TargetCheck> targets = checkTargets(results);
+    std::printf("%s\n%s", qPrintable(formatTable(results)), qPrintable(formatTargets(targets)));
+    if (!jsonPath.isEmpty() && !writeJson(jsonPath, results, targets)) {
+        say(QStringLiteral("%1: cannot write").arg(jsonPath));
+        return 1;
+    }
+    return 0;
+}
