@@ -4,8 +4,10 @@
 #include "app/WindowPlacement.h"
 #include "history/ChangesList.h"
 #include "history/HistoryDocument.h"
+#include "mainwin/ChangesListShell.h"
 #include "mainwin/DisplaySettings.h"
 #include "mainwin/OptionsHost.h"
+#include "search/SearchHost.h"
 
 #include <QMainWindow>
 
@@ -21,6 +23,9 @@ class MainToolbar;
 class VersionsList;
 class cProfile;
 class cSplitter;
+class ChangeSelection;
+class SearchCommands;
+class SearchTextSource;
 
 // How the program was started: the file named on the command line, and the one to fall back on.
 struct StartOptions
@@ -30,7 +35,7 @@ struct StartOptions
 };
 
 // The main window: owns the loaded history and both lists, and lays out the client area.
-class frmMain : public QMainWindow, public OptionsHost
+class frmMain : public QMainWindow, public OptionsHost, public SearchHost, private ChangesListShell
 {
     Q_OBJECT
 
@@ -56,6 +61,17 @@ public:
 
     // Opens `path`; on failure tells the user and keeps what is shown. Used by start-up and File > Open.
     bool openHistory(const QString &path);
+
+    // Searching and going to a line; the work is done by SearchCommands and ChangeSelection.
+    int FindString(const QString &strString, int lngStartItem, int lngSearchIn, int lngWholeWord) override;
+    void FindAll(const QString &strString, int lngSearchIn, int lngWholeWord) override;
+    int LastLineIndex() const override;
+    void focusChangesList() override;
+    void setFindNextEnabled(bool enabled) override;
+    void GoToLine(LineIndex line);
+    const std::vector<LineIndex> &SearchResultLines() const;
+    // The text marked in the wrap panel; null marks nothing.
+    void setSearchTextSource(const SearchTextSource *source);
 
 signals:
     void historyLoaded();
@@ -86,6 +102,14 @@ private:
     void showAbout();
     void RecordWindowPlacement();
     void RestoreWindowPlacement();
+    void createChangeCommands();
+
+    void showVersionItem(int position) override;
+    void showAllChanges() override;
+    ViewFilter shownFilter() const override;
+    void openWrapPanel() override;
+    bool searchResultsShown() const override;
+    void enterSearchResults() override;
 
     cProfile &m_profile;
     StartOptions m_options;
@@ -107,6 +131,8 @@ private:
     ChangesListModel *m_changesModel = nullptr;
     std::unique_ptr<cSplitter> m_outerSplitter;
     std::unique_ptr<cSplitter> m_innerSplitter;
+    ChangeSelection *m_selection = nullptr;
+    SearchCommands *m_search = nullptr;
 
     QString m_historyFilePath;
     bool m_isLoading = true;
