@@ -26,7 +26,10 @@ public:
     {
         if (!isDatedLine(line))
             return m_none;
-        const QString key = line.left(8);
+        // "dd.mm.yy" is all ASCII digits here, so its six digits make the key.
+        int key = 0;
+        for (int i : {0, 1, 3, 4, 6, 7})
+            key = key * 10 + (line.at(i).unicode() - u'0');
         auto it = m_cache.constFind(key);
         if (it == m_cache.constEnd())
             it = m_cache.insert(key, {GetDayText(line, m_columns.dayFormat), GetDateText(line, m_columns.dateFormat)});
@@ -35,7 +38,7 @@ public:
 
 private:
     const RowTextColumns &m_columns;
-    QHash<QString, std::array<QString, 2>> m_cache;
+    QHash<int, std::array<QString, 2>> m_cache;
     const std::array<QString, 2> m_none{};
 };
 } // namespace

@@ -40,7 +40,9 @@ ChangeSelection::ChangeSelection(const Widgets &widgets, const HistoryDocument &
 {
     createContextMenu();
     m_w.list->installEventFilter(this);
-    m_w.list->viewport()->installEventFilter(this);
+    // Kept apart: the filter still sees events while the list is being destroyed.
+    m_viewport = m_w.list->viewport();
+    m_viewport->installEventFilter(this);
     // A click and a move with the arrow keys both change the current row.
     connect(m_w.list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
@@ -72,7 +74,7 @@ bool ChangeSelection::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_w.list && event->type() == QEvent::KeyPress)
         return handleKey(static_cast<QKeyEvent *>(event));
-    if (watched == m_w.list->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == m_viewport && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton) {
             m_mnuContext->popup(mouse->globalPosition().toPoint());

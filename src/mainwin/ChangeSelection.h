@@ -62,6 +62,7 @@ private:
     const HistoryDocument &m_document;
     ChangesListShell &m_shell;
     const SearchTextSource *m_searchText = nullptr;
+    QObject *m_viewport = nullptr;
     QMenu *m_mnuContext = nullptr;
     bool m_selecting = false;
 };
