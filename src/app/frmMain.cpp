@@ -11,10 +11,12 @@
 #include "history/ChangesListModel.h"
 #include "history/HistoryLoader.h"
 #include "history/LineRules.h"
+#include "mainwin/ChangeSelection.h"
 #include "mainwin/DisplayFonts.h"
 #include "mainwin/ProfileSettingsStore.h"
 #include "mainwin/SystemColors.h"
 #include "mainwin/frmOptions.h"
+#include "search/SearchCommands.h"
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
 #include "settings/cProfile.h"
@@ -77,6 +79,7 @@ frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
 
     m_menus = MainMenus::create(this);
     createWidgets();
+    createChangeCommands();
     createSplitters();
     connectCommands();
     CreateMainToolbar();
@@ -383,6 +386,10 @@ void frmMain::BuildChangesList()
 {
     if (m_isLoading)
         return;
+    if (searchResultsShown()) {
+        m_search->ListSearchResults();
+        return;
+    }
     const int current = m_versions->current();
     if (current < 0)
         return;
@@ -397,11 +404,7 @@ void frmMain::BuildChangesList()
     m_changesModel->setContent(&m_document, std::move(content));
     m_lvChangesList->clearSelection();
     if (selected >= 0) {
-        const QModelIndex index = m_changesModel->index(selected, 0);
-        m_lvChangesList->selectionModel()->setCurrentIndex(
-            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        m_lvChangesList->scrollTo(index);
-        m_text1->setPlainText(m_document.lines.text(m_changesModel->lineOfRow(selected)));
+        m_selection->showRow(selected);
     } else {
         m_text1->clear();
     }
@@ -577,4 +580,49 @@ void frmMain::closeEvent(QCloseEvent *event)
         SaveLayoutSettings();
     }
     QMainWindow::closeEvent(event);
+}
+
+void frmMain::createChangeCommands()
+{
+    const ChangeSelection::Widgets selectionWidgets{m_lvChangesList, m_changesModel, m_text1, m_statusPanel2,
+                                                    m_versions};
+    m_selection = new ChangeSelection(selectionWidgets, m_document, *this, this);
+    const SearchCommands::Widgets searchWidgets{this, m_lvChangesList, m_changesModel, m_statusPanel1};
+    m_search = new SearchCommands(searchWidgets, m_document, *this, *m_selection, this);
+}
+
+int frmMain::FindString(const QString &strString, int lngStartItem, int lngSearchIn, int lngWholeWord)
+{
+    return m_search->FindString(strString, lngStartItem, lngSearchIn, lngWholeWord);
+}
+
+void frmMain::FindAll(const QString &strString, int lngSearchIn, int lngWholeWord)
+{
+    m_search->FindAll(strString, lngSearchIn, lngWholeWord);
+}
+
+int frmMain::LastLineIndex() const { return m_document.lines.lastLineIndex(); }
+void frmMain::focusChangesList() { m_lvChangesList->setFocus(); }
+void frmMain::setFindNextEnabled(bool enabled) { m_menus.mnuSearchFindNext->setEnabled(enabled); }
+void frmMain::GoToLine(LineIndex line) { m_selection->GoToLine(line); }
+const std::vector<LineIndex> &frmMain::SearchResultLines() const { return m_search->SearchResultLines(); }
+void frmMain::setSearchTextSource(const SearchTextSource *source) { m_selection->setSearchTextSource(source); }
+
+void frmMain::showVersionItem(int position) { versionItemClicked(position); }
+void frmMain::showAllChanges() { setViewFilter(ViewFilter::AllChanges); }
+ViewFilter frmMain::shownFilter() const { return m_filter; }
+
+void frmMain::openWrapPanel()
+{
+    if (!displaySettings().WrapPanelVisible)
+        toggleWrapPanel();
+}
+
+bool frmMain::searchResultsShown() const { return m_changesListMode == QStringLiteral("1"); }
+
+void frmMain::enterSearchResults()
+{
+    m_allSelected = false;
+    m_versions->unmarkCurrent();
+    m_changesListMode = QStringLiteral("1");
 }

@@ -4,8 +4,10 @@
 #include "app/WindowPlacement.h"
 #include "history/ChangesList.h"
 #include "history/HistoryDocument.h"
+#include "mainwin/ChangesListShell.h"
 #include "mainwin/DisplaySettings.h"
 #include "mainwin/OptionsHost.h"
+#include "search/SearchHost.h"
 #include "stats/StatisticsHost.h"
 
 #include <QMainWindow>
@@ -22,6 +24,9 @@ class MainToolbar;
 class VersionsList;
 class cProfile;
 class cSplitter;
+class ChangeSelection;
+class SearchCommands;
+class SearchTextSource;
 
 // How the program was started: the file named on the command line, and the one to fall back on.
 struct StartOptions
@@ -31,7 +36,11 @@ struct StartOptions
 };
 
 // The main window: owns the loaded history and both lists, and lays out the client area.
-class frmMain : public QMainWindow, public OptionsHost, public StatisticsHost
+class frmMain : public QMainWindow,
+                public OptionsHost,
+                public SearchHost,
+                public StatisticsHost,
+                private ChangesListShell
 {
     Q_OBJECT
 
@@ -65,6 +74,17 @@ public:
     // Opens `path`; on failure tells the user and keeps what is shown. Used by start-up and File > Open.
     bool openHistory(const QString &path);
 
+    // Searching and going to a line; the work is done by SearchCommands and ChangeSelection.
+    int FindString(const QString &strString, int lngStartItem, int lngSearchIn, int lngWholeWord) override;
+    void FindAll(const QString &strString, int lngSearchIn, int lngWholeWord) override;
+    int LastLineIndex() const override;
+    void focusChangesList() override;
+    void setFindNextEnabled(bool enabled) override;
+    void GoToLine(LineIndex line);
+    const std::vector<LineIndex> &SearchResultLines() const;
+    // The text marked in the wrap panel; null marks nothing.
+    void setSearchTextSource(const SearchTextSource *source);
+
 signals:
     void historyLoaded();
 
@@ -95,6 +115,14 @@ private:
     void showStatistics();
     void RecordWindowPlacement();
     void RestoreWindowPlacement();
+    void createChangeCommands();
+
+    void showVersionItem(int position) override;
+    void showAllChanges() override;
+    ViewFilter shownFilter() const override;
+    void openWrapPanel() override;
+    bool searchResultsShown() const override;
+    void enterSearchResults() override;
 
     cProfile &m_profile;
     StartOptions m_options;
@@ -116,6 +144,8 @@ private:
     ChangesListModel *m_changesModel = nullptr;
     std::unique_ptr<cSplitter> m_outerSplitter;
     std::unique_ptr<cSplitter> m_innerSplitter;
+    ChangeSelection *m_selection = nullptr;
+    SearchCommands *m_search = nullptr;
 
     QString m_historyFilePath;
     bool m_isLoading = true;

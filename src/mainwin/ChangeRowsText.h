@@ -1,0 +1,34 @@
+#pragma once
+
+#include "history/ChangesList.h"
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+// A run of selected rows, first and last inclusive.
+struct RowSpan
+{
+    int first = 0;
+    int last = -1;
+    bool operator==(const RowSpan &) const = default;
+};
+
+// How the copied rows are laid out: the Day, Date and Change texts in the order the user put the
+// headings in (0 Day, 1 Date, 2 Change), or the whole line when the date has no columns.
+struct RowTextColumns
+{
+    bool separateColumns = true;
+    std::array<int, 3> displayOrder{0, 1, 2};
+    QString dayFormat = QStringLiteral("dddd");
+    QString dateFormat = QStringLiteral("dd/MM/yyyy");
+};
+
+// Spans sorted by first row, overlapping and touching ones joined, so each row is taken once.
+std::vector<RowSpan> mergedSpans(std::vector<RowSpan> spans);
+
+// The clipboard text of the rows in `spans`: per row its cells joined by a tab, and CR LF after
+// every row. Rows past the end of `rows` are skipped; no rows give the empty text.
+QString changeRowsText(const HistoryDocument &document, const std::vector<ChangeRow> &rows,
+                       const std::vector<RowSpan> &spans, const RowTextColumns &columns);

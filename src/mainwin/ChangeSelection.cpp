@@ -1,0 +1,231 @@
+#include "mainwin/ChangeSelection.h"
+
+#include "app/VersionsList.h"
+#include "history/ChangesListModel.h"
+#include "history/LineRules.h"
+#include "mainwin/ChangeRowsText.h"
+#include "mainwin/ChangesListShell.h"
+#include "mainwin/DisplaySettings.h"
+#include "search/SearchTextSource.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTreeView>
+
+namespace {
+// The hourglass for the length of one command.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+} // namespace
+
+ChangeSelection::ChangeSelection(const Widgets &widgets, const HistoryDocument &document, ChangesListShell &shell,
+                                 QObject *parent)
+    : QObject(parent)
+    , m_w(widgets)
+    , m_document(document)
+    , m_shell(shell)
+{
+    createContextMenu();
+    m_w.list->installEventFilter(this);
+    // Kept apart: the filter still sees events while the list is being destroyed.
+    m_viewport = m_w.list->viewport();
+    m_viewport->installEventFilter(this);
+    // A click and a move with the arrow keys both change the current row.
+    connect(m_w.list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (!m_selecting && current.isValid())
+                    ChangeRowClick(current.row());
+            });
+}
+
+void ChangeSelection::createContextMenu()
+{
+    m_mnuContext = new QMenu(m_w.list);
+    m_mnuContext->setObjectName(QStringLiteral("mnuContext"));
+    auto *copy = m_mnuContext->addAction(QStringLiteral("&Copy"));
+    copy->setObjectName(QStringLiteral("mnuContextCopy"));
+    m_mnuContext->addSeparator();
+    auto *selectAll = m_mnuContext->addAction(QStringLiteral("Select &All"));
+    selectAll->setObjectName(QStringLiteral("mnuContextSelectAll"));
+    // The keys themselves are handled by the list; the menu only shows them.
+    for (auto [action, keys] : {std::pair{copy, QKeySequence(QStringLiteral("Ctrl+C"))},
+                                std::pair{selectAll, QKeySequence(QStringLiteral("Ctrl+A"))}}) {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+    }
+    connect(copy, &QAction::triggered, this, &ChangeSelection::CopyRows);
+    connect(selectAll, &QAction::triggered, this, &ChangeSelection::SelectAllRows);
+}
+
+bool ChangeSelection::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_w.list && event->type() == QEvent::KeyPress)
+        return handleKey(static_cast<QKeyEvent *>(event));
+    if (watched == m_viewport && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::RightButton) {
+            m_mnuContext->popup(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool ChangeSelection::handleKey(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier) {
+        switch (event->key()) {
+        case Qt::Key_C:
+        case Qt::Key_Insert:
+            CopyRows();
+            return true;
+        case Qt::Key_A:
+            SelectAllRows();
+            return true;
+        default:
+            break;
+        }
+    }
+    // The view's own copy would put a single cell on the clipboard; only the keys above copy.
+    return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll);
+}
+
+void ChangeSelection::ChangeRowClick(int row)
+{
+    if (row < 0 || row >= m_w.model->rowCount())
+        return;
+    const LineIndex line = m_w.model->lineOfRow(row);
+    if (line < 0 || line >= m_document.lines.size()) {
+        // The "Search Result:" header shows no line of the history.
+        m_w.wrapPanel->clear();
+        return;
+    }
+    const QString text = m_document.lines.text(line);
+    const QString longDate = longDateText(text);
+    if (!longDate.isEmpty())
+        m_w.datePanel->setText(longDate);
+    m_w.wrapPanel->setPlainText(text);
+    if (m_shell.searchResultsShown())
+        MarkSearchText();
+    FindReleaseOfLine(line);
+}
+
+void ChangeSelection::showRow(int row)
+{
+    if (row < 0 || row >= m_w.model->rowCount())
+        return;
+    const QModelIndex index = m_w.model->index(row, 0);
+    m_selecting = true;
+    m_w.list->selectionModel()->setCurrentIndex(index,
+                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_selecting = false;
+    m_w.list->scrollTo(index);
+    ChangeRowClick(row);
+}
+
+int ChangeSelection::FindReleaseOfLine(LineIndex line)
+{
+    const int holder = m_document.releaseOfLine(line) + 1;
+    const int position = holder > 0 && holder < m_w.versions->count() ? holder : m_w.versions->current();
+    m_w.versions->makeCurrent(position);
+    m_w.versions->scrollTo(position);
+    return position;
+}
+
+void ChangeSelection::GoToLine(LineIndex line)
+{
+    if (line < 0 || line > m_document.lines.lastLineIndex())
+        return;
+    // Lines before the first release belong to no release: they are shown in the "All" view.
+    const int release = m_document.releaseOfLine(line) + 1;
+    if (m_w.versions->current() != release || m_shell.searchResultsShown() || m_w.model->rowOfLine(line) < 0)
+        m_shell.showVersionItem(release);
+    if (m_w.model->rowOfLine(line) < 0 && !passesViewFilter(m_document.lines.kind(line), m_shell.shownFilter()))
+        m_shell.showAllChanges();
+    m_w.versions->scrollTo(release);
+
+    m_w.list->clearSelection();
+    showRow(rowAtOrBefore(line));
+    if (!displaySettings().WrapPanelVisible)
+        m_shell.openWrapPanel();
+    MarkSearchText();
+}
+
+int ChangeSelection::rowAtOrBefore(LineIndex line) const
+{
+    const std::vector<ChangeRow> &rows = m_w.model->content().rows;
+    int best = -1;
+    LineIndex bestLine = -1;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const LineIndex shown = rows[r].line;
+        if (shown >= 0 && shown <= line && shown > bestLine) {
+            best = static_cast<int>(r);
+            bestLine = shown;
+        }
+    }
+    return best;
+}
+
+void ChangeSelection::MarkSearchText()
+{
+    if (!m_searchText)
+        return;
+    const QString wanted = m_searchText->searchText();
+    if (wanted.isEmpty())
+        return;
+    const qsizetype at = m_w.wrapPanel->toPlainText().indexOf(wanted, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return;
+    QTextCursor cursor = m_w.wrapPanel->textCursor();
+    cursor.setPosition(static_cast<int>(at));
+    cursor.setPosition(static_cast<int>(at + wanted.size()), QTextCursor::KeepAnchor);
+    m_w.wrapPanel->setTextCursor(cursor);
+}
+
+void ChangeSelection::CopyRows()
+{
+    WaitCursor wait;
+    std::vector<RowSpan> spans;
+    const QItemSelection selection = m_w.list->selectionModel()->selection();
+    spans.reserve(static_cast<std::size_t>(selection.size()));
+    for (const QItemSelectionRange &range : selection)
+        spans.push_back(RowSpan{range.top(), range.bottom()});
+
+    const ChangesListLook &look = m_w.model->look();
+    RowTextColumns columns;
+    columns.separateColumns = look.separateColumns;
+    columns.dayFormat = look.dayFormat;
+    columns.dateFormat = look.dateFormat;
+    const QHeaderView *header = m_w.list->header();
+    for (int visual = 0; visual < 3 && visual < header->count(); ++visual)
+        columns.displayOrder[static_cast<std::size_t>(visual)] = m_w.model->columnKind(header->logicalIndex(visual));
+
+    QClipboard *clipboard = QApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(changeRowsText(m_document, m_w.model->content().rows, spans, columns));
+}
+
+void ChangeSelection::SelectAllRows()
+{
+    WaitCursor wait;
+    const int rows = m_w.model->rowCount();
+    const int columns = m_w.model->columnCount();
+    if (rows == 0 || columns == 0)
+        return;
+    const QItemSelection all(m_w.model->index(0, 0), m_w.model->index(rows - 1, columns - 1));
+    m_w.list->selectionModel()->select(all, QItemSelectionModel::ClearAndSelect);
+}

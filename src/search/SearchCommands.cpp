@@ -1,0 +1,69 @@
+#include "search/SearchCommands.h"
+
+#include "app/MessageBox.h"
+#include "history/ChangesListModel.h"
+#include "mainwin/ChangeSelection.h"
+#include "mainwin/ChangesListShell.h"
+#include "mainwin/DisplaySettings.h"
+#include "search/LineSearch.h"
+#include "search/SearchResultsList.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTreeView>
+
+SearchCommands::SearchCommands(const Widgets &widgets, const HistoryDocument &document, ChangesListShell &shell,
+                               ChangeSelection &selection, QObject *parent)
+    : QObject(parent)
+    , m_w(widgets)
+    , m_document(document)
+    , m_shell(shell)
+    , m_selection(selection)
+{
+}
+
+int SearchCommands::FindString(const QString &strString, int lngStartItem, int lngSearchIn, int lngWholeWord)
+{
+    // A match is shown among all kinds of lines, so the view switches to "All changes" first.
+    if (m_shell.shownFilter() != ViewFilter::AllChanges)
+        m_shell.showAllChanges();
+    const LineIndex found = findNext(m_document.lines, strString, lngStartItem, lngSearchIn, lngWholeWord);
+    if (found < 0)
+        return m_document.lines.lastLineIndex() + 2;
+    m_selection.GoToLine(found);
+    return found + 1;
+}
+
+void SearchCommands::FindAll(const QString &strString, int lngSearchIn, int lngWholeWord)
+{
+    if (m_shell.shownFilter() != ViewFilter::AllChanges)
+        m_shell.showAllChanges();
+    m_shell.enterSearchResults();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ChangesListContent content = m_results.findAll(m_document, strString, lngSearchIn, lngWholeWord,
+                                                   displaySettings().ReversedList);
+    QApplication::restoreOverrideCursor();
+    const bool found = content.rows.size() > 1;
+    showContent(std::move(content));
+    if (!found) {
+        m_selection.showRow(0);
+        MessageBox::information(m_w.window, QStringLiteral("Cannot find \"%1\"").arg(strString));
+        return;
+    }
+    if (!displaySettings().WrapPanelVisible)
+        m_shell.openWrapPanel();
+    m_selection.showRow(1);
+}
+
+void SearchCommands::ListSearchResults()
+{
+    showContent(m_results.relist(m_document, m_shell.shownFilter(), displaySettings().ReversedList));
+}
+
+void SearchCommands::showContent(ChangesListContent content)
+{
+    const int instances = SearchResults::instanceCount(content);
+    m_w.model->setContent(&m_document, std::move(content));
+    m_w.list->clearSelection();
+    m_w.countPanel->setText(instanceCountText(instances));
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "search/SearchResults.h"
+
+#include <QObject>
+
+class ChangeSelection;
+class ChangesListModel;
+class ChangesListShell;
+class QLabel;
+class QTreeView;
+class QWidget;
+
+// The main window's side of searching: showing the next match in its release, listing every
+// match under a "Search Result:" row, and re-listing those matches when the list is rebuilt.
+class SearchCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Widgets
+    {
+        QWidget *window = nullptr; // owner of the "Cannot find" message
+        QTreeView *list = nullptr;
+        ChangesListModel *model = nullptr;
+        QLabel *countPanel = nullptr;
+    };
+
+    SearchCommands(const Widgets &widgets, const HistoryDocument &document, ChangesListShell &shell,
+                   ChangeSelection &selection, QObject *parent = nullptr);
+
+    // Index + 1 of the first match from `lngStartItem` on, shown in its release; LastLineIndex + 2
+    // when none matches.
+    int FindString(const QString &strString, int lngStartItem, int lngSearchIn, int lngWholeWord);
+    void FindAll(const QString &strString, int lngSearchIn, int lngWholeWord);
+    // Lists the kept results again under the current filter and order; selects nothing.
+    void ListSearchResults();
+
+    const std::vector<LineIndex> &SearchResultLines() const { return m_results.SearchResultLines(); }
+
+private:
+    void showContent(ChangesListContent content);
+
+    Widgets m_w;
+    const HistoryDocument &m_document;
+    ChangesListShell &m_shell;
+    ChangeSelection &m_selection;
+    SearchResults m_results;
+};
