@@ -52,6 +52,7 @@ public:
     ViewFilter viewFilter() const { return m_filter; }
     bool isLoading() const { return m_isLoading; }
     bool wasActivated() const { return m_wasActivated; }
+    bool allSelected() const { return m_allSelected; }
     QString historyFilePath() const { return m_historyFilePath; }
 
     // Opens `path`; on failure tells the user and keeps what is shown. Used by start-up and File > Open.
