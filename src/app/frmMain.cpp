@@ -49,6 +49,10 @@ QRectF twipsRect(const QRect &pixels)
 {
     return QRectF(twipsX(pixels.x()), twipsY(pixels.y()), twipsX(pixels.width()), twipsY(pixels.height()));
 }
+QRect pixelRect(const QRectF &twips)
+{
+    return QRect(pixelsX(twips.left()), pixelsY(twips.top()), pixelsX(twips.width()), pixelsY(twips.height()));
+}
 
 // Report-style lists: whole rows, no editing, flat frame.
 void configureList(QAbstractItemView *list)
@@ -517,8 +521,7 @@ void frmMain::RestoreWindowPlacement()
     }
     if (!screens.isEmpty())
         m_placement = m_placement.keptOnScreen(screens);
-    const QRectF r = m_placement.rect();
-    setGeometry(pixelsX(r.left()), pixelsY(r.top()), pixelsX(r.width()), pixelsY(r.height()));
+    setGeometry(pixelRect(m_placement.rect()));
     if (m_placement.Maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 }
@@ -528,7 +531,10 @@ void frmMain::RecordWindowPlacement()
     const WindowShowState state = isMaximized()   ? WindowShowState::Maximized
                                   : isMinimized() ? WindowShowState::Minimized
                                                   : WindowShowState::Normal;
-    m_placement = m_placement.RecordWindowPlacement(state, twipsRect(geometry()));
+    // A window still where the stored twips put it keeps them: a size that is no whole number of
+    // pixels would otherwise creep by a pixel's worth at every exit.
+    const bool unmoved = geometry() == pixelRect(m_placement.rect());
+    m_placement = m_placement.RecordWindowPlacement(state, unmoved ? m_placement.rect() : twipsRect(geometry()));
     ProfileSettingsStore store(m_profile);
     m_placement.SaveWindowPlacement(
         [&store](const QString &key, const QString &value) { store.write(SectionVelomir, key, value); });
