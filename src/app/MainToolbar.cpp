@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QMenu>
 #include <QToolBar>
 #include <QWidget>
 
@@ -20,6 +21,24 @@ MainToolbar::MainToolbar(QToolBar *toolbar, const MainMenus &menus, QObject *par
     , m_toolbar(toolbar)
     , m_menus(menus)
 {
+    connect(m_toolbar, &QWidget::customContextMenuRequested, this, &MainToolbar::showRightClickMenu);
+    setIgnoreRightClick(false);
+}
+
+void MainToolbar::setIgnoreRightClick(bool ignore)
+{
+    // Ignoring must also keep the click from the main window, whose own menu would offer other things.
+    m_toolbar->setContextMenuPolicy(ignore ? Qt::PreventContextMenu : Qt::CustomContextMenu);
+}
+
+void MainToolbar::showRightClickMenu(const QPoint &position)
+{
+    if (!m_rightClickMenu) {
+        m_rightClickMenu = new QMenu(m_toolbar);
+        m_rightClickMenu->setObjectName(QStringLiteral("Toolbar1_RightClickMenu"));
+        m_rightClickMenu->addActions({m_menus.mnuViewToolbar, m_menus.mnuViewStatusBar, m_menus.mnuViewWrapPanel});
+    }
+    m_rightClickMenu->popup(m_toolbar->mapToGlobal(position));
 }
 
 void MainToolbar::CreateMainToolbar(const std::vector<ToolbarEntry> &entries, int twipsPerPixelX)

@@ -107,7 +107,6 @@ void frmMain::createWidgets()
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
     m_toolbar->setIconSize(QSize(16, 16));
-    m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
     m_mainToolbar = new MainToolbar(m_toolbar, m_menus, this);
 
     auto *client = new QWidget(this);
@@ -209,6 +208,8 @@ void frmMain::CreateMainToolbar()
     const QString layout = chooseToolbarLayout(store.read(SectionVelomir, KeyDefaultToolbar, QStringLiteral("1")),
                                                stored, stored != marker);
     m_mainToolbar->CreateMainToolbar(parseToolbarButtons(layout), globals().TwipsPerPixelX);
+    m_mainToolbar->setIgnoreRightClick(
+        store.read(SectionVelomir, KeyToolbarIgnoreRightClick, QStringLiteral("0")).trimmed() == QLatin1String("1"));
     m_mainToolbar->setPressed(QStringLiteral("b"), m_filter == ViewFilter::AllChanges);
     m_mainToolbar->setPressed(QStringLiteral("c"), m_filter == ViewFilter::Additions);
     m_mainToolbar->setPressed(QStringLiteral("d"), m_filter == ViewFilter::Fixes);
