@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/ChangeColumns.h"
+#include "app/ColumnWidths.h"
 #include "app/FileManagerLocation.h"
 #include "app/StartFileChoice.h"
 #include "app/MainToolbar.h"
@@ -127,10 +128,7 @@ void frmMain::createWidgets()
     m_lvVersionsList->setUniformRowHeights(true);
     m_lvVersionsList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lvVersionsList->header()->setStretchLastSection(false);
-    ProfileSettingsStore store(m_profile);
-    bool ok = false;
-    const int versionWidth = store.read(SectionVelomir, KeyColumnHeadersSize2, QStringLiteral("4400")).toInt(&ok);
-    m_lvVersionsList->setColumnWidth(0, pixelsX(ok ? versionWidth : 4400));
+    m_lvVersionsList->setColumnWidth(0, ColumnWidths::toPixels(storedVersionWidth(), globals().TwipsPerPixelX));
     m_versions = new VersionsList(m_lvVersionsList, this);
 
     m_picSpliterContainer = new QWidget(m_picMainSplitter);
@@ -503,9 +501,21 @@ void frmMain::SaveLayoutSettings()
     s.SplitPosition2 = static_cast<int>(m_innerSplitter->SplitPosition());
     s.SplitPosition = static_cast<int>(m_outerSplitter->SplitPosition());
     saveChangeColumns();
-    store.write(SectionVelomir, KeyColumnHeadersSize2, QString::number(twipsX(m_lvVersionsList->columnWidth(0))));
+    store.write(SectionVelomir, KeyColumnHeadersSize2,
+                QString::number(ColumnWidths::toStore(m_lvVersionsList->columnWidth(0), storedVersionWidth(),
+                                                      globals().TwipsPerPixelX)));
     SaveViewState(s, store);
     RecordWindowPlacement();
+}
+
+int frmMain::storedVersionWidth()
+{
+    bool ok = false;
+    const int twips = ProfileSettingsStore(m_profile)
+                          .read(SectionVelomir, KeyColumnHeadersSize2, QStringLiteral("4400"))
+                          .trimmed()
+                          .toInt(&ok);
+    return ok && twips > 0 ? twips : 4400;
 }
 
 void frmMain::RestoreWindowPlacement()

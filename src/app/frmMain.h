@@ -81,6 +81,7 @@ private:
     void toggleWrapPanel();
     void SetupChangeColumns();
     void saveChangeColumns();
+    int storedVersionWidth();
     void showChangesStatus(const ChangesListContent &content);
     void openFileDialog();
     void showOptions();

@@ -71,6 +71,8 @@ private slots:
     void columnsFromSettings();
     void columnLayoutWrittenAtExit_data();
     void columnLayoutWrittenAtExit();
+    void untouchedColumnsKeepStoredWidths_data();
+    void untouchedColumnsKeepStoredWidths();
     void additionsButtonKeepsHeaderRow();
     void reversedButtonPutsHeaderAtBottom();
     void menuAndToolbarStayInStep_data();
@@ -146,6 +148,35 @@ void tst_ChangesView::columnLayoutWrittenAtExit()
 
     fixture.start(file);
     QCOMPARE(shownColumns(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))), columns);
+}
+
+void tst_ChangesView::untouchedColumnsKeepStoredWidths_data()
+{
+    QTest::addColumn<QString>("separate");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored"); // empty: not in the file
+    QTest::addColumn<QString>("written");
+
+    // Widths that are no whole number of pixels.
+    QTest::newRow("separate columns") << "1" << "ColumnHeadersSize3" << "1510,1500,12007" << "1510,1500,12007";
+    QTest::newRow("single column") << "0" << "ColumnHeadersSize" << "15001" << "15001";
+    QTest::newRow("releases list default") << "1" << "ColumnHeadersSize2" << "" << "4400";
+    QTest::newRow("releases list stored") << "1" << "ColumnHeadersSize2" << "3007" << "3007";
+}
+
+void tst_ChangesView::untouchedColumnsKeepStoredWidths()
+{
+    QFETCH(QString, separate);
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(QString, written);
+    MainWindowFixture fixture;
+    fixture.writeSetting(QStringLiteral("DateInSeparateColumns"), separate);
+    if (!stored.isEmpty())
+        fixture.writeSetting(key, stored);
+    fixture.start(fixture.writeHistory(History));
+    fixture.close();
+    QCOMPARE(fixture.readSetting(key), written);
 }
 
 void tst_ChangesView::additionsButtonKeepsHeaderRow()
