@@ -58,17 +58,20 @@ void ChangeColumns::save(const QHeaderView *header, bool separateColumns, Settin
 {
     const int twipsPerPixel = qMax(1, globals().TwipsPerPixelX);
     if (separateColumns && header->count() == 3) {
-        const QList<int> stored = ColumnWidths::numbers(store.read(SectionVelomir, KeyColumnHeadersSize3, DefaultSize3));
+        const QList<int> stored =
+            ColumnWidths::numbers(store.read(SectionVelomir, KeyColumnHeadersSize3, DefaultSize3));
         QList<int> widths;
         QList<int> positions;
         for (int column = 0; column < 3; ++column) {
-            widths << ColumnWidths::toStore(header->sectionSize(column), stored.value(column, -1), twipsPerPixel);
+            widths << ColumnWidths::toStore(header->sectionSize(column), stored.value(column, -1),
+                                            twipsPerPixel);
             positions << header->visualIndex(column) + 1;
         }
         store.write(SectionVelomir, KeyColumnHeadersSize3, joined(widths));
         store.write(SectionVelomir, KeyColumnHeadersPosition3, joined(positions));
     } else if (header->count() >= 1) {
-        const int stored = ColumnWidths::numbers(store.read(SectionVelomir, KeyColumnHeadersSize, DefaultSize)).value(0);
+        const int stored =
+            ColumnWidths::numbers(store.read(SectionVelomir, KeyColumnHeadersSize, DefaultSize)).value(0);
         store.write(SectionVelomir, KeyColumnHeadersSize,
                     QString::number(ColumnWidths::toStore(header->sectionSize(0), stored, twipsPerPixel)));
     }

@@ -10,7 +10,8 @@
 
 QIcon ImageList1(int number)
 {
-    static const char *const files[] = {"open", "addition", "fix", "allchanges", "options", "find", "reversed"};
+    static const char *const files[] = {"open",    "addition", "fix",     "allchanges",
+                                        "options", "find",     "reversed"};
     if (number < 1 || number > 7)
         return {};
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(files[number - 1])));
@@ -36,7 +37,8 @@ void MainToolbar::showRightClickMenu(const QPoint &position)
     if (!m_rightClickMenu) {
         m_rightClickMenu = new QMenu(m_toolbar);
         m_rightClickMenu->setObjectName(QStringLiteral("Toolbar1_RightClickMenu"));
-        m_rightClickMenu->addActions({m_menus.mnuViewToolbar, m_menus.mnuViewStatusBar, m_menus.mnuViewWrapPanel});
+        m_rightClickMenu->addActions(
+            {m_menus.mnuViewToolbar, m_menus.mnuViewStatusBar, m_menus.mnuViewWrapPanel});
     }
     m_rightClickMenu->popup(m_toolbar->mapToGlobal(position));
 }
@@ -60,8 +62,8 @@ void MainToolbar::CreateMainToolbar(const std::vector<ToolbarEntry> &entries, in
             continue;
         }
         QAction *command = m_menus.commandOfToolbarKey(entry.key);
-        auto *button = new QAction(ImageList1(entry.image), command ? captionWithoutMarks(command->text()) : entry.key,
-                                   m_toolbar);
+        auto *button = new QAction(ImageList1(entry.image),
+                                   command ? captionWithoutMarks(command->text()) : entry.key, m_toolbar);
         button->setObjectName(QStringLiteral("Toolbar1_") + entry.key);
         button->setData(entry.tag);
         button->setVisible(entry.visible);
@@ -70,7 +72,8 @@ void MainToolbar::CreateMainToolbar(const std::vector<ToolbarEntry> &entries, in
             group->addAction(button);
         if (command) {
             button->setEnabled(command->isEnabled());
-            connect(command, &QAction::changed, button, [button, command] { button->setEnabled(command->isEnabled()); });
+            connect(command, &QAction::changed, button,
+                    [button, command] { button->setEnabled(command->isEnabled()); });
             connect(button, &QAction::triggered, command, [command] { command->trigger(); });
         } else {
             button->setEnabled(false);

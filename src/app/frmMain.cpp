@@ -510,12 +510,9 @@ void frmMain::SaveLayoutSettings()
 
 int frmMain::storedVersionWidth()
 {
-    bool ok = false;
-    const int twips = ProfileSettingsStore(m_profile)
-                          .read(SectionVelomir, KeyColumnHeadersSize2, QStringLiteral("4400"))
-                          .trimmed()
-                          .toInt(&ok);
-    return ok && twips > 0 ? twips : 4400;
+    const QString stored = ProfileSettingsStore(m_profile).read(SectionVelomir, KeyColumnHeadersSize2, QString());
+    const int twips = ColumnWidths::numbers(stored).value(0);
+    return twips > 0 ? twips : 4400;
 }
 
 void frmMain::RestoreWindowPlacement()

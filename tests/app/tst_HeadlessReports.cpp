@@ -20,8 +20,8 @@ Run runVelomir(const QTemporaryDir &dir, QStringList arguments)
     process.start(QStringLiteral(VELOMIR_EXE), arguments);
     if (!process.waitForFinished(30000))
         return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-            process.readAllStandardError()};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 const QString Examples = QStringLiteral(VELOMIR_SOURCE_DIR "/examples/History.txt");
@@ -56,8 +56,8 @@ void tst_HeadlessReports::failuresExitWithMessage_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("named"); // what the one line on stderr must name
 
-    QTest::newRow("unknown release key") << QStringList{"--changes", Examples, "--release", "k999999"} << 2
-                                         << "k999999";
+    QTest::newRow("unknown release key")
+        << QStringList{"--changes", Examples, "--release", "k999999"} << 2 << "k999999";
     const QString missing = QStringLiteral(VELOMIR_TEST_DATA "/history/no such History.txt");
     QTest::newRow("missing file") << QStringList{"--releases", missing} << 1 << missing;
 }

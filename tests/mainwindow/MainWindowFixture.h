@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/frmMain.h"
 #include "app/MessageBox.h"
 #include "app/cCommonDialog.h"
+#include "app/frmMain.h"
 #include "mainwin/DisplaySettings.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"

@@ -10,8 +10,8 @@
 #include <QTreeView>
 
 namespace {
-const QStringList History{"Release Total Commander 2.0", "02.02.02 Added: b1", "02.02.02 Fixed: f1",
-                          "02.02.02 Added: b2", "Release Total Commander 1.0", "01.01.01 Fixed: a"};
+const QStringList History{"Release Total Commander 2.0", "02.02.02 Added: b1",          "02.02.02 Fixed: f1",
+                          "02.02.02 Added: b2",          "Release Total Commander 1.0", "01.01.01 Fixed: a"};
 
 // Headings in the order the user sees them, each with its width in pixels.
 QStringList shownColumns(const QTreeView *list)
@@ -88,11 +88,15 @@ void tst_ChangesView::columnsFromSettings_data()
 
     QTest::newRow("separate columns by default")
         << QString() << QString() << QString() << QStringList{"Day 100", "Date 100", "Change 800"};
-    QTest::newRow("stored widths and order")
-        << "1" << "3000,2250,9000" << "3,1,2" << QStringList{"Date 150", "Change 600", "Day 200"};
+    QTest::newRow("stored widths and order") << "1"
+                                             << "3000,2250,9000"
+                                             << "3,1,2" << QStringList{"Date 150", "Change 600", "Day 200"};
     QTest::newRow("order that is no permutation is ignored")
-        << "1" << "3000,2250,9000" << "1,1,2" << QStringList{"Day 200", "Date 150", "Change 600"};
-    QTest::newRow("single column") << "0" << "6000" << QString() << QStringList{"Change 400"};
+        << "1"
+        << "3000,2250,9000"
+        << "1,1,2" << QStringList{"Day 200", "Date 150", "Change 600"};
+    QTest::newRow("single column") << "0"
+                                   << "6000" << QString() << QStringList{"Change 400"};
 }
 
 void tst_ChangesView::columnsFromSettings()
@@ -106,7 +110,8 @@ void tst_ChangesView::columnsFromSettings()
         fixture.writeSetting(QStringLiteral("DateInSeparateColumns"), separate);
     const bool single = separate == QLatin1String("0");
     if (!sizes.isEmpty())
-        fixture.writeSetting(single ? QStringLiteral("ColumnHeadersSize") : QStringLiteral("ColumnHeadersSize3"), sizes);
+        fixture.writeSetting(
+            single ? QStringLiteral("ColumnHeadersSize") : QStringLiteral("ColumnHeadersSize3"), sizes);
     if (!positions.isEmpty())
         fixture.writeSetting(QStringLiteral("ColumnHeadersPosition3"), positions);
     fixture.start(fixture.writeHistory(History));
@@ -120,7 +125,8 @@ void tst_ChangesView::columnLayoutWrittenAtExit_data()
     QTest::addColumn<QStringList>("stored");
 
     QTest::newRow("separate columns moved and resized")
-        << false << QStringList{"Change 800", "Day 150", "Date 100"} << QStringList{"2250,1500,12000", "2,3,1"};
+        << false << QStringList{"Change 800", "Day 150", "Date 100"}
+        << QStringList{"2250,1500,12000", "2,3,1"};
     QTest::newRow("single column resized") << true << QStringList{"Change 150"} << QStringList{"2250"};
 }
 
@@ -130,7 +136,8 @@ void tst_ChangesView::columnLayoutWrittenAtExit()
     QFETCH(QStringList, columns);
     QFETCH(QStringList, stored);
     MainWindowFixture fixture;
-    fixture.writeSetting(QStringLiteral("DateInSeparateColumns"), single ? QStringLiteral("0") : QStringLiteral("1"));
+    fixture.writeSetting(QStringLiteral("DateInSeparateColumns"),
+                         single ? QStringLiteral("0") : QStringLiteral("1"));
     const QString file = fixture.writeHistory(History);
     fixture.start(file);
     QHeaderView *header = fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->header();
@@ -158,10 +165,22 @@ void tst_ChangesView::untouchedColumnsKeepStoredWidths_data()
     QTest::addColumn<QString>("written");
 
     // Widths that are no whole number of pixels.
-    QTest::newRow("separate columns") << "1" << "ColumnHeadersSize3" << "1510,1500,12007" << "1510,1500,12007";
-    QTest::newRow("single column") << "0" << "ColumnHeadersSize" << "15001" << "15001";
-    QTest::newRow("releases list default") << "1" << "ColumnHeadersSize2" << "" << "4400";
-    QTest::newRow("releases list stored") << "1" << "ColumnHeadersSize2" << "3007" << "3007";
+    QTest::newRow("separate columns") << "1"
+                                      << "ColumnHeadersSize3"
+                                      << "1510,1500,12007"
+                                      << "1510,1500,12007";
+    QTest::newRow("single column") << "0"
+                                   << "ColumnHeadersSize"
+                                   << "15001"
+                                   << "15001";
+    QTest::newRow("releases list default") << "1"
+                                           << "ColumnHeadersSize2"
+                                           << ""
+                                           << "4400";
+    QTest::newRow("releases list stored") << "1"
+                                          << "ColumnHeadersSize2"
+                                          << "3007"
+                                          << "3007";
 }
 
 void tst_ChangesView::untouchedColumnsKeepStoredWidths()
@@ -241,8 +260,9 @@ void tst_ChangesView::menuAndToolbarStayInStep()
         else
             clickToolbarButton(fixture, name);
     }
-    QCOMPARE(states(fixture, {"mnuViewAllChanges", "mnuViewAdditions", "mnuViewFixes", "mnuViewReversedList"}),
-             checked);
+    QCOMPARE(
+        states(fixture, {"mnuViewAllChanges", "mnuViewAdditions", "mnuViewFixes", "mnuViewReversedList"}),
+        checked);
     QCOMPARE(states(fixture, {"Toolbar1_b", "Toolbar1_c", "Toolbar1_d", "Toolbar1_g"}), checked);
 }
 

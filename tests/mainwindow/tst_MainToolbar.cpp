@@ -21,7 +21,8 @@ QStringList toolbarContents(const QToolBar *toolbar)
         if (action->isSeparator())
             contents << QStringLiteral("|");
         else if (action->objectName().startsWith(QLatin1String("Toolbar1_")))
-            contents << action->objectName().mid(9) + (action->isVisible() ? QString() : QStringLiteral("(hidden)"));
+            contents << action->objectName().mid(9) +
+                            (action->isVisible() ? QString() : QStringLiteral("(hidden)"));
         else if (QWidget *gap = toolbar->widgetForAction(action))
             contents << QStringLiteral("gap %1").arg(gap->width());
     }

@@ -33,9 +33,10 @@ void dragBar(QWidget *bar, bool sideBySide, int distance)
     sendMouse(bar, QEvent::MouseButtonPress, grab, Qt::LeftButton);
     const int step = distance < 0 ? -1 : 1;
     for (int moved = step; moved != distance + step; moved += step)
-        sendMouse(bar, QEvent::MouseMove, grab + (sideBySide ? QPoint(moved, 0) : QPoint(0, moved)), Qt::LeftButton);
-    sendMouse(bar, QEvent::MouseButtonRelease, grab + (sideBySide ? QPoint(distance, 0) : QPoint(0, distance)),
-              Qt::NoButton);
+        sendMouse(bar, QEvent::MouseMove, grab + (sideBySide ? QPoint(moved, 0) : QPoint(0, moved)),
+                  Qt::LeftButton);
+    sendMouse(bar, QEvent::MouseButtonRelease,
+              grab + (sideBySide ? QPoint(distance, 0) : QPoint(0, distance)), Qt::NoButton);
 }
 } // namespace
 
@@ -58,8 +59,10 @@ void tst_MainWindowLayout::containerInsetByOnePixel_data()
     QTest::addColumn<QString>("toolbar");
     QTest::addColumn<QString>("statusBar");
 
-    QTest::newRow("toolbar and status bar hidden") << "0" << "0";
-    QTest::newRow("both shown") << "1" << "1";
+    QTest::newRow("toolbar and status bar hidden") << "0"
+                                                   << "0";
+    QTest::newRow("both shown") << "1"
+                                << "1";
 }
 
 void tst_MainWindowLayout::containerInsetByOnePixel()
@@ -71,11 +74,13 @@ void tst_MainWindowLayout::containerInsetByOnePixel()
     fixture.writeSetting(QStringLiteral("StatusBarVisible"), statusBar);
     frmMain &window = fixture.start(fixture.writeHistory(History));
     // The client area lies between the menu bar (toolbar) and the bottom edge (status bar).
-    const int top = window.menuBar()->height() + (toolbar == "1" ? window.findChild<QToolBar *>()->height() : 0);
+    const int top =
+        window.menuBar()->height() + (toolbar == "1" ? window.findChild<QToolBar *>()->height() : 0);
     const int bottom = window.height() - (statusBar == "1" ? window.statusBar()->height() : 0);
     const QRect client(0, top, window.width(), bottom - top);
     QTRY_COMPARE(inWindow(window.centralWidget()), client);
-    QTRY_COMPARE(inWindow(fixture.child<QWidget>(QStringLiteral("picMainSplitter"))), client.adjusted(1, 1, -1, -1));
+    QTRY_COMPARE(inWindow(fixture.child<QWidget>(QStringLiteral("picMainSplitter"))),
+                 client.adjusted(1, 1, -1, -1));
 }
 
 void tst_MainWindowLayout::hidingToolbarMovesContainerUp()

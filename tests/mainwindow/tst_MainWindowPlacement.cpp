@@ -86,9 +86,18 @@ void tst_MainWindowPlacement::viewFlagsSurviveRestart_data()
     QTest::addColumn<QString>("wrapPanel");
     QTest::addColumn<QString>("reversed");
 
-    QTest::newRow("all on") << "1" << "1" << "1" << "1";
-    QTest::newRow("all off") << "0" << "0" << "0" << "0";
-    QTest::newRow("mixed") << "0" << "1" << "0" << "1";
+    QTest::newRow("all on") << "1"
+                            << "1"
+                            << "1"
+                            << "1";
+    QTest::newRow("all off") << "0"
+                             << "0"
+                             << "0"
+                             << "0";
+    QTest::newRow("mixed") << "0"
+                           << "1"
+                           << "0"
+                           << "1";
 }
 
 void tst_MainWindowPlacement::viewFlagsSurviveRestart()

@@ -84,7 +84,8 @@ void tst_MainWindowStart::firstReleaseIsCurrentAfterLoading()
     QCOMPARE(versions->currentItem(), versions->topLevelItem(1));
     QCOMPARE(versions->selectedItems(), QList<QTreeWidgetItem *>{versions->topLevelItem(1)});
     QCOMPARE(window.allSelected(), false);
-    auto *model = qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
+    auto *model =
+        qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
     QCOMPARE(shownLines(model), (QList<int>{2, 3, 5, 6}));
 }
 
@@ -110,7 +111,8 @@ void tst_MainWindowStart::allListsEveryLineFromTheFirst()
     QCOMPARE(window.allSelected(), true);
     QCOMPARE(boldItems(versions), QList<int>{0});
     QCOMPARE(versions->currentItem(), versions->topLevelItem(0));
-    auto *model = qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
+    auto *model =
+        qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
     QCOMPARE(shownLines(model), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
     QCOMPARE(boldRows(model), QList<int>{5});
 }
@@ -125,7 +127,8 @@ void tst_MainWindowStart::releaseAfterAllTakesBoldFromAll()
     QCOMPARE(window.allSelected(), false);
     QCOMPARE(boldItems(versions), QList<int>{2});
     QCOMPARE(versions->selectedItems(), QList<QTreeWidgetItem *>{versions->topLevelItem(2)});
-    auto *model = qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
+    auto *model =
+        qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
     QCOMPARE(shownLines(model), (QList<int>{7, 8}));
 }
 
@@ -134,7 +137,8 @@ void tst_MainWindowStart::unknownVersionKeyChangesNothing()
     MainWindowFixture fixture;
     frmMain &window = fixture.start(fixture.writeHistory(SampleHistory));
     auto *versions = fixture.child<QTreeWidget>(QStringLiteral("lvVersionsList"));
-    auto *model = qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
+    auto *model =
+        qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
     QVERIFY(window.GoToVersion(QStringLiteral("k7")));
     for (const QString &key : {QStringLiteral("k3"), QStringLiteral("k"), QString(), QStringLiteral("7")})
         QVERIFY2(!window.GoToVersion(key), qPrintable(key));
@@ -149,9 +153,15 @@ void tst_MainWindowStart::startFileChoice_data()
     QTest::addColumn<QString>("lastFile");
     QTest::addColumn<QString>("opened");
 
-    QTest::newRow("command-line file opened before LastFile") << "named.txt" << "last.txt" << "named.txt";
-    QTest::newRow("missing command-line file falls back to LastFile") << "gone.txt" << "last.txt" << "last.txt";
-    QTest::newRow("no command line and no file manager: LastFile") << "" << "last.txt" << "last.txt";
+    QTest::newRow("command-line file opened before LastFile") << "named.txt"
+                                                              << "last.txt"
+                                                              << "named.txt";
+    QTest::newRow("missing command-line file falls back to LastFile") << "gone.txt"
+                                                                      << "last.txt"
+                                                                      << "last.txt";
+    QTest::newRow("no command line and no file manager: LastFile") << ""
+                                                                   << "last.txt"
+                                                                   << "last.txt";
 }
 
 void tst_MainWindowStart::startFileChoice()
@@ -182,11 +192,13 @@ void tst_MainWindowStart::unreadableFileKeepsWhatIsShown()
     fixture.child<QAction>(QStringLiteral("mnuFileOpen"))->trigger();
 
     QCOMPARE(MessageBox::shownTexts().size(), 1);
-    QVERIFY2(MessageBox::shownTexts().constFirst().contains(folder), qPrintable(MessageBox::shownTexts().join('|')));
+    QVERIFY2(MessageBox::shownTexts().constFirst().contains(folder),
+             qPrintable(MessageBox::shownTexts().join('|')));
     QCOMPARE(window.windowTitle(), caption);
     QCOMPARE(window.historyFilePath(), file);
     QCOMPARE(fixture.child<QTreeWidget>(QStringLiteral("lvVersionsList"))->topLevelItemCount(), 3);
-    auto *model = qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
+    auto *model =
+        qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
     QCOMPARE(shownLines(model), (QList<int>{2, 3, 5, 6}));
     QCOMPARE(fixture.readSetting(QStringLiteral("LastFile")), file);
 }
