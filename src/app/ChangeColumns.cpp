@@ -1,5 +1,6 @@
 #include "app/ChangeColumns.h"
 
+#include "app/ColumnWidths.h"
 #include "mainwin/SettingsStore.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
@@ -14,16 +15,8 @@ const QString KeyColumnHeadersSize = QStringLiteral("ColumnHeadersSize");
 const QString KeyColumnHeadersSize3 = QStringLiteral("ColumnHeadersSize3");
 const QString KeyColumnHeadersPosition3 = QStringLiteral("ColumnHeadersPosition3");
 
-QList<int> numbers(const QString &text)
-{
-    QList<int> values;
-    for (const QString &field : text.split(u',')) {
-        bool ok = false;
-        const int value = field.trimmed().toInt(&ok);
-        values << (ok ? value : -1);
-    }
-    return values;
-}
+const QString DefaultSize3 = QStringLiteral("1500,1500,12000");
+const QString DefaultSize = QStringLiteral("15000");
 
 QString joined(const QList<int> &values)
 {
@@ -38,19 +31,19 @@ void ChangeColumns::setup(QHeaderView *header, bool separateColumns, SettingsSto
 {
     const int twipsPerPixel = qMax(1, globals().TwipsPerPixelX);
     const int count = header->count();
-    const QList<int> widths = numbers(store.read(SectionVelomir, separateColumns ? KeyColumnHeadersSize3 : KeyColumnHeadersSize,
-                                                 separateColumns ? QStringLiteral("1500,1500,12000")
-                                                                 : QStringLiteral("15000")));
+    const QList<int> widths = ColumnWidths::numbers(
+        store.read(SectionVelomir, separateColumns ? KeyColumnHeadersSize3 : KeyColumnHeadersSize,
+                   separateColumns ? DefaultSize3 : DefaultSize));
     for (int column = 0; column < count && column < widths.size(); ++column) {
         if (widths[column] > 0)
-            header->resizeSection(column, widths[column] / twipsPerPixel);
+            header->resizeSection(column, ColumnWidths::toPixels(widths[column], twipsPerPixel));
     }
     if (!separateColumns || count != 3)
         return;
 
     // Positions are 1 to 3, one per column; anything else leaves the order as it is.
     const QList<int> positions =
-        numbers(store.read(SectionVelomir, KeyColumnHeadersPosition3, QStringLiteral("1,2,3")));
+        ColumnWidths::numbers(store.read(SectionVelomir, KeyColumnHeadersPosition3, QStringLiteral("1,2,3")));
     QList<int> sorted = positions.mid(0, 3);
     std::sort(sorted.begin(), sorted.end());
     if (positions.size() < 3 || sorted != QList<int>{1, 2, 3})
@@ -65,15 +58,21 @@ void ChangeColumns::save(const QHeaderView *header, bool separateColumns, Settin
 {
     const int twipsPerPixel = qMax(1, globals().TwipsPerPixelX);
     if (separateColumns && header->count() == 3) {
+        const QList<int> stored =
+            ColumnWidths::numbers(store.read(SectionVelomir, KeyColumnHeadersSize3, DefaultSize3));
         QList<int> widths;
         QList<int> positions;
         for (int column = 0; column < 3; ++column) {
-            widths << header->sectionSize(column) * twipsPerPixel;
+            widths << ColumnWidths::toStore(header->sectionSize(column), stored.value(column, -1),
+                                            twipsPerPixel);
             positions << header->visualIndex(column) + 1;
         }
         store.write(SectionVelomir, KeyColumnHeadersSize3, joined(widths));
         store.write(SectionVelomir, KeyColumnHeadersPosition3, joined(positions));
     } else if (header->count() >= 1) {
-        store.write(SectionVelomir, KeyColumnHeadersSize, QString::number(header->sectionSize(0) * twipsPerPixel));
+        const int stored =
+            ColumnWidths::numbers(store.read(SectionVelomir, KeyColumnHeadersSize, DefaultSize)).value(0);
+        store.write(SectionVelomir, KeyColumnHeadersSize,
+                    QString::number(ColumnWidths::toStore(header->sectionSize(0), stored, twipsPerPixel)));
     }
 }

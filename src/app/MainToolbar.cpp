@@ -4,12 +4,14 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QMenu>
 #include <QToolBar>
 #include <QWidget>
 
 QIcon ImageList1(int number)
 {
-    static const char *const files[] = {"open", "addition", "fix", "allchanges", "options", "find", "reversed"};
+    static const char *const files[] = {"open",    "addition", "fix",     "allchanges",
+                                        "options", "find",     "reversed"};
     if (number < 1 || number > 7)
         return {};
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(files[number - 1])));
@@ -20,6 +22,25 @@ MainToolbar::MainToolbar(QToolBar *toolbar, const MainMenus &menus, QObject *par
     , m_toolbar(toolbar)
     , m_menus(menus)
 {
+    connect(m_toolbar, &QWidget::customContextMenuRequested, this, &MainToolbar::showRightClickMenu);
+    setIgnoreRightClick(false);
+}
+
+void MainToolbar::setIgnoreRightClick(bool ignore)
+{
+    // Ignoring must also keep the click from the main window, whose own menu would offer other things.
+    m_toolbar->setContextMenuPolicy(ignore ? Qt::PreventContextMenu : Qt::CustomContextMenu);
+}
+
+void MainToolbar::showRightClickMenu(const QPoint &position)
+{
+    if (!m_rightClickMenu) {
+        m_rightClickMenu = new QMenu(m_toolbar);
+        m_rightClickMenu->setObjectName(QStringLiteral("Toolbar1_RightClickMenu"));
+        m_rightClickMenu->addActions(
+            {m_menus.mnuViewToolbar, m_menus.mnuViewStatusBar, m_menus.mnuViewWrapPanel});
+    }
+    m_rightClickMenu->popup(m_toolbar->mapToGlobal(position));
 }
 
 void MainToolbar::CreateMainToolbar(const std::vector<ToolbarEntry> &entries, int twipsPerPixelX)
@@ -41,8 +62,8 @@ void MainToolbar::CreateMainToolbar(const std::vector<ToolbarEntry> &entries, in
             continue;
         }
         QAction *command = m_menus.commandOfToolbarKey(entry.key);
-        auto *button = new QAction(ImageList1(entry.image), command ? captionWithoutMarks(command->text()) : entry.key,
-                                   m_toolbar);
+        auto *button = new QAction(ImageList1(entry.image),
+                                   command ? captionWithoutMarks(command->text()) : entry.key, m_toolbar);
         button->setObjectName(QStringLiteral("Toolbar1_") + entry.key);
         button->setData(entry.tag);
         button->setVisible(entry.visible);
@@ -51,7 +72,8 @@ void MainToolbar::CreateMainToolbar(const std::vector<ToolbarEntry> &entries, in
             group->addAction(button);
         if (command) {
             button->setEnabled(command->isEnabled());
-            connect(command, &QAction::changed, button, [button, command] { button->setEnabled(command->isEnabled()); });
+            connect(command, &QAction::changed, button,
+                    [button, command] { button->setEnabled(command->isEnabled()); });
             connect(button, &QAction::triggered, command, [command] { command->trigger(); });
         } else {
             button->setEnabled(false);

@@ -7,6 +7,8 @@
 #include <QObject>
 
 class QAction;
+class QMenu;
+class QPoint;
 class QToolBar;
 struct MainMenus;
 
@@ -30,8 +32,17 @@ public:
     void setPressed(const QString &key, bool pressed);
     QAction *button(const QString &key) const { return m_buttons.value(key); }
 
+    // A right-click on the toolbar offers the View menu's commands that show and hide the toolbar,
+    // the status bar and the wrap panel, so a hidden part can be brought back from here; with
+    // `ignore` it does nothing at all.
+    void setIgnoreRightClick(bool ignore);
+    QMenu *rightClickMenu() const { return m_rightClickMenu; }
+
 private:
+    void showRightClickMenu(const QPoint &position);
+
     QToolBar *m_toolbar;
     const MainMenus &m_menus;
     QHash<QString, QAction *> m_buttons;
+    QMenu *m_rightClickMenu = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/ChangeColumns.h"
+#include "app/ColumnWidths.h"
 #include "app/FileManagerLocation.h"
 #include "app/StartFileChoice.h"
 #include "app/MainToolbar.h"
@@ -52,6 +53,10 @@ int pixelsY(double twips) { return qRound(twips / globals().TwipsPerPixelY); }
 QRectF twipsRect(const QRect &pixels)
 {
     return QRectF(twipsX(pixels.x()), twipsY(pixels.y()), twipsX(pixels.width()), twipsY(pixels.height()));
+}
+QRect pixelRect(const QRectF &twips)
+{
+    return QRect(pixelsX(twips.left()), pixelsY(twips.top()), pixelsX(twips.width()), pixelsY(twips.height()));
 }
 
 // Report-style lists: whole rows, no editing, flat frame.
@@ -108,7 +113,6 @@ void frmMain::createWidgets()
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
     m_toolbar->setIconSize(QSize(16, 16));
-    m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
     m_mainToolbar = new MainToolbar(m_toolbar, m_menus, this);
 
     auto *client = new QWidget(this);
@@ -129,10 +133,7 @@ void frmMain::createWidgets()
     m_lvVersionsList->setUniformRowHeights(true);
     m_lvVersionsList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lvVersionsList->header()->setStretchLastSection(false);
-    ProfileSettingsStore store(m_profile);
-    bool ok = false;
-    const int versionWidth = store.read(SectionVelomir, KeyColumnHeadersSize2, QStringLiteral("4400")).toInt(&ok);
-    m_lvVersionsList->setColumnWidth(0, pixelsX(ok ? versionWidth : 4400));
+    m_lvVersionsList->setColumnWidth(0, ColumnWidths::toPixels(storedVersionWidth(), globals().TwipsPerPixelX));
     m_versions = new VersionsList(m_lvVersionsList, this);
 
     m_picSpliterContainer = new QWidget(m_picMainSplitter);
@@ -211,6 +212,8 @@ void frmMain::CreateMainToolbar()
     const QString layout = chooseToolbarLayout(store.read(SectionVelomir, KeyDefaultToolbar, QStringLiteral("1")),
                                                stored, stored != marker);
     m_mainToolbar->CreateMainToolbar(parseToolbarButtons(layout), globals().TwipsPerPixelX);
+    m_mainToolbar->setIgnoreRightClick(
+        store.read(SectionVelomir, KeyToolbarIgnoreRightClick, QStringLiteral("0")).trimmed() == QLatin1String("1"));
     m_mainToolbar->setPressed(QStringLiteral("b"), m_filter == ViewFilter::AllChanges);
     m_mainToolbar->setPressed(QStringLiteral("c"), m_filter == ViewFilter::Additions);
     m_mainToolbar->setPressed(QStringLiteral("d"), m_filter == ViewFilter::Fixes);
@@ -537,9 +540,18 @@ void frmMain::SaveLayoutSettings()
     s.SplitPosition2 = static_cast<int>(m_innerSplitter->SplitPosition());
     s.SplitPosition = static_cast<int>(m_outerSplitter->SplitPosition());
     saveChangeColumns();
-    store.write(SectionVelomir, KeyColumnHeadersSize2, QString::number(twipsX(m_lvVersionsList->columnWidth(0))));
+    store.write(SectionVelomir, KeyColumnHeadersSize2,
+                QString::number(ColumnWidths::toStore(m_lvVersionsList->columnWidth(0), storedVersionWidth(),
+                                                      globals().TwipsPerPixelX)));
     SaveViewState(s, store);
     RecordWindowPlacement();
+}
+
+int frmMain::storedVersionWidth()
+{
+    const QString stored = ProfileSettingsStore(m_profile).read(SectionVelomir, KeyColumnHeadersSize2, QString());
+    const int twips = ColumnWidths::numbers(stored).value(0);
+    return twips > 0 ? twips : 4400;
 }
 
 void frmMain::RestoreWindowPlacement()
@@ -556,8 +568,7 @@ void frmMain::RestoreWindowPlacement()
     }
     if (!screens.isEmpty())
         m_placement = m_placement.keptOnScreen(screens);
-    const QRectF r = m_placement.rect();
-    setGeometry(pixelsX(r.left()), pixelsY(r.top()), pixelsX(r.width()), pixelsY(r.height()));
+    setGeometry(pixelRect(m_placement.rect()));
     if (m_placement.Maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 }
@@ -567,7 +578,10 @@ void frmMain::RecordWindowPlacement()
     const WindowShowState state = isMaximized()   ? WindowShowState::Maximized
                                   : isMinimized() ? WindowShowState::Minimized
                                                   : WindowShowState::Normal;
-    m_placement = m_placement.RecordWindowPlacement(state, twipsRect(geometry()));
+    // A window still where the stored twips put it keeps them: a size that is no whole number of
+    // pixels would otherwise creep by a pixel's worth at every exit.
+    const bool unmoved = geometry() == pixelRect(m_placement.rect());
+    m_placement = m_placement.RecordWindowPlacement(state, unmoved ? m_placement.rect() : twipsRect(geometry()));
     ProfileSettingsStore store(m_profile);
     m_placement.SaveWindowPlacement(
         [&store](const QString &key, const QString &value) { store.write(SectionVelomir, key, value); });

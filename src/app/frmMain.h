@@ -69,6 +69,7 @@ public:
     ViewFilter viewFilter() const { return m_filter; }
     bool isLoading() const { return m_isLoading; }
     bool wasActivated() const { return m_wasActivated; }
+    bool allSelected() const { return m_allSelected; }
     QString historyFilePath() const { return m_historyFilePath; }
 
     // Opens `path`; on failure tells the user and keeps what is shown. Used by start-up and File > Open.
@@ -108,6 +109,7 @@ private:
     void toggleWrapPanel();
     void SetupChangeColumns();
     void saveChangeColumns();
+    int storedVersionWidth();
     void showChangesStatus(const ChangesListContent &content);
     void openFileDialog();
     void showOptions();

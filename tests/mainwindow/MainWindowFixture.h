@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/frmMain.h"
 #include "app/MessageBox.h"
 #include "app/cCommonDialog.h"
+#include "app/frmMain.h"
 #include "mainwin/DisplaySettings.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
@@ -61,12 +61,16 @@ public:
         return profile.ReadValue(section, key, globals().MissingValueMarker, globals().IniFilePath);
     }
 
-    // Starts the window on `file` and waits until its first activation has loaded it.
-    frmMain &start(const QString &file)
+    // Starts the window on `file` and waits until its first activation has loaded it. Unless asked
+    // to keep the stored placement, the window is given a fixed normal size.
+    frmMain &start(const QString &file, bool keepStoredPlacement = false)
     {
         m_profile = std::make_unique<cProfile>();
         m_window = std::make_unique<frmMain>(*m_profile, StartOptions{file, QString()});
-        m_window->resize(900, 600);
+        if (!keepStoredPlacement) {
+            m_window->setWindowState(Qt::WindowNoState);
+            m_window->resize(900, 600);
+        }
         m_window->show();
         if (!QTest::qWaitForWindowExposed(m_window.get()))
             qWarning("main window not exposed");
@@ -86,6 +90,12 @@ public:
     }
 
     frmMain *window() const { return m_window.get(); }
+
+    // A widget or action of the running window by its object name.
+    template <typename T> T *child(const QString &name) const
+    {
+        return m_window ? m_window->findChild<T *>(name) : nullptr;
+    }
 
 private:
     QTemporaryDir m_dir;
