@@ -5,6 +5,8 @@
 #include "app/FileManagerLocation.h"
 #include "app/StartFileChoice.h"
 #include "app/MainToolbar.h"
+#include "app/MainWidgets.h"
+#include "app/MainWindowPlacement.h"
 #include "app/MessageBox.h"
 #include "app/VersionsList.h"
 #include "app/WindowPlacement.h"
@@ -39,7 +41,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QTreeView>
+#include <QTableView>
 #include <QTreeWidget>
 
 namespace {
@@ -48,26 +50,6 @@ const QString KeyLastFile = QStringLiteral("LastFile");
 
 int twipsX(int pixels) { return pixels * globals().TwipsPerPixelX; }
 int twipsY(int pixels) { return pixels * globals().TwipsPerPixelY; }
-int pixelsX(double twips) { return qRound(twips / globals().TwipsPerPixelX); }
-int pixelsY(double twips) { return qRound(twips / globals().TwipsPerPixelY); }
-QRectF twipsRect(const QRect &pixels)
-{
-    return QRectF(twipsX(pixels.x()), twipsY(pixels.y()), twipsX(pixels.width()), twipsY(pixels.height()));
-}
-QRect pixelRect(const QRectF &twips)
-{
-    return QRect(pixelsX(twips.left()), pixelsY(twips.top()), pixelsX(twips.width()), pixelsY(twips.height()));
-}
-
-// Report-style lists: whole rows, no editing, flat frame.
-void configureList(QAbstractItemView *list)
-{
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setFrameShape(QFrame::Box);
-    list->setFrameShadow(QFrame::Plain);
-    list->setLineWidth(1);
-}
 } // namespace
 
 frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
@@ -108,67 +90,25 @@ frmMain::~frmMain() = default;
 
 void frmMain::createWidgets()
 {
-    m_toolbar = addToolBar(QStringLiteral("Toolbar"));
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setMovable(false);
-    m_toolbar->setFloatable(false);
-    m_toolbar->setIconSize(QSize(16, 16));
+    const MainWidgets w = MainWidgets::create(this);
+    m_toolbar = w.Toolbar1;
+    m_picMainSplitter = w.picMainSplitter;
+    m_frame2 = w.Frame2;
+    m_lvVersionsList = w.lvVersionsList;
+    m_picSpliterContainer = w.picSpliterContainer;
+    m_frame1 = w.Frame1;
+    m_lvChangesList = w.lvChangesList;
+    m_text1 = w.Text1;
+    m_statusPanel1 = w.statusPanel1;
+    m_statusPanel2 = w.statusPanel2;
+    w.clientArea->installEventFilter(this);
+
     m_mainToolbar = new MainToolbar(m_toolbar, m_menus, this);
-
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
-    setCentralWidget(client);
-    client->installEventFilter(this);
-
-    m_picMainSplitter = new QWidget(client);
-    m_picMainSplitter->setObjectName(QStringLiteral("picMainSplitter"));
-    m_frame2 = new QWidget(m_picMainSplitter);
-    m_frame2->setObjectName(QStringLiteral("Frame2"));
-
-    m_lvVersionsList = new QTreeWidget(m_picMainSplitter);
-    m_lvVersionsList->setObjectName(QStringLiteral("lvVersionsList"));
-    configureList(m_lvVersionsList);
-    m_lvVersionsList->setHeaderLabels({QStringLiteral("Version")});
-    m_lvVersionsList->setRootIsDecorated(false);
-    m_lvVersionsList->setUniformRowHeights(true);
-    m_lvVersionsList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_lvVersionsList->header()->setStretchLastSection(false);
     m_lvVersionsList->setColumnWidth(0, ColumnWidths::toPixels(storedVersionWidth(), globals().TwipsPerPixelX));
     m_versions = new VersionsList(m_lvVersionsList, this);
-
-    m_picSpliterContainer = new QWidget(m_picMainSplitter);
-    m_picSpliterContainer->setObjectName(QStringLiteral("picSpliterContainer"));
-    m_frame1 = new QWidget(m_picSpliterContainer);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-
-    m_lvChangesList = new QTreeView(m_picSpliterContainer);
-    m_lvChangesList->setObjectName(QStringLiteral("lvChangesList"));
-    configureList(m_lvChangesList);
-    m_lvChangesList->setRootIsDecorated(false);
-    m_lvChangesList->setUniformRowHeights(true);
-    m_lvChangesList->setItemsExpandable(false);
-    m_lvChangesList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_lvChangesList->setAllColumnsShowFocus(true);
-    m_lvChangesList->header()->setSectionsMovable(true);
-    m_lvChangesList->header()->setStretchLastSection(false);
     m_changesModel = new ChangesListModel(this);
     m_lvChangesList->setModel(m_changesModel);
     SetupChangeColumns();
-
-    m_text1 = new QPlainTextEdit(m_picSpliterContainer);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setReadOnly(true);
-    m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-
-    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    m_statusPanel1 = new QLabel(statusBar());
-    m_statusPanel1->setObjectName(QStringLiteral("StatusBar1_Panel1"));
-    m_statusPanel1->setMinimumWidth(200);
-    m_statusPanel2 = new QLabel(statusBar());
-    m_statusPanel2->setObjectName(QStringLiteral("StatusBar1_Panel2"));
-    statusBar()->addWidget(m_statusPanel1);
-    statusBar()->addWidget(m_statusPanel2, 1);
 }
 
 void frmMain::createSplitters()
@@ -524,13 +464,13 @@ void frmMain::ApplySettings()
 void frmMain::SetupChangeColumns()
 {
     ProfileSettingsStore store(m_profile);
-    ChangeColumns::setup(m_lvChangesList->header(), displaySettings().DateInSeparateColumns, store);
+    ChangeColumns::setup(m_lvChangesList->horizontalHeader(), displaySettings().DateInSeparateColumns, store);
 }
 
 void frmMain::saveChangeColumns()
 {
     ProfileSettingsStore store(m_profile);
-    ChangeColumns::save(m_lvChangesList->header(), displaySettings().DateInSeparateColumns, store);
+    ChangeColumns::save(m_lvChangesList->horizontalHeader(), displaySettings().DateInSeparateColumns, store);
 }
 
 void frmMain::SaveLayoutSettings()
@@ -557,34 +497,13 @@ int frmMain::storedVersionWidth()
 void frmMain::RestoreWindowPlacement()
 {
     ProfileSettingsStore store(m_profile);
-    m_placement = WindowPlacement::LoadWindowPlacement(
-        [&store](const QString &key, const QString &defaultValue) { return store.read(SectionVelomir, key, defaultValue); });
-    QList<QRectF> screens;
-    if (QScreen *primary = QApplication::primaryScreen())
-        screens << twipsRect(primary->availableGeometry());
-    for (QScreen *screen : QApplication::screens()) {
-        if (screen != QApplication::primaryScreen())
-            screens << twipsRect(screen->availableGeometry());
-    }
-    if (!screens.isEmpty())
-        m_placement = m_placement.keptOnScreen(screens);
-    setGeometry(pixelRect(m_placement.rect()));
-    if (m_placement.Maximized)
-        setWindowState(windowState() | Qt::WindowMaximized);
+    m_placement = MainWindowPlacement::restore(this, store);
 }
 
 void frmMain::RecordWindowPlacement()
 {
-    const WindowShowState state = isMaximized()   ? WindowShowState::Maximized
-                                  : isMinimized() ? WindowShowState::Minimized
-                                                  : WindowShowState::Normal;
-    // A window still where the stored twips put it keeps them: a size that is no whole number of
-    // pixels would otherwise creep by a pixel's worth at every exit.
-    const bool unmoved = geometry() == pixelRect(m_placement.rect());
-    m_placement = m_placement.RecordWindowPlacement(state, unmoved ? m_placement.rect() : twipsRect(geometry()));
     ProfileSettingsStore store(m_profile);
-    m_placement.SaveWindowPlacement(
-        [&store](const QString &key, const QString &value) { store.write(SectionVelomir, key, value); });
+    MainWindowPlacement::record(this, m_placement, store);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

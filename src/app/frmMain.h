@@ -17,7 +17,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QToolBar;
-class QTreeView;
+class QTableView;
 class QTreeWidget;
 class ChangesListModel;
 class MainToolbar;
@@ -138,7 +138,7 @@ private:
     QTreeWidget *m_lvVersionsList = nullptr;
     QWidget *m_picSpliterContainer = nullptr;
     QWidget *m_frame1 = nullptr;
-    QTreeView *m_lvChangesList = nullptr;
+    QTableView *m_lvChangesList = nullptr;
     QPlainTextEdit *m_text1 = nullptr;
     QLabel *m_statusPanel1 = nullptr;
     QLabel *m_statusPanel2 = nullptr;

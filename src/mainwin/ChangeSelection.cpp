@@ -17,7 +17,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QTreeView>
+#include <QTableView>
 
 namespace {
 // The hourglass for the length of one command.
@@ -210,7 +210,7 @@ void ChangeSelection::CopyRows()
     columns.separateColumns = look.separateColumns;
     columns.dayFormat = look.dayFormat;
     columns.dateFormat = look.dateFormat;
-    const QHeaderView *header = m_w.list->header();
+    const QHeaderView *header = m_w.list->horizontalHeader();
     for (int visual = 0; visual < 3 && visual < header->count(); ++visual)
         columns.displayOrder[static_cast<std::size_t>(visual)] = m_w.model->columnKind(header->logicalIndex(visual));
 

@@ -10,7 +10,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
-class QTreeView;
+class QTableView;
 class SearchTextSource;
 class VersionsList;
 
@@ -24,7 +24,7 @@ class ChangeSelection : public QObject
 public:
     struct Widgets
     {
-        QTreeView *list = nullptr;
+        QTableView *list = nullptr;
         ChangesListModel *model = nullptr;
         QPlainTextEdit *wrapPanel = nullptr;
         QLabel *datePanel = nullptr;

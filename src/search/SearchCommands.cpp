@@ -10,7 +10,7 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QTreeView>
+#include <QTableView>
 
 SearchCommands::SearchCommands(const Widgets &widgets, const HistoryDocument &document, ChangesListShell &shell,
                                ChangeSelection &selection, QObject *parent)

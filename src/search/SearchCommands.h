@@ -8,7 +8,7 @@ class ChangeSelection;
 class ChangesListModel;
 class ChangesListShell;
 class QLabel;
-class QTreeView;
+class QTableView;
 class QWidget;
 
 // The main window's side of searching: showing the next match in its release, listing every
@@ -21,7 +21,7 @@ public:
     struct Widgets
     {
         QWidget *window = nullptr; // owner of the "Cannot find" message
-        QTreeView *list = nullptr;
+        QTableView *list = nullptr;
         ChangesListModel *model = nullptr;
         QLabel *countPanel = nullptr;
     };

@@ -7,7 +7,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTreeView>
+#include <QTableView>
 #include <QTreeWidget>
 
 // A small history: a line before the first release, three releases, an empty line inside one.
@@ -26,7 +26,7 @@ inline QStringList sampleHistory()
             "01.01.01 Fixed: zeta"};        // 10
 }
 
-inline QTreeView *changesList(frmMain &w) { return w.findChild<QTreeView *>(QStringLiteral("lvChangesList")); }
+inline QTableView *changesList(frmMain &w) { return w.findChild<QTableView *>(QStringLiteral("lvChangesList")); }
 inline QTreeWidget *versionsList(frmMain &w) { return w.findChild<QTreeWidget *>(QStringLiteral("lvVersionsList")); }
 inline QPlainTextEdit *wrapPanel(frmMain &w) { return w.findChild<QPlainTextEdit *>(QStringLiteral("Text1")); }
 inline QString panelText(frmMain &w, const char *name) { return w.findChild<QLabel *>(QLatin1String(name))->text(); }
@@ -35,7 +35,7 @@ inline QAction *action(frmMain &w, const char *name) { return w.findChild<QActio
 // The text of the Change column of every row, top to bottom.
 inline QStringList changeTexts(frmMain &w)
 {
-    QTreeView *list = changesList(w);
+    QTableView *list = changesList(w);
     QAbstractItemModel *model = list->model();
     const int column = model->columnCount() - 1;
     QStringList texts;
@@ -46,7 +46,7 @@ inline QStringList changeTexts(frmMain &w)
 
 inline QString currentChangeText(frmMain &w)
 {
-    QTreeView *list = changesList(w);
+    QTableView *list = changesList(w);
     const QModelIndex current = list->selectionModel()->currentIndex();
     return current.siblingAtColumn(list->model()->columnCount() - 1).data().toString();
 }
@@ -72,7 +72,7 @@ inline void clickVersion(frmMain &w, int position)
 
 inline void selectRows(frmMain &w, const QList<int> &rows)
 {
-    QTreeView *list = changesList(w);
+    QTableView *list = changesList(w);
     list->clearSelection();
     for (int row : rows)
         list->selectionModel()->select(list->model()->index(row, 0),

@@ -50,7 +50,7 @@ void tst_ChangeSelection::copiesSelectedRows()
     fixture.writeSetting(KeyDateInSeparateColumns, separateColumns);
     frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
     if (changeHeadingFirst)
-        changesList(w)->header()->moveSection(2, 0);
+        changesList(w)->horizontalHeader()->moveSection(2, 0);
     selectRows(w, rows);
     QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
 
@@ -128,7 +128,7 @@ void tst_ChangeSelection::rowShowsLineAndDate()
     MainWindowFixture fixture;
     frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
     clickVersion(w, 3);
-    QTreeView *list = changesList(w);
+    QTableView *list = changesList(w);
     list->setCurrentIndex(list->model()->index(0, 0));
     QTest::keyClick(list, Qt::Key_Down);
     const QString longDate = QLocale::system().toString(QDate(2003, 2, 1), QLocale::LongFormat);
@@ -159,7 +159,7 @@ void tst_ChangeSelection::rowMarksReleaseOfLine()
     MainWindowFixture fixture;
     frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
     clickVersion(w, 0);
-    QTreeView *list = changesList(w);
+    QTableView *list = changesList(w);
     list->setCurrentIndex(list->model()->index(line, 0)); // "All" lists one row per line
     QCOMPARE(markedVersion(w), release);
 }

@@ -7,16 +7,16 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QToolBar>
-#include <QTreeView>
+#include <QTableView>
 
 namespace {
 const QStringList History{"Release Total Commander 2.0", "02.02.02 Added: b1",          "02.02.02 Fixed: f1",
                           "02.02.02 Added: b2",          "Release Total Commander 1.0", "01.01.01 Fixed: a"};
 
 // Headings in the order the user sees them, each with its width in pixels.
-QStringList shownColumns(const QTreeView *list)
+QStringList shownColumns(const QTableView *list)
 {
-    const QHeaderView *header = list->header();
+    const QHeaderView *header = list->horizontalHeader();
     QStringList columns;
     for (int visual = 0; visual < header->count(); ++visual) {
         const int logical = header->logicalIndex(visual);
@@ -27,7 +27,7 @@ QStringList shownColumns(const QTreeView *list)
     return columns;
 }
 
-QList<int> shownLines(const QTreeView *list)
+QList<int> shownLines(const QTableView *list)
 {
     const auto *model = qobject_cast<const ChangesListModel *>(list->model());
     QList<int> lines;
@@ -36,7 +36,7 @@ QList<int> shownLines(const QTreeView *list)
     return lines;
 }
 
-QList<int> selectedRows(const QTreeView *list)
+QList<int> selectedRows(const QTableView *list)
 {
     QList<int> rows;
     for (const QModelIndex &index : list->selectionModel()->selectedRows())
@@ -115,7 +115,7 @@ void tst_ChangesView::columnsFromSettings()
     if (!positions.isEmpty())
         fixture.writeSetting(QStringLiteral("ColumnHeadersPosition3"), positions);
     fixture.start(fixture.writeHistory(History));
-    QCOMPARE(shownColumns(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))), columns);
+    QCOMPARE(shownColumns(fixture.child<QTableView>(QStringLiteral("lvChangesList"))), columns);
 }
 
 void tst_ChangesView::columnLayoutWrittenAtExit_data()
@@ -140,7 +140,7 @@ void tst_ChangesView::columnLayoutWrittenAtExit()
                          single ? QStringLiteral("0") : QStringLiteral("1"));
     const QString file = fixture.writeHistory(History);
     fixture.start(file);
-    QHeaderView *header = fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->header();
+    QHeaderView *header = fixture.child<QTableView>(QStringLiteral("lvChangesList"))->horizontalHeader();
     header->resizeSection(0, 150);
     if (!single)
         header->moveSection(2, 0);
@@ -154,7 +154,7 @@ void tst_ChangesView::columnLayoutWrittenAtExit()
     QCOMPARE(written, stored);
 
     fixture.start(file);
-    QCOMPARE(shownColumns(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))), columns);
+    QCOMPARE(shownColumns(fixture.child<QTableView>(QStringLiteral("lvChangesList"))), columns);
 }
 
 void tst_ChangesView::untouchedColumnsKeepStoredWidths_data()
@@ -202,7 +202,7 @@ void tst_ChangesView::additionsButtonKeepsHeaderRow()
 {
     MainWindowFixture fixture;
     fixture.start(fixture.writeHistory(History));
-    auto *list = fixture.child<QTreeView>(QStringLiteral("lvChangesList"));
+    auto *list = fixture.child<QTableView>(QStringLiteral("lvChangesList"));
     auto *status = fixture.child<QLabel>(QStringLiteral("StatusBar1_Panel1"));
     QCOMPARE(status->text(), QStringLiteral("2 Additions, 1 Fixes"));
 
@@ -222,7 +222,7 @@ void tst_ChangesView::reversedButtonPutsHeaderAtBottom()
 {
     MainWindowFixture fixture;
     fixture.start(fixture.writeHistory(History));
-    auto *list = fixture.child<QTreeView>(QStringLiteral("lvChangesList"));
+    auto *list = fixture.child<QTableView>(QStringLiteral("lvChangesList"));
     clickToolbarButton(fixture, QStringLiteral("g"));
     QCOMPARE(shownLines(list), (QList<int>{3, 2, 1, 0}));
     QVERIFY(list->model()->data(list->model()->index(3, 0), Qt::FontRole).value<QFont>().bold());

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QTreeView>
+#include <QTableView>
 
 namespace {
 const QStringList History{"Release Total Commander 1.0", "01.01.01 Fixed: a", "01.01.01 Added: b"};
@@ -116,7 +116,7 @@ void tst_MainWindowLayout::hidingWrapPanelLetsChangesFillPane()
     MainWindowFixture fixture;
     fixture.start(fixture.writeHistory(History));
     auto *pane = fixture.child<QWidget>(QStringLiteral("picSpliterContainer"));
-    auto *changes = fixture.child<QTreeView>(QStringLiteral("lvChangesList"));
+    auto *changes = fixture.child<QTableView>(QStringLiteral("lvChangesList"));
     auto *bar = fixture.child<QWidget>(QStringLiteral("Frame1"));
     auto *wrap = fixture.child<QPlainTextEdit>(QStringLiteral("Text1"));
     const QRect barShown = bar->geometry();

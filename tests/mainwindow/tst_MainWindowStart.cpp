@@ -5,7 +5,7 @@
 
 #include <QAction>
 #include <QDir>
-#include <QTreeView>
+#include <QTableView>
 #include <QTreeWidget>
 
 namespace {
@@ -85,7 +85,7 @@ void tst_MainWindowStart::firstReleaseIsCurrentAfterLoading()
     QCOMPARE(versions->selectedItems(), QList<QTreeWidgetItem *>{versions->topLevelItem(1)});
     QCOMPARE(window.allSelected(), false);
     auto *model =
-        qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
+        qobject_cast<ChangesListModel *>(fixture.child<QTableView>(QStringLiteral("lvChangesList"))->model());
     QCOMPARE(shownLines(model), (QList<int>{2, 3, 5, 6}));
 }
 
@@ -112,7 +112,7 @@ void tst_MainWindowStart::allListsEveryLineFromTheFirst()
     QCOMPARE(boldItems(versions), QList<int>{0});
     QCOMPARE(versions->currentItem(), versions->topLevelItem(0));
     auto *model =
-        qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
+        qobject_cast<ChangesListModel *>(fixture.child<QTableView>(QStringLiteral("lvChangesList"))->model());
     QCOMPARE(shownLines(model), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
     QCOMPARE(boldRows(model), QList<int>{5});
 }
@@ -128,7 +128,7 @@ void tst_MainWindowStart::releaseAfterAllTakesBoldFromAll()
     QCOMPARE(boldItems(versions), QList<int>{2});
     QCOMPARE(versions->selectedItems(), QList<QTreeWidgetItem *>{versions->topLevelItem(2)});
     auto *model =
-        qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
+        qobject_cast<ChangesListModel *>(fixture.child<QTableView>(QStringLiteral("lvChangesList"))->model());
     QCOMPARE(shownLines(model), (QList<int>{7, 8}));
 }
 
@@ -138,7 +138,7 @@ void tst_MainWindowStart::unknownVersionKeyChangesNothing()
     frmMain &window = fixture.start(fixture.writeHistory(SampleHistory));
     auto *versions = fixture.child<QTreeWidget>(QStringLiteral("lvVersionsList"));
     auto *model =
-        qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
+        qobject_cast<ChangesListModel *>(fixture.child<QTableView>(QStringLiteral("lvChangesList"))->model());
     QVERIFY(window.GoToVersion(QStringLiteral("k7")));
     for (const QString &key : {QStringLiteral("k3"), QStringLiteral("k"), QString(), QStringLiteral("7")})
         QVERIFY2(!window.GoToVersion(key), qPrintable(key));
@@ -198,7 +198,7 @@ void tst_MainWindowStart::unreadableFileKeepsWhatIsShown()
     QCOMPARE(window.historyFilePath(), file);
     QCOMPARE(fixture.child<QTreeWidget>(QStringLiteral("lvVersionsList"))->topLevelItemCount(), 3);
     auto *model =
-        qobject_cast<ChangesListModel *>(fixture.child<QTreeView>(QStringLiteral("lvChangesList"))->model());
+        qobject_cast<ChangesListModel *>(fixture.child<QTableView>(QStringLiteral("lvChangesList"))->model());
     QCOMPARE(shownLines(model), (QList<int>{2, 3, 5, 6}));
     QCOMPARE(fixture.readSetting(QStringLiteral("LastFile")), file);
 }

@@ -13,7 +13,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTreeView>
+#include <QTableView>
 
 #include <cstdio>
 
@@ -55,7 +55,7 @@ int runWindowProbe(int argc, char *argv[], const QString &path)
     frmMain window(profile, StartOptions{path, QString()});
     window.resize(900, 600);
 
-    auto *list = window.findChild<QTreeView *>(QStringLiteral("lvChangesList"));
+    auto *list = window.findChild<QTableView *>(QStringLiteral("lvChangesList"));
     if (!list)
         return 1;
     FirstPaintWatcher watcher;

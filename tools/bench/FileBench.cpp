@@ -4,15 +4,15 @@
 
 #include "history/ChangesListModel.h"
 #include "history/HistoryLoader.h"
+#include "mainwin/ChangeRowsText.h"
 #include "search/LineSearch.h"
 #include "search/SearchResults.h"
-#include "widgets/cStringBuilder.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QTreeView>
+#include <QTableView>
 
 #include <optional>
 
@@ -48,12 +48,13 @@ FileBench::FileBench(QString path, int reps, BenchWords words)
     , m_reps(reps)
     , m_words(std::move(words))
     , m_settings(DetectionSettings::defaults())
-    , m_view(std::make_unique<QTreeView>())
+    , m_view(std::make_unique<QTableView>())
     , m_model(std::make_unique<ChangesListModel>())
 {
-    m_view->setUniformRowHeights(true);
-    m_view->setRootIsDecorated(false);
-    m_view->setItemsExpandable(false);
+    // Set up as the main window sets up lvChangesList.
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_view->horizontalHeader()->setSectionsMovable(true);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setModel(m_model.get());
@@ -261,18 +262,11 @@ void FileBench::measureCopy()
     showList({-1, ViewFilter::AllChanges, false});
     const int rowCount = m_model->rowCount();
     qsizetype copied = 0;
-    // Each row as the copy command makes it: the Day, Date and Change texts joined by tabs, CR LF.
+    // What the copy command does with every row selected.
     const double ms = medianMs(m_reps, [&] {
-        cStringBuilder builder;
-        bool ok = true;
-        for (int row = 0; row < rowCount; ++row) {
-            const QString text = m_model->data(m_model->index(row, 0)).toString() + u'\t' +
-                                 m_model->data(m_model->index(row, 1)).toString() + u'\t' +
-                                 m_model->data(m_model->index(row, 2)).toString() + QStringLiteral("\r\n");
-            ok = builder.Append(text) && ok;
-        }
-        const QString all = builder.StringData();
-        copied = ok ? all.size() : -1;
+        const QString all = changeRowsText(m_document, m_model->content().rows, {RowSpan{0, rowCount - 1}},
+                                           RowTextColumns{});
+        copied = all.size();
     });
     add(QStringLiteral("copy_all"), QStringLiteral("copy every row of \"All\" (cStringBuilder)"),
         Baseline::WcLines, copied >= 0 ? ms : -1,

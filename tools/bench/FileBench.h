@@ -10,7 +10,7 @@
 #include <memory>
 
 class ChangesListModel;
-class QTreeView;
+class QTableView;
 
 // The words searched for: one that occurs in about one line in twenty of a generated history,
 // one that never occurs, and one outside ASCII.
@@ -54,6 +54,6 @@ private:
     DetectionSettings m_settings;
     HistoryDocument m_document;
     FileFigures m_result;
-    std::unique_ptr<QTreeView> m_view;
+    std::unique_ptr<QTableView> m_view;
     std::unique_ptr<ChangesListModel> m_model;
 };

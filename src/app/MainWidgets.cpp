@@ -1,0 +1,88 @@
+#include "app/MainWidgets.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+// Report-style lists: whole rows, no editing, flat frame.
+void configureList(QAbstractItemView *list)
+{
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setFrameShape(QFrame::Box);
+    list->setFrameShadow(QFrame::Plain);
+    list->setLineWidth(1);
+}
+} // namespace
+
+MainWidgets MainWidgets::create(QMainWindow *window)
+{
+    MainWidgets w;
+    w.Toolbar1 = window->addToolBar(QStringLiteral("Toolbar"));
+    w.Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    w.Toolbar1->setMovable(false);
+    w.Toolbar1->setFloatable(false);
+    w.Toolbar1->setIconSize(QSize(16, 16));
+
+    w.clientArea = new QWidget(window);
+    w.clientArea->setObjectName(QStringLiteral("clientArea"));
+    window->setCentralWidget(w.clientArea);
+
+    w.picMainSplitter = new QWidget(w.clientArea);
+    w.picMainSplitter->setObjectName(QStringLiteral("picMainSplitter"));
+    w.Frame2 = new QWidget(w.picMainSplitter);
+    w.Frame2->setObjectName(QStringLiteral("Frame2"));
+
+    w.lvVersionsList = new QTreeWidget(w.picMainSplitter);
+    w.lvVersionsList->setObjectName(QStringLiteral("lvVersionsList"));
+    configureList(w.lvVersionsList);
+    w.lvVersionsList->setHeaderLabels({QStringLiteral("Version")});
+    w.lvVersionsList->setRootIsDecorated(false);
+    w.lvVersionsList->setUniformRowHeights(true);
+    w.lvVersionsList->setSelectionMode(QAbstractItemView::SingleSelection);
+    w.lvVersionsList->header()->setStretchLastSection(false);
+
+    w.picSpliterContainer = new QWidget(w.picMainSplitter);
+    w.picSpliterContainer->setObjectName(QStringLiteral("picSpliterContainer"));
+    w.Frame1 = new QWidget(w.picSpliterContainer);
+    w.Frame1->setObjectName(QStringLiteral("Frame1"));
+
+    w.lvChangesList = new QTableView(w.picSpliterContainer);
+    w.lvChangesList->setObjectName(QStringLiteral("lvChangesList"));
+    configureList(w.lvChangesList);
+    w.lvChangesList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    w.lvChangesList->setShowGrid(true);
+    w.lvChangesList->setWordWrap(false);
+    w.lvChangesList->setCornerButtonEnabled(false);
+    w.lvChangesList->verticalHeader()->hide();
+    // Every row is one line of text: a fixed height lets the view skip measuring rows.
+    w.lvChangesList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    w.lvChangesList->verticalHeader()->setDefaultSectionSize(w.lvChangesList->fontMetrics().height() + 4);
+    w.lvChangesList->horizontalHeader()->setSectionsMovable(true);
+    w.lvChangesList->horizontalHeader()->setStretchLastSection(false);
+    w.lvChangesList->horizontalHeader()->setHighlightSections(false);
+    w.lvChangesList->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    w.Text1 = new QPlainTextEdit(w.picSpliterContainer);
+    w.Text1->setObjectName(QStringLiteral("Text1"));
+    w.Text1->setReadOnly(true);
+    w.Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    w.Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    QStatusBar *status = window->statusBar();
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    w.statusPanel1 = new QLabel(status);
+    w.statusPanel1->setObjectName(QStringLiteral("StatusBar1_Panel1"));
+    w.statusPanel1->setMinimumWidth(200);
+    w.statusPanel2 = new QLabel(status);
+    w.statusPanel2->setObjectName(QStringLiteral("StatusBar1_Panel2"));
+    status->addWidget(w.statusPanel1);
+    status->addWidget(w.statusPanel2, 1);
+    return w;
+}
