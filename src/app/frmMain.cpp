@@ -20,6 +20,7 @@
 #include "mainwin/SystemColors.h"
 #include "mainwin/frmOptions.h"
 #include "search/SearchCommands.h"
+#include "search/frmSearchFor.h"
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
 #include "settings/cProfile.h"
@@ -139,9 +140,8 @@ void frmMain::connectCommands()
     connect(m_menus.mnuHelpAbout, &QAction::triggered, this, &frmMain::showAbout);
     connect(m_menus.mnuFileStatistics, &QAction::triggered, this, &frmMain::showStatistics);
     connect(m_versions, &VersionsList::itemClicked, this, &frmMain::versionItemClicked);
-    // Commands that later windows take over stay visible but do nothing until they are wired.
-    for (QAction *pending : {m_menus.mnuSearchFind, m_menus.mnuSearchFindNext})
-        pending->setEnabled(false);
+    connect(m_menus.mnuSearchFind, &QAction::triggered, this, [this] { findDialog().ShowFind(); });
+    connect(m_menus.mnuSearchFindNext, &QAction::triggered, this, [this] { findDialog().FindNextString(); });
 }
 
 void frmMain::CreateMainToolbar()
@@ -225,6 +225,16 @@ void frmMain::showOptions()
 {
     ProfileSettingsStore store(m_profile);
     frmOptions::ShowOptions(displaySettings(), store, *this, this);
+}
+
+frmSearchFor &frmMain::findDialog()
+{
+    // Made the first time it is needed; "Find Next" may ask before the dialog was ever shown.
+    if (!m_findDialog) {
+        m_findDialog = new frmSearchFor(*this, m_profile, this);
+        setSearchTextSource(m_findDialog);
+    }
+    return *m_findDialog;
 }
 
 void frmMain::showStatistics()
@@ -511,6 +521,10 @@ void frmMain::closeEvent(QCloseEvent *event)
     if (!m_closing) {
         m_closing = true;
         SaveLayoutSettings();
+        if (m_findDialog) {
+            m_findDialog->saveOnUnload();
+            m_findDialog->hide();
+        }
     }
     QMainWindow::closeEvent(event);
 }

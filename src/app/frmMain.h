@@ -24,6 +24,7 @@ class MainToolbar;
 class VersionsList;
 class cProfile;
 class cSplitter;
+class frmSearchFor;
 class ChangeSelection;
 class SearchCommands;
 class SearchTextSource;
@@ -115,6 +116,7 @@ private:
     void showOptions();
     void showAbout();
     void showStatistics();
+    frmSearchFor &findDialog();
     void RecordWindowPlacement();
     void RestoreWindowPlacement();
     void createChangeCommands();
@@ -157,4 +159,5 @@ private:
     ViewFilter m_filter = ViewFilter::AllChanges;
     bool m_closing = false;
     WindowPlacement m_placement;
+    frmSearchFor *m_findDialog = nullptr;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/SearchTextSource.h"
 #include "search/FindHistory.h"
 
 #include <QDialog>
@@ -19,7 +20,7 @@ class cProfile;
 // The modeless Find dialog: the text to look for with its history, where to look and whether
 // to match whole words, and the line at which the next "Find Next" starts. Closing it only hides
 // it; its options are stored when it is unloaded at the end of the run.
-class frmSearchFor : public QDialog
+class frmSearchFor : public QDialog, public SearchTextSource
 {
     Q_OBJECT
 public:
@@ -41,7 +42,7 @@ public:
     void setNextStartItem(int lngStartItem) { m_nextStartItem = lngStartItem; }
 
     // The text being searched for, as it stands in the dialog.
-    QString searchText() const;
+    QString searchText() const override;
 
     // Stores the options; the owner calls it as the program ends (the destructor does it otherwise).
     void saveOnUnload();
