@@ -162,6 +162,28 @@ QByteArray fromUtf16(const unsigned char *s, qsizetype n, bool bigEndian)
     return out;
 }
 
+enum class Utf16Guess { No, LittleEndian, BigEndian };
+
+// A UTF-16 file saved without a BOM: in Latin text three of four code units or more hold a NUL
+// byte, always on the same side. Text in the 8-bit code pages and in UTF-8 holds no NUL at all.
+Utf16Guess guessUtf16(const unsigned char *s, qsizetype n)
+{
+    if (n < 8 || n % 2 != 0)
+        return Utf16Guess::No;
+    const qsizetype sample = std::min<qsizetype>(n, 4096);
+    qsizetype evenNul = 0, oddNul = 0;
+    for (qsizetype i = 0; i + 1 < sample; i += 2) {
+        evenNul += s[i] == 0;
+        oddNul += s[i + 1] == 0;
+    }
+    const qsizetype units = sample / 2;
+    if (oddNul * 4 >= units * 3 && evenNul * 16 <= oddNul)
+        return Utf16Guess::LittleEndian;
+    if (evenNul * 4 >= units * 3 && oddNul * 16 <= evenNul)
+        return Utf16Guess::BigEndian;
+    return Utf16Guess::No;
+}
+
 const char *findByte(const char *from, const char *end, char c)
 {
     const void *hit = std::memchr(from, c, static_cast<std::size_t>(end - from));
@@ -305,6 +327,11 @@ HistoryLines decodeHistoryBytes(QByteArray fileBytes)
     const qsizetype n = fileBytes.size();
     if (n >= 2 && ((s[0] == 0xFF && s[1] == 0xFE) || (s[0] == 0xFE && s[1] == 0xFF))) {
         QByteArray text = fromUtf16(s + 2, n - 2, s[0] == 0xFE);
+        auto spans = splitLines(text, 0);
+        return HistoryLines(std::move(text), std::move(spans));
+    }
+    if (const Utf16Guess guess = guessUtf16(s, n); guess != Utf16Guess::No) {
+        QByteArray text = fromUtf16(s, n, guess == Utf16Guess::BigEndian);
         auto spans = splitLines(text, 0);
         return HistoryLines(std::move(text), std::move(spans));
     }

@@ -15,7 +15,8 @@ inline constexpr qint64 DefaultHistorySizeLimit = qint64(1) << 30;
 [[nodiscard]] LoadResult ReadFileLines(const QString &path, HistoryLines &out,
                                        qint64 sizeLimit = DefaultHistorySizeLimit);
 
-// Decodes a history file's bytes to UTF-8 and indexes its lines. A UTF-16 BOM means UTF-16;
+// Decodes a history file's bytes to UTF-8 and indexes its lines. A UTF-16 BOM means UTF-16, and
+// so does a file without BOM whose code units are mostly NUL on one side (Latin text in UTF-16);
 // a UTF-8 BOM or well-formed UTF-8 is kept as it is (the buffer is not copied); anything else
 // is Windows-1252. The BOM is never part of the first line, and the text held is always
 // well-formed UTF-8. Lines end at CR LF, CR or LF; a terminator at the very end opens no

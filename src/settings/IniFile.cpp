@@ -9,6 +9,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 Q_LOGGING_CATEGORY(lcIniFile, "velomir.settings")
 
 namespace {
@@ -22,6 +24,17 @@ bool hasLineBreakOrNul(QStringView text)
             return true;
     }
     return false;
+}
+
+// Bytes outside ASCII that also form well-formed UTF-8.
+bool readsAsOtherUtf8(const QByteArray &bytes)
+{
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    if (ascii)
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(bytes);
+    return !utf8.hasError() && !decoded.isEmpty();
 }
 
 bool isHeader(QStringView trimmed)
@@ -71,7 +84,8 @@ IniFile IniFile::load(const QString &path)
     QFile file(path);
     if (!file.exists())
         return IniFile();
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file is read: a pipe would block and a device such as /dev/full never ends.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         IniFile failed;
         failed.m_existed = true;
         failed.m_unreadable = true;
@@ -289,8 +303,13 @@ QByteArray IniFile::toBytes() const
     QString text = m_lines.join(u'\n');
     if (m_finalNewline && !m_lines.isEmpty())
         text += u'\n';
-    if (m_encoding == Encoding::Windows1252 && fitsWindows1252(text))
-        return encodeWindows1252(text);
+    if (m_encoding == Encoding::Windows1252 && fitsWindows1252(text)) {
+        QByteArray bytes = encodeWindows1252(text);
+        // Once the bytes that made the file no UTF-8 are gone, the code-page letters left may
+        // form UTF-8 and would read back as other letters: the file then goes over to UTF-8.
+        if (!readsAsOtherUtf8(bytes))
+            return bytes;
+    }
     if (m_encoding == Encoding::Utf8WithBom)
         text.prepend(Utf8Bom);
     return text.toUtf8();
@@ -310,7 +329,14 @@ bool IniFile::save(const QString &path) const
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(toBytes()) < 0 || !file.commit()) {
+    const QByteArray bytes = toBytes();
+    // A short write (a full disk, a file size limit) must never be renamed over the old file.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        qCWarning(lcIniFile) << "Cannot write" << path << file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
         qCWarning(lcIniFile) << "Cannot write" << path << file.errorString();
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "settings/Globals.h"
 #include "settings/IniFile.h"
+#include "settings/IniFileLock.h"
 #include "settings/ProfilePaths.h"
 
 #include <QFileInfo>
@@ -22,7 +23,6 @@ const QString DefaultNotRedirectedSections =
     QStringLiteral("[Configuration],[Layout],[Packer],[Confirmation],[Extensions],[Associations],[Shortcuts],"
                    "[ShortcutsWin],[PackerPlugins],[FileSystemPlugins],[ListerPlugins],[ContentPlugins]");
 
-constexpr int ValueBufferSize = 4096;
 constexpr int SectionBufferSize = 32700;
 constexpr int MissingFileSectionsBufferSize = 32000;
 // Longer section contents are written key by key.
@@ -36,18 +36,6 @@ bool isMarker(const QString &text)
 bool hasSeparator(const QString &path)
 {
     return path.contains(u'/') || path.contains(u'\\');
-}
-
-// Outer blanks and one pair of enclosing quotes are dropped on reading; quoting keeps them.
-QString QuoteProfileValue(const QString &value)
-{
-    if (value.isEmpty() || value.startsWith(TwoQuotes))
-        return value;
-    if (value.size() >= 2 && value.startsWith(QuoteChar) && value.endsWith(QuoteChar))
-        return QuoteChar + value + QuoteChar;
-    if (value.startsWith(u' ') || value.endsWith(u' '))
-        return QuoteChar + value + QuoteChar;
-    return value;
 }
 
 // "[A],[B]" gives A and B; names not written in square brackets give none.
@@ -66,6 +54,18 @@ QString pieceAt(const QStringList &list, int index)
 }
 
 } // namespace
+
+QString QuoteProfileValue(const QString &value)
+{
+    if (value.isEmpty() || value.startsWith(TwoQuotes))
+        return value;
+    if (value.size() >= 2 && value.startsWith(QuoteChar) && value.endsWith(QuoteChar))
+        return QuoteChar + value + QuoteChar;
+    // A read drops every kind of white space at the ends, tabs and no-break spaces too.
+    if (value.front().isSpace() || value.back().isSpace())
+        return QuoteChar + value + QuoteChar;
+    return value;
+}
 
 cProfile::cProfile()
 {
@@ -177,6 +177,9 @@ bool cProfile::writeResolved(const QString &section, const QString &key, const Q
     if (isMarker(value))
         return true;
     const QString target = ResolveProfileFile(section, key, file);
+    const IniFileLock lock(target);
+    if (!lock.isLocked())
+        return false;
     IniFile ini = IniFile::load(target);
     return ini.setValue(section, key, value) && ini.save(target);
 }
@@ -197,6 +200,9 @@ bool cProfile::DeleteValue(const QString &strSectionName, const QString &strKeyN
                            const QString &strFileName)
 {
     const QString target = ResolveProfileFile(strSectionName, strKeyName, strFileName);
+    const IniFileLock lock(target);
+    if (!lock.isLocked())
+        return false;
     IniFile ini = IniFile::load(target);
     return ini.removeKey(strSectionName, strKeyName) && ini.save(target);
 }
@@ -204,6 +210,9 @@ bool cProfile::DeleteValue(const QString &strSectionName, const QString &strKeyN
 bool cProfile::DeleteSection(const QString &strSectionName, const QString &strFileName)
 {
     const QString target = ResolveProfileFile(strSectionName, QString(), strFileName);
+    const IniFileLock lock(target);
+    if (!lock.isLocked())
+        return false;
     IniFile ini = IniFile::load(target);
     if (m_preserveSectionPosition == 0)
         return ini.removeSection(strSectionName) && ini.save(target);
@@ -220,6 +229,9 @@ bool cProfile::WriteSection(const QString &strSectionName, const QString &strSec
                             const QString &strFileName)
 {
     const QString target = ResolveProfileFile(strSectionName, QString(), strFileName);
+    const IniFileLock lock(target);
+    if (!lock.isLocked())
+        return false;
     IniFile ini = IniFile::load(target);
     if (strSectionContents.size() < WholeSectionLimit) {
         static const QRegularExpression EntrySeparator(QStringLiteral("[\\0\\r\\n]+"));

@@ -71,6 +71,10 @@ private:
     int m_sectionBufferSize = 32700;
 };
 
+// The form a value is written in so that reading it back gives the same text: outer blanks and
+// one pair of enclosing double quotes, which a read removes, are protected by one more pair.
+QString QuoteProfileValue(const QString &value);
+
 // The section of the program's own keys.
 inline const QString SectionVelomir = QStringLiteral("Velomir");
 inline const QString SectionCommon = QStringLiteral("Common");

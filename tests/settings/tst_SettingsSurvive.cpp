@@ -1,0 +1,260 @@
+// The settings file survives what happens to running programs: a writer killed at any moment,
+// two copies writing at once, and a file, folder or disk that refuses the write. The writers are
+// this test program started again with "--child".
+#include "settings/Globals.h"
+#include "settings/IniFile.h"
+#include "settings/IniFileLock.h"
+#include "settings/cProfile.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <climits>
+#include <cstdio>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int NobodyId = 65534;
+
+QString keyName(const QString &prefix, int i)
+{
+    return prefix + QString::number(i).rightJustified(4, u'0');
+}
+
+// Long enough that a write takes a while, so that kills land inside writes.
+QString valueOf(int i)
+{
+    return QString(200 + (i * 37) % 300, QChar(u'a' + i % 26)) + u' ';
+}
+
+// Much text that every write has to carry over.
+QByteArray startingFile()
+{
+    QByteArray bytes("[Padding]\n");
+    for (int i = 0; i < 3000; ++i)
+        bytes += "Line" + QByteArray::number(i) + "=" + QByteArray(60, 'p') + "\n";
+    return bytes + "[Velomir]\nLastFile=/home/user/History.txt\n";
+}
+
+QByteArray fileAfterWrites(const QString &prefix, int count)
+{
+    IniFile ini = IniFile::fromBytes(startingFile());
+    for (int i = 0; i < count; ++i) {
+        if (!ini.setValue(SectionVelomir, keyName(prefix, i), QuoteProfileValue(valueOf(i))))
+            qFatal("cannot build the expected file");
+    }
+    return ini.toBytes();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// The writers. Each prints one line per write done and exits 0 unless told otherwise below.
+int runChild(const QStringList &args)
+{
+    const QString mode = args.value(0);
+    InitGlobals();
+    globals().IniFilePath = args.value(1);
+    if (mode == u"drop-to-nobody") {
+        if (::setgid(NobodyId) != 0 || ::setuid(NobodyId) != 0)
+            return 3;
+    } else if (mode == u"file-size-limit") {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{rlim_t(args.value(2).toLongLong()), rlim_t(args.value(2).toLongLong())};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 3;
+    }
+    cProfile profile;
+    if (mode == u"write-keys" || mode == u"write-forever") {
+        const int count = mode == u"write-forever" ? INT_MAX : args.value(3).toInt();
+        int failed = 0;
+        for (int i = 0; i < count; ++i) {
+            failed += !profile.WriteValue(SectionVelomir, keyName(args.value(2), i), valueOf(i), args.value(1));
+            std::printf("%d\n", i + 1);
+            std::fflush(stdout);
+        }
+        return failed == 0 ? 0 : 1;
+    }
+    // One write that must be refused, then a read to show the program goes on.
+    const bool written = profile.WriteValue(SectionVelomir, QStringLiteral("New"), QString(100000, u'n'),
+                                            args.value(1));
+    const QString read = profile.ReadValue(SectionVelomir, QStringLiteral("LastFile"), QString(), args.value(1));
+    std::printf("%s %s\n", written ? "written" : "refused", qPrintable(read));
+    return 0;
+}
+
+} // namespace
+
+class tst_SettingsSurvive : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void killedWriterLeavesWholeFile();
+    void twoCopiesLoseNoWrite();
+    void heldLockGivesUpWrite();
+    void refusedWriteKeepsFile_data();
+    void refusedWriteKeepsFile();
+    void endlessDeviceIsNotRead();
+
+private:
+    QProcess *startChild(const QStringList &args);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_ini;
+};
+
+void tst_SettingsSurvive::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_ini = m_dir->filePath(QStringLiteral("velomir.ini"));
+    InitGlobals();
+    globals().IniFilePath = m_ini;
+}
+
+QProcess *tst_SettingsSurvive::startChild(const QStringList &args)
+{
+    auto *child = new QProcess(this);
+    child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child->start(QCoreApplication::applicationFilePath(), QStringList{"--child"} + args);
+    return child;
+}
+
+void tst_SettingsSurvive::killedWriterLeavesWholeFile()
+{
+    const QByteArray start = startingFile();
+    for (int round = 0; round < 15; ++round) {
+        writeFile(m_ini, start);
+        QProcess *writer = startChild({"write-forever", m_ini, "Key"});
+        // Kill after a random number of finished writes, so the kill falls in the next one.
+        const int writesBeforeKill = QRandomGenerator::global()->bounded(1, 12);
+        int acknowledged = 0;
+        while (acknowledged < writesBeforeKill && writer->waitForReadyRead(30000)) {
+            while (writer->canReadLine())
+                acknowledged = writer->readLine().trimmed().toInt();
+        }
+        writer->kill();
+        QVERIFY(writer->waitForFinished(30000));
+        QVERIFY2(acknowledged >= writesBeforeKill, "the writer stopped before it was killed");
+
+        const QByteArray bytes = readAll(m_ini);
+        const int keys = int(IniFile::fromBytes(bytes).keyNames(SectionVelomir).size()) - 1;
+        QVERIFY2(keys >= acknowledged, "an acknowledged write is missing");
+        QCOMPARE(bytes, fileAfterWrites(QStringLiteral("Key"), keys));
+        delete writer;
+    }
+}
+
+void tst_SettingsSurvive::twoCopiesLoseNoWrite()
+{
+    writeFile(m_ini, startingFile());
+    QProcess *first = startChild({"write-keys", m_ini, "A", "200"});
+    QProcess *second = startChild({"write-keys", m_ini, "B", "200"});
+    QVERIFY(first->waitForFinished(300000));
+    QVERIFY(second->waitForFinished(300000));
+    QCOMPARE(first->exitCode(), 0);
+    QCOMPARE(second->exitCode(), 0);
+
+    const IniFile ini = IniFile::load(m_ini);
+    QStringList missing;
+    for (const QString &prefix : {QStringLiteral("A"), QStringLiteral("B")}) {
+        for (int i = 0; i < 200; ++i) {
+            if (ini.value(SectionVelomir, keyName(prefix, i)) != valueOf(i))
+                missing.append(keyName(prefix, i));
+        }
+    }
+    QCOMPARE(missing, QStringList());
+}
+
+void tst_SettingsSurvive::heldLockGivesUpWrite()
+{
+    writeFile(m_ini, startingFile());
+    QLockFile other(m_ini + QStringLiteral(".lock"));
+    QVERIFY(other.tryLock(0));
+    cProfile profile;
+    QElapsedTimer waited;
+    waited.start();
+    QCOMPARE(profile.WriteValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("x"), m_ini), false);
+    QVERIFY(waited.elapsed() < 4 * IniFileLock::DefaultTimeout.count());
+    QCOMPARE(readAll(m_ini), startingFile());
+}
+
+void tst_SettingsSurvive::refusedWriteKeepsFile_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("setup");
+
+    QTest::newRow("read-only file") << "drop-to-nobody" << "read-only file";
+    QTest::newRow("read-only folder") << "drop-to-nobody" << "read-only folder";
+    QTest::newRow("disk full") << "file-size-limit" << "";
+}
+
+void tst_SettingsSurvive::refusedWriteKeepsFile()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, setup);
+
+    writeFile(m_ini, startingFile());
+    // The folder is reachable by the ordinary user the child becomes; root ignores permissions.
+    const QFile::Permissions everyone = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                                        QFile::ReadOther | QFile::ExeOther;
+    QVERIFY(QFile::setPermissions(m_dir->path(), everyone | (setup == u"read-only file"
+                                                                 ? QFile::WriteOwner | QFile::WriteOther
+                                                                 : QFile::Permissions())));
+    QVERIFY(QFile::setPermissions(m_ini, setup == u"read-only file"
+                                             ? QFile::ReadOwner | QFile::ReadOther
+                                             : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
+                                                   QFile::WriteOther));
+    const QString limit = QString::number(startingFile().size() + 1000);
+    QProcess *child = startChild({mode, m_ini, limit});
+    QVERIFY(child->waitForFinished(60000));
+    if (child->exitCode() == 3)
+        QSKIP("this machine does not let the test drop its rights or limit file sizes");
+    QCOMPARE(child->readAllStandardOutput(), QByteArray("refused /home/user/History.txt\n"));
+    QCOMPARE(readAll(m_ini), startingFile());
+    QFile::setPermissions(m_dir->path(), everyone | QFile::WriteOwner);
+}
+
+void tst_SettingsSurvive::endlessDeviceIsNotRead()
+{
+    // Reading /dev/full gives NUL bytes without end, and writing it fails as on a full disk.
+    cProfile profile;
+    QCOMPARE(profile.WriteValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("x"),
+                                QStringLiteral("/dev/full")),
+             false);
+    QCOMPARE(profile.ReadValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("default"),
+                               QStringLiteral("/dev/full")),
+             QStringLiteral("default"));
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--child") == 0)
+        return runChild(app.arguments().mid(2));
+    tst_SettingsSurvive test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_SettingsSurvive.moc"
