@@ -457,8 +457,8 @@ void frmMain::ApplySettings()
 
     ChangesListLook look;
     look.foreground = foreground;
-    look.additions = colorFromStored(s.AdditionsColor);
-    look.fixes = colorFromStored(s.FixesColor);
+    look.additions = readableOn(colorFromStored(s.AdditionsColor), background);
+    look.fixes = readableOn(colorFromStored(s.FixesColor), background);
     look.showIcons = s.ShowListIcons;
     look.additionIcon = ImageList1(2);
     look.fixIcon = ImageList1(3);

@@ -4,6 +4,9 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
+#include <cmath>
+
 #include <array>
 
 namespace {
@@ -82,4 +85,33 @@ qint32 storedFromColor(const QColor &color)
 {
     const QColor rgb = color.toRgb();
     return qint32(quint32(rgb.red()) | (quint32(rgb.green()) << 8) | (quint32(rgb.blue()) << 16));
+}
+
+namespace {
+double relativeLuminance(const QColor &color)
+{
+    auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+}
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+} // namespace
+
+QColor readableOn(const QColor &color, const QColor &background)
+{
+    // Below 3:1 text is hard to read; the default dark colours fall below it on a dark window.
+    constexpr double LeastContrast = 3.0;
+    if (!color.isValid() || !background.isValid() || contrastRatio(color, background) >= LeastContrast)
+        return color;
+    float hue = 0;
+    float saturation = 0;
+    float lightness = 0;
+    color.getHslF(&hue, &saturation, &lightness);
+    const QColor mirrored = QColor::fromHslF(hue, saturation, 1.0f - lightness);
+    return contrastRatio(mirrored, background) > contrastRatio(color, background) ? mirrored : color;
 }

@@ -21,3 +21,8 @@ bool isSystemColor(qint32 stored);
 qint32 systemColorValue(int number);
 // The system colour number of "WindowText" (8) or "Window" (5); -1 for any other name.
 int systemColorNumber(const QString &name);
+
+// `color` as drawn on `background`: kept when it stands out enough to read, otherwise mirrored in
+// lightness with its hue kept, so that dark blue additions stay readable in a dark theme. Only
+// the drawing changes; the stored setting stays as the user chose it.
+QColor readableOn(const QColor &color, const QColor &background);
