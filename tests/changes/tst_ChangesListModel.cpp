@@ -47,15 +47,13 @@ private slots:
         QTest::addColumn<QColor>("color");
         QTest::addColumn<qint64>("icon");
         QTest::addColumn<bool>("bold");
-        const QString day = QLocale::system().toString(QDate(1999, 3, 10), u"dddd");
+        const auto day = [](int d) { return QLocale::system().toString(QDate(1999, 3, d), u"dddd"); };
         QTest::newRow("release header bold in its own layout")
             << 0 << QStringList{"", "", "Version 1.0"} << QColor(Qt::black) << qint64(0) << true;
-        QTest::newRow("addition") << 1 << QStringList{day, "10/03/1999", "Added: a"} << QColor(Qt::darkGreen)
-                                  << m_additionIcon.cacheKey() << false;
-        QTest::newRow("fix") << 2
-                             << QStringList{QLocale::system().toString(QDate(1999, 3, 11), u"dddd"),
-                                            "11/03/1999", "Fixed: f"}
-                             << QColor(Qt::red) << m_fixIcon.cacheKey() << false;
+        QTest::newRow("addition") << 1 << QStringList{day(10), "10/03/1999", "Added: a"}
+                                  << QColor(Qt::darkGreen) << m_additionIcon.cacheKey() << false;
+        QTest::newRow("fix") << 2 << QStringList{day(11), "11/03/1999", "Fixed: f"} << QColor(Qt::red)
+                             << m_fixIcon.cacheKey() << false;
     }
     void rows()
     {

@@ -11,57 +11,29 @@ private slots:
     void derivedTexts_data()
     {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<QString>("dateText");
-        QTest::addColumn<QString>("sortKey");
+        QTest::addColumn<QDate>("date"); // invalid: the line is not dated
         QTest::addColumn<QString>("changeText");
-        QTest::newRow("addition of 1999") << "10.03.99 Added: x" << QDate(1999, 3, 10) << "10/03/1999"
-                                          << "1999 03 10"
-                                          << "Added: x";
-        QTest::newRow("year 30 is 1930") << "01.01.30 Fixed: y" << QDate(1930, 1, 1) << "01/01/1930"
-                                         << "1930 01 01"
-                                         << "Fixed: y";
-        QTest::newRow("year 29 is 2029") << "01.01.29 Fixed: y" << QDate(2029, 1, 1) << "01/01/2029"
-                                         << "2029 01 01"
-                                         << "Fixed: y";
-        QTest::newRow("one-digit month is not dated") << "10.3.99 Added: x" << QDate() << ""
-                                                      << ""
-                                                      << "10.3.99 Added: x";
-        QTest::newRow("month 13 carries into next year") << "01.13.99 x" << QDate(2000, 1, 1) << "01/01/2000"
-                                                         << "2000 01 01"
-                                                         << "x";
-        QTest::newRow("day 32 carries into next month") << "32.01.00 x" << QDate(2000, 2, 1) << "01/02/2000"
-                                                        << "2000 02 01"
-                                                        << "x";
-        QTest::newRow("day 0 is last of month before") << "00.03.00 x" << QDate(2000, 2, 29) << "29/02/2000"
-                                                       << "2000 02 29"
-                                                       << "x";
-        QTest::newRow("month 0 is December before") << "15.00.00 x" << QDate(1999, 12, 15) << "15/12/1999"
-                                                    << "1999 12 15"
-                                                    << "x";
-        QTest::newRow("letter in the day") << "1a.03.99 x" << QDate() << ""
-                                           << ""
-                                           << "1a.03.99 x";
+        QTest::newRow("addition of 1999") << "10.03.99 Added: x" << QDate(1999, 3, 10) << "Added: x";
+        QTest::newRow("year 30 is 1930") << "01.01.30 Fixed: y" << QDate(1930, 1, 1) << "Fixed: y";
+        QTest::newRow("year 29 is 2029") << "01.01.29 Fixed: y" << QDate(2029, 1, 1) << "Fixed: y";
+        QTest::newRow("one-digit month is not dated") << "10.3.99 Added: x" << QDate() << "10.3.99 Added: x";
+        QTest::newRow("month 13 carries into next year") << "01.13.99 x" << QDate(2000, 1, 1) << "x";
+        QTest::newRow("day 32 carries into next month") << "32.01.00 x" << QDate(2000, 2, 1) << "x";
+        QTest::newRow("day 0 is last of month before") << "00.03.00 x" << QDate(2000, 2, 29) << "x";
+        QTest::newRow("month 0 is December before") << "15.00.00 x" << QDate(1999, 12, 15) << "x";
+        QTest::newRow("letter in the day") << "1a.03.99 x" << QDate() << "1a.03.99 x";
         QTest::newRow("blanks after the date dropped")
-            << "10.03.99    Added: x" << QDate(1999, 3, 10) << "10/03/1999"
-            << "1999 03 10"
-            << "Added: x";
-        QTest::newRow("empty line") << "" << QDate() << ""
-                                    << ""
-                                    << "";
+            << "10.03.99    Added: x" << QDate(1999, 3, 10) << "Added: x";
+        QTest::newRow("empty line") << "" << QDate() << "";
     }
     void derivedTexts()
     {
         QFETCH(QString, line);
         QFETCH(QDate, date);
-        const QString dayText = date.isValid() ? QLocale::system().toString(date, u"dddd") : QString();
-        QCOMPARE(GetDayText(line, QStringLiteral("dddd")), dayText);
-        QFETCH(QString, dateText);
-        QCOMPARE(GetDateText(line, QStringLiteral("dd/MM/yyyy")), dateText);
-        QFETCH(QString, sortKey);
-        QCOMPARE(GetSortableDate(line), sortKey);
-        QFETCH(QString, changeText);
-        QCOMPARE(GetChangeText(line), changeText);
+        QCOMPARE(GetDayText(line, QStringLiteral("dddd")), QLocale::system().toString(date, u"dddd"));
+        QCOMPARE(GetDateText(line, QStringLiteral("dd/MM/yyyy")), date.toString(u"dd/MM/yyyy"));
+        QCOMPARE(GetSortableDate(line), date.toString(u"yyyy MM dd"));
+        QTEST(GetChangeText(line), "changeText");
     }
 
     void formatOfOneBlankGivesBlank()
@@ -85,8 +57,7 @@ private slots:
     {
         QFETCH(QString, line);
         QFETCH(QDate, date);
-        QCOMPARE(longDateText(line),
-                 date.isValid() ? QLocale::system().toString(date, QLocale::LongFormat) : "");
+        QCOMPARE(longDateText(line), QLocale::system().toString(date, QLocale::LongFormat));
     }
 };
 

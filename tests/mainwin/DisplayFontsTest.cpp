@@ -15,35 +15,29 @@ private slots:
         QTest::addColumn<QFont::Weight>("weight");
         QTest::addColumn<bool>("italic");
         QTest::addColumn<bool>("strikeout");
-        QTest::addColumn<bool>("underline");
         QTest::addColumn<int>("expected");
-        QTest::newRow("bold italic is 3") << QFont::Bold << true << false << false << 3;
-        QTest::newRow("demibold is not bold") << QFont::DemiBold << false << false << false << 0;
-        QTest::newRow("black is not bold") << QFont::Black << false << false << false << 0;
-        QTest::newRow("strikeout underline is 12") << QFont::Normal << false << true << true << 12;
+        QTest::newRow("bold italic is 3") << QFont::Bold << true << false << 3;
+        QTest::newRow("demibold is not bold") << QFont::DemiBold << false << false << 0;
+        QTest::newRow("black is not bold") << QFont::Black << false << false << 0;
+        QTest::newRow("strikeout underline is 12") << QFont::Normal << false << true << 12;
     }
-
     void chosenFontStyleBits()
     {
         QFETCH(QFont::Weight, weight);
         QFETCH(bool, italic);
         QFETCH(bool, strikeout);
-        QFETCH(bool, underline);
-        QFETCH(int, expected);
         QFont font;
         font.setWeight(weight);
         font.setItalic(italic);
         font.setStrikeOut(strikeout);
-        font.setUnderline(underline);
-        QCOMPARE(cCommonDialog::styleBitsOf(font), expected);
+        font.setUnderline(strikeout);
+        QTEST(cCommonDialog::styleBitsOf(font), "expected");
     }
 
     void storedStyleSurvivesFontObject()
     {
-        for (int style = 0; style < 16; ++style) {
-            const QFont font = fontFromSetting(FontSetting{"MS Sans Serif", 1, 8, style}, 10);
-            QCOMPARE(cCommonDialog::styleBitsOf(font), style);
-        }
+        for (int style = 0; style < 16; ++style)
+            QCOMPARE(cCommonDialog::styleBitsOf(fontFromSetting({"MS Sans Serif", 1, 8, style}, 10)), style);
     }
 
     void applyListFontUsesStoredFont()

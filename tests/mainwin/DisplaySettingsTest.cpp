@@ -42,7 +42,6 @@ private slots:
                                        .SplitPosition2 = 7200,
                                        .SplitPosition = 4725,
                                        .UnExpandPaths = 3};
-
         const DisplaySettings loaded = LoadDisplaySettings(empty);
         QCOMPARE(loaded, expected);
         QCOMPARE(loaded.versionDetectHighestIndex(), 4);
@@ -63,13 +62,10 @@ private slots:
         QTest::newRow("UnExpandPaths -1 held to 0") << SectionCommon << KeyUnExpandPaths << "-1" << 0;
         QTest::newRow("UnExpandPaths read from Common only") << v << KeyUnExpandPaths << "1" << 3;
         QTest::newRow("FontSize not a number takes default") << v << KeyFontSize << "abc" << 8;
-        QTest::newRow("FontSize2 blank takes default") << v << KeyFontSize2 << "" << 8;
         QTest::newRow("FontStyle fraction takes default") << v << KeyFontStyle << "1.5" << 0;
         QTest::newRow("FixesColor past 32 bits takes default") << v << KeyFixesColor << "4294967296" << 128;
         QTest::newRow("ForegroundColor system colour")
             << v << KeyForegroundColor << "-2147483633" << -2147483633;
-        QTest::newRow("ShowListIcons 0 is off") << v << KeyShowListIcons << "0" << 0;
-        QTest::newRow("ToolbarVisible word takes default") << v << KeyToolbarVisible << "yes" << 1;
     }
 
     void storedNumber()
@@ -80,15 +76,12 @@ private slots:
         QFETCH(int, expected);
         MemorySettingsStore store;
         store.set(section, key, stored);
-
         const DisplaySettings s = LoadDisplaySettings(store);
         const QMap<QString, int> loaded{
-            {KeySplitPosition, s.SplitPosition}, {KeySplitPosition2, s.SplitPosition2},
-            {KeyUnExpandPaths, s.UnExpandPaths}, {KeyFontSize, s.ListFont.size},
-            {KeyFontSize2, s.WrapFont.size},     {KeyFontStyle, s.ListFont.style},
-            {KeyFixesColor, s.FixesColor},       {KeyForegroundColor, s.ForegroundColor},
-            {KeyShowListIcons, s.ShowListIcons}, {KeyToolbarVisible, s.ToolbarVisible},
-        };
+            {KeySplitPosition, s.SplitPosition},    {KeySplitPosition2, s.SplitPosition2},
+            {KeyUnExpandPaths, s.UnExpandPaths},    {KeyFontSize, s.ListFont.size},
+            {KeyFontStyle, s.ListFont.style},       {KeyFixesColor, s.FixesColor},
+            {KeyForegroundColor, s.ForegroundColor}};
         QCOMPARE(loaded.value(key), expected);
         if (key == KeyUnExpandPaths)
             QCOMPARE(globals().UnExpandPaths, expected);
@@ -134,10 +127,8 @@ private slots:
         s.SplitPosition2 = 3000;
         s.SplitPosition = 2000;
         MemorySettingsStore store;
-
         SaveDisplaySettings(s, store);
         SaveViewState(s, store);
-
         QCOMPARE(LoadDisplaySettings(store), s);
     }
 };

@@ -8,147 +8,121 @@ using Layout = SplitterGeometry::Layout;
 Q_DECLARE_METATYPE(SplitterGeometry::Rect)
 Q_DECLARE_METATYPE(SplitterGeometry::Layout)
 
-namespace {
-
 constexpr int Stacked = 2;
 constexpr int SideBySide = 1;
 constexpr int Bar = 45; // 3 pixels at 15 twips per pixel
-
-} // namespace
 
 class tst_SplitterGeometry : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void arrangePanes_data();
-    void arrangePanes();
-    void fitPanesToBar_data();
-    void fitPanesToBar();
-    void dragLimits_data();
-    void dragLimits();
-    void pullBackAfterResize_data();
-    void pullBackAfterResize();
+    void arrangePanes_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("margin");
+        QTest::addColumn<bool>("leftVisible");
+        QTest::addColumn<bool>("rightVisible");
+        QTest::addColumn<Layout>("before");
+        QTest::addColumn<Layout>("after");
+
+        const Rect old{7, 7, 7, 7};
+        // Container 3000 x 2000, bar at 900 on the split axis.
+        const Layout stacked{3000, 2000, {0, 900, 10, 10}, old, old};
+        const Layout side{3000, 2000, {900, 0, 10, 10}, old, old};
+        QTest::newRow("stacked, both panes")
+            << Stacked << 0 << true << true << stacked
+            << Layout{3000, 2000, {0, 900, 3000, Bar}, {0, 0, 3000, 900}, {0, 945, 3000, 1055}};
+        QTest::newRow("side by side, both panes")
+            << SideBySide << 0 << true << true << side
+            << Layout{3000, 2000, {900, 0, Bar, 2000}, {0, 0, 900, 2000}, {945, 0, 2055, 2000}};
+        QTest::newRow("stacked, margins")
+            << Stacked << 60 << true << true << stacked
+            << Layout{3000, 2000, {60, 900, 2880, Bar}, {60, 60, 2880, 840}, {60, 945, 2880, 995}};
+        QTest::newRow("left hidden: right fills, bar untouched")
+            << SideBySide << 60 << false << true << side
+            << Layout{3000, 2000, {900, 0, 10, 10}, old, {60, 60, 2880, 1880}};
+        QTest::newRow("right hidden: left fills, bar untouched")
+            << Stacked << 60 << true << false << stacked
+            << Layout{3000, 2000, {0, 900, 10, 10}, {60, 60, 2880, 1880}, old};
+        QTest::newRow("both hidden: left fills")
+            << Stacked << 0 << false << false << stacked
+            << Layout{3000, 2000, {0, 900, 10, 10}, {0, 0, 3000, 2000}, old};
+        QTest::newRow("container smaller than margins keeps old sizes")
+            << Stacked << 60 << true << false << Layout{100, 100, {}, old, old}
+            << Layout{100, 100, {}, {60, 60, 7, 7}, old};
+        QTest::newRow("bar beyond container keeps the lower pane's old height")
+            << Stacked << 0 << true << true << Layout{3000, 500, {0, 900, 10, 10}, old, old}
+            << Layout{3000, 500, {0, 900, 3000, Bar}, {0, 0, 3000, 900}, {0, 945, 3000, 7}};
+    }
+    void arrangePanes()
+    {
+        QFETCH(int, direction);
+        QFETCH(int, margin);
+        QFETCH(bool, leftVisible);
+        QFETCH(bool, rightVisible);
+        QFETCH(Layout, before);
+        SplitterGeometry(direction, {margin, margin, margin, margin}, Bar)
+            .arrangePanes(before, leftVisible, rightVisible);
+        QTEST(before, "after");
+    }
+
+    void fitPanesToBar_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<Layout>("before");
+        QTest::addColumn<Layout>("after");
+        const Rect old{5, 5, 5, 5};
+        QTest::newRow("stacked") << Stacked << Layout{3000, 2000, {0, 1200, 3000, Bar}, old, old}
+                                 << Layout{
+                                        3000, 2000, {0, 1200, 3000, Bar}, {5, 5, 5, 1200}, {5, 1245, 5, 755}};
+        QTest::newRow("side by side")
+            << SideBySide << Layout{3000, 2000, {600, 0, Bar, 2000}, old, old}
+            << Layout{3000, 2000, {600, 0, Bar, 2000}, {5, 5, 600, 5}, {645, 5, 2355, 5}};
+    }
+    void fitPanesToBar()
+    {
+        QFETCH(int, direction);
+        QFETCH(Layout, before);
+        SplitterGeometry(direction, {}, Bar).fitPanesToBar(before);
+        QTEST(before, "after");
+    }
+
+    void dragLimits_data()
+    {
+        QTest::addColumn<int>("proposed");
+        QTest::addColumn<bool>("accepted");
+        // Extent 3000, minimum left 100, minimum right 600.
+        QTest::newRow("at minimum left + 30") << 130 << false;
+        QTest::newRow("one past minimum left + 30") << 131 << true;
+        QTest::newRow("at extent - minimum right") << 2400 << false;
+        QTest::newRow("one before extent - minimum right") << 2399 << true;
+        QTest::newRow("beyond the container") << 3100 << false;
+    }
+    void dragLimits()
+    {
+        QFETCH(int, proposed);
+        QTEST(SplitterGeometry::acceptsDragPosition(proposed, 3000, 100, 600), "accepted");
+    }
+
+    void pullBackAfterResize_data()
+    {
+        QTest::addColumn<int>("barPosition");
+        QTest::addColumn<int>("newExtent");
+        QTest::addColumn<std::optional<int>>("pulledTo");
+        QTest::newRow("bar beyond a large container") << 5000 << 3000 << std::optional<int>(2910);
+        QTest::newRow("bar exactly at the end stays") << 3000 << 3000 << std::optional<int>();
+        QTest::newRow("bar inside stays") << 1000 << 3000 << std::optional<int>();
+        QTest::newRow("container of exactly 120 pixels") << 5000 << 1800 << std::optional<int>();
+        QTest::newRow("container of 121 pixels") << 5000 << 1815 << std::optional<int>(1725);
+    }
+    void pullBackAfterResize()
+    {
+        QFETCH(int, barPosition);
+        QFETCH(int, newExtent);
+        QTEST(SplitterGeometry::pulledBackBarPosition(barPosition, newExtent, 15), "pulledTo");
+    }
 };
-
-void tst_SplitterGeometry::arrangePanes_data()
-{
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<int>("margin");
-    QTest::addColumn<bool>("leftVisible");
-    QTest::addColumn<bool>("rightVisible");
-    QTest::addColumn<Layout>("before");
-    QTest::addColumn<Layout>("after");
-
-    const Rect old{7, 7, 7, 7};
-    // Container 3000 x 2000, bar at 900 on the split axis.
-    const Layout stackedBefore{3000, 2000, {0, 900, 10, 10}, old, old};
-    const Layout sideBefore{3000, 2000, {900, 0, 10, 10}, old, old};
-
-    QTest::newRow("stacked, both panes")
-        << Stacked << 0 << true << true << stackedBefore
-        << Layout{3000, 2000, {0, 900, 3000, Bar}, {0, 0, 3000, 900}, {0, 945, 3000, 1055}};
-    QTest::newRow("side by side, both panes")
-        << SideBySide << 0 << true << true << sideBefore
-        << Layout{3000, 2000, {900, 0, Bar, 2000}, {0, 0, 900, 2000}, {945, 0, 2055, 2000}};
-    QTest::newRow("stacked, margins")
-        << Stacked << 60 << true << true << stackedBefore
-        << Layout{3000, 2000, {60, 900, 2880, Bar}, {60, 60, 2880, 840}, {60, 945, 2880, 995}};
-    QTest::newRow("left hidden: right fills, bar untouched")
-        << SideBySide << 60 << false << true << sideBefore
-        << Layout{3000, 2000, {900, 0, 10, 10}, old, {60, 60, 2880, 1880}};
-    QTest::newRow("right hidden: left fills, bar untouched")
-        << Stacked << 60 << true << false << stackedBefore
-        << Layout{3000, 2000, {0, 900, 10, 10}, {60, 60, 2880, 1880}, old};
-    QTest::newRow("both hidden: left fills") << Stacked << 0 << false << false << stackedBefore
-                                             << Layout{3000, 2000, {0, 900, 10, 10}, {0, 0, 3000, 2000}, old};
-    QTest::newRow("container smaller than margins keeps old sizes")
-        << Stacked << 60 << true << false << Layout{100, 100, {}, old, old}
-        << Layout{100, 100, {}, {60, 60, 7, 7}, old};
-    QTest::newRow("bar beyond container keeps the lower pane's old height")
-        << Stacked << 0 << true << true << Layout{3000, 500, {0, 900, 10, 10}, old, old}
-        << Layout{3000, 500, {0, 900, 3000, Bar}, {0, 0, 3000, 900}, {0, 945, 3000, 7}};
-}
-
-void tst_SplitterGeometry::arrangePanes()
-{
-    QFETCH(int, direction);
-    QFETCH(int, margin);
-    QFETCH(bool, leftVisible);
-    QFETCH(bool, rightVisible);
-    QFETCH(Layout, before);
-    QFETCH(Layout, after);
-
-    const SplitterGeometry geometry(direction, {margin, margin, margin, margin}, Bar);
-    geometry.arrangePanes(before, leftVisible, rightVisible);
-    QCOMPARE(before, after);
-}
-
-void tst_SplitterGeometry::fitPanesToBar_data()
-{
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<Layout>("before");
-    QTest::addColumn<Layout>("after");
-
-    const Rect old{5, 5, 5, 5};
-    QTest::newRow("stacked") << Stacked << Layout{3000, 2000, {0, 1200, 3000, Bar}, old, old}
-                             << Layout{3000, 2000, {0, 1200, 3000, Bar}, {5, 5, 5, 1200}, {5, 1245, 5, 755}};
-    QTest::newRow("side by side") << SideBySide << Layout{3000, 2000, {600, 0, Bar, 2000}, old, old}
-                                  << Layout{
-                                         3000, 2000, {600, 0, Bar, 2000}, {5, 5, 600, 5}, {645, 5, 2355, 5}};
-}
-
-void tst_SplitterGeometry::fitPanesToBar()
-{
-    QFETCH(int, direction);
-    QFETCH(Layout, before);
-    QFETCH(Layout, after);
-
-    const SplitterGeometry geometry(direction, {}, Bar);
-    geometry.fitPanesToBar(before);
-    QCOMPARE(before, after);
-}
-
-void tst_SplitterGeometry::dragLimits_data()
-{
-    QTest::addColumn<int>("proposed");
-    QTest::addColumn<bool>("accepted");
-
-    // Extent 3000, minimum left 100, minimum right 600.
-    QTest::newRow("at minimum left + 30") << 130 << false;
-    QTest::newRow("one past minimum left + 30") << 131 << true;
-    QTest::newRow("at extent - minimum right") << 2400 << false;
-    QTest::newRow("one before extent - minimum right") << 2399 << true;
-    QTest::newRow("beyond the container") << 3100 << false;
-}
-
-void tst_SplitterGeometry::dragLimits()
-{
-    QFETCH(int, proposed);
-    QFETCH(bool, accepted);
-    QCOMPARE(SplitterGeometry::acceptsDragPosition(proposed, 3000, 100, 600), accepted);
-}
-
-void tst_SplitterGeometry::pullBackAfterResize_data()
-{
-    QTest::addColumn<int>("barPosition");
-    QTest::addColumn<int>("newExtent");
-    QTest::addColumn<std::optional<int>>("pulledTo");
-
-    QTest::newRow("bar beyond a large container") << 5000 << 3000 << std::optional<int>(2910);
-    QTest::newRow("bar exactly at the end stays") << 3000 << 3000 << std::optional<int>();
-    QTest::newRow("bar inside stays") << 1000 << 3000 << std::optional<int>();
-    QTest::newRow("container of exactly 120 pixels") << 5000 << 1800 << std::optional<int>();
-    QTest::newRow("container of 121 pixels") << 5000 << 1815 << std::optional<int>(1725);
-}
-
-void tst_SplitterGeometry::pullBackAfterResize()
-{
-    QFETCH(int, barPosition);
-    QFETCH(int, newExtent);
-    QFETCH(std::optional<int>, pulledTo);
-    QCOMPARE(SplitterGeometry::pulledBackBarPosition(barPosition, newExtent, 15), pulledTo);
-}
 
 QTEST_GUILESS_MAIN(tst_SplitterGeometry)
 #include "tst_SplitterGeometry.moc"
