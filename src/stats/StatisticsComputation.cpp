@@ -1,5 +1,8 @@
 #include "stats/StatisticsComputation.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "history/LineRules.h"
 #include "stats/WeekdayIndexer.h"
 
@@ -7,15 +10,50 @@ namespace {
 
 constexpr int PaddedWidth = 6;
 
-bool holdsAnyOf(QByteArrayView line, const QStringList &texts)
+// The release texts, searched in the bytes of a line without making a string of it: ASCII texts
+// (the usual case) compare bytes without regard to case, others go through a decoded copy.
+class ReleaseTexts
 {
-    const QString text = QString::fromUtf8(line);
-    for (const QString &t : texts) {
-        if (text.contains(t, Qt::CaseInsensitive))
-            return true;
+public:
+    explicit ReleaseTexts(const QStringList &texts)
+    {
+        for (const QString &t : texts) {
+            if (t.isEmpty())
+                continue;
+            bool ascii = true;
+            for (QChar c : t)
+                ascii = ascii && c.unicode() < 0x80;
+            if (ascii)
+                m_ascii.push_back(t.toLatin1().toLower());
+            else
+                m_other << t;
+        }
     }
-    return false;
-}
+
+    bool occurIn(QByteArrayView line) const
+    {
+        for (const QByteArray &needle : m_ascii) {
+            const auto hit = std::search(line.begin(), line.end(), needle.begin(), needle.end(),
+                                         [](char a, char b) { return asciiLower(a) == b; });
+            if (hit != line.end())
+                return true;
+        }
+        if (m_other.isEmpty())
+            return false;
+        const QString text = QString::fromUtf8(line);
+        for (const QString &t : m_other) {
+            if (text.contains(t, Qt::CaseInsensitive))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    static char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c; }
+
+    std::vector<QByteArray> m_ascii;
+    QStringList m_other;
+};
 
 } // namespace
 
@@ -73,6 +111,7 @@ WeekdayCounts CalcStatistics(const HistoryDocument &document, const std::vector<
 {
     WeekdayCounts counts;
     WeekdayIndexer weekdays(dayFormat);
+    const ReleaseTexts releaseTexts(versionDetectList);
     const HistoryLines &lines = document.lines;
     for (LineIndex header : releaseHeaders) {
         const int release = document.releaseOfLine(header);
@@ -91,7 +130,7 @@ WeekdayCounts CalcStatistics(const HistoryDocument &document, const std::vector<
                 break;
             case ChangeKind::Other:
                 if (idx < WeekdayCounts::NoWeekday && !bytes.isEmpty() &&
-                    holdsAnyOf(bytes, versionDetectList))
+                    releaseTexts.occurIn(bytes))
                     ++counts.headers[idx];
                 break;
             }
