@@ -112,6 +112,11 @@ inline QStringList sampleHistory()
             "01.01.01 Fixed: zeta"};         // 10
 }
 
+inline QString flag(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
 template <typename T = QWidget> T *child(frmMain &w, const char *name)
 {
     return w.findChild<T *>(QLatin1String(name));

@@ -140,44 +140,32 @@ private slots:
 
     void goToLine_data()
     {
-        QTest::addColumn<QString>("reversed");
-        QTest::addColumn<QString>("wrapPanelVisible");
+        QTest::addColumn<bool>("reversed");
+        QTest::addColumn<bool>("wrapPanelVisible");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("release");
         QTest::addColumn<QString>("wrapText");
 
-        QTest::newRow("line of the last release") << "0"
-                                                  << "1"
-                                                  << "" << 10 << 3 << "01.01.01 Fixed: zeta";
-        QTest::newRow("reversed list") << "1"
-                                       << "1"
-                                       << "" << 9 << 3 << "01.02.03 Added: epsilon";
+        QTest::newRow("line of the last release") << false << true << "" << 10 << 3 << "01.01.01 Fixed: zeta";
+        QTest::newRow("reversed list") << true << true << "" << 9 << 3 << "01.02.03 Added: epsilon";
         QTest::newRow("fix under the additions filter")
-            << "0"
-            << "1"
-            << "mnuViewAdditions" << 7 << 2 << "02.02.02 Fixed: delta tab";
+            << false << true << "mnuViewAdditions" << 7 << 2 << "02.02.02 Fixed: delta tab";
         QTest::newRow("empty line shows the change before it")
-            << "0"
-            << "1"
-            << "" << 3 << 1 << "03.03.03 Added: alpha tab one";
-        QTest::newRow("line before the first release") << "0"
-                                                       << "1"
-                                                       << "" << 0 << 0 << "Preface line";
-        QTest::newRow("wrap panel hidden") << "0"
-                                           << "0"
-                                           << "" << 6 << 2 << "02.02.02 Added: gamma";
+            << false << true << "" << 3 << 1 << "03.03.03 Added: alpha tab one";
+        QTest::newRow("line before the first release") << false << true << "" << 0 << 0 << "Preface line";
+        QTest::newRow("wrap panel hidden") << false << false << "" << 6 << 2 << "02.02.02 Added: gamma";
     }
     void goToLine()
     {
-        QFETCH(QString, reversed);
-        QFETCH(QString, wrapPanelVisible);
+        QFETCH(bool, reversed);
+        QFETCH(bool, wrapPanelVisible);
         QFETCH(QString, filter);
         QFETCH(int, line);
         QFETCH(QString, wrapText);
         MainWindowFixture fixture;
-        fixture.writeSetting(KeyReversedList, reversed);
-        fixture.writeSetting(KeyWrapPanelVisible, wrapPanelVisible);
+        fixture.writeSetting(KeyReversedList, flag(reversed));
+        fixture.writeSetting(KeyWrapPanelVisible, flag(wrapPanelVisible));
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
         if (!filter.isEmpty())
             trigger(w, filter);

@@ -66,22 +66,16 @@ private slots:
         QTest::addColumn<QString>("sizes");
         QTest::addColumn<QString>("positions");
         QTest::addColumn<QStringList>("columns");
+        const auto row = [](const char *name, QString separate, QString sizes, QString positions,
+                            QStringList columns) {
+            QTest::newRow(name) << separate << sizes << positions << columns;
+        };
 
-        QTest::newRow("separate columns by default")
-            << ""
-            << ""
-            << "" << QStringList{"Day 100", "Date 100", "Change 800"};
-        QTest::newRow("stored widths and order")
-            << "1"
-            << "3000,2250,9000"
-            << "3,1,2" << QStringList{"Date 150", "Change 600", "Day 200"};
-        QTest::newRow("order that is no permutation is ignored")
-            << "1"
-            << "3000,2250,9000"
-            << "1,1,2" << QStringList{"Day 200", "Date 150", "Change 600"};
-        QTest::newRow("single column") << "0"
-                                       << "6000"
-                                       << "" << QStringList{"Change 400"};
+        row("separate columns by default", "", "", "", {"Day 100", "Date 100", "Change 800"});
+        row("stored widths and order", "1", "3000,2250,9000", "3,1,2", {"Date 150", "Change 600", "Day 200"});
+        row("order that is no permutation is ignored", "1", "3000,2250,9000", "1,1,2",
+            {"Day 200", "Date 150", "Change 600"});
+        row("single column", "0", "6000", "", {"Change 400"});
     }
     void columnsFromSettings()
     {
@@ -135,24 +129,14 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored"); // empty: not in the file
         QTest::addColumn<QString>("written");
+        const auto row = [](const char *name, QString separate, QString key, QString stored,
+                            QString written) { QTest::newRow(name) << separate << key << stored << written; };
 
         // Widths that are no whole number of pixels.
-        QTest::newRow("separate columns") << "1"
-                                          << "ColumnHeadersSize3"
-                                          << "1510,1500,12007"
-                                          << "1510,1500,12007";
-        QTest::newRow("single column") << "0"
-                                       << "ColumnHeadersSize"
-                                       << "15001"
-                                       << "15001";
-        QTest::newRow("releases list default") << "1"
-                                               << "ColumnHeadersSize2"
-                                               << ""
-                                               << "4400";
-        QTest::newRow("releases list stored") << "1"
-                                              << "ColumnHeadersSize2"
-                                              << "3007"
-                                              << "3007";
+        row("separate columns", "1", "ColumnHeadersSize3", "1510,1500,12007", "1510,1500,12007");
+        row("single column", "0", "ColumnHeadersSize", "15001", "15001");
+        row("releases list default", "1", "ColumnHeadersSize2", "", "4400");
+        row("releases list stored", "1", "ColumnHeadersSize2", "3007", "3007");
     }
     void untouchedColumnsKeepStoredWidths()
     {
@@ -176,28 +160,22 @@ private slots:
         QTest::addColumn<QString>("current");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("checked"); // All Changes, Additions, Fixes, Reversed List
+        const auto row = [](const char *name, QStringList steps, QList<int> lines, QString current,
+                            QString status, QString checked) {
+            QTest::newRow(name) << steps << lines << current << status << checked;
+        };
 
         const QList<int> all{1, 2, 4};
+        const QString added = QStringLiteral("Added: alpha tab one"), fixed = QStringLiteral("Fixed: beta");
         const QString both = QStringLiteral("1 Additions, 1 Fixes");
-        QTest::newRow("at start") << QStringList{} << all << "Added: alpha tab one" << both << "1000";
-        QTest::newRow("button c") << QStringList{"button:c"} << QList<int>{1, 2} << "Added: alpha tab one"
-                                  << "1 Additions"
-                                  << "0100";
-        QTest::newRow("button d after c")
-            << QStringList{"button:c", "button:d"} << QList<int>{1, 4} << "Fixed: beta"
-            << "1 Fixes"
-            << "0010";
-        QTest::newRow("button b after d")
-            << QStringList{"button:d", "button:b"} << all << "Added: alpha tab one" << both << "1000";
-        QTest::newRow("menu Fixes") << QStringList{"menu:mnuViewFixes"} << QList<int>{1, 4} << "Fixed: beta"
-                                    << "1 Fixes"
-                                    << "0010";
-        QTest::newRow("button g") << QStringList{"button:g"} << QList<int>{4, 2, 1} << "Fixed: beta" << both
-                                  << "1001";
-        QTest::newRow("button g twice")
-            << QStringList{"button:g", "button:g"} << all << "Added: alpha tab one" << both << "1000";
-        QTest::newRow("menu Reversed List") << QStringList{"menu:mnuViewReversedList"} << QList<int>{4, 2, 1}
-                                            << "Fixed: beta" << both << "1001";
+        row("at start", {}, all, added, both, "1000");
+        row("button c", {"button:c"}, {1, 2}, added, "1 Additions", "0100");
+        row("button d after c", {"button:c", "button:d"}, {1, 4}, fixed, "1 Fixes", "0010");
+        row("button b after d", {"button:d", "button:b"}, all, added, both, "1000");
+        row("menu Fixes", {"menu:mnuViewFixes"}, {1, 4}, fixed, "1 Fixes", "0010");
+        row("button g", {"button:g"}, {4, 2, 1}, fixed, both, "1001");
+        row("button g twice", {"button:g", "button:g"}, all, added, both, "1000");
+        row("menu Reversed List", {"menu:mnuViewReversedList"}, {4, 2, 1}, fixed, both, "1001");
     }
     void viewCommandsListRowsAndCheckMenuAndButtons()
     {

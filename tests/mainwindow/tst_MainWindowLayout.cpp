@@ -32,11 +32,6 @@ void dragBar(QWidget *bar, bool sideBySide, int distance)
         sendMouse(bar, QEvent::MouseMove, at(moved), Qt::LeftButton);
     sendMouse(bar, QEvent::MouseButtonRelease, at(distance), Qt::NoButton);
 }
-
-QString flag(bool on)
-{
-    return on ? QStringLiteral("1") : QStringLiteral("0");
-}
 } // namespace
 
 class tst_MainWindowLayout : public QObject
@@ -46,41 +41,29 @@ class tst_MainWindowLayout : public QObject
 private slots:
     void containerInsetByOnePixel_data()
     {
-        QTest::addColumn<QString>("toolbar");
-        QTest::addColumn<QString>("statusBar");
+        QTest::addColumn<bool>("toolbar");
+        QTest::addColumn<bool>("statusBar");
         QTest::addColumn<QString>("toggled"); // a View command triggered after start
-        QTest::newRow("toolbar and status bar hidden") << "0"
-                                                       << "0"
-                                                       << "";
-        QTest::newRow("both shown") << "1"
-                                    << "1"
-                                    << "";
-        QTest::newRow("toolbar hidden from the menu") << "1"
-                                                      << "1"
-                                                      << "mnuViewToolbar";
-        QTest::newRow("toolbar shown from the menu") << "0"
-                                                     << "1"
-                                                     << "mnuViewToolbar";
-        QTest::newRow("status bar hidden from the menu") << "1"
-                                                         << "1"
-                                                         << "mnuViewStatusBar";
-        QTest::newRow("status bar shown from the menu") << "1"
-                                                        << "0"
-                                                        << "mnuViewStatusBar";
+        QTest::newRow("toolbar and status bar hidden") << false << false << "";
+        QTest::newRow("both shown") << true << true << "";
+        QTest::newRow("toolbar hidden from the menu") << true << true << "mnuViewToolbar";
+        QTest::newRow("toolbar shown from the menu") << false << true << "mnuViewToolbar";
+        QTest::newRow("status bar hidden from the menu") << true << true << "mnuViewStatusBar";
+        QTest::newRow("status bar shown from the menu") << true << false << "mnuViewStatusBar";
     }
     void containerInsetByOnePixel()
     {
-        QFETCH(QString, toolbar);
-        QFETCH(QString, statusBar);
+        QFETCH(bool, toolbar);
+        QFETCH(bool, statusBar);
         QFETCH(QString, toggled);
         MainWindowFixture fixture;
-        fixture.writeSetting(QStringLiteral("ToolbarVisible"), toolbar);
-        fixture.writeSetting(QStringLiteral("StatusBarVisible"), statusBar);
+        fixture.writeSetting(QStringLiteral("ToolbarVisible"), flag(toolbar));
+        fixture.writeSetting(QStringLiteral("StatusBarVisible"), flag(statusBar));
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
         if (!toggled.isEmpty())
             trigger(w, toggled);
-        const bool toolbarShown = (toolbar == "1") != (toggled == "mnuViewToolbar");
-        const bool statusShown = (statusBar == "1") != (toggled == "mnuViewStatusBar");
+        const bool toolbarShown = toolbar != (toggled == "mnuViewToolbar");
+        const bool statusShown = statusBar != (toggled == "mnuViewStatusBar");
         QTRY_COMPARE(child<QToolBar>(w, "Toolbar1")->isVisible(), toolbarShown);
         QTRY_COMPARE(w.statusBar()->isVisible(), statusShown);
         // The client area lies between the menu bar (toolbar) and the bottom edge (status bar).
@@ -144,36 +127,34 @@ private slots:
     void placementWrittenAtClose_data()
     {
         QTest::addColumn<QString>("stored"); // MainWindowPosition in twips; empty: not in the file
-        QTest::addColumn<QString>("maximized");
+        QTest::addColumn<bool>("maximized");
         QTest::addColumn<QRect>("shown");   // the normal geometry after start; empty when maximised
         QTest::addColumn<QRect>("movedTo"); // empty: left where it started
         QTest::addColumn<QString>("written");
 
-        QTest::newRow("maximised writes only the flag") << "1500,300,6000,9000"
-                                                        << "1" << QRect() << QRect() << "1500,300,6000,9000";
+        const QRect byDefault(16, 132, 767, 314);
+        QTest::newRow("maximised writes only the flag")
+            << "1500,300,6000,9000" << true << QRect() << QRect() << "1500,300,6000,9000";
         // 11500 twips is no whole number of pixels: an unmoved window writes it back as it was.
         QTest::newRow("unmoved keeps the default")
-            << ""
-            << "0" << QRect(16, 132, 767, 314) << QRect() << "1980,240,4710,11500";
+            << "" << false << byDefault << QRect() << "1980,240,4710,11500";
         QTest::newRow("field that is no number keeps its value")
-            << "1500,left,6000,9000"
-            << "0" << QRect(16, 100, 600, 400) << QRect() << "1500,240,6000,9000";
+            << "1500,left,6000,9000" << false << QRect(16, 100, 600, 400) << QRect() << "1500,240,6000,9000";
         QTest::newRow("moved window writes Top,Left,Height,Width")
-            << ""
-            << "0" << QRect(16, 132, 767, 314) << QRect(30, 40, 500, 300) << "600,450,4500,7500";
+            << "" << false << byDefault << QRect(30, 40, 500, 300) << "600,450,4500,7500";
     }
     void placementWrittenAtClose()
     {
         QFETCH(QString, stored);
-        QFETCH(QString, maximized);
+        QFETCH(bool, maximized);
         QFETCH(QRect, shown);
         QFETCH(QRect, movedTo);
         MainWindowFixture fixture;
         if (!stored.isEmpty())
             fixture.writeSetting(QStringLiteral("MainWindowPosition"), stored);
-        fixture.writeSetting(QStringLiteral("MainWindowMaxmized"), maximized);
+        fixture.writeSetting(QStringLiteral("MainWindowMaxmized"), flag(maximized));
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()), true);
-        QCOMPARE(w.isMaximized(), maximized == "1");
+        QCOMPARE(w.isMaximized(), maximized);
         if (!shown.isEmpty())
             QCOMPARE(w.geometry(), shown);
         if (!movedTo.isEmpty()) {
@@ -182,7 +163,7 @@ private slots:
         }
         fixture.close();
         QTEST(fixture.readSetting(QStringLiteral("MainWindowPosition")), "written");
-        QCOMPARE(fixture.readSetting(QStringLiteral("MainWindowMaxmized")), maximized);
+        QCOMPARE(fixture.readSetting(QStringLiteral("MainWindowMaxmized")), flag(maximized));
     }
 
     void viewFlagsSurviveRestart_data()
@@ -202,20 +183,18 @@ private slots:
         const QString file = fixture.writeHistory(sampleHistory());
         for (int run = 0; run < 2; ++run) {
             frmMain &w = fixture.start(file);
-            QCOMPARE(
-                (QStringList{flag(child(w, "Toolbar1")->isVisible()), flag(w.statusBar()->isVisible()),
-                             flag(wrapPanel(w)->isVisible()), flag(action(w, "Toolbar1_g")->isChecked())}),
-                flags);
-            QCOMPARE((QStringList{flag(action(w, "mnuViewToolbar")->isChecked()),
-                                  flag(action(w, "mnuViewStatusBar")->isChecked()),
-                                  flag(action(w, "mnuViewWrapPanel")->isChecked()),
-                                  flag(action(w, "mnuViewReversedList")->isChecked())}),
-                     flags);
+            const QList<bool> shown{child(w, "Toolbar1")->isVisible(), w.statusBar()->isVisible(),
+                                    wrapPanel(w)->isVisible(), action(w, "Toolbar1_g")->isChecked()};
+            const QList<QAction *> commands{action(w, "mnuViewToolbar"), action(w, "mnuViewStatusBar"),
+                                            action(w, "mnuViewWrapPanel"), action(w, "mnuViewReversedList")};
+            QStringList stored; // for each flag: shown, its command checked, written back at close
+            for (int i = 0; i < keys.size(); ++i)
+                stored << flag(shown[i]) + flag(commands[i]->isChecked());
             fixture.close();
-            QStringList stored;
-            for (const QString &key : keys)
-                stored << fixture.readSetting(key);
-            QCOMPARE(stored, flags);
+            for (int i = 0; i < keys.size(); ++i)
+                stored[i] += fixture.readSetting(keys[i]);
+            QCOMPARE(stored, QStringList({flags[0].repeated(3), flags[1].repeated(3), flags[2].repeated(3),
+                                          flags[3].repeated(3)}));
         }
     }
 };

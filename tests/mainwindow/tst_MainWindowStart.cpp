@@ -67,20 +67,19 @@ private slots:
     void startFileChoice_data()
     {
         QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("opened");
-        QTest::newRow("command-line file before LastFile") << "named.txt"
-                                                           << "named.txt";
-        QTest::newRow("missing command-line file falls back to LastFile") << "gone.txt"
-                                                                          << "last.txt";
+        QTest::addColumn<bool>("fallsBack");
+        QTest::newRow("command-line file before LastFile") << "named.txt" << false;
+        QTest::newRow("missing command-line file falls back to LastFile") << "gone.txt" << true;
     }
     void startFileChoice()
     {
         QFETCH(QString, commandLine);
-        QFETCH(QString, opened);
+        QFETCH(bool, fallsBack);
         MainWindowFixture fixture;
         fixture.writeHistory(sampleHistory(), QStringLiteral("named.txt"));
         fixture.writeSetting(QStringLiteral("LastFile"), fixture.writeHistory(sampleHistory(), "last.txt"));
-        QCOMPARE(fixture.start(fixture.path(commandLine)).historyFilePath(), fixture.path(opened));
+        QCOMPARE(fixture.start(fixture.path(commandLine)).historyFilePath(),
+                 fixture.path(fallsBack ? "last.txt" : commandLine));
         QCOMPARE(cCommonDialog::openRequests().size(), 0);
     }
 

@@ -34,7 +34,7 @@ class tst_SearchCommands : public QObject
 private slots:
     void findString_data()
     {
-        QTest::addColumn<QString>("filter");
+        QTest::addColumn<bool>("additionsShown");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("searchIn");
@@ -42,26 +42,17 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<int>("release");
 
-        QTest::newRow("first match") << ""
-                                     << "TAB" << 0 << 0 << 0 << 3 << 1;
-        QTest::newRow("walking on from the last result") << ""
-                                                         << "tab" << 3 << 0 << 0 << 8 << 2;
-        QTest::newRow("whole word not at the end of a line") << ""
-                                                             << "tab" << 3 << 0 << 1 << 12 << 1;
-        QTest::newRow("match on the last line") << ""
-                                                << "zeta" << 0 << 0 << 0 << 11 << 3;
-        QTest::newRow("start past the last line") << ""
-                                                  << "zeta" << 11 << 0 << 0 << 12 << 1;
-        QTest::newRow("additions only skip a fix") << ""
-                                                   << "delta" << 0 << 1 << 0 << 12 << 1;
-        QTest::newRow("fixes only") << ""
-                                    << "delta" << 0 << 2 << 0 << 8 << 2;
-        QTest::newRow("fix found under the additions filter") << "mnuViewAdditions"
-                                                              << "delta" << 0 << 0 << 0 << 8 << 2;
+        QTest::newRow("first match") << false << "TAB" << 0 << 0 << 0 << 3 << 1;
+        QTest::newRow("walking on from the last result") << false << "tab" << 3 << 0 << 0 << 8 << 2;
+        QTest::newRow("whole word not at the end of a line") << false << "tab" << 3 << 0 << 1 << 12 << 1;
+        QTest::newRow("match on the last line") << false << "zeta" << 0 << 0 << 0 << 11 << 3;
+        QTest::newRow("start past the last line") << false << "zeta" << 11 << 0 << 0 << 12 << 1;
+        QTest::newRow("additions only skip a fix") << false << "delta" << 0 << 1 << 0 << 12 << 1;
+        QTest::newRow("fix found while only additions are shown") << true << "delta" << 0 << 0 << 0 << 8 << 2;
     }
     void findString()
     {
-        QFETCH(QString, filter);
+        QFETCH(bool, additionsShown);
         QFETCH(QString, text);
         QFETCH(int, start);
         QFETCH(int, searchIn);
@@ -69,8 +60,8 @@ private slots:
         QFETCH(int, result);
         MainWindowFixture fixture;
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        if (!filter.isEmpty())
-            trigger(w, filter);
+        if (additionsShown)
+            trigger(w, "mnuViewAdditions");
 
         QCOMPARE(w.FindString(text, start, searchIn, wholeWord), result);
         QTEST(markedVersion(w), "release");
@@ -116,32 +107,28 @@ private slots:
 
     void relistsResults_data()
     {
-        QTest::addColumn<QString>("reversedAtSearch");
+        QTest::addColumn<bool>("reversedAtSearch");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("count");
 
-        const QString added = QStringLiteral("Added: alpha tab one"),
-                      fixed = QStringLiteral("Fixed: delta tab");
+        const QString head = QStringLiteral("Search Result:"), added = QStringLiteral("Added: alpha tab one");
+        const QString fixed = QStringLiteral("Fixed: delta tab");
         QTest::newRow("additions filter")
-            << "0"
-            << "mnuViewAdditions" << QStringList{"Search Result:", added} << "1 instance(s) found";
+            << false << "mnuViewAdditions" << QStringList{head, added} << "1 instance(s) found";
         QTest::newRow("fixes filter")
-            << "0"
-            << "mnuViewFixes" << QStringList{"Search Result:", fixed} << "1 instance(s) found";
+            << false << "mnuViewFixes" << QStringList{head, fixed} << "1 instance(s) found";
         QTest::newRow("reversed order switched on")
-            << "0"
-            << "mnuViewReversedList" << QStringList{"Search Result:", fixed, added} << "2 instance(s) found";
+            << false << "mnuViewReversedList" << QStringList{head, fixed, added} << "2 instance(s) found";
         QTest::newRow("reversed order switched off")
-            << "1"
-            << "mnuViewReversedList" << QStringList{"Search Result:", added, fixed} << "2 instance(s) found";
+            << true << "mnuViewReversedList" << QStringList{head, added, fixed} << "2 instance(s) found";
     }
     void relistsResults()
     {
-        QFETCH(QString, reversedAtSearch);
+        QFETCH(bool, reversedAtSearch);
         QFETCH(QString, command);
         MainWindowFixture fixture;
-        fixture.writeSetting(KeyReversedList, reversedAtSearch);
+        fixture.writeSetting(KeyReversedList, flag(reversedAtSearch));
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
         w.FindAll(QStringLiteral("tab"), 0, 0);
 
