@@ -35,33 +35,21 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QStringList>("written");
+        const auto row = [](const char *tag, QString environment, QString user, QString machine,
+                            QString stored, QString expected, QStringList written) {
+            QTest::newRow(tag) << environment << user << machine << stored << expected << written;
+        };
 
         const QString m = marker;
-        QTest::newRow("environment wins and is remembered") << "C:\\FM"
-                                                            << "/u"
-                                                            << "/m"
-                                                            << "/s"
-                                                            << "C:\\FM/" << QStringList{"C:\\FM"};
-        QTest::newRow("user registry over machine") << ""
-                                                    << "/u"
-                                                    << "/m"
-                                                    << "/s"
-                                                    << "/u/" << QStringList{"/u"};
-        QTest::newRow("machine registry when user has none") << "" << m << "/m"
-                                                             << "/s"
-                                                             << "/m/" << QStringList{"/m"};
-        QTest::newRow("remembered folder only when no other") << "" << m << m << "/s"
-                                                              << "/s/" << QStringList{};
-        QTest::newRow("marker when nothing knows the folder") << "" << m << m << m << m << QStringList{};
-        QTest::newRow("placeholder in registry value")
-            << ""
-            << "%commander_path%" << m << m << "/opt/tc/" << QStringList{"/opt/tc"};
-        QTest::newRow("marker in other case is absent")
-            << "" << m.toLower() << "/m" << m << "/m/" << QStringList{"/m"};
-        QTest::newRow("empty registry value is absent") << ""
-                                                        << ""
-                                                        << "/m" << m << "/m/" << QStringList{"/m"};
-        QTest::newRow("empty remembered folder is absent") << "" << m << m << "" << m << QStringList{};
+        row("environment wins and is remembered", "C:\\FM", "/u", "/m", "/s", "C:\\FM/", {"C:\\FM"});
+        row("user registry over machine", "", "/u", "/m", "/s", "/u/", {"/u"});
+        row("machine registry when user has none", "", m, "/m", "/s", "/m/", {"/m"});
+        row("remembered folder only when no other", "", m, m, "/s", "/s/", {});
+        row("marker when nothing knows the folder", "", m, m, m, m, {});
+        row("placeholder in registry value", "", "%commander_path%", m, m, "/opt/tc/", {"/opt/tc"});
+        row("marker in other case is absent", "", m.toLower(), "/m", m, "/m/", {"/m"});
+        row("empty registry value is absent", "", "", "/m", m, "/m/", {"/m"});
+        row("empty remembered folder is absent", "", m, m, "", m, {});
     }
     void directorySources()
     {
@@ -94,31 +82,24 @@ private slots:
         QTest::addColumn<QString>("lastFile");
         QTest::addColumn<QStringList>("existing");
         QTest::addColumn<StartFileChoice>("expected");
+        const auto row = [](const char *tag, QString commandLine, QString dir, QString lastFile,
+                            QStringList existing, StartFileChoice expected) {
+            QTest::newRow(tag) << commandLine << dir << lastFile << existing << expected;
+        };
 
         const QString m = marker;
-        QTest::newRow("default history file")
-            << ""
-            << "/tc/" << m << QStringList{"/tc/History.txt"}
-            << StartFileChoice{StartFileSource::DefaultHistory, "/tc/History.txt"};
-        QTest::newRow("command-line file exists")
-            << "/x/h.txt"
-            << "/tc/" << m << QStringList{"/x/h.txt", "/tc/History.txt"}
-            << StartFileChoice{StartFileSource::CommandLine, "/x/h.txt"};
-        QTest::newRow("command line expanded")
-            << "%Commander_Path%/h.txt"
-            << "/tc/" << m << QStringList{"/opt/tc/h.txt"}
-            << StartFileChoice{StartFileSource::CommandLine, "/opt/tc/h.txt"};
-        QTest::newRow("missing command-line file falls back to LastFile")
-            << "/x/gone.txt"
-            << "/tc/"
-            << "%commander_path%/old.txt" << QStringList{"/tc/History.txt", "/opt/tc/old.txt"}
-            << StartFileChoice{StartFileSource::LastFile, "/opt/tc/old.txt"};
-        QTest::newRow("neither exists opens the dialog")
-            << "/x/gone.txt"
-            << "/tc/"
-            << "/y/gone.txt" << QStringList{} << StartFileChoice{};
-        QTest::newRow("unknown folder names no default file")
-            << "" << m << m << QStringList{m + "History.txt"} << StartFileChoice{};
+        using S = StartFileSource;
+        row("default history file", "", "/tc/", m, {"/tc/History.txt"},
+            {S::DefaultHistory, "/tc/History.txt"});
+        row("command-line file exists", "/x/h.txt", "/tc/", m, {"/x/h.txt", "/tc/History.txt"},
+            {S::CommandLine, "/x/h.txt"});
+        row("command line expanded", "%Commander_Path%/h.txt", "/tc/", m, {"/opt/tc/h.txt"},
+            {S::CommandLine, "/opt/tc/h.txt"});
+        row("missing command-line file falls back to LastFile", "/x/gone.txt", "/tc/",
+            "%commander_path%/old.txt", {"/tc/History.txt", "/opt/tc/old.txt"},
+            {S::LastFile, "/opt/tc/old.txt"});
+        row("neither exists opens the dialog", "/x/gone.txt", "/tc/", "/y/gone.txt", {}, {});
+        row("unknown folder names no default file", "", m, m, {m + "History.txt"}, {});
     }
     void startFile()
     {

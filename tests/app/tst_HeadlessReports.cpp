@@ -33,6 +33,7 @@ class tst_HeadlessReports : public QObject
 
 private slots:
     void releasesOfTheExample();
+    void weekdaysEndsWithTotal();
     void failuresExitWithMessage_data();
     void failuresExitWithMessage();
 };
@@ -48,6 +49,15 @@ void tst_HeadlessReports::releasesOfTheExample()
     QCOMPARE(QString::fromUtf8(run.out).split(u'\n'), QString::fromUtf8(expected.readAll()).split(u'\n'));
     // Reports only read the settings.
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("velomir.ini"))));
+}
+
+void tst_HeadlessReports::weekdaysEndsWithTotal()
+{
+    QTemporaryDir dir;
+    const Run run = runVelomir(dir, {QStringLiteral("--weekdays"), Examples});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = QString::fromUtf8(run.out).trimmed().split(u'\n');
+    QVERIFY2(lines.last().startsWith(QLatin1String("Total")), qPrintable(lines.last()));
 }
 
 void tst_HeadlessReports::failuresExitWithMessage_data()

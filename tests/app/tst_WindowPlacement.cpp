@@ -13,18 +13,15 @@ private slots:
         QTest::addColumn<QString>("position"); // "<none>": the key is absent
         QTest::addColumn<QString>("maximized");
         QTest::addColumn<WindowPlacement>("expected");
+        const auto row = [](const char *tag, QString position, QString maximized, WindowPlacement expected) {
+            QTest::newRow(tag) << position << maximized << expected;
+        };
 
-        QTest::newRow("nothing stored") << "<none>"
-                                        << "<none>" << WindowPlacement{};
-        QTest::newRow("normal placement") << "10,20,300,400"
-                                          << "0" << WindowPlacement{10, 20, 300, 400, false};
-        QTest::newRow("fewer fields keep the rest") << "10,20"
-                                                    << "1" << WindowPlacement{10, 20, 4710, 11500, true};
-        QTest::newRow("field not a number keeps its value")
-            << "10,x,300,400"
-            << "0" << WindowPlacement{10, 240, 300, 400, false};
-        QTest::newRow("fractions and blanks") << " 10.5, 20 ,300,400"
-                                              << "0" << WindowPlacement{10.5, 20, 300, 400, false};
+        row("nothing stored", "<none>", "<none>", {});
+        row("normal placement", "10,20,300,400", "0", {10, 20, 300, 400, false});
+        row("fewer fields keep the rest", "10,20", "1", {10, 20, 4710, 11500, true});
+        row("field not a number keeps its value", "10,x,300,400", "0", {10, 240, 300, 400, false});
+        row("fractions and blanks", " 10.5, 20 ,300,400", "0", {10.5, 20, 300, 400, false});
     }
     void load()
     {

@@ -41,58 +41,34 @@ private slots:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected"); // the marker word "<none>" when nothing is found
+        QTest::addColumn<QString>("expected"); // "<none>" when nothing is found
+        const auto row = [](const char *tag, const QByteArray &body, const QString &name,
+                            const QString &expected, const QString &key = tcKey) {
+            QTest::newRow(tag) << body << key << name << expected;
+        };
 
         const QByteArray tc = "[Software\\\\Ghisler\\\\Total Commander] 1700000000\n#time=1d9\n";
-        QTest::newRow("escaped backslashes") << tc + "\"InstallDir\"=\"C:\\\\totalcmd\"\n"
-                                             << tcKey << "InstallDir"
-                                             << "C:\\totalcmd";
-        QTest::newRow("key and name in any case") << tc + "\"InstallDir\"=\"x\"\n"
-                                                  << "software\\GHISLER\\total commander"
-                                                  << "installdir"
-                                                  << "x";
-        QTest::newRow("expandable text") << tc + "\"P\"=str(2):\"%ProgramFiles%\\\\tc\"\n"
-                                         << tcKey << "P"
-                                         << "%ProgramFiles%\\tc";
-        QTest::newRow("default value") << tc + "@=\"d\"\n"
-                                       << tcKey << ""
-                                       << "d";
-        QTest::newRow("dword as decimal") << tc + "\"N\"=dword:000000ff\n"
-                                          << tcKey << "N"
-                                          << "255";
-        QTest::newRow("binary not read") << tc + "\"B\"=hex:01,02,\\\n  03\n"
-                                         << tcKey << "B"
-                                         << "<none>";
-        QTest::newRow("escapes") << tc + "\"V\"=\"say \\\"hi\\\"\\tcaf\\xe9 \\x263a\"\n"
-                                 << tcKey << "V" << QStringLiteral("say \"hi\"\tcaf\u00e9 \u263a");
-        QTest::newRow("four-digit escape before hex letter") << tc + "\"V\"=\"\\x00e9a\"\n"
-                                                             << tcKey << "V" << QStringLiteral("\u00e9a");
-        QTest::newRow("UTF-8 file") << tc + "\"V\"=\"caf\xc3\xa9\"\n"
-                                    << tcKey << "V" << QStringLiteral("caf\u00e9");
-        QTest::newRow("Latin-1 file") << tc + "\"V\"=\"caf\xe9\"\n"
-                                      << tcKey << "V" << QStringLiteral("caf\u00e9");
-        QTest::newRow("continued line") << tc + "\"V\"=\"C:\\\\to\\\n   talcmd\"\n"
-                                        << tcKey << "V"
-                                        << "C:\\totalcmd";
-        QTest::newRow("CRLF line ends") << QByteArray(tc).replace("\n", "\r\n") + "\"V\"=\"x\"\r\n"
-                                        << tcKey << "V"
-                                        << "x";
-        QTest::newRow("text ends at NUL") << tc + "\"V\"=str(7):\"a\\0b\\0\"\n"
-                                          << tcKey << "V"
-                                          << "a";
-        QTest::newRow("value of a sibling key") << tc + "[Software\\\\Ghisler\\\\Other] 1\n\"V\"=\"x\"\n"
-                                                << tcKey << "V"
-                                                << "<none>";
-        QTest::newRow("bracket in key name") << QByteArray("[A\\\\B\\]C] 1\n\"V\"=\"x\"\n") << "A\\B]C"
-                                             << "V"
-                                             << "x";
-        QTest::newRow("unterminated text") << tc + "\"V\"=\"C:\\\\tot\n"
-                                           << tcKey << "V"
-                                           << "<none>";
-        QTest::newRow("file cut after a backslash") << tc + "\"V\"=\"abc\\" << tcKey << "V"
-                                                    << "<none>";
-        QTest::newRow("file cut in a key name") << QByteArray("[Software\\\\Ghi") << tcKey << "V"
-                                                << "<none>";
+        row("escaped backslashes", tc + "\"InstallDir\"=\"C:\\\\totalcmd\"\n", "InstallDir", "C:\\totalcmd");
+        row("key and name in any case", tc + "\"InstallDir\"=\"x\"\n", "installdir", "x",
+            "software\\GHISLER\\total commander");
+        row("expandable text", tc + "\"P\"=str(2):\"%ProgramFiles%\\\\tc\"\n", "P", "%ProgramFiles%\\tc");
+        row("default value", tc + "@=\"d\"\n", "", "d");
+        row("dword as decimal", tc + "\"N\"=dword:000000ff\n", "N", "255");
+        row("binary not read", tc + "\"B\"=hex:01,02,\\\n  03\n", "B", "<none>");
+        row("escapes", tc + "\"V\"=\"say \\\"hi\\\"\\tcaf\\xe9 \\x263a\"\n", "V",
+            QStringLiteral("say \"hi\"\tcaf\u00e9 \u263a"));
+        row("four-digit escape before hex letter", tc + "\"V\"=\"\\x00e9a\"\n", "V",
+            QStringLiteral("\u00e9a"));
+        row("UTF-8 file", tc + "\"V\"=\"caf\xc3\xa9\"\n", "V", QStringLiteral("caf\u00e9"));
+        row("Latin-1 file", tc + "\"V\"=\"caf\xe9\"\n", "V", QStringLiteral("caf\u00e9"));
+        row("continued line", tc + "\"V\"=\"C:\\\\to\\\n   talcmd\"\n", "V", "C:\\totalcmd");
+        row("CRLF line ends", QByteArray(tc).replace("\n", "\r\n") + "\"V\"=\"x\"\r\n", "V", "x");
+        row("text ends at NUL", tc + "\"V\"=str(7):\"a\\0b\\0\"\n", "V", "a");
+        row("value of a sibling key", tc + "[Software\\\\Ghisler\\\\Other] 1\n\"V\"=\"x\"\n", "V", "<none>");
+        row("bracket in key name", "[A\\\\B\\]C] 1\n\"V\"=\"x\"\n", "V", "x", "A\\B]C");
+        row("unterminated text", tc + "\"V\"=\"C:\\\\tot\n", "V", "<none>");
+        row("file cut after a backslash", tc + "\"V\"=\"abc\\", "V", "<none>");
+        row("file cut in a key name", "[Software\\\\Ghi", "V", "<none>");
     }
     void valueFromHive()
     {
@@ -112,36 +88,28 @@ private slots:
 
     void windowsPathMappedThroughPrefix_data()
     {
+        QTest::addColumn<bool>("deviceLink"); // without dosdevices/c: the prefix's drive_c is taken
         QTest::addColumn<QString>("windowsPath");
         QTest::addColumn<QString>("expected"); // "<drive_c>" stands for the prefix's real drive_c
 
-        QTest::newRow("folder on C:") << "C:\\totalcmd"
-                                      << "<drive_c>/totalcmd";
-        QTest::newRow("drive letter in lower case") << "c:\\totalcmd\\"
-                                                    << "<drive_c>/totalcmd/";
-        QTest::newRow("drive root") << "C:"
-                                    << "<drive_c>/";
-        QTest::newRow("drive without a device") << "D:\\tc"
-                                                << "D:\\tc";
-        QTest::newRow("no drive letter") << "totalcmd"
-                                         << "totalcmd";
+        QTest::newRow("folder on C:") << true << "C:\\totalcmd" << QStringLiteral("<drive_c>/totalcmd");
+        QTest::newRow("drive letter in lower case")
+            << true << "c:\\totalcmd\\" << QStringLiteral("<drive_c>/totalcmd/");
+        QTest::newRow("drive root") << true << "C:" << QStringLiteral("<drive_c>/");
+        QTest::newRow("drive without a device") << true << "D:\\tc" << QStringLiteral("D:\\tc");
+        QTest::newRow("no drive letter") << true << "totalcmd" << QStringLiteral("totalcmd");
+        QTest::newRow("drive_c without a device link") << false << "C:\\tc" << QStringLiteral("<drive_c>/tc");
     }
     void windowsPathMappedThroughPrefix()
     {
+        QFETCH(bool, deviceLink);
         QFETCH(QString, windowsPath);
         QFETCH(QString, expected);
         QTemporaryDir dir;
-        QVERIFY(makePrefix(dir.path()));
-        const QString driveC = QFileInfo(dir.path() + QStringLiteral("/drive_c")).canonicalFilePath();
+        QVERIFY(deviceLink ? makePrefix(dir.path()) : QDir(dir.path()).mkpath(QStringLiteral("drive_c")));
+        const QString driveC =
+            deviceLink ? QFileInfo(dir.path() + "/drive_c").canonicalFilePath() : dir.path() + "/drive_c";
         QCOMPARE(WinePrefix(dir.path()).toLocalPath(windowsPath), expected.replace("<drive_c>", driveC));
-    }
-
-    void driveCWithoutDeviceFallsBackToDriveC()
-    {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("drive_c")));
-        QCOMPARE(WinePrefix(dir.path()).toLocalPath(QStringLiteral("C:\\tc")),
-                 dir.path() + QStringLiteral("/drive_c/tc"));
     }
 
     void installDirFoundAsRealFolder()

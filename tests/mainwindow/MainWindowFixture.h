@@ -3,18 +3,26 @@
 #include "app/MessageBox.h"
 #include "app/cCommonDialog.h"
 #include "app/frmMain.h"
+#include "history/ChangesListModel.h"
 #include "mainwin/DisplaySettings.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
 
+#include <QAction>
 #include <QFile>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <memory>
 
-// A main window of its own for each test: a temporary folder with the settings file and the
-// history file, message boxes and common dialogs answered by script, started offscreen.
+// A main window of its own for each test: a temporary folder with the settings and history files,
+// message boxes and common dialogs answered by script, started offscreen.
 class MainWindowFixture
 {
 public:
@@ -29,18 +37,16 @@ public:
         MessageBox::scriptAnswers(MessageBox::Answer::Ok);
         cCommonDialog::startScripting();
     }
-
     ~MainWindowFixture()
     {
-        m_window.reset();
-        m_profile.reset();
+        close();
         MessageBox::stopScripting();
         cCommonDialog::stopScripting();
     }
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    // Writes `lines` joined by CR LF as a history file and returns its path.
+    // Writes `lines` joined by CR LF and returns the file's path.
     QString writeHistory(const QStringList &lines, const QString &name = QStringLiteral("History.txt")) const
     {
         QFile file(path(name));
@@ -48,21 +54,17 @@ public:
             file.write(lines.join(QStringLiteral("\r\n")).toUtf8());
         return file.fileName();
     }
-
-    void writeSetting(const QString &key, const QString &value, const QString &section = SectionVelomir)
+    void writeSetting(const QString &key, const QString &value)
     {
-        cProfile profile;
-        profile.WriteValue(section, key, value, globals().IniFilePath);
+        cProfile().WriteValue(SectionVelomir, key, value, globals().IniFilePath);
+    }
+    QString readSetting(const QString &key)
+    {
+        return cProfile().ReadValue(SectionVelomir, key, globals().MissingValueMarker, globals().IniFilePath);
     }
 
-    QString readSetting(const QString &key, const QString &section = SectionVelomir)
-    {
-        cProfile profile;
-        return profile.ReadValue(section, key, globals().MissingValueMarker, globals().IniFilePath);
-    }
-
-    // Starts the window on `file` and waits until its first activation has loaded it. Unless asked
-    // to keep the stored placement, the window is given a fixed normal size.
+    // Starts the window on `file` and waits until it has loaded it; unless told to keep the stored
+    // placement, the window gets a fixed normal size.
     frmMain &start(const QString &file, bool keepStoredPlacement = false)
     {
         m_profile = std::make_unique<cProfile>();
@@ -79,7 +81,6 @@ public:
             qWarning("main window did not load its file");
         return *m_window;
     }
-
     // Closes the window as the close box would, which saves the layout.
     void close()
     {
@@ -89,16 +90,118 @@ public:
         m_profile.reset();
     }
 
-    frmMain *window() const { return m_window.get(); }
-
-    // A widget or action of the running window by its object name.
-    template <typename T> T *child(const QString &name) const
-    {
-        return m_window ? m_window->findChild<T *>(name) : nullptr;
-    }
-
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<cProfile> m_profile;
     std::unique_ptr<frmMain> m_window;
 };
+
+// A line before the first release, three releases, an empty line inside the first.
+inline QStringList sampleHistory()
+{
+    return {"Preface line",                  // 0
+            "Release Total Commander 3.0",   // 1
+            "03.03.03 Added: alpha tab one", // 2
+            "",                              // 3
+            "03.03.03 Fixed: beta",          // 4
+            "Release Total Commander 2.0",   // 5
+            "02.02.02 Added: gamma",         // 6
+            "02.02.02 Fixed: delta tab",     // 7
+            "Release Total Commander 1.0",   // 8
+            "01.02.03 Added: epsilon",       // 9
+            "01.01.01 Fixed: zeta"};         // 10
+}
+
+inline QString flag(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+template <typename T = QWidget> T *child(frmMain &w, const char *name)
+{
+    return w.findChild<T *>(QLatin1String(name));
+}
+inline QTableView *changesList(frmMain &w)
+{
+    return child<QTableView>(w, "lvChangesList");
+}
+inline QTreeWidget *versionsList(frmMain &w)
+{
+    return child<QTreeWidget>(w, "lvVersionsList");
+}
+inline QPlainTextEdit *wrapPanel(frmMain &w)
+{
+    return child<QPlainTextEdit>(w, "Text1");
+}
+inline QString panelText(frmMain &w, const char *name)
+{
+    return child<QLabel>(w, name)->text();
+}
+inline QAction *action(frmMain &w, const char *name)
+{
+    return child<QAction>(w, name);
+}
+inline void trigger(frmMain &w, const QString &name)
+{
+    action(w, name.toLatin1().constData())->trigger();
+}
+
+// The history line of every row, top to bottom.
+inline QList<int> shownLines(frmMain &w)
+{
+    const auto *model = qobject_cast<const ChangesListModel *>(changesList(w)->model());
+    QList<int> lines;
+    for (int row = 0; row < model->rowCount(); ++row)
+        lines << model->lineOfRow(row);
+    return lines;
+}
+
+// The text of the Change column of every row, top to bottom.
+inline QStringList changeTexts(frmMain &w)
+{
+    const QAbstractItemModel *model = changesList(w)->model();
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, model->columnCount() - 1).data().toString();
+    return texts;
+}
+
+inline QString currentChangeText(frmMain &w)
+{
+    const QModelIndex current = changesList(w)->selectionModel()->currentIndex();
+    return current.siblingAtColumn(changesList(w)->model()->columnCount() - 1).data().toString();
+}
+
+// The one bold release, when it is also the only selected and the current item; else -1.
+inline int markedVersion(frmMain &w)
+{
+    QTreeWidget *versions = versionsList(w);
+    int marked = -1;
+    for (int i = 0; i < versions->topLevelItemCount(); ++i) {
+        if (versions->topLevelItem(i)->font(0).bold()) {
+            if (marked != -1)
+                return -1;
+            marked = i;
+        }
+    }
+    QTreeWidgetItem *item = versions->topLevelItem(marked);
+    const bool selected = versions->selectedItems() == QList<QTreeWidgetItem *>{item};
+    return item && selected && versions->currentItem() == item ? marked : -1;
+}
+
+// Clicks a release as the user would.
+inline void clickVersion(frmMain &w, int position)
+{
+    QTreeWidget *versions = versionsList(w);
+    const QRect rect = versions->visualItemRect(versions->topLevelItem(position));
+    QTest::mouseClick(versions->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+inline void selectRows(frmMain &w, const QList<int> &rows)
+{
+    QTableView *list = changesList(w);
+    list->clearSelection();
+    for (int row : rows)
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}

@@ -1,17 +1,12 @@
 #include "MainWindowFixture.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QTableView>
 
 namespace {
-const QStringList History{"Release Total Commander 1.0", "01.01.01 Fixed: a", "01.01.01 Added: b"};
-
 // Where a widget lies in the main window's coordinates.
 QRect inWindow(const QWidget *widget)
 {
@@ -30,13 +25,12 @@ void sendMouse(QWidget *bar, QEvent::Type type, const QPoint &inContainer, Qt::M
 void dragBar(QWidget *bar, bool sideBySide, int distance)
 {
     const QPoint grab = bar->pos() + QPoint(1, 1);
+    const auto at = [&](int moved) { return grab + (sideBySide ? QPoint(moved, 0) : QPoint(0, moved)); };
     sendMouse(bar, QEvent::MouseButtonPress, grab, Qt::LeftButton);
     const int step = distance < 0 ? -1 : 1;
     for (int moved = step; moved != distance + step; moved += step)
-        sendMouse(bar, QEvent::MouseMove, grab + (sideBySide ? QPoint(moved, 0) : QPoint(0, moved)),
-                  Qt::LeftButton);
-    sendMouse(bar, QEvent::MouseButtonRelease,
-              grab + (sideBySide ? QPoint(distance, 0) : QPoint(0, distance)), Qt::NoButton);
+        sendMouse(bar, QEvent::MouseMove, at(moved), Qt::LeftButton);
+    sendMouse(bar, QEvent::MouseButtonRelease, at(distance), Qt::NoButton);
 }
 } // namespace
 
@@ -45,127 +39,165 @@ class tst_MainWindowLayout : public QObject
     Q_OBJECT
 
 private slots:
-    void containerInsetByOnePixel_data();
-    void containerInsetByOnePixel();
-    void hidingToolbarMovesContainerUp();
-    void hidingStatusBarMakesContainerTaller();
-    void hidingWrapPanelLetsChangesFillPane();
-    void innerDragStopsFortyPixelsAboveBottom();
-    void splitPositionsSurviveRestart();
+    void containerInsetByOnePixel_data()
+    {
+        QTest::addColumn<bool>("toolbar");
+        QTest::addColumn<bool>("statusBar");
+        QTest::addColumn<QString>("toggled"); // a View command triggered after start
+        QTest::newRow("toolbar and status bar hidden") << false << false << "";
+        QTest::newRow("both shown") << true << true << "";
+        QTest::newRow("toolbar hidden from the menu") << true << true << "mnuViewToolbar";
+        QTest::newRow("toolbar shown from the menu") << false << true << "mnuViewToolbar";
+        QTest::newRow("status bar hidden from the menu") << true << true << "mnuViewStatusBar";
+        QTest::newRow("status bar shown from the menu") << true << false << "mnuViewStatusBar";
+    }
+    void containerInsetByOnePixel()
+    {
+        QFETCH(bool, toolbar);
+        QFETCH(bool, statusBar);
+        QFETCH(QString, toggled);
+        MainWindowFixture fixture;
+        fixture.writeSetting(QStringLiteral("ToolbarVisible"), flag(toolbar));
+        fixture.writeSetting(QStringLiteral("StatusBarVisible"), flag(statusBar));
+        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
+        if (!toggled.isEmpty())
+            trigger(w, toggled);
+        const bool toolbarShown = toolbar != (toggled == "mnuViewToolbar");
+        const bool statusShown = statusBar != (toggled == "mnuViewStatusBar");
+        QTRY_COMPARE(child<QToolBar>(w, "Toolbar1")->isVisible(), toolbarShown);
+        QTRY_COMPARE(w.statusBar()->isVisible(), statusShown);
+        // The client area lies between the menu bar (toolbar) and the bottom edge (status bar).
+        const int top = w.menuBar()->height() + (toolbarShown ? child<QToolBar>(w, "Toolbar1")->height() : 0);
+        const int bottom = w.height() - (statusShown ? w.statusBar()->height() : 0);
+        const QRect client(0, top, w.width(), bottom - top);
+        QTRY_COMPARE(inWindow(w.centralWidget()), client);
+        QTRY_COMPARE(inWindow(child(w, "picMainSplitter")), client.adjusted(1, 1, -1, -1));
+    }
+
+    void hidingWrapPanelLetsChangesFillPane()
+    {
+        MainWindowFixture fixture;
+        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
+        QWidget *bar = child(w, "Frame1");
+        const QRect barShown = bar->geometry();
+        const QRect changesShown = changesList(w)->geometry();
+
+        trigger(w, "mnuViewWrapPanel");
+        QTRY_COMPARE(changesList(w)->geometry(), child(w, "picSpliterContainer")->rect());
+        QVERIFY(!wrapPanel(w)->isVisible());
+        QVERIFY(!bar->isVisible());
+
+        trigger(w, "mnuViewWrapPanel");
+        QTRY_COMPARE(bar->geometry(), barShown);
+        QCOMPARE(changesList(w)->geometry(), changesShown);
+        QVERIFY(wrapPanel(w)->isVisible());
+        QCOMPARE(wrapPanel(w)->geometry().top(), barShown.bottom() + 1);
+    }
+
+    void innerDragStopsFortyPixelsAboveBottom()
+    {
+        MainWindowFixture fixture;
+        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
+        QWidget *pane = child(w, "picSpliterContainer");
+        QWidget *bar = child(w, "Frame1");
+        dragBar(bar, false, pane->height());
+        QCOMPARE(pane->height() - (bar->y() + bar->height()), 40);
+        QCOMPARE(wrapPanel(w)->height(), 40);
+        QCOMPARE(wrapPanel(w)->geometry().bottom(), pane->height() - 1);
+    }
+
+    void splitPositionsSurviveRestart()
+    {
+        MainWindowFixture fixture;
+        const QString file = fixture.writeHistory(sampleHistory());
+        frmMain &w = fixture.start(file);
+        dragBar(child(w, "Frame2"), true, 50);
+        dragBar(child(w, "Frame1"), false, -60);
+        const QRect outer = child(w, "Frame2")->geometry();
+        const QRect inner = child(w, "Frame1")->geometry();
+        fixture.close();
+        QCOMPARE(fixture.readSetting(QStringLiteral("SplitPosition")), QString::number(outer.x() * 15));
+        QCOMPARE(fixture.readSetting(QStringLiteral("SplitPosition2")), QString::number(inner.y() * 15));
+
+        frmMain &again = fixture.start(file);
+        QTRY_COMPARE(child(again, "Frame2")->geometry(), outer);
+        QTRY_COMPARE(child(again, "Frame1")->geometry(), inner);
+    }
+
+    void placementWrittenAtClose_data()
+    {
+        QTest::addColumn<QString>("stored"); // MainWindowPosition in twips; empty: not in the file
+        QTest::addColumn<bool>("maximized");
+        QTest::addColumn<QRect>("shown");   // the normal geometry after start; empty when maximised
+        QTest::addColumn<QRect>("movedTo"); // empty: left where it started
+        QTest::addColumn<QString>("written");
+
+        const QRect byDefault(16, 132, 767, 314);
+        QTest::newRow("maximised writes only the flag")
+            << "1500,300,6000,9000" << true << QRect() << QRect() << "1500,300,6000,9000";
+        // 11500 twips is no whole number of pixels: an unmoved window writes it back as it was.
+        QTest::newRow("unmoved keeps the default")
+            << "" << false << byDefault << QRect() << "1980,240,4710,11500";
+        QTest::newRow("field that is no number keeps its value")
+            << "1500,left,6000,9000" << false << QRect(16, 100, 600, 400) << QRect() << "1500,240,6000,9000";
+        QTest::newRow("moved window writes Top,Left,Height,Width")
+            << "" << false << byDefault << QRect(30, 40, 500, 300) << "600,450,4500,7500";
+    }
+    void placementWrittenAtClose()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, maximized);
+        QFETCH(QRect, shown);
+        QFETCH(QRect, movedTo);
+        MainWindowFixture fixture;
+        if (!stored.isEmpty())
+            fixture.writeSetting(QStringLiteral("MainWindowPosition"), stored);
+        fixture.writeSetting(QStringLiteral("MainWindowMaxmized"), flag(maximized));
+        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()), true);
+        QCOMPARE(w.isMaximized(), maximized);
+        if (!shown.isEmpty())
+            QCOMPARE(w.geometry(), shown);
+        if (!movedTo.isEmpty()) {
+            w.setGeometry(movedTo);
+            QTRY_COMPARE(w.geometry(), movedTo);
+        }
+        fixture.close();
+        QTEST(fixture.readSetting(QStringLiteral("MainWindowPosition")), "written");
+        QCOMPARE(fixture.readSetting(QStringLiteral("MainWindowMaxmized")), flag(maximized));
+    }
+
+    void viewFlagsSurviveRestart_data()
+    {
+        QTest::addColumn<QStringList>("flags"); // toolbar, status bar, wrap panel, reversed list
+        QTest::newRow("all on") << QStringList{"1", "1", "1", "1"};
+        QTest::newRow("all off") << QStringList{"0", "0", "0", "0"};
+        QTest::newRow("mixed") << QStringList{"0", "1", "0", "1"};
+    }
+    void viewFlagsSurviveRestart()
+    {
+        QFETCH(QStringList, flags);
+        const QStringList keys{"ToolbarVisible", "StatusBarVisible", "WrapPanelVisible", "ReversedList"};
+        MainWindowFixture fixture;
+        for (int i = 0; i < keys.size(); ++i)
+            fixture.writeSetting(keys[i], flags[i]);
+        const QString file = fixture.writeHistory(sampleHistory());
+        for (int run = 0; run < 2; ++run) {
+            frmMain &w = fixture.start(file);
+            const QList<bool> shown{child(w, "Toolbar1")->isVisible(), w.statusBar()->isVisible(),
+                                    wrapPanel(w)->isVisible(), action(w, "Toolbar1_g")->isChecked()};
+            const QList<QAction *> commands{action(w, "mnuViewToolbar"), action(w, "mnuViewStatusBar"),
+                                            action(w, "mnuViewWrapPanel"), action(w, "mnuViewReversedList")};
+            QStringList stored; // for each flag: shown, its command checked, written back at close
+            for (int i = 0; i < keys.size(); ++i)
+                stored << flag(shown[i]) + flag(commands[i]->isChecked());
+            fixture.close();
+            for (int i = 0; i < keys.size(); ++i)
+                stored[i] += fixture.readSetting(keys[i]);
+            QCOMPARE(stored, QStringList({flags[0].repeated(3), flags[1].repeated(3), flags[2].repeated(3),
+                                          flags[3].repeated(3)}));
+        }
+    }
 };
-
-void tst_MainWindowLayout::containerInsetByOnePixel_data()
-{
-    QTest::addColumn<QString>("toolbar");
-    QTest::addColumn<QString>("statusBar");
-
-    QTest::newRow("toolbar and status bar hidden") << "0"
-                                                   << "0";
-    QTest::newRow("both shown") << "1"
-                                << "1";
-}
-
-void tst_MainWindowLayout::containerInsetByOnePixel()
-{
-    QFETCH(QString, toolbar);
-    QFETCH(QString, statusBar);
-    MainWindowFixture fixture;
-    fixture.writeSetting(QStringLiteral("ToolbarVisible"), toolbar);
-    fixture.writeSetting(QStringLiteral("StatusBarVisible"), statusBar);
-    frmMain &window = fixture.start(fixture.writeHistory(History));
-    // The client area lies between the menu bar (toolbar) and the bottom edge (status bar).
-    const int top =
-        window.menuBar()->height() + (toolbar == "1" ? window.findChild<QToolBar *>()->height() : 0);
-    const int bottom = window.height() - (statusBar == "1" ? window.statusBar()->height() : 0);
-    const QRect client(0, top, window.width(), bottom - top);
-    QTRY_COMPARE(inWindow(window.centralWidget()), client);
-    QTRY_COMPARE(inWindow(fixture.child<QWidget>(QStringLiteral("picMainSplitter"))),
-                 client.adjusted(1, 1, -1, -1));
-}
-
-void tst_MainWindowLayout::hidingToolbarMovesContainerUp()
-{
-    MainWindowFixture fixture;
-    fixture.start(fixture.writeHistory(History));
-    auto *container = fixture.child<QWidget>(QStringLiteral("picMainSplitter"));
-    const int toolbarHeight = fixture.child<QToolBar>(QStringLiteral("Toolbar1"))->height();
-    QVERIFY(toolbarHeight > 0);
-    const QRect shown = inWindow(container);
-    fixture.child<QAction>(QStringLiteral("mnuViewToolbar"))->trigger();
-    QTRY_COMPARE(inWindow(container), shown.adjusted(0, -toolbarHeight, 0, 0));
-    fixture.child<QAction>(QStringLiteral("mnuViewToolbar"))->trigger();
-    QTRY_COMPARE(inWindow(container), shown);
-}
-
-void tst_MainWindowLayout::hidingStatusBarMakesContainerTaller()
-{
-    MainWindowFixture fixture;
-    frmMain &window = fixture.start(fixture.writeHistory(History));
-    auto *container = fixture.child<QWidget>(QStringLiteral("picMainSplitter"));
-    const int statusHeight = window.statusBar()->height();
-    QVERIFY(statusHeight > 0);
-    const QRect shown = inWindow(container);
-    fixture.child<QAction>(QStringLiteral("mnuViewStatusBar"))->trigger();
-    QTRY_COMPARE(inWindow(container), shown.adjusted(0, 0, 0, statusHeight));
-    fixture.child<QAction>(QStringLiteral("mnuViewStatusBar"))->trigger();
-    QTRY_COMPARE(inWindow(container), shown);
-}
-
-void tst_MainWindowLayout::hidingWrapPanelLetsChangesFillPane()
-{
-    MainWindowFixture fixture;
-    fixture.start(fixture.writeHistory(History));
-    auto *pane = fixture.child<QWidget>(QStringLiteral("picSpliterContainer"));
-    auto *changes = fixture.child<QTableView>(QStringLiteral("lvChangesList"));
-    auto *bar = fixture.child<QWidget>(QStringLiteral("Frame1"));
-    auto *wrap = fixture.child<QPlainTextEdit>(QStringLiteral("Text1"));
-    const QRect barShown = bar->geometry();
-    const QRect changesShown = changes->geometry();
-
-    fixture.child<QAction>(QStringLiteral("mnuViewWrapPanel"))->trigger();
-    QTRY_COMPARE(changes->geometry(), pane->rect());
-    QVERIFY(!wrap->isVisible());
-    QVERIFY(!bar->isVisible());
-
-    fixture.child<QAction>(QStringLiteral("mnuViewWrapPanel"))->trigger();
-    QTRY_COMPARE(bar->geometry(), barShown);
-    QCOMPARE(changes->geometry(), changesShown);
-    QVERIFY(wrap->isVisible());
-    QCOMPARE(wrap->geometry().top(), barShown.bottom() + 1);
-}
-
-void tst_MainWindowLayout::innerDragStopsFortyPixelsAboveBottom()
-{
-    MainWindowFixture fixture;
-    fixture.start(fixture.writeHistory(History));
-    auto *pane = fixture.child<QWidget>(QStringLiteral("picSpliterContainer"));
-    auto *bar = fixture.child<QWidget>(QStringLiteral("Frame1"));
-    auto *wrap = fixture.child<QPlainTextEdit>(QStringLiteral("Text1"));
-    dragBar(bar, false, pane->height());
-    QCOMPARE(pane->height() - (bar->y() + bar->height()), 40);
-    QCOMPARE(wrap->height(), 40);
-    QCOMPARE(wrap->geometry().bottom(), pane->height() - 1);
-}
-
-void tst_MainWindowLayout::splitPositionsSurviveRestart()
-{
-    MainWindowFixture fixture;
-    const QString file = fixture.writeHistory(History);
-    fixture.start(file);
-    auto *outerBar = fixture.child<QWidget>(QStringLiteral("Frame2"));
-    auto *innerBar = fixture.child<QWidget>(QStringLiteral("Frame1"));
-    dragBar(outerBar, true, 50);
-    dragBar(innerBar, false, -60);
-    const QRect outer = outerBar->geometry();
-    const QRect inner = innerBar->geometry();
-    fixture.close();
-    QCOMPARE(fixture.readSetting(QStringLiteral("SplitPosition")), QString::number(outer.x() * 15));
-    QCOMPARE(fixture.readSetting(QStringLiteral("SplitPosition2")), QString::number(inner.y() * 15));
-
-    fixture.start(file);
-    QTRY_COMPARE(fixture.child<QWidget>(QStringLiteral("Frame2"))->geometry(), outer);
-    QTRY_COMPARE(fixture.child<QWidget>(QStringLiteral("Frame1"))->geometry(), inner);
-}
 
 QTEST_MAIN(tst_MainWindowLayout)
 #include "tst_MainWindowLayout.moc"
