@@ -1,6 +1,7 @@
 #include "history/HistoryReader.h"
 
 #include "history/Utf8.h"
+#include "settings/Windows1252.h"
 
 #include <QFile>
 
@@ -66,12 +67,6 @@ QByteArray repairUtf8(const unsigned char *s, qsizetype n)
     return out;
 }
 
-// Code points of Windows-1252 bytes 0x80..0x9F; the five unassigned bytes keep their C1 value.
-constexpr std::array<char16_t, 32> Cp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 struct Utf8Unit
 {
     std::uint8_t length = 0;
@@ -82,7 +77,7 @@ constexpr std::array<Utf8Unit, 256> makeCp1252Table()
 {
     std::array<Utf8Unit, 256> table{};
     for (unsigned b = 0; b < 256; ++b) {
-        const char32_t cp = (b >= 0x80 && b < 0xA0) ? Cp1252High[b - 0x80] : b;
+        const char32_t cp = (b >= 0x80 && b < 0xA0) ? Windows1252High[b - 0x80] : b;
         Utf8Unit &u = table[b];
         if (cp < 0x80) {
             u = {1, {char(cp), 0, 0}};

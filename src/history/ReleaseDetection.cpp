@@ -4,8 +4,6 @@
 #include "history/LineClassifier.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -27,24 +25,6 @@ QString twoCharacters(QStringView part)
     return padded.right(2);
 }
 
-bool isAscii(QByteArrayView bytes)
-{
-    // Asked of most lines that are no change: eight bytes at a time.
-    const char *p = bytes.data();
-    const char *const end = p + bytes.size();
-    for (; end - p >= 8; p += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, sizeof word);
-        if ((word & 0x8080808080808080ULL) != 0)
-            return false;
-    }
-    for (; p != end; ++p) {
-        if (static_cast<unsigned char>(*p) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
 // One detection text, ready for a case-insensitive search in a line. ASCII lines (nearly all of
 // them) are searched as bytes; the rest as text with Unicode case folding.
 class Needle
@@ -52,7 +32,7 @@ class Needle
 public:
     explicit Needle(const QString &text)
         : m_text(text)
-        , m_ascii(isAscii(text.toUtf8()))
+        , m_ascii(AsciiNoCaseFinder::isAscii(text.toUtf8()))
         , m_finder(m_ascii ? text.toLatin1() : QByteArray())
     {
     }
@@ -108,7 +88,7 @@ std::vector<Release> detectReleases(HistoryLines &lines, const QStringList &Vers
         if (lines.matchesAddition(i) || lines.matchesFix(i) || lines.isEmpty(i))
             continue;
         const QByteArrayView bytes = lines.bytes(i);
-        const bool ascii = isAscii(bytes);
+        const bool ascii = AsciiNoCaseFinder::isAscii(bytes);
         // Lines outside ASCII are few; only they (or every line, for a detection text outside
         // ASCII) are decoded for the search.
         const QString text = ascii && !textNeedles ? QString() : QString::fromUtf8(bytes);

@@ -8,7 +8,7 @@ LineMatcher::LineMatcher(const QString &needle)
     , m_decoder(QStringDecoder::Utf8)
 {
     const QByteArray utf8 = needle.toUtf8();
-    if (!utf8.isEmpty() && AsciiCaseMatcher::isAscii(utf8))
+    if (!utf8.isEmpty() && AsciiNoCaseFinder::isAscii(utf8))
         m_ascii.emplace(utf8);
     for (const char32_t c : needle.toUcs4()) {
         if (QChar::toCaseFolded(c) >= 0x80)
@@ -22,7 +22,7 @@ bool LineMatcher::matches(QByteArrayView utf8Line) const
         return true;
     if (m_ascii)
         return m_ascii->contains(utf8Line);
-    if (m_needsNonAscii && AsciiCaseMatcher::isAscii(utf8Line))
+    if (m_needsNonAscii && AsciiNoCaseFinder::isAscii(utf8Line))
         return false;
     const qsizetype room = m_decoder.requiredSpace(utf8Line.size());
     if (m_decoded.size() < room)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/AsciiCaseMatcher.h"
+#include "history/AsciiNoCaseFinder.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -21,13 +21,13 @@ public:
     bool isEmpty() const { return m_needle.isEmpty(); }
     // The byte matcher when the needle is ASCII and not empty, so that callers may scan a whole
     // buffer at once; null otherwise.
-    const AsciiCaseMatcher *ascii() const { return m_ascii ? &*m_ascii : nullptr; }
+    const AsciiNoCaseFinder *ascii() const { return m_ascii ? &*m_ascii : nullptr; }
 
     bool matches(QByteArrayView utf8Line) const;
 
 private:
     QString m_needle;
-    std::optional<AsciiCaseMatcher> m_ascii;
+    std::optional<AsciiNoCaseFinder> m_ascii;
     QStringMatcher m_unicode;
     // True when some letter of the needle folds to no ASCII letter: a line of ASCII bytes alone
     // then cannot hold it and is passed over without decoding.

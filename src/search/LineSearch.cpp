@@ -38,12 +38,12 @@ LineIndex lineAtOffset(const HistoryLines &lines, LineIndex low, qsizetype offse
 // Reports each matching line that release detection left as it was, from `first` on, scanning
 // the whole text at once and stopping before byte `stopOffset`. `onMatch` returns false to stop.
 template <typename OnMatch>
-void scanText(const HistoryLines &lines, const AsciiCaseMatcher &matcher, LineIndex first,
+void scanText(const HistoryLines &lines, const AsciiNoCaseFinder &matcher, LineIndex first,
               qsizetype stopOffset, int searchIn, OnMatch onMatch)
 {
     const char *base = lines.utf8Text().constData();
     const char *stop = base + stopOffset;
-    const qsizetype needleLength = matcher.length();
+    const qsizetype needleLength = matcher.size();
     auto nextLineStart = [&](LineIndex line) {
         return line < lines.lastLineIndex() ? base + lines.span(line + 1).offset : stop;
     };

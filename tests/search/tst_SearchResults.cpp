@@ -27,7 +27,6 @@ class tst_SearchResults : public QObject
 private slots:
     void listSearchResults_data();
     void listSearchResults();
-    void instanceCountText();
     void findAllKeepsAscendingLinesWhateverTheOrder_data();
     void findAllKeepsAscendingLinesWhateverTheOrder();
     void findAllSelectsFirstResult();
@@ -51,6 +50,7 @@ void tst_SearchResults::listSearchResults_data()
     QTest::addColumn<bool>("reversed");
     QTest::addColumn<Lines>("expected");
 
+    // Line 3 is empty and never listed.
     QTest::newRow("all changes ascending") << ViewFilter::AllChanges << false << Lines{0, 1, 2, 4, 5};
     QTest::newRow("all changes reversed") << ViewFilter::AllChanges << true << Lines{5, 4, 2, 1, 0};
     QTest::newRow("additions ascending") << ViewFilter::Additions << false << Lines{0, 4};
@@ -70,12 +70,6 @@ void tst_SearchResults::listSearchResults()
     QCOMPARE(content.rows.front(), HeaderRow);
     QCOMPARE(resultLines(content), expected);
     QCOMPARE(content.selectedRow, -1);
-}
-
-void tst_SearchResults::instanceCountText()
-{
-    QCOMPARE(::instanceCountText(12), QStringLiteral("12 instance(s) found"));
-    QCOMPARE(::instanceCountText(0), QStringLiteral("0 instance(s) found"));
 }
 
 void tst_SearchResults::findAllKeepsAscendingLinesWhateverTheOrder_data()
@@ -107,7 +101,6 @@ void tst_SearchResults::findAllSelectsFirstResult()
     QCOMPARE(SearchResults::instanceCount(found), 3);
 }
 
-// A search that finds nothing must not leave the earlier search's matches to be re-listed.
 void tst_SearchResults::findAllFindingNothingEmptiesStoredResults()
 {
     const HistoryDocument document = sampleDocument();
@@ -127,12 +120,12 @@ void tst_SearchResults::findAllKeepsNoEmptyLine()
     QCOMPARE(results.SearchResultLines(), (std::vector<LineIndex>{0, 2}));
 }
 
-// Results outlive a change of file; lines the new file does not have are not listed.
 void tst_SearchResults::relistSkipsLinesPastAShorterHistory()
 {
     SearchResults results;
     (void)results.findAll(sampleDocument(), "fixed", 0, 0, false);
-    const ChangesListContent content = results.relist(makeDocument({"a", "b"}), ViewFilter::AllChanges, false);
+    const ChangesListContent content =
+        results.relist(makeDocument({"a", "b"}), ViewFilter::AllChanges, false);
     QCOMPARE(resultLines(content), (Lines{1}));
 }
 

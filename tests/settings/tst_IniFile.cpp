@@ -17,6 +17,9 @@ private slots:
     void refusesEditsThatBreakLayout();
     void keepsEncodingRead_data();
     void keepsEncodingRead();
+    void otherValueKeepsItsText_data();
+    void otherValueKeepsItsText();
+    void thousandKeysReadBack();
     void neverOverwritesUnreadableFile();
     void saveCreatesFileAndFolder();
 };
@@ -29,24 +32,22 @@ void tst_IniFile::readsValue_data()
     QTest::addColumn<bool>("found");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("blanks and one pair of quotes removed") << QByteArray("[A]\n k =  \"\" x \"\"  \n") << "A"
-                                                           << "k" << true << "\" x \"";
-    QTest::newRow("empty value is present") << QByteArray("[A]\nk=\n") << "A"
-                                            << "k" << true << "";
-    QTest::newRow("names ignore case") << QByteArray("[ Velomir ]\r\nLastFile=x\r\n") << "velomir"
-                                       << "LASTFILE" << true << "x";
-    QTest::newRow("value splits at first equals") << QByteArray("[A]\nk=a=b\n") << "A"
-                                                  << "k" << true << "a=b";
-    QTest::newRow("missing key") << QByteArray("[A]\nk=1\n[B]\nj=2\n") << "A"
-                                 << "j" << false << "";
-    QTest::newRow("missing section") << QByteArray("[A]\nk=1\n") << "B"
-                                     << "k" << false << "";
-    QTest::newRow("key before any section") << QByteArray("k=1\n[A]\n") << "A"
-                                            << "k" << false << "";
-    QTest::newRow("commented key read by its text") << QByteArray("[A]\n;k=old\n") << "A"
-                                                    << ";k" << true << "old";
-    QTest::newRow("no final newline") << QByteArray("[A]\nk=1") << "A"
-                                      << "k" << true << "1";
+    const auto row = [](const char *name, const QByteArray &text, const QString &section, const QString &key,
+                        bool found, const QString &value) {
+        QTest::newRow(name) << text << section << key << found << value;
+    };
+    row("blanks and one pair of quotes removed", "[A]\n k =  \"\" x \"\"  \n", "A", "k", true, "\" x \"");
+    row("empty value is present", "[A]\nk=\n", "A", "k", true, "");
+    row("names ignore case", "[ Velomir ]\r\nLastFile=x\r\n", "velomir", "LASTFILE", true, "x");
+    row("value splits at first equals", "[A]\nk=a=b\n", "A", "k", true, "a=b");
+    row("missing key", "[A]\nk=1\n[B]\nj=2\n", "A", "j", false, "");
+    row("missing section", "[A]\nk=1\n", "B", "k", false, "");
+    row("key before any section", "k=1\n[A]\n", "A", "k", false, "");
+    row("commented key read by its text", "[A]\n;k=old\n", "A", ";k", true, "old");
+    row("no final newline", "[A]\nk=1", "A", "k", true, "1");
+    row("damaged: unclosed header", "[A\nk=1\n[B]\nk=2\n", "B", "k", true, "2");
+    row("damaged: NUL bytes and binary", QByteArray("\0\xff\xfe[A]\x01\nk=1\0\n[B]\nk=2\n", 22), "B", "k",
+        true, "2");
 }
 
 void tst_IniFile::readsValue()
@@ -127,21 +128,14 @@ void tst_IniFile::refusesEditsThatBreakLayout_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("line break in value") << "A"
-                                         << "k"
-                                         << "x\n[Other]\ny=1";
-    QTest::newRow("equals in key") << "A"
-                                   << "k=v"
-                                   << "x";
-    QTest::newRow("key opening a header") << "A"
-                                          << "[B]"
-                                          << "x";
-    QTest::newRow("bracket in section") << "A]x"
-                                        << "k"
-                                        << "x";
-    QTest::newRow("empty key") << "A"
-                               << " "
-                               << "x";
+    const auto row = [](const char *name, const QString &section, const QString &key, const QString &value) {
+        QTest::newRow(name) << section << key << value;
+    };
+    row("line break in value", "A", "k", "x\n[Other]\ny=1");
+    row("equals in key", "A", "k=v", "x");
+    row("key opening a header", "A", "[B]", "x");
+    row("bracket in section", "A]x", "k", "x");
+    row("empty key", "A", " ", "x");
 }
 
 void tst_IniFile::refusesEditsThatBreakLayout()
@@ -183,6 +177,42 @@ void tst_IniFile::keepsEncodingRead()
     QVERIFY(ini.setValue(u"A", u"k", value));
     QCOMPARE(ini.toBytes(), after);
     QCOMPARE(IniFile::fromBytes(after).value(u"A", u"k").value_or(QString()), value);
+}
+
+void tst_IniFile::otherValueKeepsItsText_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("kept");
+    // "\xC3\x80" is two code-page letters, and also one UTF-8 letter once the stray byte has gone.
+    QTest::newRow("code-page letters that look like UTF-8")
+        << QByteArray("[a]\nK=\xBB\nNm=t\xC3\x80x\n") << QStringLiteral("t\u00C3\u20ACx");
+    QTest::newRow("code-page letters that are no UTF-8")
+        << QByteArray("[a]\nK=\xBB\nNm=caf\xE9\n") << QStringLiteral("caf\u00E9");
+}
+
+void tst_IniFile::otherValueKeepsItsText()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, kept);
+    IniFile ini = IniFile::fromBytes(file);
+    QCOMPARE(ini.value(u"a", u"Nm"), std::optional<QString>(kept));
+    QVERIFY(ini.setValue(u"a", u"K", u"plain"));
+    QCOMPARE(IniFile::fromBytes(ini.toBytes()).value(u"a", u"Nm"), std::optional<QString>(kept));
+}
+
+void tst_IniFile::thousandKeysReadBack()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("velomir.ini"));
+    IniFile ini = IniFile::load(path);
+    for (int i = 0; i < 1000; ++i)
+        QVERIFY(ini.setValue(u"A", QStringLiteral("k%1").arg(i), QString(i % 50, u'v') + QString::number(i)));
+    QVERIFY(ini.save(path));
+    const IniFile read = IniFile::load(path);
+    QCOMPARE(read.keyNames(u"A").size(), 1000);
+    for (int i = 0; i < 1000; ++i)
+        QCOMPARE(read.value(u"A", QStringLiteral("k%1").arg(i)).value_or(QString()),
+                 QString(i % 50, u'v') + QString::number(i));
 }
 
 void tst_IniFile::neverOverwritesUnreadableFile()

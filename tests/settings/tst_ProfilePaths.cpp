@@ -36,24 +36,19 @@ void tst_ProfilePaths::expandPath_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("expanded");
 
-    const QString tc = QStringLiteral("/opt/velomir/tc/");
-    QTest::newRow("empty stays empty") << tc << ""
-                                       << "";
-    QTest::newRow("program folder placeholder") << tc << "PELLAVORIN:\\sub\\a.ini"
-                                                << "/opt/velomir/sub/a.ini";
-    QTest::newRow("program folder placeholder, slash") << tc << "pellavorin:/a.ini"
-                                                       << "/opt/velomir/a.ini";
-    QTest::newRow("file manager placeholder") << tc << "%commander_path%\\History.txt"
-                                              << "/opt/velomir/tc/History.txt";
-    QTest::newRow("environment variable") << tc << "%VELOMIR_TEST_DIR%/x.ini"
-                                          << "/data/x.ini";
-    QTest::newRow("unset variable kept, next expanded") << tc << "%VELOMIR_UNSET%%VELOMIR_TEST_DIR%"
-                                                        << "%VELOMIR_UNSET%/data";
-    QTest::newRow("lone percent kept") << tc << "100%"
-                                       << "100%";
-    QTest::newRow("unknown file manager folder is not the root") << ""
-                                                                 << "%Commander_Path%\\History.txt"
-                                                                 << "%Commander_Path%/History.txt";
+    const auto row = [](const char *name, const QString &stored, const QString &expanded,
+                        const QString &fileManagerDir = QStringLiteral("/opt/velomir/tc/")) {
+        QTest::newRow(name) << fileManagerDir << stored << expanded;
+    };
+    row("empty stays empty", "", "");
+    row("program folder placeholder", "PELLAVORIN:\\sub\\a.ini", "/opt/velomir/sub/a.ini");
+    row("program folder placeholder, slash", "pellavorin:/a.ini", "/opt/velomir/a.ini");
+    row("file manager placeholder", "%commander_path%\\History.txt", "/opt/velomir/tc/History.txt");
+    row("environment variable", "%VELOMIR_TEST_DIR%/x.ini", "/data/x.ini");
+    row("unset variable kept, next expanded", "%VELOMIR_UNSET%%VELOMIR_TEST_DIR%", "%VELOMIR_UNSET%/data");
+    row("lone percent kept", "100%", "100%");
+    row("unknown file manager folder is not the root", "%Commander_Path%\\History.txt",
+        "%Commander_Path%/History.txt", "");
 }
 
 void tst_ProfilePaths::expandPath()
@@ -72,18 +67,16 @@ void tst_ProfilePaths::collapsePath_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("stored");
 
-    QTest::newRow("3: program folder wins") << 3 << "/opt/velomir/tc/History.txt"
-                                            << "pellavorin:\\tc/History.txt";
-    QTest::newRow("2: file manager form") << 2 << "/opt/velomir/tc/History.txt"
-                                          << "%Commander_Path%/History.txt";
-    QTest::newRow("1: outside both unchanged") << 1 << "/home/h.txt"
-                                               << "/home/h.txt";
-    QTest::newRow("0: unchanged") << 0 << "/opt/velomir/tc/History.txt"
-                                  << "/opt/velomir/tc/History.txt";
-    QTest::newRow("marker unchanged") << 3 << "abcdef123456ABCDEF"
-                                      << "abcdef123456ABCDEF";
-    QTest::newRow("folder differing by case is another folder") << 3 << "/opt/Velomir/a.txt"
-                                                                << "/opt/Velomir/a.txt";
+    const auto row = [](const char *name, int unExpandPaths, const QString &path, const QString &stored) {
+        QTest::newRow(name) << unExpandPaths << path << stored;
+    };
+    const QString tcHistory = QStringLiteral("/opt/velomir/tc/History.txt");
+    row("3: program folder wins", 3, tcHistory, "pellavorin:\\tc/History.txt");
+    row("2: file manager form", 2, tcHistory, "%Commander_Path%/History.txt");
+    row("1: outside both unchanged", 1, "/home/h.txt", "/home/h.txt");
+    row("0: unchanged", 0, tcHistory, tcHistory);
+    row("marker unchanged", 3, "abcdef123456ABCDEF", "abcdef123456ABCDEF");
+    row("folder differing by case is another folder", 3, "/opt/Velomir/a.txt", "/opt/Velomir/a.txt");
 }
 
 void tst_ProfilePaths::collapsePath()

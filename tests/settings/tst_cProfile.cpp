@@ -73,24 +73,43 @@ void tst_cProfile::markerTellsAbsentFromEmptyAndIsNeverWritten()
     QCOMPARE(profile.ReadValue(SectionVelomir, "Long", Marker, m_ini).size(), 4095);
 }
 
+// An empty line column: only the value read back is compared.
 void tst_cProfile::valueReadsBackAsWritten_data()
 {
+    QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QByteArray>("line");
-    QTest::newRow("leading space") << " a" << QByteArray("K=\" a\"");
-    QTest::newRow("trailing space") << "a " << QByteArray("K=\"a \"");
-    QTest::newRow("enclosed in quotes") << "\"a\"" << QByteArray("K=\"\"a\"\"");
-    QTest::newRow("two leading quotes unchanged") << "\"\"a" << QByteArray("K=\"\"a");
-    QTest::newRow("plain") << "a b" << QByteArray("K=a b");
+    const QByteArray existing("[Velomir]\nK=old\n");
+    const auto row = [&](const char *name, const QString &value, const QByteArray &line = {}) {
+        QTest::newRow(name) << existing << value << line;
+    };
+    row("leading blank", " a", "K=\" a\"");
+    row("trailing blank", "a ", "K=\"a \"");
+    row("enclosing quotes", "\"a\"", "K=\"\"a\"\"");
+    row("two leading quotes unchanged", "\"\"a", "K=\"\"a");
+    row("plain", "a b", "K=a b");
+    row("empty", "", "K=");
+    row("leading quote only", "\"x");
+    row("lone quote", "\"");
+    row("leading tab", "\tx");
+    row("trailing vertical tab", ";Commented=1\v");
+    row("trailing form feed", "x\f");
+    row("no-break space at both ends", QStringLiteral("\u00A0x\u00A0"));
+    row("only blanks", "   ");
+    QTest::newRow("new key in new file") << QByteArray() << "\tx " << QByteArray();
 }
 
 void tst_cProfile::valueReadsBackAsWritten()
 {
+    QFETCH(QByteArray, file);
     QFETCH(QString, value);
     QFETCH(QByteArray, line);
+    if (!file.isEmpty())
+        writeAll(m_ini, file);
     cProfile profile;
     QVERIFY(profile.WriteValue(SectionVelomir, "K", value, m_ini));
-    QVERIFY(readAll(m_ini).contains(line + '\n'));
+    if (!line.isEmpty())
+        QVERIFY(readAll(m_ini).contains(line + '\n'));
     if (!value.startsWith(TwoQuotes))
         QCOMPARE(profile.ReadValue(SectionVelomir, "K", Marker, m_ini), value);
 }
@@ -101,37 +120,24 @@ void tst_cProfile::resolvesSection_data()
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("expected"); // "main", "alt" or a full path
 
+    const auto row = [](const char *name, const QByteArray &main, const QString &section,
+                        const QString &expected) { QTest::newRow(name) << main << section << expected; };
     const QByteArray alt = "[Configuration]\nAlternateUserIni=alt.ini\n";
-    QTest::newRow("no redirection") << QByteArray("[Velomir]\n") << "Velomir"
-                                    << "main";
-    QTest::newRow("alternate file for ordinary section") << alt << "Velomir"
-                                                         << "alt";
-    QTest::newRow("alternate file skips not-redirected section") << alt << "layout"
-                                                                 << "main";
-    QTest::newRow("RedirectSection 1 beats not-redirected list") << alt + "[Layout]\nRedirectSection=1\n"
-                                                                 << "Layout"
-                                                                 << "alt";
-    QTest::newRow("RedirectSection 0 keeps main file") << alt + "[Velomir]\nRedirectSection=0\n"
-                                                       << "Velomir"
-                                                       << "main";
-    QTest::newRow("RedirectSection 1 without alternate")
-        << QByteArray("[Velomir]\nRedirectSection=1\n") << "Velomir"
-        << "main";
-    QTest::newRow("RedirectSection to file manager folder")
-        << QByteArray("[Velomir]\nRedirectSection=%Commander_Path%\\wincmd.ini\n") << "Velomir"
-        << "/opt/tc/wincmd.ini";
-    QTest::newRow("RedirectSection to environment variable")
-        << QByteArray("[Velomir]\nRedirectSection=%VELOMIR_TEST_DIR%\\v.ini\n") << "Velomir"
-        << "/data/v.ini";
-    QTest::newRow("RedirectSection to program folder")
-        << QByteArray("[Velomir]\nRedirectSection=pellavorin:\\alt.ini\n") << "Velomir"
-        << "alt";
-    QTest::newRow("empty alternate counts as absent")
-        << QByteArray("[Configuration]\nAlternateUserIni=\n") << "Velomir"
-        << "main";
-    QTest::newRow("empty RedirectSection counts as absent") << alt + "[Velomir]\nRedirectSection=\n"
-                                                            << "Velomir"
-                                                            << "alt";
+    const QByteArray velomir = "[Velomir]\nRedirectSection=";
+    row("no redirection", "[Velomir]\n", "Velomir", "main");
+    row("alternate file for ordinary section", alt, "Velomir", "alt");
+    row("alternate file skips not-redirected section", alt, "layout", "main");
+    row("RedirectSection 1 beats not-redirected list", alt + "[Layout]\nRedirectSection=1\n", "Layout",
+        "alt");
+    row("RedirectSection 0 keeps main file", alt + velomir + "0\n", "Velomir", "main");
+    row("RedirectSection 1 without alternate", velomir + "1\n", "Velomir", "main");
+    row("RedirectSection to file manager folder", velomir + "%Commander_Path%\\wincmd.ini\n", "Velomir",
+        "/opt/tc/wincmd.ini");
+    row("RedirectSection to environment variable", velomir + "%VELOMIR_TEST_DIR%\\v.ini\n", "Velomir",
+        "/data/v.ini");
+    row("RedirectSection to program folder", velomir + "pellavorin:\\alt.ini\n", "Velomir", "alt");
+    row("empty alternate counts as absent", "[Configuration]\nAlternateUserIni=\n", "Velomir", "main");
+    row("empty RedirectSection counts as absent", alt + velomir + "\n", "Velomir", "alt");
 }
 
 void tst_cProfile::resolvesSection()

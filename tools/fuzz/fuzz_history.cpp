@@ -1,6 +1,7 @@
 // The history pipeline on arbitrary bytes: decoding and line splitting, classification, release
 // detection, every view of every release in both orders under all three filters with the texts
-// of their columns, and searches for a needle taken from the input, compared with a plain scan.
+// of their columns, the statistics per release and per weekday with the weekdays report, and
+// searches for a needle taken from the input, compared with a plain scan.
 // An input starting with byte 1 carries its own detection strings on its first two lines.
 #include "history/ChangesList.h"
 #include "history/HistoryReader.h"
@@ -10,6 +11,8 @@
 #include "history/Utf8.h"
 #include "search/LineSearch.h"
 #include "search/SearchRule.h"
+#include "stats/StatisticsComputation.h"
+#include "stats/WeekdaysReport.h"
 
 #include <QByteArray>
 #include <QString>
@@ -124,6 +127,51 @@ void checkViews(const HistoryDocument &doc)
     }
 }
 
+qint64 total(const WeekdayCounts::PerDay &perDay)
+{
+    qint64 sum = 0;
+    for (int day = WeekdayCounts::Sunday; day <= WeekdayCounts::NoWeekday; ++day)
+        sum += perDay[day];
+    return sum;
+}
+
+void checkStatistics(const HistoryDocument &doc, const QStringList &versionDetectList)
+{
+    const QString dayFormat = QStringLiteral("dddd");
+    std::vector<ReleaseStatsRow> rows = GetVersionList(doc, dayFormat);
+    check(rows.size() == doc.releases.size(), "one statistics row per release");
+    CalcStatistics2(doc, rows);
+    std::vector<LineIndex> headers;
+    qint64 additions = 0, fixes = 0;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const Release &release = doc.releases[r];
+        check(rows[r].key == release.key() && rows[r].headerLine == release.headerLine &&
+                  rows[r].label == release.label,
+              "a statistics row names its release");
+        check(rows[r].sortableDate.isEmpty() == GetSortableDate(doc.lines.text(release.headerLine)).isEmpty(),
+              "a row has a sortable date exactly when its header has one");
+        const qint64 lineCount = doc.lastLineOf(int(r)) - release.headerLine + 1;
+        check(rows[r].additions >= 0 && rows[r].fixes >= 0 && rows[r].additions + rows[r].fixes <= lineCount,
+              "a release counts no more changes than it has lines");
+        additions += rows[r].additions;
+        fixes += rows[r].fixes;
+        headers.push_back(release.headerLine);
+        const WeekdayCounts one = CalcStatistics(doc, {release.headerLine}, versionDetectList, dayFormat);
+        check(total(one.additions) == rows[r].additions && total(one.fixes) == rows[r].fixes,
+              "the weekdays of a release sum to its counts");
+    }
+    const WeekdayCounts all = CalcStatistics(doc, headers, versionDetectList, dayFormat);
+    check(total(all.additions) == additions && total(all.fixes) == fixes,
+          "the weekdays of all releases sum to the release counts");
+    check(CalcStatistics(doc, {-1, doc.lines.size()}, versionDetectList, dayFormat) == WeekdayCounts{},
+          "lines that head no release count nothing");
+
+    const WeekdaysReportResult report = weekdaysReport(doc, {}, versionDetectList, dayFormat);
+    check(report.ok && report.text.count('\n') == 8, "the weekdays report has seven days and a total");
+    check(!weekdaysReport(doc, {QStringLiteral("nokey")}, versionDetectList, dayFormat).ok,
+          "the weekdays report refuses an unknown release");
+}
+
 void checkSearch(const HistoryLines &lines, const QString &text)
 {
     for (int wholeWord = 0; wholeWord <= 1; ++wholeWord) {
@@ -176,6 +224,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(doc.releaseIndexOfKey(doc.releases[r].key()) == int(r), "a release is found by its key");
     }
     checkViews(doc);
+    checkStatistics(doc, settings.VersionDetectList);
 
     // The needle: a piece of the middle line, as a user would copy it from the list.
     const LineIndex middle = doc.lines.size() / 2;
