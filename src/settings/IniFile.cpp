@@ -17,8 +17,12 @@ namespace {
 
 constexpr QStringView Utf8Bom = u"\uFEFF";
 
-bool hasLineBreakOrNul(QStringView text)
+// Text that would break the file's layout, or that no encoding can hold (a lone surrogate would be
+// written as "?" and read back changed).
+bool unstorable(QStringView text)
 {
+    if (!text.isValidUtf16())
+        return true;
     for (const QChar c : text) {
         if (c == u'\n' || c == u'\r' || c == u'\0')
             return true;
@@ -68,13 +72,13 @@ bool sameName(QStringView a, QStringView b)
 bool validSection(QStringView section)
 {
     const QStringView name = section.trimmed();
-    return !name.isEmpty() && !name.contains(u']') && !hasLineBreakOrNul(name);
+    return !name.isEmpty() && !name.contains(u']') && !unstorable(name);
 }
 
 bool validKey(QStringView key)
 {
     const QStringView name = key.trimmed();
-    return !name.isEmpty() && !name.contains(u'=') && !isHeader(name) && !hasLineBreakOrNul(name);
+    return !name.isEmpty() && !name.contains(u'=') && !isHeader(name) && !unstorable(name);
 }
 
 } // namespace
@@ -228,7 +232,7 @@ void IniFile::appendSection(QStringView section, const QStringList &entries)
 
 bool IniFile::setValue(QStringView section, QStringView key, QStringView value)
 {
-    if (!validSection(section) || !validKey(key) || hasLineBreakOrNul(value))
+    if (!validSection(section) || !validKey(key) || unstorable(value))
         return false;
     m_modified = true;
     const QString entry = key.trimmed().toString() + u'=' + value.toString();
@@ -281,7 +285,7 @@ bool IniFile::replaceSection(QStringView section, const QStringList &entries)
         const QStringView trimmed = QStringView(entry).trimmed();
         if (trimmed.isEmpty())
             continue;
-        if (isHeader(trimmed) || hasLineBreakOrNul(trimmed))
+        if (isHeader(trimmed) || unstorable(trimmed))
             return false;
         lines.append(trimmed.toString());
     }

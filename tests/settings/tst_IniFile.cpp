@@ -136,6 +136,8 @@ void tst_IniFile::refusesEditsThatBreakLayout_data()
     row("key opening a header", "A", "[B]", "x");
     row("bracket in section", "A]x", "k", "x");
     row("empty key", "A", " ", "x");
+    row("lone surrogate in key", "A", QString(QChar(0xD83D)), "x");
+    row("lone surrogate in value", "A", "k", QStringLiteral("a") + QChar(0xDE00));
 }
 
 void tst_IniFile::refusesEditsThatBreakLayout()

@@ -29,7 +29,7 @@ bool sameName(const QString &a, const QString &b)
 
 bool hasLineBreakOrNul(const QString &text)
 {
-    return text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar(u'\0'));
+    return text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar(u'\0')) || !text.isValidUtf16();
 }
 
 bool writable(const QString &section, const QString &key, const QString &value)
