@@ -1,8 +1,8 @@
 #include "stats/StatisticsComputation.h"
 
-#include <algorithm>
 #include <vector>
 
+#include "history/AsciiNoCaseFinder.h"
 #include "history/LineRules.h"
 #include "stats/WeekdayIndexer.h"
 
@@ -24,7 +24,7 @@ public:
             for (QChar c : t)
                 ascii = ascii && c.unicode() < 0x80;
             if (ascii)
-                m_ascii.push_back(t.toLatin1().toLower());
+                m_ascii.emplace_back(t.toLatin1());
             else
                 m_other << t;
         }
@@ -32,10 +32,8 @@ public:
 
     bool occurIn(QByteArrayView line) const
     {
-        for (const QByteArray &needle : m_ascii) {
-            const auto hit = std::search(line.begin(), line.end(), needle.begin(), needle.end(),
-                                         [](char a, char b) { return asciiLower(a) == b; });
-            if (hit != line.end())
+        for (const AsciiNoCaseFinder &finder : m_ascii) {
+            if (finder.contains(line))
                 return true;
         }
         if (m_other.isEmpty())
@@ -49,9 +47,7 @@ public:
     }
 
 private:
-    static char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c; }
-
-    std::vector<QByteArray> m_ascii;
+    std::vector<AsciiNoCaseFinder> m_ascii;
     QStringList m_other;
 };
 
