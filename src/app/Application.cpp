@@ -8,10 +8,10 @@
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
 #include "settings/cProfile.h"
+#include "widgets/ScreenTwips.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QScreen>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -32,15 +32,6 @@ void fixSettingsFile(const CommandLine &line)
     g.AppDir = programDirectory();
     g.IniFilePath = chooseIniFilePath(line.iniPath, g.AppDir,
                                       QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-}
-
-void readScreenTwips()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
-    const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
-    globals().TwipsPerPixelX = qMax(1, qRound(1440.0 / dpiX));
-    globals().TwipsPerPixelY = qMax(1, qRound(1440.0 / dpiY));
 }
 
 void findFileManager(cProfile &profile)
@@ -82,7 +73,7 @@ int velomirMain(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramTitle);
     InitGlobals();
-    readScreenTwips();
+    initTwipsPerPixel();
     fixSettingsFile(line);
     cProfile profile;
     findFileManager(profile);
