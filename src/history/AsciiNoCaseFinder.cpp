@@ -1,14 +1,11 @@
 #include "history/AsciiNoCaseFinder.h"
+#include "history/Sse2.h"
 
 #include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#define VELOMIR_HAVE_SSE2 1
-#endif
 
 namespace {
 
@@ -50,39 +47,64 @@ int commonness(unsigned char c)
 
 } // namespace
 
+AsciiNoCaseFinder::Probe AsciiNoCaseFinder::probeAt(const QByteArray &folded, qsizetype offset)
+{
+    const auto byte = static_cast<unsigned char>(folded.isEmpty() ? 0 : folded[offset]);
+    return Probe{offset, byte, static_cast<unsigned char>(isLowerLetter(byte) ? 0x20 : 0x00)};
+}
+
 AsciiNoCaseFinder::AsciiNoCaseFinder(QByteArrayView asciiWord)
     : m_folded(asciiWord.toByteArray())
 {
+    qsizetype anchor = 0;
+    qsizetype second = 0;
     int best = 1000;
+    int nextBest = 1000;
     for (qsizetype i = 0; i < m_folded.size(); ++i) {
         const unsigned char c = fold(m_folded[i]);
         m_folded[i] = static_cast<char>(c);
         const int rank = commonness(c);
         if (rank < best) {
+            nextBest = best;
+            second = anchor;
             best = rank;
-            m_anchor = i;
+            anchor = i;
+        } else if (rank < nextBest) {
+            nextBest = rank;
+            second = i;
         }
     }
-    m_anchorByte = static_cast<unsigned char>(m_folded.isEmpty() ? 0 : m_folded[m_anchor]);
-    m_anchorIsLetter = isLowerLetter(m_anchorByte);
+    // A word of one byte has no second probe: the anchor serves twice.
+    m_anchor = probeAt(m_folded, anchor);
+    m_second = probeAt(m_folded, m_folded.size() > 1 ? second : anchor);
 }
 
 bool AsciiNoCaseFinder::isAscii(QByteArrayView bytes)
 {
-    // Eight bytes at a time: any byte with its top bit set is not ASCII.
+    // Any byte with its top bit set is not ASCII; or-ing blocks together finds one cheaply.
     const char *p = bytes.data();
     const char *end = p + bytes.size();
+#ifdef VELOMIR_HAVE_SSE2
+    __m128i any = _mm_setzero_si128();
+    for (; end - p >= 16; p += 16)
+        any = _mm_or_si128(any, _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)));
+    if (_mm_movemask_epi8(any) != 0)
+        return false;
+#endif
+    std::uint64_t any8 = 0;
     for (; end - p >= 8; p += 8) {
         std::uint64_t word;
         std::memcpy(&word, p, sizeof word);
-        if ((word & 0x8080808080808080ULL) != 0)
-            return false;
+        any8 |= word;
     }
-    for (; p != end; ++p) {
-        if (static_cast<unsigned char>(*p) >= 0x80)
-            return false;
-    }
-    return true;
+    for (; p != end; ++p)
+        any8 |= static_cast<unsigned char>(*p);
+    return (any8 & 0x8080808080808080ULL) == 0;
+}
+
+bool AsciiNoCaseFinder::mayFoldToAscii(QByteArrayView utf8)
+{
+    return utf8.contains("\xC5\xBF") || utf8.contains("\xE2\x84\xAA");
 }
 
 qsizetype AsciiNoCaseFinder::indexIn(QByteArrayView haystack, qsizetype from) const
@@ -100,36 +122,53 @@ const char *AsciiNoCaseFinder::find(const char *begin, const char *end) const
     const qsizetype m = m_folded.size();
     if (m == 0 || end - begin < m)
         return end;
-    // The anchor byte of a candidate starting at s stands at s + m_anchor, and s + m <= end.
-    const char *limit = end - m + m_anchor + 1;
-    for (const char *p = begin + m_anchor; (p = findAnchor(p, limit)) != limit; ++p) {
-        if (equalsAt(p - m_anchor))
-            return p - m_anchor;
-    }
-    return end;
-}
-
-// First p in [p, limit) whose byte is the anchor in either case; limit when none.
-const char *AsciiNoCaseFinder::findAnchor(const char *p, const char *limit) const
-{
-    // A capital differs from its small letter only in bit 0x20, so or-ing that bit in folds
-    // both to one value; for a non-letter anchor the byte must be equal as it is.
-    const unsigned char caseBit = m_anchorIsLetter ? 0x20 : 0x00;
+    // Candidate starts run from begin to last, both included.
+    const char *const last = end - m;
+    const char *s = begin;
 #ifdef VELOMIR_HAVE_SSE2
-    const __m128i target = _mm_set1_epi8(static_cast<char>(m_anchorByte));
-    const __m128i bit = _mm_set1_epi8(static_cast<char>(caseBit));
-    for (; limit - p >= 16; p += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-        const int mask = _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(block, bit), target));
-        if (mask != 0)
-            return p + std::countr_zero(static_cast<unsigned>(mask));
+    const __m128i anchorByte = _mm_set1_epi8(static_cast<char>(m_anchor.byte));
+    const __m128i anchorBit = _mm_set1_epi8(static_cast<char>(m_anchor.caseBit));
+    const __m128i secondByte = _mm_set1_epi8(static_cast<char>(m_second.byte));
+    const __m128i secondBit = _mm_set1_epi8(static_cast<char>(m_second.caseBit));
+    // Bit k set: both probes match for the start s + k. All loads stay before `end`.
+    auto candidates = [&](const char *at) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at + m_anchor.offset));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at + m_second.offset));
+        const __m128i both = _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(a, anchorBit), anchorByte),
+                                           _mm_cmpeq_epi8(_mm_or_si128(b, secondBit), secondByte));
+        return static_cast<unsigned>(_mm_movemask_epi8(both));
+    };
+    auto firstMatch = [&](const char *at, unsigned mask) -> const char * {
+        for (; mask != 0; mask &= mask - 1) {
+            const char *start = at + std::countr_zero(mask);
+            if (equalsAt(start))
+                return start;
+        }
+        return nullptr;
+    };
+    if (last - s >= 15) {
+        for (; last - s >= 15; s += 16) {
+            if (const char *hit = firstMatch(s, candidates(s)))
+                return hit;
+        }
+        if (s <= last) {
+            // The few starts left: one more block that ends at the last start, skipping those
+            // it shares with the block before.
+            const char *at = last - 15;
+            const unsigned mask = candidates(at) & (~0u << (s - at));
+            if (const char *hit = firstMatch(at, mask))
+                return hit;
+        }
+        return end;
     }
 #endif
-    for (; p != limit; ++p) {
-        if ((static_cast<unsigned char>(*p) | caseBit) == m_anchorByte)
-            return p;
+    for (; s <= last; ++s) {
+        const auto a = static_cast<unsigned char>(s[m_anchor.offset]) | m_anchor.caseBit;
+        const auto b = static_cast<unsigned char>(s[m_second.offset]) | m_second.caseBit;
+        if (a == m_anchor.byte && b == m_second.byte && equalsAt(s))
+            return s;
     }
-    return limit;
+    return end;
 }
 
 bool AsciiNoCaseFinder::equalsAt(const char *start) const

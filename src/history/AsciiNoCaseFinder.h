@@ -4,8 +4,8 @@
 #include <QByteArrayView>
 
 // Finds an ASCII word in bytes, letters without regard to case, at close to the speed of a plain
-// byte search: it looks for the word's least common byte (both cases at once) and checks the rest
-// only where that byte stands. Bytes of multi-byte UTF-8 characters are never ASCII, so a hit can
+// byte search: it looks for the word's two least common bytes (both cases at once) sixteen places
+// at a time and checks the rest only where both stand. Bytes of multi-byte UTF-8 characters are never ASCII, so a hit can
 // never start or end inside a character.
 class AsciiNoCaseFinder
 {
@@ -25,13 +25,25 @@ public:
     }
 
     static bool isAscii(QByteArrayView bytes);
+    // Whether well-formed UTF-8 text holds one of the two letters outside ASCII whose case folding
+    // is an ASCII letter: LATIN SMALL LETTER LONG S (to "s") and KELVIN SIGN (to "k"). Only in
+    // such text can a case-insensitive match of an ASCII word differ from this byte search.
+    static bool mayFoldToAscii(QByteArrayView utf8);
 
 private:
-    const char *findAnchor(const char *p, const char *limit) const;
+    // One byte of the word at a fixed place, matched in either case when it is a letter.
+    struct Probe
+    {
+        qsizetype offset = 0;
+        unsigned char byte = 0;
+        unsigned char caseBit = 0; // 0x20 for a letter: or-ing it in folds both cases to one value
+    };
+    static Probe probeAt(const QByteArray &folded, qsizetype offset);
     bool equalsAt(const char *start) const;
 
-    QByteArray m_folded;    // the word with its capitals made small
-    qsizetype m_anchor = 0; // index of the byte looked for first
-    unsigned char m_anchorByte = 0;
-    bool m_anchorIsLetter = false;
+    QByteArray m_folded; // the word with its capitals made small
+    // Only where both probes match is the whole word compared: the least common byte of the word
+    // and the next least common one, which keeps false candidates rare even for a common anchor.
+    Probe m_anchor;
+    Probe m_second;
 };

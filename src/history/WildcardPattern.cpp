@@ -21,23 +21,6 @@ inline char32_t fold(char32_t c)
     return c < 0x80 ? asciiLower(c) : QChar::toCaseFolded(c);
 }
 
-bool hasNonAscii(const unsigned char *s, qsizetype n)
-{
-    // Every line that lacks a pattern's word comes here: eight bytes at a time.
-    qsizetype i = 0;
-    for (; i + 8 <= n; i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, s + i, sizeof word);
-        if ((word & 0x8080808080808080ULL) != 0)
-            return true;
-    }
-    for (; i < n; ++i) {
-        if (s[i] >= 0x80)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 WildcardPattern::WildcardPattern(const QString &pattern)
@@ -164,12 +147,28 @@ bool WildcardPattern::matchGeneral(const unsigned char *s, qsizetype n) const
     return t == count;
 }
 
-bool WildcardPattern::matchFast(const unsigned char *s, qsizetype n) const
+bool WildcardPattern::samePrefixAs(const WildcardPattern &other) const
 {
+    if (!m_fastShape || !other.m_fastShape || m_prefixLength != other.m_prefixLength)
+        return false;
+    for (std::size_t t = 0; t < m_prefixLength; ++t) {
+        const Token &a = m_tokens[t];
+        const Token &b = other.m_tokens[t];
+        // Sets are compared by their index, which differs between patterns: never shared.
+        if (a.type != b.type || a.type == TokenType::Set || (a.type == TokenType::Literal && a.ch != b.ch))
+            return false;
+    }
+    return true;
+}
+
+qsizetype WildcardPattern::prefixLength(QByteArrayView utf8Line) const
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(utf8Line.data());
+    const qsizetype n = utf8Line.size();
     qsizetype i = 0;
     for (std::size_t t = 0; t < m_prefixLength; ++t) {
         if (i >= n)
-            return false;
+            return -1;
         const Token &token = m_tokens[t];
         if (s[i] < 0x80) {
             // The usual case, without decoding: a digit or a literal against an ASCII character.
@@ -178,31 +177,50 @@ bool WildcardPattern::matchFast(const unsigned char *s, qsizetype n) const
                             : token.type == TokenType::Literal ? asciiLower(c) == token.ch
                                                                : matchesOne(token, c);
             if (!ok)
-                return false;
+                return -1;
             ++i;
             continue;
         }
         const Utf8::CodePoint cp = Utf8::decode(s + i, n - i);
         if (!matchesOne(token, cp.value))
-            return false;
+            return -1;
         i += cp.length;
     }
-    const qsizetype afterPrefix = i;
-    const QByteArrayView line(reinterpret_cast<const char *>(s), n);
+    return i;
+}
+
+bool WildcardPattern::wordsFollow(QByteArrayView utf8Line, qsizetype from, bool lineIsAscii) const
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(utf8Line.data());
+    const qsizetype n = utf8Line.size();
+    qsizetype i = from;
     for (const AsciiNoCaseFinder &word : m_words) {
-        const qsizetype at = word.indexIn(line, i);
+        const qsizetype at = word.indexIn(utf8Line, i);
         if (at < 0) {
-            // A few non-ASCII letters fold to ASCII ones (KELVIN SIGN to "k"), which a byte
-            // search cannot see: such lines take the general road.
-            return hasNonAscii(s + afterPrefix, n - afterPrefix) && matchGeneral(s, n);
+            // Two letters outside ASCII fold to ASCII ones (KELVIN SIGN to "k"), which a byte
+            // search cannot see: lines holding them take the general road.
+            return !lineIsAscii && AsciiNoCaseFinder::mayFoldToAscii(utf8Line.sliced(from)) && matchGeneral(s, n);
         }
         i = at + word.size();
     }
     return true;
 }
 
+bool WildcardPattern::matchFast(const unsigned char *s, qsizetype n, bool lineIsAscii) const
+{
+    const QByteArrayView line(reinterpret_cast<const char *>(s), n);
+    const qsizetype afterPrefix = prefixLength(line);
+    return afterPrefix >= 0 && wordsFollow(line, afterPrefix, lineIsAscii);
+}
+
 bool WildcardPattern::matches(QByteArrayView utf8Line) const
 {
     const auto *s = reinterpret_cast<const unsigned char *>(utf8Line.data());
-    return m_fastShape ? matchFast(s, utf8Line.size()) : matchGeneral(s, utf8Line.size());
+    return m_fastShape ? matchFast(s, utf8Line.size(), false) : matchGeneral(s, utf8Line.size());
+}
+
+bool WildcardPattern::matchesAsciiLine(QByteArrayView asciiLine) const
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(asciiLine.data());
+    return m_fastShape ? matchFast(s, asciiLine.size(), true) : matchGeneral(s, asciiLine.size());
 }

@@ -22,6 +22,18 @@ public:
     explicit WildcardPattern(const QString &pattern = QString());
 
     bool matches(QByteArrayView utf8Line) const;
+    // The same, told that the line holds no byte outside ASCII, which spares the look for the few
+    // non-ASCII letters that fold to ASCII ones.
+    bool matchesAsciiLine(QByteArrayView asciiLine) const;
+
+    // Patterns of the common shape "<one-character tokens>*<ASCII text>*...*" split into a prefix
+    // and words. Two patterns with the same prefix may share its check (see LineClassifier).
+    bool hasWordShape() const { return m_fastShape; }
+    bool samePrefixAs(const WildcardPattern &other) const;
+    // Bytes of the line taken by the prefix, or -1 when the line does not begin with it.
+    qsizetype prefixLength(QByteArrayView utf8Line) const;
+    // Whether the words follow, in order, from byte `from` (the end of the prefix) on.
+    bool wordsFollow(QByteArrayView utf8Line, qsizetype from, bool lineIsAscii) const;
 
 private:
     enum class TokenType : std::uint8_t { Literal, Digit, AnyChar, Star, Set };
@@ -39,7 +51,7 @@ private:
     bool matchesOne(const Token &token, char32_t c) const;
     bool setContains(const CharSet &set, char32_t c) const;
     bool matchGeneral(const unsigned char *s, qsizetype n) const;
-    bool matchFast(const unsigned char *s, qsizetype n) const;
+    bool matchFast(const unsigned char *s, qsizetype n, bool lineIsAscii) const;
 
     std::vector<Token> m_tokens;
     std::vector<CharSet> m_sets;
