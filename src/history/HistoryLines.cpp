@@ -1,15 +1,23 @@
 #include "history/HistoryLines.h"
 
+#include <algorithm>
+
 HistoryLines::HistoryLines()
     : HistoryLines(QByteArray(), std::vector<Span>{Span{}})
 {
 }
 
 HistoryLines::HistoryLines(QByteArray utf8Text, std::vector<Span> spans)
+    : HistoryLines(std::move(utf8Text), std::move(spans), {})
+{
+}
+
+HistoryLines::HistoryLines(QByteArray utf8Text, std::vector<Span> spans, std::vector<std::uint8_t> packedFacts)
     : m_text(std::move(utf8Text))
     , m_spans(std::move(spans))
-    , m_facts(m_spans.size(), 0)
+    , m_facts(std::move(packedFacts))
 {
+    m_facts.resize(m_spans.size(), 0);
     // A file always has at least one line, the empty one of an empty file.
     if (m_spans.empty()) {
         m_spans.push_back(Span{});
@@ -25,13 +33,19 @@ HistoryLines::HistoryLines(QByteArray utf8Text, std::vector<Span> spans)
     }
 }
 
+namespace {
+
+bool lineBefore(const HistoryLines::ReplacedLine &entry, LineIndex line)
+{
+    return entry.first < line;
+}
+
+} // namespace
+
 QByteArrayView HistoryLines::bytes(LineIndex line) const
 {
-    if (!m_replaced.empty()) {
-        const auto it = m_replaced.find(line);
-        if (it != m_replaced.end())
-            return QByteArrayView(it->second);
-    }
+    if (isReplaced(line))
+        return QByteArrayView(std::lower_bound(m_replaced.begin(), m_replaced.end(), line, lineBefore)->second);
     const Span &s = m_spans[static_cast<std::size_t>(line)];
     return QByteArrayView(m_text.constData() + s.offset, s.length);
 }
@@ -43,12 +57,14 @@ QString HistoryLines::text(LineIndex line) const
 
 void HistoryLines::replaceLine(LineIndex line, QByteArray utf8)
 {
-    m_replaced[line] = std::move(utf8);
+    // Lines are mostly replaced in file order, so the new one usually goes to the end.
+    const auto at = m_replaced.empty() || m_replaced.back().first < line
+                        ? m_replaced.end()
+                        : std::lower_bound(m_replaced.begin(), m_replaced.end(), line, lineBefore);
+    if (at != m_replaced.end() && at->first == line)
+        at->second = std::move(utf8);
+    else
+        m_replaced.emplace(at, line, std::move(utf8));
+    m_facts[static_cast<std::size_t>(line)] |= ReplacedBit;
 }
 
-void HistoryLines::setFacts(LineIndex line, Facts facts)
-{
-    m_facts[static_cast<std::size_t>(line)] =
-        static_cast<std::uint8_t>((facts.matchesAddition ? AdditionBit : 0) | (facts.matchesFix ? FixBit : 0) |
-                                  (facts.dated ? DatedBit : 0));
-}

@@ -7,7 +7,7 @@
 #include <QString>
 
 #include <cstdint>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 // Index of a line in the history file, from 0. Kept apart by name from row numbers of a list.
@@ -15,7 +15,9 @@ using LineIndex = int;
 
 // The whole history held once: the text as UTF-8 bytes, an index of (offset, length) per line
 // (leading and trailing spaces already cut off), one byte of facts per line, and the few lines
-// that release detection rewrote. A line becomes a QString only when it is shown.
+// held apart (headers that release detection rewrote; in a Windows-1252 file with few letters
+// outside ASCII, the lines holding them, whose bytes in the text stay as they were read).
+// A line becomes a QString only when it is shown.
 class HistoryLines
 {
 public:
@@ -27,6 +29,8 @@ public:
 
     HistoryLines();
     HistoryLines(QByteArray utf8Text, std::vector<Span> spans);
+    // With the facts of every line already worked out, each packed by packFacts.
+    HistoryLines(QByteArray utf8Text, std::vector<Span> spans, std::vector<std::uint8_t> packedFacts);
 
     int size() const { return static_cast<int>(m_spans.size()); }
     LineIndex lastLineIndex() const { return size() - 1; }
@@ -36,10 +40,14 @@ public:
     QString text(LineIndex line) const;
     bool isEmpty(LineIndex line) const { return bytes(line).isEmpty(); }
 
-    // Release detection rewrites old-style headers; every later reader sees the new text.
+    // A line whose text is held apart from the others: an old-style header that release detection
+    // rewrote, or a line of a Windows-1252 file converted on its own. Every later reader sees the
+    // new text; the bytes at the line's span are then no longer its text.
     void replaceLine(LineIndex line, QByteArray utf8);
-    bool isReplaced(LineIndex line) const { return m_replaced.count(line) != 0; }
-    const std::unordered_map<LineIndex, QByteArray> &replacedLines() const { return m_replaced; }
+    bool isReplaced(LineIndex line) const { return (fact(line) & ReplacedBit) != 0; }
+    using ReplacedLine = std::pair<LineIndex, QByteArray>;
+    // In line order.
+    const std::vector<ReplacedLine> &replacedLines() const { return m_replaced; }
 
     // Facts worked out once at load, so that lists, searches and counts never match patterns again.
     // A line may match both change patterns; it then counts as an addition.
@@ -49,7 +57,16 @@ public:
         bool matchesFix = false;      // the second change pattern
         bool dated = false;           // begins with "dd.mm.yy"
     };
-    void setFacts(LineIndex line, Facts facts);
+    void setFacts(LineIndex line, Facts facts)
+    {
+        std::uint8_t &f = m_facts[static_cast<std::size_t>(line)];
+        f = static_cast<std::uint8_t>(packFacts(facts) | (f & ReplacedBit));
+    }
+    static std::uint8_t packFacts(Facts facts)
+    {
+        return static_cast<std::uint8_t>((facts.matchesAddition ? AdditionBit : 0) | (facts.matchesFix ? FixBit : 0) |
+                                         (facts.dated ? DatedBit : 0));
+    }
     bool matchesAddition(LineIndex line) const { return (fact(line) & AdditionBit) != 0; }
     bool matchesFix(LineIndex line) const { return (fact(line) & FixBit) != 0; }
     bool isDated(LineIndex line) const { return (fact(line) & DatedBit) != 0; }
@@ -70,11 +87,12 @@ private:
     static constexpr std::uint8_t AdditionBit = 0x01;
     static constexpr std::uint8_t FixBit = 0x02;
     static constexpr std::uint8_t DatedBit = 0x04;
+    static constexpr std::uint8_t ReplacedBit = 0x08;
     std::uint8_t fact(LineIndex line) const { return m_facts[static_cast<std::size_t>(line)]; }
 
     QByteArray m_text;
     std::vector<Span> m_spans;
     std::vector<std::uint8_t> m_facts;
-    std::unordered_map<LineIndex, QByteArray> m_replaced;
+    std::vector<ReplacedLine> m_replaced;
     bool m_spansInFileOrder = true;
 };

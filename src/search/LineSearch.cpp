@@ -65,16 +65,12 @@ void scanText(const HistoryLines &lines, const AsciiNoCaseFinder &matcher, LineI
     }
 }
 
-// The lines that release detection rewrote, from `first` on, in ascending order.
-std::vector<LineIndex> replacedLinesFrom(const HistoryLines &lines, LineIndex first)
+// The lines held apart from the buffer (rewritten headers, converted lines), from `first` on.
+std::vector<HistoryLines::ReplacedLine>::const_iterator replacedFrom(const HistoryLines &lines, LineIndex first)
 {
-    std::vector<LineIndex> result;
-    for (const auto &entry : lines.replacedLines()) {
-        if (entry.first >= first && entry.first < lines.size())
-            result.push_back(entry.first);
-    }
-    std::sort(result.begin(), result.end());
-    return result;
+    const auto &replaced = lines.replacedLines();
+    return std::lower_bound(replaced.begin(), replaced.end(), first,
+                            [](const HistoryLines::ReplacedLine &entry, LineIndex line) { return entry.first < line; });
 }
 
 bool lineMatches(const HistoryLines &lines, const LineMatcher &matcher, LineIndex line, int searchIn)
@@ -93,23 +89,26 @@ LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex sta
     const LineMatcher matcher(searchNeedle(text, wholeWord));
 
     if (matcher.ascii() && lines.spansInFileOrder()) {
-        // Rewritten lines hold new text outside the buffer: test them first, then scan the
-        // buffer only up to the first of them that matched.
-        LineIndex replacedHit = -1;
-        for (const LineIndex line : replacedLinesFrom(lines, first)) {
-            if (lineMatches(lines, matcher, line, searchIn)) {
-                replacedHit = line;
-                break;
+        // Lines held apart have their text outside the buffer: scan the buffer up to the next
+        // of them, test it, and go on past it, so that a step costs what lies before its match.
+        const auto &replaced = lines.replacedLines();
+        LineIndex from = first;
+        for (auto it = replacedFrom(lines, first);; ++it) {
+            const bool apartAhead = it != replaced.end() && it->first < lines.size();
+            const qsizetype stopOffset = apartAhead ? lines.span(it->first).offset : lines.utf8Text().size();
+            LineIndex found = -1;
+            if (from < lines.size()) {
+                scanText(lines, *matcher.ascii(), from, stopOffset, searchIn, [&](LineIndex line) {
+                    found = line;
+                    return false;
+                });
             }
+            if (found >= 0 || !apartAhead)
+                return found;
+            if (lineMatches(lines, matcher, it->first, searchIn))
+                return it->first;
+            from = it->first + 1;
         }
-        const qsizetype stopOffset =
-            replacedHit >= 0 ? lines.span(replacedHit).offset : lines.utf8Text().size();
-        LineIndex found = replacedHit;
-        scanText(lines, *matcher.ascii(), first, stopOffset, searchIn, [&](LineIndex line) {
-            found = line;
-            return false;
-        });
-        return found;
     }
 
     for (LineIndex line = first; line < lines.size(); ++line) {
@@ -132,9 +131,10 @@ std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, i
             return true;
         });
         std::vector<LineIndex> replacedHits;
-        for (const LineIndex line : replacedLinesFrom(lines, 0)) {
-            if (lineMatches(lines, matcher, line, searchIn))
-                replacedHits.push_back(line);
+        const auto &replaced = lines.replacedLines();
+        for (auto it = replaced.begin(); it != replaced.end() && it->first < lines.size(); ++it) {
+            if (lineMatches(lines, matcher, it->first, searchIn))
+                replacedHits.push_back(it->first);
         }
         if (!replacedHits.empty()) {
             const auto middle = found.insert(found.end(), replacedHits.begin(), replacedHits.end());
