@@ -1,43 +1,30 @@
 #include "history/HistoryLoader.h"
 
 #include "history/HistoryReader.h"
-#include "history/LineClassifier.h"
-#include "history/ReleaseDetection.h"
-
-#include <algorithm>
-
-namespace {
-
-// Lines classified between two progress reports.
-constexpr LineIndex ProgressSlice = 1 << 16;
-
-} // namespace
+#include "history/HistoryScan.h"
 
 LoadResult LoadHistory(const QString &path, const DetectionSettings &settings, HistoryDocument &out,
                        const LoadProgress &progress)
 {
-    // Reading and splitting take about a third of a load, classifying half, finding releases the rest.
     auto report = [&progress](double fraction) {
         if (progress)
             progress(fraction);
     };
     report(0);
-    HistoryLines lines;
-    LoadResult result = ReadFileLines(path, lines);
+    // Lines are split, classified and searched for headers as the file arrives; what is left
+    // when it is complete (lines outside ASCII, the releases' labels) is little.
+    HistoryScan scan(settings);
+    QByteArray bytes;
+    LoadResult result =
+        readHistoryFile(path, DefaultHistorySizeLimit, bytes, [&](const char *data, qsizetype available, qsizetype size) {
+            scan.scanArrived(data, available, size);
+            report(size > 0 ? 0.9 * double(available) / double(size) : 0.9);
+        });
     if (!result.ok)
         return result;
-    report(0.3);
-    // Change lines are never headers, so the facts come first.
-    const LineClassifier classifier(settings.ChangeDetectList);
-    for (LineIndex first = 0; first < lines.size(); first += std::min(ProgressSlice, lines.size() - first)) {
-        const LineIndex end = first + std::min(ProgressSlice, lines.size() - first);
-        classifier.classifyLines(lines, first, end);
-        report(0.3 + 0.5 * end / lines.size());
-    }
     HistoryDocument document;
     document.path = path;
-    document.releases = detectReleases(lines, settings.VersionDetectList, classifier);
-    document.lines = std::move(lines);
+    scan.finish(std::move(bytes), document.lines, document.releases);
     out = std::move(document);
     report(1);
     return result;

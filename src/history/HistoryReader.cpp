@@ -1,7 +1,6 @@
 #include "history/HistoryReader.h"
 
-#include "history/Utf8.h"
-#include "settings/Windows1252.h"
+#include "history/HistoryEncoding.h"
 
 #include <QFile>
 
@@ -10,6 +9,10 @@
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,164 +23,10 @@
 
 namespace {
 
+// Bytes read at a time while a load goes on with what has arrived.
+constexpr qsizetype ReadChunk = qsizetype(1) << 20;
+
 using Span = HistoryLines::Span;
-
-inline bool allAscii8(const unsigned char *s)
-{
-    quint64 word;
-    std::memcpy(&word, s, 8);
-    return (word & 0x8080808080808080ULL) == 0;
-}
-
-// Length of the well-formed UTF-8 prefix of `s`; equals `n` when all of it is well formed.
-qsizetype validUtf8Prefix(const unsigned char *s, qsizetype n)
-{
-    qsizetype i = 0;
-    while (i < n) {
-        // History text is mostly ASCII: skip it eight bytes at a time.
-        while (i + 8 <= n && allAscii8(s + i))
-            i += 8;
-        if (i >= n)
-            break;
-        const int len = Utf8::sequenceLength(s + i, n - i);
-        if (len == 0)
-            return i;
-        i += len;
-    }
-    return n;
-}
-
-// Text after a UTF-8 BOM that is not well formed keeps its good parts; each bad byte becomes
-// U+FFFD, so that everything downstream may rely on well-formed UTF-8.
-QByteArray repairUtf8(const unsigned char *s, qsizetype n)
-{
-    QByteArray out;
-    out.reserve(n + n / 8 + 16);
-    qsizetype i = 0;
-    while (i < n) {
-        const int len = Utf8::sequenceLength(s + i, n - i);
-        if (len == 0) {
-            out.append("\xEF\xBF\xBD", 3);
-            ++i;
-        } else {
-            out.append(reinterpret_cast<const char *>(s + i), len);
-            i += len;
-        }
-    }
-    return out;
-}
-
-struct Utf8Unit
-{
-    std::uint8_t length = 0;
-    std::array<char, 3> bytes{};
-};
-
-constexpr std::array<Utf8Unit, 256> makeCp1252Table()
-{
-    std::array<Utf8Unit, 256> table{};
-    for (unsigned b = 0; b < 256; ++b) {
-        const char32_t cp = (b >= 0x80 && b < 0xA0) ? Windows1252High[b - 0x80] : b;
-        Utf8Unit &u = table[b];
-        if (cp < 0x80) {
-            u = {1, {char(cp), 0, 0}};
-        } else if (cp < 0x800) {
-            u = {2, {char(0xC0 | (cp >> 6)), char(0x80 | (cp & 0x3F)), 0}};
-        } else {
-            u = {3, {char(0xE0 | (cp >> 12)), char(0x80 | ((cp >> 6) & 0x3F)), char(0x80 | (cp & 0x3F))}};
-        }
-    }
-    return table;
-}
-
-constexpr std::array<Utf8Unit, 256> Cp1252ToUtf8 = makeCp1252Table();
-
-// Converts the file's bytes where they lie: the array grows once (in place, for a block of this
-// size) and the text is rewritten from its end, so that a large file never exists twice.
-QByteArray fromWindows1252(QByteArray bytes)
-{
-    const auto *s = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype n = bytes.size();
-    // Letters outside ASCII are rare: size the text in ASCII runs of eight bytes.
-    qsizetype extra = 0;
-    qsizetype i = 0;
-    for (; i + 8 <= n; i += 8) {
-        if (!allAscii8(s + i)) {
-            for (int k = 0; k < 8; ++k)
-                extra += Cp1252ToUtf8[s[i + k]].length - 1;
-        }
-    }
-    for (; i < n; ++i)
-        extra += Cp1252ToUtf8[s[i]].length - 1;
-    if (extra == 0)
-        return bytes;
-
-    bytes.resize(n + extra);
-    char *const base = bytes.data();
-    // Writing from the back never overtakes the reading: the gap between them is what the bytes
-    // not yet read will grow by. Once it is closed, the rest is already in place.
-    qsizetype read = n;
-    qsizetype write = n + extra;
-    while (write > read) {
-        if (read >= 8 && allAscii8(reinterpret_cast<const unsigned char *>(base + read - 8))) {
-            read -= 8;
-            write -= 8;
-            std::memmove(base + write, base + read, 8);
-            continue;
-        }
-        const Utf8Unit &u = Cp1252ToUtf8[static_cast<unsigned char>(base[--read])];
-        write -= u.length;
-        std::memcpy(base + write, u.bytes.data(), u.length);
-    }
-    return bytes;
-}
-
-QByteArray fromUtf16(const unsigned char *s, qsizetype n, bool bigEndian)
-{
-    const qsizetype units = n / 2;
-    QByteArray out(units * 3 + 3, Qt::Uninitialized);
-    char *o = out.data();
-    auto unit = [&](qsizetype k) -> char16_t {
-        const unsigned a = s[2 * k], b = s[2 * k + 1];
-        return char16_t(bigEndian ? (a << 8 | b) : (b << 8 | a));
-    };
-    for (qsizetype k = 0; k < units; ++k) {
-        char32_t cp = unit(k);
-        if (cp >= 0xD800 && cp <= 0xDBFF && k + 1 < units && unit(k + 1) >= 0xDC00 && unit(k + 1) <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(k + 1) - 0xDC00);
-            ++k;
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = 0xFFFD; // an unpaired surrogate
-        }
-        o = Utf8::encode(cp, o);
-    }
-    if (n % 2 != 0)
-        o = Utf8::encode(0xFFFD, o); // a cut-off last unit
-    out.truncate(o - out.constData());
-    return out;
-}
-
-enum class Utf16Guess { No, LittleEndian, BigEndian };
-
-// A UTF-16 file saved without a BOM: in Latin text three of four code units or more hold a NUL
-// byte, always on the same side. Text in the 8-bit code pages and in UTF-8 holds no NUL at all.
-Utf16Guess guessUtf16(const unsigned char *s, qsizetype n)
-{
-    if (n < 8 || n % 2 != 0)
-        return Utf16Guess::No;
-    const qsizetype sample = std::min<qsizetype>(n, 4096);
-    qsizetype evenNul = 0, oddNul = 0;
-    for (qsizetype i = 0; i + 1 < sample; i += 2) {
-        evenNul += s[i] == 0;
-        oddNul += s[i + 1] == 0;
-    }
-    const qsizetype units = sample / 2;
-    if (oddNul * 4 >= units * 3 && evenNul * 16 <= oddNul)
-        return Utf16Guess::LittleEndian;
-    if (evenNul * 4 >= units * 3 && oddNul * 16 <= evenNul)
-        return Utf16Guess::BigEndian;
-    return Utf16Guess::No;
-}
 
 const char *findByte(const char *from, const char *end, char c)
 {
@@ -250,8 +99,93 @@ QString tooLargeText(qint64 size, qint64 limit)
         .arg(limit);
 }
 
+#ifdef Q_OS_UNIX
+// Reads up to `buffer.size()` bytes into `buffer`; `done` tells how many came (fewer when the
+// file shrank since it was measured). With `arrived`, a file of several chunks is read on a
+// second thread while this one is told of each chunk as it lands. Returns 0 or an errno value.
+int readArriving(int fd, QByteArray &buffer, const BytesArrived &arrived, qsizetype &done)
+{
+    char *const data = buffer.data();
+    const qsizetype size = buffer.size();
+    auto readFrom = [fd, data, size](qsizetype at, qsizetype most, qsizetype &got) {
+        for (;;) {
+            const ssize_t n = ::read(fd, data + at, static_cast<std::size_t>(std::min(most, size - at)));
+            if (n >= 0) {
+                got = n;
+                return 0;
+            }
+            if (errno != EINTR)
+                return errno;
+        }
+    };
+
+    if (!arrived || size < 2 * ReadChunk) {
+        qsizetype got = 0;
+        for (done = 0; done < size; done += got) {
+            if (const int error = readFrom(done, size - done, got); error != 0)
+                return error;
+            if (got == 0)
+                break;
+        }
+        if (arrived)
+            arrived(data, done, size);
+        return 0;
+    }
+
+    struct Shared
+    {
+        std::mutex mutex;
+        std::condition_variable landed;
+        qsizetype done = 0;
+        bool finished = false;
+        int error = 0;
+    } shared;
+    std::thread reader([&] {
+        qsizetype at = 0;
+        qsizetype got = 0;
+        int error = 0;
+        while (at < size && (error = readFrom(at, ReadChunk, got)) == 0 && got > 0) {
+            at += got;
+            const std::lock_guard lock(shared.mutex);
+            shared.done = at;
+            shared.landed.notify_one();
+        }
+        const std::lock_guard lock(shared.mutex);
+        shared.finished = true;
+        shared.error = error;
+        shared.landed.notify_one();
+    });
+    // The reader must end before the buffer it fills can go, whatever happens here.
+    struct Join
+    {
+        std::thread &thread;
+        ~Join() { thread.join(); }
+    } join{reader};
+
+    qsizetype seen = 0;
+    for (;;) {
+        bool finished = false;
+        {
+            std::unique_lock lock(shared.mutex);
+            shared.landed.wait(lock, [&] { return shared.done > seen || shared.finished; });
+            done = shared.done;
+            finished = shared.finished;
+            if (finished && shared.error != 0)
+                return shared.error;
+        }
+        if (done > seen && !finished)
+            arrived(data, done, size);
+        seen = done;
+        if (finished)
+            break;
+    }
+    arrived(data, done, size);
+    return 0;
+}
+#endif
+
 // Reads the whole regular file, never blocking on a pipe or device.
-LoadResult readWholeFile(const QString &path, qint64 sizeLimit, QByteArray &bytes)
+LoadResult readWholeFile(const QString &path, qint64 sizeLimit, QByteArray &bytes, const BytesArrived &arrived)
 {
     if (path.isEmpty())
         return {false, QStringLiteral("No file name was given.")};
@@ -280,16 +214,8 @@ LoadResult readWholeFile(const QString &path, qint64 sizeLimit, QByteArray &byte
         return fail(tooLargeText(st.st_size, sizeLimit));
     QByteArray buffer(static_cast<qsizetype>(st.st_size), Qt::Uninitialized);
     qsizetype done = 0;
-    while (done < buffer.size()) {
-        const ssize_t got = ::read(fd, buffer.data() + done, static_cast<std::size_t>(buffer.size() - done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return fail(QStringLiteral("The file could not be read: %1").arg(openErrorText(errno)));
-        if (got == 0)
-            break; // the file shrank since it was measured
-        done += got;
-    }
+    if (const int error = readArriving(fd, buffer, arrived, done); error != 0)
+        return fail(QStringLiteral("The file could not be read: %1").arg(openErrorText(error)));
     ::close(fd);
     buffer.truncate(done);
     bytes = std::move(buffer);
@@ -310,6 +236,8 @@ LoadResult readWholeFile(const QString &path, qint64 sizeLimit, QByteArray &byte
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {false, file.errorString()};
+    if (arrived)
+        arrived(bytes.constData(), bytes.size(), bytes.size());
     return {true, {}};
 #endif
 }
@@ -342,10 +270,15 @@ HistoryLines decodeHistoryBytes(QByteArray fileBytes)
     return HistoryLines(std::move(text), std::move(spans));
 }
 
+LoadResult readHistoryFile(const QString &path, qint64 sizeLimit, QByteArray &bytes, const BytesArrived &arrived)
+{
+    return readWholeFile(path, sizeLimit, bytes, arrived);
+}
+
 LoadResult ReadFileLines(const QString &path, HistoryLines &out, qint64 sizeLimit)
 {
     QByteArray bytes;
-    LoadResult result = readWholeFile(path, sizeLimit, bytes);
+    LoadResult result = readWholeFile(path, sizeLimit, bytes, {});
     if (result.ok)
         out = decodeHistoryBytes(std::move(bytes));
     return result;

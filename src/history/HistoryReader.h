@@ -6,8 +6,19 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // Largest history file read; a real change log is a few megabytes.
 inline constexpr qint64 DefaultHistorySizeLimit = qint64(1) << 30;
+
+// Told, on the thread that asked for the file, that bytes [0, available) of a file of `fileSize` bytes
+// now lie at `bytes`; the buffer keeps its place while the rest arrives behind them.
+using BytesArrived = std::function<void(const char *bytes, qsizetype available, qsizetype fileSize)>;
+
+// Reads the regular file at `path` into `bytes`, refusing what ReadFileLines refuses. A large
+// file is read on a second thread while `arrived` is told of each part that has landed.
+[[nodiscard]] LoadResult readHistoryFile(const QString &path, qint64 sizeLimit, QByteArray &bytes,
+                                         const BytesArrived &arrived);
 
 // Reads the regular file at `path` in one go and splits it into trimmed lines (see
 // decodeHistoryBytes). A folder, pipe or device, a missing or unreadable file and one larger

@@ -25,12 +25,27 @@ QString twoCharacters(QStringView part)
     return padded.right(2);
 }
 
-// One detection text, ready for a case-insensitive search in a line. ASCII lines (nearly all of
-// them) are searched as bytes; the rest as text with Unicode case folding.
-class Needle
+} // namespace
+
+// Characters (UTF-16 units) in well-formed UTF-8 bytes.
+qsizetype utf16Length(QByteArrayView utf8)
+{
+    qsizetype units = 0;
+    for (const char c : utf8) {
+        const auto b = static_cast<unsigned char>(c);
+        units += (b & 0xC0) != 0x80;
+        units += b >= 0xF0; // outside the BMP: a surrogate pair
+    }
+    return units;
+}
+
+// One detection text, ready for a case-insensitive search in a line. Lines are searched as bytes
+// (nearly all of them are ASCII); only a line holding a letter outside ASCII that folds to an
+// ASCII one, or a detection text outside ASCII, is searched as text with Unicode case folding.
+class ReleaseNeedle
 {
 public:
-    explicit Needle(const QString &text)
+    explicit ReleaseNeedle(const QString &text)
         : m_text(text)
         , m_ascii(AsciiNoCaseFinder::isAscii(text.toUtf8()))
         , m_finder(m_ascii ? text.toLatin1() : QByteArray())
@@ -39,12 +54,14 @@ public:
 
     // 0-based character position of the first occurrence, or -1. An empty text occurs nowhere:
     // a stray "," in the settings must not turn every line into a release.
-    qsizetype indexIn(QByteArrayView line, bool lineIsAscii, const QString &lineText) const
+    qsizetype indexIn(QByteArrayView line, bool byteSearchable, const QString &lineText) const
     {
         if (m_text.isEmpty())
             return -1;
-        if (m_ascii && lineIsAscii)
-            return m_finder.indexIn(line);
+        if (m_ascii && byteSearchable) {
+            const qsizetype at = m_finder.indexIn(line);
+            return at < 0 ? -1 : utf16Length(line.first(at));
+        }
         return lineText.indexOf(m_text, 0, Qt::CaseInsensitive);
     }
 
@@ -55,8 +72,6 @@ private:
     bool m_ascii;
     AsciiNoCaseFinder m_finder;
 };
-
-} // namespace
 
 QString FormatOldReleaseHeader(const QString &line)
 {
@@ -71,54 +86,67 @@ QString FormatOldReleaseHeader(const QString &line)
            trimSpaces(QStringView(line).first(open));
 }
 
+ReleaseDetector::ReleaseDetector(const QStringList &VersionDetectList)
+{
+    m_needles.reserve(static_cast<std::size_t>(VersionDetectList.size()));
+    for (const QString &entry : VersionDetectList)
+        m_needles.emplace_back(entry);
+    m_textNeedles = std::any_of(m_needles.begin(), m_needles.end(), [](const ReleaseNeedle &n) { return !n.asciiOnly(); });
+}
+
+ReleaseDetector::~ReleaseDetector() = default;
+
+qsizetype ReleaseDetector::headerPosition(QByteArrayView utf8Line, bool lineIsAscii) const
+{
+    const bool byteSearchable = lineIsAscii || !AsciiNoCaseFinder::mayFoldToAscii(utf8Line);
+    const QString text = byteSearchable && !m_textNeedles ? QString() : QString::fromUtf8(utf8Line);
+    for (const ReleaseNeedle &needle : m_needles) {
+        const qsizetype pos = needle.indexIn(utf8Line, byteSearchable, text);
+        if (pos >= 0)
+            return pos;
+    }
+    return -1;
+}
+
+Release ReleaseDetector::release(HistoryLines &lines, LineIndex line, qsizetype position,
+                                 const LineClassifier &classifier) const
+{
+    const QByteArrayView bytes = lines.bytes(line);
+    const bool ascii = AsciiNoCaseFinder::isAscii(bytes);
+    const QString text = ascii ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes);
+    Release release{line, trimSpaces(QStringView(text).mid(position + 7))};
+    const ReleaseNeedle *const newInVersion = m_needles.size() > 2 ? &m_needles[2] : nullptr;
+    const ReleaseNeedle *const releaseVersion = m_needles.size() > 4 ? &m_needles[4] : nullptr;
+    qsizetype labelFrom = -1;
+    if (newInVersion && newInVersion->indexIn(bytes, ascii, text) >= 0)
+        labelFrom = 15;
+    else if (releaseVersion && releaseVersion->indexIn(bytes, ascii, text) >= 0)
+        labelFrom = 16;
+    if (labelFrom >= 0) {
+        const QString rewritten = FormatOldReleaseHeader(text);
+        if (rewritten != text) {
+            release.label = trimSpaces(QStringView(rewritten).mid(labelFrom));
+            QByteArray utf8 = rewritten.toUtf8();
+            const HistoryLines::Facts facts = classifier.factsOf(utf8);
+            lines.replaceLine(line, std::move(utf8));
+            lines.setFacts(line, facts);
+        }
+    }
+    return release;
+}
+
 std::vector<Release> detectReleases(HistoryLines &lines, const QStringList &VersionDetectList,
                                     const LineClassifier &classifier)
 {
-    std::vector<Needle> needles;
-    needles.reserve(static_cast<std::size_t>(VersionDetectList.size()));
-    for (const QString &entry : VersionDetectList)
-        needles.emplace_back(entry);
-    const Needle *const newInVersion = needles.size() > 2 ? &needles[2] : nullptr;
-    const Needle *const releaseVersion = needles.size() > 4 ? &needles[4] : nullptr;
-    const bool textNeedles =
-        std::any_of(needles.begin(), needles.end(), [](const Needle &n) { return !n.asciiOnly(); });
-
+    const ReleaseDetector detector(VersionDetectList);
     std::vector<Release> releases;
     for (LineIndex i = 0; i < lines.size(); ++i) {
         if (lines.matchesAddition(i) || lines.matchesFix(i) || lines.isEmpty(i))
             continue;
         const QByteArrayView bytes = lines.bytes(i);
-        const bool ascii = AsciiNoCaseFinder::isAscii(bytes);
-        // Lines outside ASCII are few; only they (or every line, for a detection text outside
-        // ASCII) are decoded for the search.
-        const QString text = ascii && !textNeedles ? QString() : QString::fromUtf8(bytes);
-        qsizetype pos = -1;
-        for (const Needle &needle : needles) {
-            pos = needle.indexIn(bytes, ascii, text);
-            if (pos >= 0)
-                break;
-        }
-        if (pos < 0)
-            continue;
-
-        const QString line = ascii ? QString::fromLatin1(bytes) : text;
-        Release release{i, trimSpaces(QStringView(line).mid(pos + 7))};
-        qsizetype labelFrom = -1;
-        if (newInVersion && newInVersion->indexIn(bytes, ascii, text) >= 0)
-            labelFrom = 15;
-        else if (releaseVersion && releaseVersion->indexIn(bytes, ascii, text) >= 0)
-            labelFrom = 16;
-        if (labelFrom >= 0) {
-            const QString rewritten = FormatOldReleaseHeader(line);
-            if (rewritten != line) {
-                release.label = trimSpaces(QStringView(rewritten).mid(labelFrom));
-                QByteArray utf8 = rewritten.toUtf8();
-                const HistoryLines::Facts facts = classifier.factsOf(utf8);
-                lines.replaceLine(i, std::move(utf8));
-                lines.setFacts(i, facts);
-            }
-        }
-        releases.push_back(std::move(release));
+        const qsizetype pos = detector.headerPosition(bytes, AsciiNoCaseFinder::isAscii(bytes));
+        if (pos >= 0)
+            releases.push_back(detector.release(lines, i, pos, classifier));
     }
     return releases;
 }

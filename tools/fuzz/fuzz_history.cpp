@@ -1,10 +1,13 @@
 // The history pipeline on arbitrary bytes: decoding and line splitting, classification, release
 // detection, every view of every release in both orders under all three filters with the texts
 // of their columns, the statistics per release and per weekday with the weekdays report, and
-// searches for a needle taken from the input, compared with a plain scan.
+// searches for a needle taken from the input, compared with a plain scan. The load's scan of the
+// bytes as they arrive, in pieces of a size taken from the input, must give what the plain
+// reading gives.
 // An input starting with byte 1 carries its own detection strings on its first two lines.
 #include "history/ChangesList.h"
 #include "history/HistoryReader.h"
+#include "history/HistoryScan.h"
 #include "history/LineClassifier.h"
 #include "history/LineRules.h"
 #include "history/ReleaseDetection.h"
@@ -196,6 +199,25 @@ void checkSearch(const HistoryLines &lines, const QString &text)
     }
 }
 
+void checkScanInPieces(const QByteArray &bytes, const DetectionSettings &settings, const HistoryDocument &plain)
+{
+    // The encoding is judged on the first 4096 bytes; a small file would arrive at once.
+    const qsizetype piece = bytes.isEmpty() ? 1 : 1 + static_cast<unsigned char>(bytes.back()) % 97;
+    HistoryScan scan(settings);
+    for (qsizetype available = std::min<qsizetype>(bytes.size(), 4096); available < bytes.size(); available += piece)
+        scan.scanArrived(bytes.constData(), available, bytes.size());
+    HistoryDocument scanned;
+    scan.finish(bytes, scanned.lines, scanned.releases);
+    check(scanned.lines.size() == plain.lines.size(), "the scan finds the lines the plain reading finds");
+    for (LineIndex i = 0; i < plain.lines.size(); ++i) {
+        check(scanned.lines.bytes(i) == plain.lines.bytes(i), "the scan reads each line as the plain reading");
+        check(scanned.lines.kind(i) == plain.lines.kind(i) && scanned.lines.matchesFix(i) == plain.lines.matchesFix(i) &&
+                  scanned.lines.isDated(i) == plain.lines.isDated(i),
+              "the scan classifies each line as the plain reading");
+    }
+    check(scanned.releases == plain.releases, "the scan finds the releases the plain reading finds");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -223,6 +245,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(r == 0 || header > doc.releases[r - 1].headerLine, "releases stand in file order");
         check(doc.releaseIndexOfKey(doc.releases[r].key()) == int(r), "a release is found by its key");
     }
+    checkScanInPieces(bytes, settings, doc);
     checkViews(doc);
     checkStatistics(doc, settings.VersionDetectList);
 

@@ -1,0 +1,184 @@
+#include "history/HistoryEncoding.h"
+
+#include "history/Utf8.h"
+#include "settings/Windows1252.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+
+inline bool allAscii8(const unsigned char *s)
+{
+    quint64 word;
+    std::memcpy(&word, s, 8);
+    return (word & 0x8080808080808080ULL) == 0;
+}
+
+struct Utf8Unit
+{
+    std::uint8_t length = 0;
+    std::array<char, 3> bytes{};
+};
+
+constexpr std::array<Utf8Unit, 256> makeCp1252Table()
+{
+    std::array<Utf8Unit, 256> table{};
+    for (unsigned b = 0; b < 256; ++b) {
+        const char32_t cp = (b >= 0x80 && b < 0xA0) ? Windows1252High[b - 0x80] : b;
+        Utf8Unit &u = table[b];
+        if (cp < 0x80) {
+            u = {1, {char(cp), 0, 0}};
+        } else if (cp < 0x800) {
+            u = {2, {char(0xC0 | (cp >> 6)), char(0x80 | (cp & 0x3F)), 0}};
+        } else {
+            u = {3, {char(0xE0 | (cp >> 12)), char(0x80 | ((cp >> 6) & 0x3F)), char(0x80 | (cp & 0x3F))}};
+        }
+    }
+    return table;
+}
+
+constexpr std::array<Utf8Unit, 256> Cp1252ToUtf8 = makeCp1252Table();
+
+} // namespace
+
+qsizetype validUtf8Prefix(const unsigned char *s, qsizetype n)
+{
+    qsizetype i = 0;
+    while (i < n) {
+        // History text is mostly ASCII: skip it eight bytes at a time.
+        while (i + 8 <= n && allAscii8(s + i))
+            i += 8;
+        if (i >= n)
+            break;
+        const int len = Utf8::sequenceLength(s + i, n - i);
+        if (len == 0)
+            return i;
+        i += len;
+    }
+    return n;
+}
+
+// Everything downstream may rely on well-formed UTF-8.
+QByteArray repairUtf8(const unsigned char *s, qsizetype n)
+{
+    QByteArray out;
+    out.reserve(n + n / 8 + 16);
+    qsizetype i = 0;
+    while (i < n) {
+        const int len = Utf8::sequenceLength(s + i, n - i);
+        if (len == 0) {
+            out.append("\xEF\xBF\xBD", 3);
+            ++i;
+        } else {
+            out.append(reinterpret_cast<const char *>(s + i), len);
+            i += len;
+        }
+    }
+    return out;
+}
+
+// The array grows once (in place, for a block of this size) and the text is rewritten from its end.
+QByteArray fromWindows1252(QByteArray bytes)
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    // Letters outside ASCII are rare: size the text in ASCII runs of eight bytes.
+    qsizetype extra = 0;
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        if (!allAscii8(s + i)) {
+            for (int k = 0; k < 8; ++k)
+                extra += Cp1252ToUtf8[s[i + k]].length - 1;
+        }
+    }
+    for (; i < n; ++i)
+        extra += Cp1252ToUtf8[s[i]].length - 1;
+    if (extra == 0)
+        return bytes;
+
+    bytes.resize(n + extra);
+    char *const base = bytes.data();
+    // Writing from the back never overtakes the reading: the gap between them is what the bytes
+    // not yet read will grow by. Once it is closed, the rest is already in place.
+    qsizetype read = n;
+    qsizetype write = n + extra;
+    while (write > read) {
+        if (read >= 8 && allAscii8(reinterpret_cast<const unsigned char *>(base + read - 8))) {
+            read -= 8;
+            write -= 8;
+            std::memmove(base + write, base + read, 8);
+            continue;
+        }
+        const Utf8Unit &u = Cp1252ToUtf8[static_cast<unsigned char>(base[--read])];
+        write -= u.length;
+        std::memcpy(base + write, u.bytes.data(), u.length);
+    }
+    return bytes;
+}
+
+QByteArray fromUtf16(const unsigned char *s, qsizetype n, bool bigEndian)
+{
+    const qsizetype units = n / 2;
+    QByteArray out(units * 3 + 3, Qt::Uninitialized);
+    char *o = out.data();
+    auto unit = [&](qsizetype k) -> char16_t {
+        const unsigned a = s[2 * k], b = s[2 * k + 1];
+        return char16_t(bigEndian ? (a << 8 | b) : (b << 8 | a));
+    };
+    for (qsizetype k = 0; k < units; ++k) {
+        char32_t cp = unit(k);
+        if (cp >= 0xD800 && cp <= 0xDBFF && k + 1 < units && unit(k + 1) >= 0xDC00 && unit(k + 1) <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(k + 1) - 0xDC00);
+            ++k;
+        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = 0xFFFD; // an unpaired surrogate
+        }
+        o = Utf8::encode(cp, o);
+    }
+    if (n % 2 != 0)
+        o = Utf8::encode(0xFFFD, o); // a cut-off last unit
+    out.truncate(o - out.constData());
+    return out;
+}
+
+// A UTF-16 file saved without a BOM: in Latin text three of four code units or more hold a NUL
+// byte, always on the same side. Text in the 8-bit code pages and in UTF-8 holds no NUL at all.
+Utf16Guess guessUtf16(const unsigned char *s, qsizetype n)
+{
+    if (n < 8 || n % 2 != 0)
+        return Utf16Guess::No;
+    const qsizetype sample = std::min<qsizetype>(n, 4096);
+    qsizetype evenNul = 0, oddNul = 0;
+    for (qsizetype i = 0; i + 1 < sample; i += 2) {
+        evenNul += s[i] == 0;
+        oddNul += s[i + 1] == 0;
+    }
+    const qsizetype units = sample / 2;
+    if (oddNul * 4 >= units * 3 && evenNul * 16 <= oddNul)
+        return Utf16Guess::LittleEndian;
+    if (evenNul * 4 >= units * 3 && oddNul * 16 <= evenNul)
+        return Utf16Guess::BigEndian;
+    return Utf16Guess::No;
+}
+
+
+qsizetype windows1252Growth(const unsigned char *s, qsizetype n)
+{
+    qsizetype extra = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        extra += Cp1252ToUtf8[s[i]].length - 1;
+    return extra;
+}
+
+char *windows1252ToUtf8Backward(const char *from, const char *end, char *writeEnd)
+{
+    // Each byte is looked up before its UTF-8 form is written, which may cover it.
+    for (const char *r = end; r != from;) {
+        const Utf8Unit &u = Cp1252ToUtf8[static_cast<unsigned char>(*--r)];
+        writeEnd -= u.length;
+        std::memcpy(writeEnd, u.bytes.data(), u.length);
+    }
+    return writeEnd;
+}

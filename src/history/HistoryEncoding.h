@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+
+// The encodings a history file may come in, and their conversion to the UTF-8 text held.
+
+// Length of the well-formed UTF-8 prefix of `s`; equals `n` when all of it is well formed.
+qsizetype validUtf8Prefix(const unsigned char *s, qsizetype n);
+
+// Text after a UTF-8 BOM that is not well formed keeps its good parts; each bad byte becomes U+FFFD.
+QByteArray repairUtf8(const unsigned char *s, qsizetype n);
+
+// Windows-1252 bytes as UTF-8, converted where they lie so that a large file never exists twice.
+QByteArray fromWindows1252(QByteArray bytes);
+// How many bytes longer the UTF-8 form of these Windows-1252 bytes is.
+qsizetype windows1252Growth(const unsigned char *s, qsizetype n);
+// Writes the UTF-8 form of the Windows-1252 bytes [from, end) so that it ends at `writeEnd`,
+// from the back, and returns where it begins. The two ranges may overlap when the output
+// begins at or after `from`.
+char *windows1252ToUtf8Backward(const char *from, const char *end, char *writeEnd);
+
+// UTF-16 code units (without BOM) as UTF-8; unpaired surrogates and a cut-off unit become U+FFFD.
+QByteArray fromUtf16(const unsigned char *s, qsizetype n, bool bigEndian);
+
+enum class Utf16Guess { No, LittleEndian, BigEndian };
+// A UTF-16 file saved without a BOM, told from the first 4096 bytes of the `n` bytes of a file.
+Utf16Guess guessUtf16(const unsigned char *s, qsizetype n);

@@ -1,0 +1,269 @@
+#include "history/HistoryScan.h"
+
+#include "history/AsciiNoCaseFinder.h"
+#include "history/HistoryEncoding.h"
+#include "history/HistoryReader.h"
+#include "history/Sse2.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+
+namespace {
+
+constexpr qsizetype Utf16GuessSample = 4096;
+
+struct LineEnd
+{
+    const char *at;     // the CR or LF that ends the line, or the end of the bytes
+    bool ascii = false; // no byte before it has its top bit set
+};
+
+// One pass finds where a line ends and whether it holds anything but ASCII.
+LineEnd findLineEnd(const char *p, const char *end)
+{
+    unsigned highBits = 0;
+#ifdef VELOMIR_HAVE_SSE2
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; end - p >= 16; p += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        const auto ends = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf))));
+        const auto high = static_cast<unsigned>(_mm_movemask_epi8(block));
+        if (ends != 0) {
+            const int k = std::countr_zero(ends);
+            highBits |= high & ((1u << k) - 1);
+            return LineEnd{p + k, highBits == 0};
+        }
+        highBits |= high;
+    }
+#endif
+    for (; p != end && *p != '\r' && *p != '\n'; ++p)
+        highBits |= static_cast<unsigned char>(*p) & 0x80u;
+    return LineEnd{p, highBits == 0};
+}
+
+bool hasUtf16Bom(const unsigned char *s, qsizetype n)
+{
+    return n >= 2 && ((s[0] == 0xFF && s[1] == 0xFE) || (s[0] == 0xFE && s[1] == 0xFF));
+}
+
+bool hasUtf8Bom(const unsigned char *s, qsizetype n)
+{
+    return n >= 3 && s[0] == 0xEF && s[1] == 0xBB && s[2] == 0xBF;
+}
+
+} // namespace
+
+HistoryScan::HistoryScan(const DetectionSettings &settings)
+    : m_settings(settings)
+    , m_classifier(settings.ChangeDetectList)
+    , m_detector(settings.VersionDetectList)
+{
+}
+
+HistoryScan::Mode HistoryScan::decideMode(const unsigned char *bytes, qsizetype available, qsizetype fileSize) const
+{
+    // The UTF-16 guess looks at the start of the file and at its length.
+    if (available < std::min(fileSize, Utf16GuessSample))
+        return Mode::Undecided;
+    if (hasUtf16Bom(bytes, available) || guessUtf16(bytes, fileSize) != Utf16Guess::No)
+        return Mode::WholeFile;
+    return Mode::Lines;
+}
+
+void HistoryScan::scanArrived(const char *bytes, qsizetype available, qsizetype fileSize)
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(bytes);
+    if (m_mode == Mode::Undecided) {
+        // A change log's lines are some eighty bytes long.
+        m_spans.reserve(static_cast<std::size_t>(fileSize / 64 + 16));
+        m_facts.reserve(static_cast<std::size_t>(fileSize / 64 + 16));
+        m_mode = decideMode(s, available, fileSize);
+        // The BOM lies before the first line.
+        m_utf8Bom = m_mode == Mode::Lines && hasUtf8Bom(s, std::min(available, fileSize));
+        m_scanned = m_utf8Bom ? 3 : 0;
+    }
+    if (m_mode == Mode::Lines)
+        scanLines(bytes, available, false);
+}
+
+void HistoryScan::scanLines(const char *bytes, qsizetype available, bool fileComplete)
+{
+    const char *const end = bytes + available;
+    const char *p = bytes + m_scanned;
+    for (;;) {
+        const LineEnd eol = findLineEnd(p, end);
+        if (eol.at == end) {
+            // The last line has no terminator; one at the very end opens no further line.
+            if (fileComplete && (p < end || m_spans.empty()))
+                addLine(bytes, p, end, eol.ascii);
+            break;
+        }
+        if (!fileComplete && *eol.at == '\r' && eol.at + 1 == end)
+            break; // the LF of a CR LF may be still to come
+        addLine(bytes, p, eol.at, eol.ascii);
+        p = eol.at + 1;
+        if (*eol.at == '\r' && p < end && *p == '\n')
+            ++p;
+    }
+    m_scanned = p - bytes;
+}
+
+void HistoryScan::addLine(const char *bytes, const char *first, const char *last, bool ascii)
+{
+    while (first < last && *first == ' ')
+        ++first;
+    while (last > first && last[-1] == ' ')
+        --last;
+    const auto line = static_cast<LineIndex>(m_spans.size());
+    m_spans.push_back(HistoryLines::Span{first - bytes, last - first});
+    const QByteArrayView text(first, last - first);
+    if (ascii)
+        m_facts.push_back(HistoryLines::packFacts(classify(line, text, true, m_headers)));
+    else
+        addNonAsciiLine(line, text);
+}
+
+void HistoryScan::addNonAsciiLine(LineIndex line, QByteArrayView bytes)
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
+    if (m_encoding == Encoding::Utf8SoFar && validUtf8Prefix(s, bytes.size()) != bytes.size())
+        m_encoding = m_utf8Bom ? Encoding::BadUtf8AfterBom : Encoding::Windows1252;
+    switch (m_encoding) {
+    case Encoding::Utf8SoFar:
+        m_takenAsUtf8.push_back(line);
+        m_facts.push_back(HistoryLines::packFacts(classify(line, bytes, false, m_headersTakenAsUtf8)));
+        break;
+    case Encoding::Windows1252: {
+        QByteArray utf8(bytes.size() + windows1252Growth(s, bytes.size()), Qt::Uninitialized);
+        windows1252ToUtf8Backward(bytes.data(), bytes.data() + bytes.size(), utf8.data() + utf8.size());
+        m_facts.push_back(HistoryLines::packFacts(classify(line, utf8, false, m_headers)));
+        m_converted.emplace_back(line, std::move(utf8));
+        break;
+    }
+    case Encoding::BadUtf8AfterBom:
+        m_facts.push_back(0); // the whole text is repaired at the end
+        break;
+    }
+}
+
+HistoryLines::Facts HistoryScan::classify(LineIndex line, QByteArrayView utf8, bool ascii, std::vector<Header> &headers)
+{
+    const HistoryLines::Facts facts = ascii ? m_classifier.factsOfAsciiLine(utf8) : m_classifier.factsOf(utf8);
+    if (ReleaseDetector::mayBeHeader(facts, utf8.isEmpty())) {
+        const qsizetype position = m_detector.headerPosition(utf8, ascii);
+        if (position >= 0)
+            headers.push_back(Header{line, position});
+    }
+    return facts;
+}
+
+void HistoryScan::convertInPlace(QByteArray &bytes, const std::vector<LineIndex> &nonAsciiLines)
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(bytes.constData());
+    std::vector<qsizetype> growth(nonAsciiLines.size());
+    qsizetype total = 0;
+    for (std::size_t k = 0; k < nonAsciiLines.size(); ++k) {
+        const HistoryLines::Span &span = m_spans[static_cast<std::size_t>(nonAsciiLines[k])];
+        growth[k] = windows1252Growth(s + span.offset, span.length);
+        total += growth[k];
+    }
+
+    // The text grows in place and is rewritten from its end: the ASCII stretches between the
+    // converted lines move in one piece each, and the file never exists twice.
+    const qsizetype oldSize = bytes.size();
+    bytes.resize(oldSize + total);
+    char *const base = bytes.data();
+    qsizetype shift = total;
+    qsizetype stretchEnd = oldSize;
+    for (std::size_t k = nonAsciiLines.size(); k-- > 0;) {
+        const HistoryLines::Span &span = m_spans[static_cast<std::size_t>(nonAsciiLines[k])];
+        const qsizetype lineEnd = span.offset + span.length;
+        std::memmove(base + lineEnd + shift, base + lineEnd, static_cast<std::size_t>(stretchEnd - lineEnd));
+        windows1252ToUtf8Backward(base + span.offset, base + lineEnd, base + lineEnd + shift);
+        shift -= growth[k];
+        stretchEnd = span.offset;
+    }
+
+    qsizetype moved = 0;
+    std::size_t k = 0;
+    for (auto line = static_cast<std::size_t>(nonAsciiLines.front()); line < m_spans.size(); ++line) {
+        m_spans[line].offset += moved;
+        if (k < nonAsciiLines.size() && static_cast<std::size_t>(nonAsciiLines[k]) == line) {
+            m_spans[line].length += growth[k];
+            moved += growth[k];
+            ++k;
+        }
+    }
+}
+
+void HistoryScan::finishWholeFile(QByteArray bytes, HistoryLines &lines, std::vector<Release> &releases) const
+{
+    lines = decodeHistoryBytes(std::move(bytes));
+    m_classifier.classifyAll(lines);
+    releases = detectReleases(lines, m_settings.VersionDetectList, m_classifier);
+}
+
+void HistoryScan::finish(QByteArray bytes, HistoryLines &lines, std::vector<Release> &releases)
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    // A file that changed its length while it was read may have been judged on other bytes.
+    const Mode mode = decideMode(s, size, size);
+    if (mode == Mode::WholeFile || (m_mode != Mode::Undecided && m_mode != mode)) {
+        finishWholeFile(std::move(bytes), lines, releases);
+        return;
+    }
+    if (m_mode == Mode::Undecided) {
+        m_utf8Bom = hasUtf8Bom(s, size);
+        m_scanned = m_utf8Bom ? 3 : 0;
+    }
+    m_mode = mode;
+    scanLines(bytes.constData(), size, true);
+    if (m_encoding == Encoding::BadUtf8AfterBom) {
+        // Bad bytes after a UTF-8 BOM are repaired over the whole text.
+        finishWholeFile(std::move(bytes), lines, releases);
+        return;
+    }
+
+    std::vector<Header> headers = std::move(m_headers);
+    if (m_encoding == Encoding::Utf8SoFar) {
+        headers.insert(headers.end(), m_headersTakenAsUtf8.begin(), m_headersTakenAsUtf8.end());
+        lines = HistoryLines(std::move(bytes), std::move(m_spans), std::move(m_facts));
+    } else {
+        // Few lines outside ASCII are held apart, converted; many are converted where they lie.
+        const std::size_t nonAscii = m_takenAsUtf8.size() + m_converted.size();
+        const bool apart = nonAscii <= m_spans.size() / 8;
+        if (!apart) {
+            std::vector<LineIndex> all = m_takenAsUtf8;
+            for (const ConvertedLine &converted : m_converted)
+                all.push_back(converted.first);
+            convertInPlace(bytes, all);
+        }
+        lines = HistoryLines(std::move(bytes), std::move(m_spans), std::move(m_facts));
+        if (apart) {
+            for (ConvertedLine &converted : m_converted)
+                lines.replaceLine(converted.first, std::move(converted.second));
+        }
+        // The lines taken as UTF-8 before the file showed itself Windows-1252, done again.
+        for (const LineIndex line : m_takenAsUtf8) {
+            if (apart) {
+                const QByteArrayView raw = lines.bytes(line);
+                const auto *r = reinterpret_cast<const unsigned char *>(raw.data());
+                QByteArray utf8(raw.size() + windows1252Growth(r, raw.size()), Qt::Uninitialized);
+                windows1252ToUtf8Backward(raw.data(), raw.data() + raw.size(), utf8.data() + utf8.size());
+                lines.replaceLine(line, std::move(utf8));
+            }
+            lines.setFacts(line, classify(line, lines.bytes(line), false, headers));
+        }
+    }
+    std::sort(headers.begin(), headers.end());
+
+    releases.clear();
+    releases.reserve(headers.size());
+    for (const Header &header : headers)
+        releases.push_back(m_detector.release(lines, header.line, header.position, m_classifier));
+}
