@@ -58,15 +58,15 @@ std::vector<RowSpan> mergedSpans(std::vector<RowSpan> spans)
     return merged;
 }
 
-QString changeRowsText(const HistoryDocument &document, const std::vector<ChangeRow> &rows,
+QString changeRowsText(const HistoryDocument &document, const ChangeRows &rows,
                        const std::vector<RowSpan> &spans, const RowTextColumns &columns)
 {
     cStringBuilder builder;
     DateTexts dates(columns);
-    const int rowCount = static_cast<int>(rows.size());
+    const int rowCount = rows.size();
     for (const RowSpan &span : mergedSpans(spans)) {
         for (int r = std::max(span.first, 0); r <= span.last && r < rowCount; ++r) {
-            const ChangeRow &row = rows[static_cast<std::size_t>(r)];
+            const ChangeRow row{rows.lineAt(r)};
             const QString line = row.line >= 0 ? document.lines.text(row.line) : QString();
             const int rowStart = builder.StringLength();
             bool fits = true;

@@ -30,5 +30,5 @@ std::vector<RowSpan> mergedSpans(std::vector<RowSpan> spans);
 
 // The clipboard text of the rows in `spans`: per row its cells joined by a tab, and CR LF after
 // every row. Rows past the end of `rows` are skipped; no rows give the empty text.
-QString changeRowsText(const HistoryDocument &document, const std::vector<ChangeRow> &rows,
+QString changeRowsText(const HistoryDocument &document, const ChangeRows &rows,
                        const std::vector<RowSpan> &spans, const RowTextColumns &columns);
