@@ -193,6 +193,8 @@ bool namesWeekdayOnly(const QString &format)
 
 char16_t *put(QStringView text, char16_t *out)
 {
+    if (text.isEmpty())
+        return out; // an empty text may have no storage at all
     std::memcpy(out, text.utf16(), static_cast<std::size_t>(text.size()) * 2);
     return out + text.size();
 }
