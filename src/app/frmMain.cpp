@@ -351,7 +351,7 @@ void frmMain::BuildChangesList()
     request.releaseIndex = m_allSelected ? -1 : current - 1;
     request.filter = m_filter;
     request.reversed = displaySettings().ReversedList;
-    ChangesListContent content = ::BuildChangesList(m_document, request);
+    ChangesListContent content = ::BuildChangesList(m_document, request, m_changesModel->takeSpareStorage());
     const int selected = content.selectedRow;
     showChangesStatus(content);
     m_changesModel->setContent(&m_document, std::move(content));

@@ -9,9 +9,37 @@ struct LineRange
     LineIndex last = -1;
 };
 
+// Whether a line is an addition, and whether it is a fix (a line matching both patterns is an
+// addition), as 0 or 1. Kept to bit arithmetic: the kinds of lines follow no pattern a branch
+// could predict, and the "All" view asks this of every line.
+unsigned isAddition(const HistoryLines &lines, LineIndex line)
+{
+    return lines.matchesAddition(line) ? 1U : 0U;
+}
+unsigned isFix(const HistoryLines &lines, LineIndex line)
+{
+    return (lines.matchesFix(line) ? 1U : 0U) & ~isAddition(lines, line);
+}
+
+// Writes the lines of `count` steps from `begin` that pass into `out`, which has room for one
+// line more than can pass: every line is written and only the passing ones are kept, so that
+// the loop does not branch on the kinds of lines, which follow no pattern.
+template <typename Passes>
+std::size_t listLines(LineIndex begin, int count, int step, LineIndex *out, Passes passes)
+{
+    std::size_t listed = 0;
+    for (int n = 0; n < count; ++n) {
+        const LineIndex line = begin + n * step;
+        out[listed] = line;
+        listed += passes(line);
+    }
+    return listed;
+}
+
 } // namespace
 
-ChangesListContent BuildChangesList(const HistoryDocument &document, const ChangesListRequest &request)
+ChangesListContent BuildChangesList(const HistoryDocument &document, const ChangesListRequest &request,
+                                    std::vector<LineIndex> storage)
 {
     ChangesListContent content;
     const HistoryLines &lines = document.lines;
@@ -24,40 +52,52 @@ ChangesListContent BuildChangesList(const HistoryDocument &document, const Chang
     const LineRange range = allSelected ? LineRange{0, lines.lastLineIndex()}
                                         : LineRange{document.firstLineOf(request.releaseIndex),
                                                     document.lastLineOf(request.releaseIndex)};
-    const ChangeRow headerRow{allSelected ? -1 : document.releases[request.releaseIndex].headerLine, true,
-                              true};
 
-    const qsizetype lineCount = range.last >= range.first ? range.last - range.first + 1 : 0;
-    content.rows.reserve(static_cast<std::size_t>(lineCount) + (allSelected ? 0 : 1));
-    if (!allSelected && !request.reversed)
-        content.rows.push_back(headerRow);
+    // The counts tell the range's additions and fixes whatever the filter shows.
+    unsigned additions = 0;
+    unsigned fixes = 0;
+    for (LineIndex line = range.first; line <= range.last; ++line) {
+        additions += isAddition(lines, line);
+        fixes += isFix(lines, line);
+    }
+    content.AdditionCount = static_cast<int>(additions);
+    content.FixCount = static_cast<int>(fixes);
 
-    const int step = request.reversed ? -1 : 1;
-    const LineIndex begin = request.reversed ? range.last : range.first;
-    for (qsizetype n = 0; n < lineCount; ++n) {
-        const LineIndex line = begin + static_cast<LineIndex>(n) * step;
-        const ChangeKind kind = lines.kind(line);
-        // The counts tell the range's additions and fixes whatever the filter shows.
-        if (kind == ChangeKind::Addition)
-            ++content.AdditionCount;
-        else if (kind == ChangeKind::Fix)
-            ++content.FixCount;
-
-        if (!passesViewFilter(kind, request.filter))
-            continue;
+    if (allSelected && request.filter == ViewFilter::AllChanges) {
+        content.rows = ChangeRows::everyLine(lines.size(), request.reversed);
+    } else {
+        const int lineCount = range.last >= range.first ? range.last - range.first + 1 : 0;
+        const int most = request.filter == ViewFilter::Additions ? content.AdditionCount
+                         : request.filter == ViewFilter::Fixes   ? content.FixCount
+                                                                 : lineCount;
+        // One slot more than can pass, so that every line is written and only the passing ones kept.
+        storage.resize(static_cast<std::size_t>(most) + 1);
+        const int step = request.reversed ? -1 : 1;
+        const LineIndex begin = request.reversed ? range.last : range.first;
+        std::size_t listed = 0;
         if (allSelected) {
-            // Rewritten old-style release headers are dated lines that are no change: bold in "All".
-            content.rows.push_back(ChangeRow{line, kind == ChangeKind::Other && lines.isDated(line), false});
-        } else if (!lines.isEmpty(line)) {
-            content.rows.push_back(ChangeRow{line, false, false});
+            // Only additions or fixes here; "All" of every kind stores no rows.
+            if (request.filter == ViewFilter::Additions)
+                listed = listLines(begin, lineCount, step, storage.data(),
+                                   [&](LineIndex line) { return isAddition(lines, line); });
+            else
+                listed = listLines(begin, lineCount, step, storage.data(),
+                                   [&](LineIndex line) { return isFix(lines, line); });
+        } else {
+            // Empty lines show only in the "All" view.
+            listed = listLines(begin, lineCount, step, storage.data(), [&](LineIndex line) {
+                return passesViewFilter(lines.kind(line), request.filter) && !lines.isEmpty(line) ? 1U : 0U;
+            });
         }
+        storage.resize(listed);
+        using Place = ChangeRows::HeaderPlace;
+        const Place place = allSelected ? Place::None : request.reversed ? Place::Bottom : Place::Top;
+        const LineIndex headerLine = allSelected ? -1 : document.releases[request.releaseIndex].headerLine;
+        content.rows = ChangeRows::listed(std::move(storage), allSelected, place, headerLine);
     }
 
-    if (!allSelected && request.reversed)
-        content.rows.push_back(headerRow);
-
     // Below a leading header row the first change is the one to show; "All" has no header row.
-    const auto rowCount = content.rows.size();
+    const int rowCount = content.rows.size();
     if (rowCount == 1 || (rowCount > 1 && (allSelected || request.reversed)))
         content.selectedRow = 0;
     else if (rowCount > 1)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/ChangeRows.h"
 #include "history/HistoryDocument.h"
 
 #include <vector>
@@ -14,19 +15,10 @@ inline bool passesViewFilter(ChangeKind kind, ViewFilter filter)
            (filter == ViewFilter::Fixes && kind == ChangeKind::Fix);
 }
 
-// One row of the changes list: the line it shows and how it is drawn. The texts of its columns
-// are made only when a view asks for them.
-struct ChangeRow
-{
-    LineIndex line = -1; // -1: the "Search Result:" header row, which shows no line
-    bool bold = false;
-    bool header = false; // the release's own header row, or the search header row
-    bool operator==(const ChangeRow &) const = default;
-};
-
+// What the changes list shows. The texts of the rows' columns are made only when a view asks.
 struct ChangesListContent
 {
-    std::vector<ChangeRow> rows;
+    ChangeRows rows;
     int AdditionCount = 0;
     int FixCount = 0;
     int selectedRow = -1; // 0-based row selected after the build, -1 for none
@@ -40,7 +32,10 @@ struct ChangesListRequest
     bool reversed = false;
 };
 
-ChangesListContent BuildChangesList(const HistoryDocument &document, const ChangesListRequest &request);
+// `storage` is the line storage of a list no longer shown (see ChangeRows::takeStorage): a
+// rebuild of a large view then writes into memory that is already there.
+ChangesListContent BuildChangesList(const HistoryDocument &document, const ChangesListRequest &request,
+                                    std::vector<LineIndex> storage = {});
 
 // Status bar panel 1: "n Additions, m Fixes", "n Additions" or "m Fixes".
 QString changesStatusText(ViewFilter filter, int additions, int fixes);

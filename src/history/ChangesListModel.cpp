@@ -19,9 +19,10 @@ void ChangesListModel::setContent(const HistoryDocument *document, ChangesListCo
 {
     beginResetModel();
     m_document = document;
+    m_spareStorage = m_content.rows.takeStorage();
     m_content = std::move(content);
     if (!m_document)
-        m_content.rows.clear();
+        m_content.rows = ChangeRows();
     endResetModel();
 }
 
@@ -43,21 +44,12 @@ void ChangesListModel::setLook(const ChangesListLook &look)
 
 int ChangesListModel::rowOfLine(LineIndex line) const
 {
-    if (line < 0)
-        return -1;
-    const auto &rows = m_content.rows;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (rows[r].line == line)
-            return static_cast<int>(r);
-    }
-    return -1;
+    return m_content.rows.rowOfLine(line);
 }
 
 LineIndex ChangesListModel::lineOfRow(int row) const
 {
-    if (row < 0 || row >= rowCount())
-        return -1;
-    return m_content.rows[static_cast<std::size_t>(row)].line;
+    return m_content.rows.lineAt(row);
 }
 
 ChangesListModel::Column ChangesListModel::columnKind(int column) const
@@ -67,7 +59,7 @@ ChangesListModel::Column ChangesListModel::columnKind(int column) const
 
 int ChangesListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_content.rows.size());
+    return parent.isValid() ? 0 : m_content.rows.size();
 }
 
 int ChangesListModel::columnCount(const QModelIndex &parent) const
@@ -81,7 +73,7 @@ QVariant ChangesListModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return QVariant();
-    const ChangeRow &row = m_content.rows[static_cast<std::size_t>(index.row())];
+    const ChangeRow row = m_content.rows.at(index.row(), m_document->lines);
     const Column column = columnKind(index.column());
 
     switch (role) {

@@ -37,6 +37,8 @@ public:
     // The document must outlive the content shown from it; a null document shows no rows.
     void setContent(const HistoryDocument *document, ChangesListContent content);
     const ChangesListContent &content() const { return m_content; }
+    // The line storage of the content shown before the last one, for the next build to fill.
+    std::vector<LineIndex> takeSpareStorage() { return std::move(m_spareStorage); }
 
     void setLook(const ChangesListLook &look);
     const ChangesListLook &look() const { return m_look; }
@@ -60,5 +62,6 @@ private:
 
     const HistoryDocument *m_document = nullptr;
     ChangesListContent m_content;
+    std::vector<LineIndex> m_spareStorage;
     ChangesListLook m_look;
 };

@@ -7,8 +7,8 @@ QByteArray changesReport(const HistoryDocument &document, const ChangesListReque
 {
     const ChangesListContent content = BuildChangesList(document, request);
     QString out;
-    for (const ChangeRow &row : content.rows) {
-        const QString line = document.lines.text(row.line);
+    for (int row = 0; row < content.rows.size(); ++row) {
+        const QString line = document.lines.text(content.rows.lineAt(row));
         out += GetDayText(line, dayFormat);
         out += u'\t';
         out += GetDateText(line, dateFormat);

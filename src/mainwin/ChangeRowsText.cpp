@@ -3,43 +3,402 @@
 #include "history/LineRules.h"
 #include "widgets/cStringBuilder.h"
 
-#include <QHash>
+#include <QLocale>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <thread>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 const QString SearchHeaderText = QStringLiteral("Search Result:");
-const QString Tab = QStringLiteral("\t");
-const QString RowEnd = QStringLiteral("\r\n");
+constexpr char16_t Tab = u'\t';
 
-// Day and date texts depend only on the leading "dd.mm.yy"; formatting a date through the locale
-// is the costly part of a copy, and a history has few distinct dates.
-class DateTexts
+// Below this many rows a second thread costs more than it saves.
+constexpr int RowsForSecondThread = 50000;
+
+// Runs work(0) and work(1), on two threads when `together`, and returns when both are done.
+template <typename Work> void runBothParts(bool together, Work work)
+{
+    if (!together) {
+        work(0);
+        work(1);
+        return;
+    }
+    std::thread helper([&work] { work(1); });
+    work(0);
+    helper.join();
+}
+
+// The selected rows that exist, each once and in list order, counted from 0 in that order.
+class SelectedRows
 {
 public:
-    explicit DateTexts(const RowTextColumns &columns)
-        : m_columns(columns)
+    SelectedRows(const std::vector<RowSpan> &spans, int rowCount)
     {
+        for (RowSpan span : mergedSpans(spans)) {
+            span.first = std::max(span.first, 0);
+            span.last = std::min(span.last, rowCount - 1);
+            if (span.first <= span.last) {
+                m_spans.push_back(span);
+                m_count += span.last - span.first + 1;
+            }
+        }
     }
 
-    const std::array<QString, 2> &of(const QString &line)
+    int count() const { return m_count; }
+
+    // Calls fn(row) for the selected rows counted `first` up to but not including `end`.
+    template <typename Fn> void forEach(int first, int end, Fn fn) const
     {
-        if (!isDatedLine(line))
-            return m_none;
-        // "dd.mm.yy" is all ASCII digits here, so its six digits make the key.
-        int key = 0;
-        for (int i : {0, 1, 3, 4, 6, 7})
-            key = key * 10 + (line.at(i).unicode() - u'0');
-        auto it = m_cache.constFind(key);
-        if (it == m_cache.constEnd())
-            it = m_cache.insert(key, {GetDayText(line, m_columns.dayFormat), GetDateText(line, m_columns.dateFormat)});
-        return *it;
+        int skipped = 0;
+        for (const RowSpan &span : m_spans) {
+            const int length = span.last - span.first + 1;
+            if (skipped + length > first) {
+                const int from = span.first + std::max(first - skipped, 0);
+                const int to = span.first + std::min(end - skipped, length);
+                for (int row = from; row < to; ++row)
+                    fn(row);
+            }
+            skipped += length;
+            if (skipped >= end)
+                break;
+        }
     }
 
 private:
-    const RowTextColumns &m_columns;
-    QHash<int, std::array<QString, 2>> m_cache;
+    std::vector<RowSpan> m_spans;
+    int m_count = 0;
+};
+
+// A line's stored bytes, reading the text directly and asking for a rewritten line only where
+// release detection rewrote one: most lines are not, and the lookup is the costly part.
+class LineBytes
+{
+public:
+    explicit LineBytes(const HistoryLines &lines)
+        : m_lines(lines)
+    {
+        if (lines.replacedLines().empty())
+            return;
+        m_replaced.assign(static_cast<std::size_t>(lines.size()), false);
+        for (const auto &replaced : lines.replacedLines()) {
+            if (replaced.first >= 0 && replaced.first < lines.size())
+                m_replaced[static_cast<std::size_t>(replaced.first)] = true;
+        }
+    }
+
+    QByteArrayView operator()(LineIndex line) const
+    {
+        if (line < 0 || line >= m_lines.size())
+            return {};
+        if (!m_replaced.empty() && m_replaced[static_cast<std::size_t>(line)])
+            return m_lines.bytes(line);
+        const HistoryLines::Span &span = m_lines.span(line);
+        return QByteArrayView(m_lines.utf8Text().constData() + span.offset, span.length);
+    }
+
+private:
+    const HistoryLines &m_lines;
+    std::vector<bool> m_replaced;
+};
+
+// "dd.mm.yy" at the start of a line read as the number ddmmyy, or -1 for a line without a date.
+constexpr int DateKeyCount = 1000000;
+int dateKey(QByteArrayView bytes)
+{
+    if (bytes.size() < 8 || bytes[2] != '.' || bytes[5] != '.')
+        return -1;
+    int key = 0;
+    for (int i : {0, 1, 3, 4, 6, 7}) {
+        const char c = bytes[i];
+        if (c < '0' || c > '9')
+            return -1;
+        key = key * 10 + (c - '0');
+    }
+    return key;
+}
+
+// The change text of a line: after the date without surrounding blanks, or the whole line.
+QByteArrayView changeBytes(QByteArrayView bytes, bool dated)
+{
+    if (!dated)
+        return bytes;
+    qsizetype begin = 8;
+    qsizetype end = bytes.size();
+    while (begin < end && bytes[begin] == ' ')
+        ++begin;
+    while (end > begin && bytes[end - 1] == ' ')
+        --end;
+    return bytes.sliced(begin, end - begin);
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    const char *p = bytes.data();
+    qsizetype n = bytes.size();
+    std::uint64_t high = 0;
+    for (; n >= 8; p += 8, n -= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        high |= word;
+    }
+    for (; n > 0; ++p, --n)
+        high |= static_cast<unsigned char>(*p);
+    return (high & 0x8080808080808080ULL) == 0;
+}
+
+// Writes ASCII bytes as UTF-16 and returns the position after them.
+char16_t *widenAscii(QByteArrayView bytes, char16_t *out)
+{
+    const char *in = bytes.data();
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_unpacklo_epi8(chunk, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i + 8), _mm_unpackhi_epi8(chunk, zero));
+    }
+#endif
+    for (; i < n; ++i)
+        out[i] = static_cast<unsigned char>(in[i]);
+    return out + n;
+}
+
+// Whether a format gives one text for every date of a weekday: no quoted text, no month, no year,
+// and the day only by its name ("ddd" or "dddd"). Anything else is formatted date by date.
+bool namesWeekdayOnly(const QString &format)
+{
+    if (format.contains(u'\'') || format.contains(u'M') || format.contains(u'y'))
+        return false;
+    for (qsizetype i = 0; i < format.size();) {
+        qsizetype run = 0;
+        while (i + run < format.size() && format[i + run] == u'd')
+            ++run;
+        if (run != 0 && run != 3 && run != 4)
+            return false;
+        i += std::max<qsizetype>(run, 1);
+    }
+    return true;
+}
+
+char16_t *put(QStringView text, char16_t *out)
+{
+    if (text.isEmpty())
+        return out; // an empty text may have no storage at all
+    std::memcpy(out, text.utf16(), static_cast<std::size_t>(text.size()) * 2);
+    return out + text.size();
+}
+
+// The Day and Date texts of every distinct date among the copied lines. Formatting a date through
+// the locale is the costly part of a copy, so each is made once, and the table is filled before
+// the rows are measured and written, which then only read it.
+class DateTexts
+{
+public:
+    DateTexts()
+        : m_slotOfKey(static_cast<int *>(std::calloc(DateKeyCount, sizeof(int))))
+    {
+        if (!m_slotOfKey)
+            throw std::bad_alloc();
+    }
+
+    void add(int key)
+    {
+        if (key >= 0 && m_slotOfKey.get()[key] == 0) {
+            m_keys.push_back(key);
+            m_slotOfKey.get()[key] = static_cast<int>(m_keys.size());
+        }
+    }
+
+    // Formats the dates added, half of them in each part. A Day format that names only the
+    // weekday (the usual "dddd") is formatted seven times in all.
+    void format(const RowTextColumns &columns, bool together)
+    {
+        std::array<QString, 7> weekdays;
+        const bool byWeekday = namesWeekdayOnly(columns.dayFormat);
+        if (byWeekday) {
+            const QDate monday(2024, 1, 1);
+            for (int day = 0; day < 7; ++day)
+                weekdays[static_cast<std::size_t>(day)] = QLocale::system().toString(monday.addDays(day), columns.dayFormat);
+        }
+        m_texts.resize(m_keys.size());
+        const std::size_t half = m_keys.size() / 2;
+        runBothParts(together, [&](int part) {
+            const std::size_t end = part == 0 ? half : m_keys.size();
+            for (std::size_t i = part == 0 ? 0 : half; i < end; ++i) {
+                const int key = m_keys[i];
+                // The key's digits back in their "dd.mm.yy" places.
+                const QString line = QStringLiteral("%1.%2.%3")
+                                         .arg(key / 10000, 2, 10, QLatin1Char('0'))
+                                         .arg(key / 100 % 100, 2, 10, QLatin1Char('0'))
+                                         .arg(key % 100, 2, 10, QLatin1Char('0'));
+                std::array<QString, 2> &texts = m_texts[i];
+                texts[1] = GetDateText(line, columns.dateFormat);
+                if (!byWeekday) {
+                    texts[0] = GetDayText(line, columns.dayFormat);
+                } else if (const std::optional<QDate> date = lineDate(line)) {
+                    texts[0] = weekdays[static_cast<std::size_t>(date->dayOfWeek() - 1)];
+                }
+            }
+        });
+    }
+
+    // The texts of a key added before formatting; none for -1.
+    const std::array<QString, 2> &of(int key) const
+    {
+        return key < 0 ? m_none : m_texts[static_cast<std::size_t>(m_slotOfKey.get()[key] - 1)];
+    }
+
+private:
+    struct Free
+    {
+        void operator()(int *p) const { std::free(p); }
+    };
+    // Zeroed lazily by the system, so that only the pages of dates that occur are ever touched.
+    std::unique_ptr<int, Free> m_slotOfKey; // 1 + index into m_keys, 0 for a date not seen
+    std::vector<int> m_keys;
+    std::vector<std::array<QString, 2>> m_texts;
     const std::array<QString, 2> m_none{};
+};
+
+// The texts of the copied rows, measured and then written part by part: each part of the rows
+// can be measured and written on its own thread, into its own stretch of one buffer.
+class RowsWriter
+{
+public:
+    RowsWriter(const HistoryDocument &document, const ChangeRows &rows, const RowTextColumns &columns)
+        : m_rows(rows)
+        , m_columns(columns)
+        , m_bytes(document.lines)
+    {
+    }
+
+    DateTexts &dates() { return m_dates; }
+
+    int dateKeyOfRow(int row) const
+    {
+        const LineIndex line = m_rows.lineAt(row);
+        return line < 0 ? -1 : dateKey(m_bytes(line));
+    }
+
+    struct Part
+    {
+        Part(int firstRow = 0, int endRow = 0)
+            : first(firstRow)
+            , end(endRow)
+        {
+        }
+        int first; // selected rows, counted as SelectedRows does
+        int end;
+        qint64 length = 0;            // characters
+        std::vector<QString> decoded; // cells that are not ASCII, in the order they come
+    };
+
+    // Sums the lengths of the part's rows; cells that are not ASCII are decoded once, here.
+    void measure(const SelectedRows &selected, Part &part) const
+    {
+        qint64 length = 0;
+        selected.forEach(part.first, part.end, [&](int row) {
+            const Cells cells = cellsOf(row);
+            length += cells.day.size() + cells.date.size() + 2;
+            if (m_columns.separateColumns)
+                length += 2;
+            if (cells.header) {
+                length += SearchHeaderText.size();
+            } else if (isAscii(cells.text)) {
+                length += cells.text.size();
+            } else {
+                part.decoded.push_back(QString::fromUtf8(cells.text));
+                length += part.decoded.back().size();
+            }
+        });
+        part.length = length;
+    }
+
+    // Writes the part's rows from `out`, exactly as many characters as measure() counted.
+    void write(const SelectedRows &selected, const Part &part, char16_t *out) const
+    {
+        std::size_t nextDecoded = 0;
+        selected.forEach(part.first, part.end, [&](int row) {
+            const Cells cells = cellsOf(row);
+            auto putText = [&] {
+                if (cells.header)
+                    out = put(SearchHeaderText, out);
+                else if (isAscii(cells.text))
+                    out = widenAscii(cells.text, out);
+                else
+                    out = put(part.decoded[nextDecoded++], out);
+            };
+            if (!m_columns.separateColumns) {
+                putText();
+            } else {
+                for (std::size_t position = 0; position < m_columns.displayOrder.size(); ++position) {
+                    if (position > 0)
+                        *out++ = Tab;
+                    switch (m_columns.displayOrder[position]) {
+                    case 0:
+                        out = put(cells.day, out);
+                        break;
+                    case 1:
+                        out = put(cells.date, out);
+                        break;
+                    default:
+                        putText();
+                        break;
+                    }
+                }
+            }
+            *out++ = u'\r';
+            *out++ = u'\n';
+        });
+    }
+
+private:
+    // One row's cells: the Day and Date texts (empty in the one-column form), and the bytes of
+    // the Change cell, or of the whole line in the one-column form.
+    struct Cells
+    {
+        QStringView day;
+        QStringView date;
+        QByteArrayView text;
+        bool header = false; // "Search Result:", which shows no line
+    };
+
+    Cells cellsOf(int row) const
+    {
+        Cells cells;
+        const LineIndex line = m_rows.lineAt(row);
+        if (line < 0) {
+            cells.header = true;
+            return cells;
+        }
+        const QByteArrayView bytes = m_bytes(line);
+        if (!m_columns.separateColumns) {
+            cells.text = bytes;
+            return cells;
+        }
+        const int key = dateKey(bytes);
+        const std::array<QString, 2> &texts = m_dates.of(key);
+        cells.day = texts[0];
+        cells.date = texts[1];
+        cells.text = changeBytes(bytes, key >= 0);
+        return cells;
+    }
+
+    const ChangeRows &m_rows;
+    const RowTextColumns &m_columns;
+    LineBytes m_bytes;
+    DateTexts m_dates;
 };
 } // namespace
 
@@ -58,36 +417,45 @@ std::vector<RowSpan> mergedSpans(std::vector<RowSpan> spans)
     return merged;
 }
 
-QString changeRowsText(const HistoryDocument &document, const std::vector<ChangeRow> &rows,
+QString changeRowsText(const HistoryDocument &document, const ChangeRows &rows,
                        const std::vector<RowSpan> &spans, const RowTextColumns &columns)
 {
+    SelectedRows selected(spans, rows.size());
     cStringBuilder builder;
-    DateTexts dates(columns);
-    const int rowCount = static_cast<int>(rows.size());
-    for (const RowSpan &span : mergedSpans(spans)) {
-        for (int r = std::max(span.first, 0); r <= span.last && r < rowCount; ++r) {
-            const ChangeRow &row = rows[static_cast<std::size_t>(r)];
-            const QString line = row.line >= 0 ? document.lines.text(row.line) : QString();
-            const int rowStart = builder.StringLength();
-            bool fits = true;
-            if (!columns.separateColumns) {
-                fits = builder.Append(row.line >= 0 ? line : SearchHeaderText);
-            } else {
-                const std::array<QString, 2> &date = dates.of(line);
-                const QString change = row.line >= 0 ? GetChangeText(line) : SearchHeaderText;
-                for (std::size_t position = 0; position < columns.displayOrder.size(); ++position) {
-                    const int kind = columns.displayOrder[position];
-                    if (position > 0)
-                        fits = fits && builder.Append(Tab);
-                    fits = fits && builder.Append(kind == 0 ? date[0] : kind == 1 ? date[1] : change);
-                }
-            }
-            // A text past what the builder can hold is cut after the last whole row.
-            if (!fits || !builder.Append(RowEnd)) {
-                builder.Remove(rowStart, 0);
-                return builder.StringData();
-            }
-        }
+    if (selected.count() == 0)
+        return builder.takeStringData();
+    const bool together = selected.count() >= RowsForSecondThread;
+
+    RowsWriter writer(document, rows, columns);
+    if (columns.separateColumns) {
+        selected.forEach(0, selected.count(), [&](int row) { writer.dates().add(writer.dateKeyOfRow(row)); });
+        writer.dates().format(columns, together);
     }
-    return builder.StringData();
+
+    // Two parts of the rows, measured and then written side by side.
+    RowsWriter::Part parts[2] = {{0, selected.count() / 2}, {selected.count() / 2, selected.count()}};
+    runBothParts(together, [&](int part) { writer.measure(selected, parts[part]); });
+
+    if ((parts[0].length + parts[1].length) * 2 > cStringBuilder::MaxTextBytes) {
+        // More than the builder can hold: the text is cut after the last whole row that fits.
+        qint64 fits = 0;
+        int count = 0;
+        for (; count < selected.count(); ++count) {
+            RowsWriter::Part row(count, count + 1);
+            writer.measure(selected, row);
+            if ((fits + row.length) * 2 > cStringBuilder::MaxTextBytes)
+                break;
+            fits += row.length;
+        }
+        parts[0] = RowsWriter::Part(0, count / 2);
+        parts[1] = RowsWriter::Part(count / 2, count);
+        runBothParts(together, [&](int part) { writer.measure(selected, parts[part]); });
+    }
+    char16_t *out = builder.extend(parts[0].length + parts[1].length);
+    if (!out)
+        return QString(); // the block could not grow
+    runBothParts(together, [&](int part) {
+        writer.write(selected, parts[part], part == 0 ? out : out + parts[0].length);
+    });
+    return builder.takeStringData();
 }

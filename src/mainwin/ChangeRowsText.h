@@ -29,6 +29,9 @@ struct RowTextColumns
 std::vector<RowSpan> mergedSpans(std::vector<RowSpan> spans);
 
 // The clipboard text of the rows in `spans`: per row its cells joined by a tab, and CR LF after
-// every row. Rows past the end of `rows` are skipped; no rows give the empty text.
-QString changeRowsText(const HistoryDocument &document, const std::vector<ChangeRow> &rows,
+// every row. Rows past the end of `rows` are skipped; no rows give the empty text. The text is
+// measured first and written once into a builder of that size, each line's bytes decoded straight
+// into it; a copy of many rows does each step in two halves on two threads, and returns when both
+// are done.
+QString changeRowsText(const HistoryDocument &document, const ChangeRows &rows,
                        const std::vector<RowSpan> &spans, const RowTextColumns &columns);

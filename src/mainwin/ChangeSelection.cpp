@@ -159,25 +159,10 @@ void ChangeSelection::GoToLine(LineIndex line)
     m_w.versions->scrollTo(release);
 
     m_w.list->clearSelection();
-    showRow(rowAtOrBefore(line));
+    showRow(m_w.model->content().rows.rowAtOrBefore(line));
     if (!displaySettings().WrapPanelVisible)
         m_shell.openWrapPanel();
     MarkSearchText();
-}
-
-int ChangeSelection::rowAtOrBefore(LineIndex line) const
-{
-    const std::vector<ChangeRow> &rows = m_w.model->content().rows;
-    int best = -1;
-    LineIndex bestLine = -1;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const LineIndex shown = rows[r].line;
-        if (shown >= 0 && shown <= line && shown > bestLine) {
-            best = static_cast<int>(r);
-            bestLine = shown;
-        }
-    }
-    return best;
 }
 
 void ChangeSelection::MarkSearchText()

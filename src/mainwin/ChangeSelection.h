@@ -54,9 +54,6 @@ protected:
 private:
     void createContextMenu();
     bool handleKey(const class QKeyEvent *event);
-    // The row showing `line`, else the nearest listed line before it (an empty line inside a
-    // release is not listed), else -1.
-    int rowAtOrBefore(LineIndex line) const;
 
     Widgets m_w;
     const HistoryDocument &m_document;

@@ -13,12 +13,13 @@ ChangesListContent SearchResults::findAll(const HistoryDocument &document, const
     // Keep what was listed (a matching empty line is not), in ascending order whatever the
     // order shown.
     m_lines.clear();
-    m_lines.reserve(content.rows.size());
-    for (std::size_t row = 1; row < content.rows.size(); ++row)
-        m_lines.push_back(content.rows[row].line);
+    const int rowCount = content.rows.size();
+    m_lines.reserve(static_cast<std::size_t>(rowCount));
+    for (int row = 1; row < rowCount; ++row)
+        m_lines.push_back(content.rows.lineAt(row));
     if (reversed)
         std::reverse(m_lines.begin(), m_lines.end());
-    content.selectedRow = content.rows.size() > 1 ? 1 : 0;
+    content.selectedRow = rowCount > 1 ? 1 : 0;
     return content;
 }
 

@@ -26,7 +26,7 @@ public:
     // Rows below the header: the count the status bar shows.
     static int instanceCount(const ChangesListContent &content)
     {
-        return content.rows.empty() ? 0 : static_cast<int>(content.rows.size()) - 1;
+        return content.rows.empty() ? 0 : content.rows.size() - 1;
     }
 
 private:

@@ -5,20 +5,22 @@
 ChangesListContent listSearchResults(const HistoryDocument &document, const std::vector<LineIndex> &results,
                                      ViewFilter filter, bool reversed)
 {
-    ChangesListContent content;
-    content.rows.reserve(results.size() + 1);
-    content.rows.push_back(ChangeRow{-1, true, true});
+    std::vector<LineIndex> listed;
+    listed.reserve(results.size());
     const HistoryLines &lines = document.lines;
     auto add = [&](LineIndex line) {
         if (line < 0 || line >= lines.size() || lines.isEmpty(line) ||
             !passesViewFilter(lines.kind(line), filter))
             return;
-        content.rows.push_back(ChangeRow{line, false, false});
+        listed.push_back(line);
     };
     if (reversed)
         std::for_each(results.rbegin(), results.rend(), add);
     else
         std::for_each(results.begin(), results.end(), add);
+    // The "Search Result:" header stays on top in either order.
+    ChangesListContent content;
+    content.rows = ChangeRows::listed(std::move(listed), false, ChangeRows::HeaderPlace::Top, -1);
     return content;
 }
 

@@ -1,14 +1,12 @@
 #include "widgets/cStringBuilder.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
-#include <limits>
 #include <new>
 
 namespace {
 
-constexpr qint64 MaxUsedBytes = std::numeric_limits<std::int32_t>::max();
+constexpr qint64 MaxUsedBytes = cStringBuilder::MaxTextBytes;
 
 qint64 byteLength(QStringView value)
 {
@@ -18,11 +16,16 @@ qint64 byteLength(QStringView value)
 } // namespace
 
 cStringBuilder::cStringBuilder()
-    : m_block(static_cast<char16_t *>(std::calloc(BlockStep, 1)))
-    , m_capacityBytes(BlockStep)
 {
-    if (!m_block)
-        throw std::bad_alloc();
+    newBlock();
+}
+
+void cStringBuilder::newBlock()
+{
+    m_block = QString(BlockStep / 2, QChar(u'\0'));
+    m_data = reinterpret_cast<char16_t *>(m_block.data());
+    m_capacityBytes = BlockStep;
+    m_usedBytes = 0;
 }
 
 QString cStringBuilder::StringData() const
@@ -44,12 +47,11 @@ void cStringBuilder::Clear()
     m_usedBytes = 0;
     if (m_capacityBytes == BlockStep)
         return;
-    // Shrinking in place hardly ever fails; if it does, the larger zeroed block stays in use.
-    if (void *smaller = std::realloc(data(), BlockStep)) {
-        (void)m_block.release();
-        m_block.reset(static_cast<char16_t *>(smaller));
-        m_capacityBytes = BlockStep;
-    }
+    // The used part is zero by now, so the first step of the block is as a new one.
+    m_block.resize(BlockStep / 2);
+    m_block.squeeze();
+    m_data = reinterpret_cast<char16_t *>(m_block.data());
+    m_capacityBytes = BlockStep;
 }
 
 bool cStringBuilder::Append(QStringView value)
@@ -103,7 +105,7 @@ void cStringBuilder::Remove(int index, int length)
     m_usedBytes -= qint64(length) * 2;
 }
 
-bool cStringBuilder::growFor(qint64 neededBytes)
+bool cStringBuilder::growFor(qint64 neededBytes, qint64 zeroFrom)
 {
     if (neededBytes > MaxUsedBytes)
         return false;
@@ -114,13 +116,35 @@ bool cStringBuilder::growFor(qint64 neededBytes)
     qint64 capacity = m_capacityBytes;
     while (neededBytes > capacity)
         capacity += (neededBytes / capacity) * BlockStep;
-    void *grown = std::realloc(data(), static_cast<size_t>(capacity));
-    if (!grown)
+    try {
+        m_block.resize(capacity / 2);
+    } catch (const std::bad_alloc &) {
         return false;
-    (void)m_block.release();
-    m_block.reset(static_cast<char16_t *>(grown));
-    std::memset(reinterpret_cast<char *>(data()) + m_capacityBytes, 0,
-                static_cast<size_t>(capacity - m_capacityBytes));
+    }
+    m_data = reinterpret_cast<char16_t *>(m_block.data());
+    const qint64 zeroStart = std::max(m_capacityBytes, zeroFrom);
+    std::memset(reinterpret_cast<char *>(data()) + zeroStart, 0, static_cast<size_t>(capacity - zeroStart));
     m_capacityBytes = capacity;
     return true;
+}
+
+char16_t *cStringBuilder::extend(qint64 length)
+{
+    if (length < 0)
+        return nullptr;
+    const qint64 neededBytes = m_usedBytes + length * 2;
+    // What lies between the text and the new end is written by the caller, not zeroed first.
+    if (length > MaxUsedBytes / 2 || !growFor(neededBytes, neededBytes))
+        return nullptr;
+    char16_t *at = data() + StringLength();
+    m_usedBytes = neededBytes;
+    return at;
+}
+
+QString cStringBuilder::takeStringData()
+{
+    m_block.resize(StringLength());
+    QString text = std::move(m_block);
+    newBlock();
+    return text;
 }

@@ -3,9 +3,6 @@
 #include <QString>
 #include <QStringView>
 
-#include <cstdlib>
-#include <memory>
-
 // Gathers text in one growable block of UTF-16 code units, so that copying many rows costs one copy
 // per row rather than a new string each time. Indices and lengths are in characters from 0.
 // Every byte past the text up to the capacity is zero.
@@ -13,6 +10,7 @@ class cStringBuilder
 {
 public:
     static constexpr qint64 BlockStep = 1024 * 1024; // bytes
+    static constexpr qint64 MaxTextBytes = 2147483647; // the text never passes 2 GiB
 
     cStringBuilder();
 
@@ -31,18 +29,30 @@ public:
     // A length of 0, or one running past the end, removes everything from `index` on.
     void Remove(int index, int length);
 
+    // Lengthens the text by `length` characters and returns where they begin, so that a text of
+    // known length is written in place, in parts by several threads if need be. The caller writes
+    // every one of them before the builder is used again. Null, leaving the text as it was, when
+    // the text would pass 2 GiB or the block cannot grow.
+    [[nodiscard]] char16_t *extend(qint64 length);
+    // The whole text, NUL characters included, handed over without a copy; the builder is left
+    // empty with a block of one step.
+    QString takeStringData();
+
     int StringLength() const { return static_cast<int>(m_usedBytes / 2); }
     qint64 capacityBytes() const { return m_capacityBytes; }
 
 private:
-    [[nodiscard]] bool growFor(qint64 neededBytes);
-    char16_t *data() const { return m_block.get(); }
+    // Grows the block to hold `neededBytes`; the bytes it adds are zeroed from `zeroFrom` on,
+    // those before it being about to be written.
+    [[nodiscard]] bool growFor(qint64 neededBytes, qint64 zeroFrom);
+    [[nodiscard]] bool growFor(qint64 neededBytes) { return growFor(neededBytes, 0); }
+    void newBlock();
+    char16_t *data() const { return m_data; }
 
-    struct FreeBlock
-    {
-        void operator()(char16_t *block) const { std::free(block); }
-    };
-    std::unique_ptr<char16_t, FreeBlock> m_block;
+    // A string's own storage, so that the finished text is handed over without a copy; its size
+    // is the capacity, and the text is the part of it that is used.
+    QString m_block;
+    char16_t *m_data = nullptr;
     qint64 m_capacityBytes = 0;
     qint64 m_usedBytes = 0;
 };

@@ -16,11 +16,13 @@ HistoryDocument sampleDocument()
 }
 
 // "H2" the header row of line 2, "7*" a bold row of line 7, "3" a plain row of line 3.
-QStringList describe(const std::vector<ChangeRow> &rows)
+QStringList describe(const ChangeRows &rows, const HistoryDocument &document)
 {
     QStringList out;
-    for (const ChangeRow &row : rows)
+    for (int r = 0; r < rows.size(); ++r) {
+        const ChangeRow row = rows.at(r, document.lines);
         out << (row.header ? "H" : "") + QString::number(row.line) + (row.bold && !row.header ? "*" : "");
+    }
     return out;
 }
 
@@ -72,8 +74,9 @@ private slots:
         QFETCH(int, release);
         QFETCH(ViewFilter, filter);
         QFETCH(bool, reversed);
-        const ChangesListContent content = BuildChangesList(sampleDocument(), {release, filter, reversed});
-        QTEST(describe(content.rows), "rows");
+        const HistoryDocument document = sampleDocument();
+        const ChangesListContent content = BuildChangesList(document, {release, filter, reversed});
+        QTEST(describe(content.rows, document), "rows");
         QTEST(content.selectedRow, "selected");
         QTEST(content.AdditionCount, "additions");
         QTEST(content.FixCount, "fixes");
@@ -83,7 +86,7 @@ private slots:
     void allWithoutReleasesStartsAtLineZero()
     {
         const HistoryDocument document = makeDocument({"10.03.99 Added: first", "11.03.99 Fixed: second"});
-        QCOMPARE(describe(BuildChangesList(document, {}).rows), (QStringList{"0", "1"}));
+        QCOMPARE(describe(BuildChangesList(document, {}).rows, document), (QStringList{"0", "1"}));
     }
 
     void reportListsRowsInSeparateColumns()

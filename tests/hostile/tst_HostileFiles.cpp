@@ -156,7 +156,7 @@ void tst_HostileFiles::millionEmptyLinesAreAllListed()
     const QString path = write(QStringLiteral("empty-lines.txt"), QByteArray(count, '\n'));
     QCOMPARE(LoadHistory(path, DetectionSettings::defaults(), doc).ok, true);
     QCOMPARE(doc.lines.size(), count);
-    QCOMPARE(BuildChangesList(doc, {-1, ViewFilter::AllChanges, false}).rows.size(), std::size_t(count));
+    QCOMPARE(BuildChangesList(doc, {-1, ViewFilter::AllChanges, false}).rows.size(), count);
 }
 
 void tst_HostileFiles::notRegularFileIsRefused_data()

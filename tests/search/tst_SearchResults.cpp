@@ -13,12 +13,21 @@ Q_DECLARE_METATYPE(ViewFilter)
 static Lines resultLines(const ChangesListContent &content)
 {
     Lines lines;
-    for (std::size_t row = 1; row < content.rows.size(); ++row)
-        lines << content.rows[row].line;
+    for (int row = 1; row < content.rows.size(); ++row)
+        lines << content.rows.lineAt(row);
     return lines;
 }
 
 static const ChangeRow HeaderRow{-1, true, true};
+
+// Every row with how it is drawn.
+static std::vector<ChangeRow> allRows(const ChangesListContent &content, const HistoryDocument &document)
+{
+    std::vector<ChangeRow> rows;
+    for (int row = 0; row < content.rows.size(); ++row)
+        rows.push_back(content.rows.at(row, document.lines));
+    return rows;
+}
 
 class tst_SearchResults : public QObject
 {
@@ -65,9 +74,9 @@ void tst_SearchResults::listSearchResults()
     QFETCH(bool, reversed);
     QFETCH(Lines, expected);
 
-    const ChangesListContent content =
-        ::listSearchResults(sampleDocument(), {0, 1, 2, 3, 4, 5}, filter, reversed);
-    QCOMPARE(content.rows.front(), HeaderRow);
+    const HistoryDocument document = sampleDocument();
+    const ChangesListContent content = ::listSearchResults(document, {0, 1, 2, 3, 4, 5}, filter, reversed);
+    QCOMPARE(content.rows.at(0, document.lines), HeaderRow);
     QCOMPARE(resultLines(content), expected);
     QCOMPARE(content.selectedRow, -1);
 }
@@ -107,10 +116,11 @@ void tst_SearchResults::findAllFindingNothingEmptiesStoredResults()
     SearchResults results;
     (void)results.findAll(document, "fixed", 0, 0, false);
     const ChangesListContent none = results.findAll(document, "absent", 0, 0, false);
-    QCOMPARE(none.rows, std::vector<ChangeRow>{HeaderRow});
+    QCOMPARE(allRows(none, document), std::vector<ChangeRow>{HeaderRow});
     QCOMPARE(none.selectedRow, 0);
     QCOMPARE(results.SearchResultLines(), std::vector<LineIndex>{});
-    QCOMPARE(results.relist(document, ViewFilter::AllChanges, false).rows, std::vector<ChangeRow>{HeaderRow});
+    QCOMPARE(allRows(results.relist(document, ViewFilter::AllChanges, false), document),
+             std::vector<ChangeRow>{HeaderRow});
 }
 
 void tst_SearchResults::findAllKeepsNoEmptyLine()

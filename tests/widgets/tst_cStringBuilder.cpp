@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 constexpr qint64 Step = cStringBuilder::BlockStep;
 
 class tst_cStringBuilder : public QObject
@@ -100,6 +102,39 @@ private slots:
         QVERIFY(builder.setStringData(u"fresh"));
         QCOMPARE(builder.capacityBytes(), Step);
         QCOMPARE(builder.StringData(), QStringLiteral("fresh"));
+    }
+
+    void extendLeavesRoomWrittenInPlace()
+    {
+        cStringBuilder builder;
+        QVERIFY(builder.Append(u"ab"));
+        // Past the first block: the block grows in whole steps, and what follows stays zero.
+        char16_t *at = builder.extend(Step);
+        QVERIFY(at);
+        std::fill(at, at + Step, u'x');
+        QCOMPARE(builder.capacityBytes() % Step, 0);
+        QVERIFY(builder.Append(u"!"));
+        QCOMPARE(builder.StringData(), QStringLiteral("ab") + QString(Step, u'x') + u'!');
+    }
+
+    void extendPast2GiBLeavesTextAsItWas()
+    {
+        cStringBuilder builder;
+        QVERIFY(builder.Append(u"ab"));
+        QCOMPARE(builder.extend(cStringBuilder::MaxTextBytes / 2), nullptr);
+        QCOMPARE(builder.StringData(), QStringLiteral("ab"));
+    }
+
+    void takeStringDataHandsOverWholeTextAndEmpties()
+    {
+        cStringBuilder builder;
+        QVERIFY(builder.Append(QString(Step, u'x')));
+        QVERIFY(builder.Append(QStringView(u"ab\0cd", 5)));
+        QCOMPARE(builder.takeStringData(), QString(Step, u'x') + QString::fromUtf16(u"ab\0cd", 5));
+        QCOMPARE(builder.StringLength(), 0);
+        QCOMPARE(builder.capacityBytes(), Step);
+        QVERIFY(builder.Append(u"new"));
+        QCOMPARE(builder.StringData(), QStringLiteral("new"));
     }
 
     void textStopsAtFirstNul()

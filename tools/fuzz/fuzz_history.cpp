@@ -96,14 +96,17 @@ void checkViews(const HistoryDocument &doc)
             const ChangesListContent backward = BuildChangesList(doc, {r, filter, true});
             check(forward.rows.size() == backward.rows.size(), "both orders list the same number of rows");
             std::vector<LineIndex> a, b;
-            for (const ChangeRow &row : forward.rows) {
+            for (int r = 0; r < forward.rows.size(); ++r) {
+                const ChangeRow row = forward.rows.at(r, lines);
                 if (row.header)
                     continue;
                 check(row.line >= first && row.line <= last, "a row lies in its release");
                 check(passesViewFilter(lines.kind(row.line), filter), "a row passes the filter");
+                check(forward.rows.rowOfLine(row.line) == r, "a row is found again by its line");
                 a.push_back(row.line);
             }
-            for (const ChangeRow &row : backward.rows) {
+            for (int r = 0; r < backward.rows.size(); ++r) {
+                const ChangeRow row = backward.rows.at(r, lines);
                 if (!row.header)
                     b.push_back(row.line);
             }

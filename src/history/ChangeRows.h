@@ -1,0 +1,80 @@
+#pragma once
+
+#include "history/HistoryLines.h"
+
+#include <cstdint>
+#include <vector>
+
+// One row of the changes list as it is drawn: the line it shows and how.
+struct ChangeRow
+{
+    LineIndex line = -1; // -1: the "Search Result:" header row, which shows no line
+    bool bold = false;
+    bool header = false; // the release's own header row, or the search header row
+    bool operator==(const ChangeRow &) const = default;
+};
+
+// The rows of the changes list, top to bottom. The "All" view of every kind lists every line,
+// so its rows are worked out from the row number and nothing is stored per row; other lists keep
+// one line index per row. A header row (a release's own header line, or "Search Result:") may
+// sit above or below them.
+class ChangeRows
+{
+public:
+    enum class HeaderPlace : std::uint8_t { None, Top, Bottom };
+
+    ChangeRows() = default;
+
+    // Lines 0 to lineCount - 1, bottom to top when reversed; dated lines that are no change are bold.
+    static ChangeRows everyLine(int lineCount, bool reversed);
+    // `lines` in row order, with the header row showing `headerLine` (-1: "Search Result:") at
+    // `place`. `boldDatedOthers` draws dated lines that are no change bold, as the "All" view does.
+    static ChangeRows listed(std::vector<LineIndex> lines, bool boldDatedOthers, HeaderPlace place = HeaderPlace::None,
+                             LineIndex headerLine = -1);
+
+    int size() const { return bodySize() + (m_headerPlace == HeaderPlace::None ? 0 : 1); }
+    bool empty() const { return size() == 0; }
+
+    // The line a row shows; -1 for the "Search Result:" header row and for a row that does not exist.
+    LineIndex lineAt(int row) const
+    {
+        if (row < 0 || row >= size())
+            return -1;
+        if (isHeader(row))
+            return m_headerLine;
+        return bodyLine(m_headerPlace == HeaderPlace::Top ? row - 1 : row);
+    }
+    bool isHeader(int row) const
+    {
+        return (m_headerPlace == HeaderPlace::Top && row == 0) ||
+               (m_headerPlace == HeaderPlace::Bottom && row == size() - 1);
+    }
+    // The row with how it is drawn; a row that does not exist comes back as a plain row of line -1.
+    ChangeRow at(int row, const HistoryLines &lines) const;
+
+    // The first row showing `line`, or -1.
+    int rowOfLine(LineIndex line) const;
+    // The row showing `line`, else the one showing the nearest listed line before it, or -1.
+    int rowAtOrBefore(LineIndex line) const;
+
+    // The storage of the line indices, emptied, for the next list to fill without allocating again.
+    std::vector<LineIndex> takeStorage();
+
+private:
+    bool storesLines() const { return m_everyLineCount < 0; }
+    int bodySize() const { return storesLines() ? static_cast<int>(m_lines.size()) : m_everyLineCount; }
+    LineIndex bodyLine(int n) const
+    {
+        if (storesLines())
+            return m_lines[static_cast<std::size_t>(n)];
+        return m_reversed ? m_everyLineCount - 1 - n : n;
+    }
+    int rowOfBody(int n) const { return m_headerPlace == HeaderPlace::Top ? n + 1 : n; }
+
+    std::vector<LineIndex> m_lines;
+    int m_everyLineCount = -1; // 0 or more: the rows are every line, and m_lines is not used
+    bool m_reversed = false;
+    bool m_boldDatedOthers = false;
+    HeaderPlace m_headerPlace = HeaderPlace::None;
+    LineIndex m_headerLine = -1;
+};
