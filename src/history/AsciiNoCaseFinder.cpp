@@ -74,6 +74,9 @@ AsciiNoCaseFinder::AsciiNoCaseFinder(QByteArrayView asciiWord)
             second = i;
         }
     }
+    m_caseBits = QByteArray(m_folded.size(), '\0');
+    for (qsizetype i = 0; i < m_folded.size(); ++i)
+        m_caseBits[i] = static_cast<char>(probeAt(m_folded, i).caseBit);
     // A word of one byte has no second probe: the anchor serves twice.
     m_anchor = probeAt(m_folded, anchor);
     m_second = probeAt(m_folded, m_folded.size() > 1 ? second : anchor);
@@ -173,9 +176,37 @@ const char *AsciiNoCaseFinder::find(const char *begin, const char *end) const
 
 bool AsciiNoCaseFinder::equalsAt(const char *start) const
 {
+    // Or-ing the case bit into the letters of the text folds them as the word was folded; a
+    // word is compared eight (or four) bytes at a time, the last piece overlapping the one before.
     const char *needle = m_folded.constData();
-    for (qsizetype i = 0; i < m_folded.size(); ++i) {
-        if (fold(start[i]) != static_cast<unsigned char>(needle[i]))
+    const char *caseBits = m_caseBits.constData();
+    auto equal8 = [&](qsizetype i) {
+        std::uint64_t text, bits, word;
+        std::memcpy(&text, start + i, 8);
+        std::memcpy(&bits, caseBits + i, 8);
+        std::memcpy(&word, needle + i, 8);
+        return (text | bits) == word;
+    };
+    auto equal4 = [&](qsizetype i) {
+        std::uint32_t text, bits, word;
+        std::memcpy(&text, start + i, 4);
+        std::memcpy(&bits, caseBits + i, 4);
+        std::memcpy(&word, needle + i, 4);
+        return (text | bits) == word;
+    };
+    const qsizetype m = m_folded.size();
+    if (m >= 8) {
+        for (qsizetype i = 0; i + 8 < m; i += 8) {
+            if (!equal8(i))
+                return false;
+        }
+        return equal8(m - 8);
+    }
+    if (m >= 4)
+        return equal4(0) && equal4(m - 4);
+    for (qsizetype i = 0; i < m; ++i) {
+        if ((static_cast<unsigned char>(start[i]) | static_cast<unsigned char>(caseBits[i])) !=
+            static_cast<unsigned char>(needle[i]))
             return false;
     }
     return true;

@@ -41,7 +41,8 @@ private:
     static Probe probeAt(const QByteArray &folded, qsizetype offset);
     bool equalsAt(const char *start) const;
 
-    QByteArray m_folded; // the word with its capitals made small
+    QByteArray m_folded;   // the word with its capitals made small
+    QByteArray m_caseBits; // 0x20 where the word has a letter, else 0
     // Only where both probes match is the whole word compared: the least common byte of the word
     // and the next least common one, which keeps false candidates rare even for a common anchor.
     Probe m_anchor;
