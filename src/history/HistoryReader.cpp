@@ -140,7 +140,8 @@ int readArriving(int fd, QByteArray &buffer, const BytesArrived &arrived, qsizet
         bool finished = false;
         int error = 0;
     } shared;
-    std::thread reader([&] {
+    // Joined when this function is left, however it is left: the buffer must outlive the reading.
+    const std::jthread reader([&] {
         qsizetype at = 0;
         qsizetype got = 0;
         int error = 0;
@@ -155,13 +156,6 @@ int readArriving(int fd, QByteArray &buffer, const BytesArrived &arrived, qsizet
         shared.error = error;
         shared.landed.notify_one();
     });
-    // The reader must end before the buffer it fills can go, whatever happens here.
-    struct Join
-    {
-        std::thread &thread;
-        ~Join() { thread.join(); }
-    } join{reader};
-
     qsizetype seen = 0;
     for (;;) {
         bool finished = false;

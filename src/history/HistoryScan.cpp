@@ -8,11 +8,14 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <thread>
 
 
 namespace {
 
 constexpr qsizetype Utf16GuessSample = 4096;
+// Less than this left to scan when the file is complete is not worth a second thread.
+constexpr qsizetype SharedScanBytes = qsizetype(1) << 20;
 
 struct LineEnd
 {
@@ -86,8 +89,72 @@ void HistoryScan::scanArrived(const char *bytes, qsizetype available, qsizetype 
         m_utf8Bom = m_mode == Mode::Lines && hasUtf8Bom(s, std::min(available, fileSize));
         m_scanned = m_utf8Bom ? 3 : 0;
     }
-    if (m_mode == Mode::Lines)
+    if (m_mode != Mode::Lines)
+        return;
+    // Once the whole file is there the thread that read it is free: what is left of the scan
+    // is shared with a second thread.
+    if (available == fileSize && fileSize - m_scanned >= SharedScanBytes)
+        scanRestInTwo(bytes, available);
+    else
         scanLines(bytes, available, false);
+}
+
+qsizetype HistoryScan::lineBoundaryAfter(const char *bytes, qsizetype from, qsizetype end)
+{
+    // Right after an LF a line always begins; right after a CR only when no LF follows, which
+    // is certain when there is no LF at all from there on.
+    if (const void *lf = std::memchr(bytes + from, '\n', static_cast<std::size_t>(end - from)))
+        return static_cast<const char *>(lf) - bytes + 1;
+    if (const void *cr = std::memchr(bytes + from, '\r', static_cast<std::size_t>(end - from)))
+        return static_cast<const char *>(cr) - bytes + 1;
+    return end;
+}
+
+void HistoryScan::scanRestInTwo(const char *bytes, qsizetype size)
+{
+    const qsizetype cut = lineBoundaryAfter(bytes, m_scanned + (size - m_scanned) / 2, size);
+    if (cut >= size) {
+        scanLines(bytes, size, false);
+        return;
+    }
+    HistoryScan tail(m_settings);
+    tail.m_mode = Mode::Lines;
+    tail.m_utf8Bom = m_utf8Bom;
+    tail.m_encoding = m_encoding; // a file once shown Windows-1252 stays so
+    tail.m_scanned = cut;
+    tail.m_spans.reserve(static_cast<std::size_t>((size - cut) / 64 + 16));
+    tail.m_facts.reserve(static_cast<std::size_t>((size - cut) / 64 + 16));
+    {
+        const std::jthread second([&tail, bytes, size] { tail.scanLines(bytes, size, false); });
+        // The part up to the cut ends with its last line's terminator, as a whole file would.
+        scanLines(bytes, cut, true);
+    }
+    append(std::move(tail));
+}
+
+void HistoryScan::append(HistoryScan &&tail)
+{
+    const auto first = static_cast<LineIndex>(m_spans.size());
+    auto shifted = [first](std::vector<Header> headers) {
+        for (Header &header : headers)
+            header.line += first;
+        return headers;
+    };
+    m_spans.insert(m_spans.end(), tail.m_spans.begin(), tail.m_spans.end());
+    m_facts.insert(m_facts.end(), tail.m_facts.begin(), tail.m_facts.end());
+    const std::vector<Header> headers = shifted(std::move(tail.m_headers));
+    m_headers.insert(m_headers.end(), headers.begin(), headers.end());
+    const std::vector<Header> headersTakenAsUtf8 = shifted(std::move(tail.m_headersTakenAsUtf8));
+    m_headersTakenAsUtf8.insert(m_headersTakenAsUtf8.end(), headersTakenAsUtf8.begin(), headersTakenAsUtf8.end());
+    for (const LineIndex line : tail.m_takenAsUtf8)
+        m_takenAsUtf8.push_back(line + first);
+    for (ConvertedLine &converted : tail.m_converted)
+        m_converted.emplace_back(converted.first + first, std::move(converted.second));
+    // A line that is not UTF-8 in either part decides for the whole file; lines of the tail
+    // taken as UTF-8 are then done again like those of the head.
+    if (tail.m_encoding != Encoding::Utf8SoFar && m_encoding != Encoding::BadUtf8AfterBom)
+        m_encoding = tail.m_encoding;
+    m_scanned = tail.m_scanned;
 }
 
 void HistoryScan::scanLines(const char *bytes, qsizetype available, bool fileComplete)
@@ -241,6 +308,8 @@ void HistoryScan::finish(QByteArray bytes, HistoryLines &lines, std::vector<Rele
             std::vector<LineIndex> all = m_takenAsUtf8;
             for (const ConvertedLine &converted : m_converted)
                 all.push_back(converted.first);
+            // A tail scanned on its own may have taken lines as UTF-8 after others were converted.
+            std::sort(all.begin(), all.end());
             convertInPlace(bytes, all);
         }
         lines = HistoryLines(std::move(bytes), std::move(m_spans), std::move(m_facts));

@@ -42,6 +42,9 @@ private:
 
     Mode decideMode(const unsigned char *bytes, qsizetype available, qsizetype fileSize) const;
     void scanLines(const char *bytes, qsizetype available, bool fileComplete);
+    static qsizetype lineBoundaryAfter(const char *bytes, qsizetype from, qsizetype end);
+    void scanRestInTwo(const char *bytes, qsizetype size);
+    void append(HistoryScan &&tail);
     void addLine(const char *bytes, const char *first, const char *last, bool ascii);
     void addNonAsciiLine(LineIndex line, QByteArrayView bytes);
     HistoryLines::Facts classify(LineIndex line, QByteArrayView utf8, bool ascii, std::vector<Header> &headers);

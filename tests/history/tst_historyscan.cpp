@@ -58,6 +58,8 @@ class TestHistoryScan : public QObject
 private slots:
     void scanningAsBytesArriveEqualsPlainReading_data();
     void scanningAsBytesArriveEqualsPlainReading();
+    void scanSharedByTwoThreadsEqualsPlainReading_data();
+    void scanSharedByTwoThreadsEqualsPlainReading();
 };
 
 void TestHistoryScan::scanningAsBytesArriveEqualsPlainReading_data()
@@ -87,7 +89,7 @@ void TestHistoryScan::scanningAsBytesArriveEqualsPlainReading_data()
         << repeated("01.02.03 Added: \xe9t\xe9\r\nRelease Total Commander \xe9 1\r\n", 120) + ascii << usual << 121;
     QTest::newRow("UTF-16 with BOM")
         << QByteArray("\xff\xfe" "R\0e\0l\0e\0a\0s\0e\0 \0W\0i\0n\0c\0m\0d\0 \0" "1\0\r\0\n\0x\0", 40) << usual << 1;
-    QTest::newRow("UTF-16 without BOM") << QByteArray("0\0" "1\0.\0" "0\0" "1\0.\0" "0\0" "1\0 \0F\0i\0x\0e\0d\0:\0", 34)
+    QTest::newRow("UTF-16 without BOM") << QByteArray("0\0" "1\0.\0" "0\0" "1\0.\0" "0\0" "1\0 \0F\0i\0x\0e\0d\0:\0", 30)
                                         << usual << 0;
     // Letters outside ASCII that fold to ASCII ones: KELVIN SIGN and LATIN SMALL LETTER LONG S.
     QTest::newRow("letters folding to ASCII")
@@ -110,6 +112,43 @@ void TestHistoryScan::scanningAsBytesArriveEqualsPlainReading()
         QCOMPARE(scanned.facts, plain.facts);
         QVERIFY2(scanned.releases == plain.releases, qPrintable(QStringLiteral("pieces of %1").arg(piece)));
     }
+}
+
+void TestHistoryScan::scanSharedByTwoThreadsEqualsPlainReading_data()
+{
+    // Over a megabyte is left when the whole file has arrived, so a second thread scans the rest
+    // from a line boundary on; what each part found about the encoding must hold for both.
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray ascii = repeated("01.02.03 Added: a line of the change log\r\nRelease Total Commander 1\r\n", 30000);
+    const QByteArray utf8 = "01.02.03 Fixed: caf\xc3\xa9\r\nNew in version 1.0 (1.1.01) \xc3\xa9\r\n";
+    const QByteArray windows1252 = "01.02.03 Fixed: caf\xe9\r\nRelease Wincmd \xe9 2\r\n";
+    QTest::newRow("UTF-8 in both parts") << utf8 + ascii + utf8 + ascii + utf8;
+    QTest::newRow("Windows-1252 shown in the first part") << utf8 + windows1252 + ascii + utf8 + ascii + utf8;
+    QTest::newRow("Windows-1252 shown in the second part only") << utf8 + ascii + utf8 + ascii + windows1252 + utf8;
+    QTest::newRow("bad byte after a BOM in the second part") << "\xef\xbb\xbf" + utf8 + ascii + ascii + windows1252;
+    QByteArray crOnly = ascii + ascii;
+    crOnly.replace("\r\n", "\r");
+    QTest::newRow("CR line ends") << crOnly;
+}
+
+void TestHistoryScan::scanSharedByTwoThreadsEqualsPlainReading()
+{
+    QFETCH(QByteArray, bytes);
+    const DetectionSettings settings = DetectionSettings::defaults();
+    HistoryScan scan(settings);
+    scan.scanArrived(bytes.constData(), 8192, bytes.size());
+    scan.scanArrived(bytes.constData(), bytes.size(), bytes.size());
+    HistoryLines lines;
+    std::vector<Release> releases;
+    scan.finish(bytes, lines, releases);
+    const Outcome plain = plainReading(bytes, settings);
+    QCOMPARE(lines.size(), plain.lines.size());
+    for (LineIndex i = 0; i < lines.size(); ++i) {
+        QCOMPARE(lines.bytes(i).toByteArray(), plain.lines[i]);
+        QCOMPARE(int(lines.matchesAddition(i)) | int(lines.matchesFix(i)) << 1 | int(lines.isDated(i)) << 2,
+                 plain.facts[i]);
+    }
+    QVERIFY(releases == plain.releases);
 }
 
 QTEST_GUILESS_MAIN(TestHistoryScan)
