@@ -20,6 +20,7 @@ private slots:
     void findAll();
     void replacedLine_data();
     void replacedLine();
+    void findNextStepsThroughLinesHeldApartInOrder();
     void findNext_data();
     void findNext();
     void findStringResult_data();
@@ -116,6 +117,23 @@ void tst_LineSearch::replacedLine()
     lines.replaceLine(1, "10.03.99 New in version 4.0");
     QCOMPARE(toList(::findAll(lines, text, 0, 0)), all);
     QCOMPARE(::findNext(lines, text, start, 0, 0), next);
+}
+
+void tst_LineSearch::findNextStepsThroughLinesHeldApartInOrder()
+{
+    // Lines of a Windows-1252 file holding letters outside ASCII are converted and held apart;
+    // their bytes in the text stay as they were read and must never be reported.
+    HistoryLines lines = makeLines({"copy", "caf\u00e9 copy", "none", "copy caf\u00e9", "copy caf\u00e9", "copy"});
+    for (const LineIndex apart : {1, 3, 4})
+        lines.replaceLine(apart, lines.bytes(apart).toByteArray());
+    lines.replaceLine(4, "no match here");
+    QCOMPARE(toList(::findAll(lines, QStringLiteral("copy"), 0, 0)), (Lines{0, 1, 3, 5}));
+    Lines stepped;
+    for (LineIndex at = ::findNext(lines, QStringLiteral("copy"), 0, 0, 0); at >= 0;
+         at = ::findNext(lines, QStringLiteral("copy"), at + 1, 0, 0))
+        stepped << at;
+    QCOMPARE(stepped, (Lines{0, 1, 3, 5}));
+    QCOMPARE(::findNext(lines, QStringLiteral("caf\u00e9"), 2, 0, 0), 3);
 }
 
 void tst_LineSearch::findNext_data()

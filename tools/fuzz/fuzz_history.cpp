@@ -202,7 +202,8 @@ void checkSearch(const HistoryLines &lines, const QString &text)
     }
 }
 
-void checkScanInPieces(const QByteArray &bytes, const DetectionSettings &settings, const HistoryDocument &plain)
+// Returns the scanned lines, which may hold lines of a Windows-1252 file apart from the text.
+HistoryLines checkScanInPieces(const QByteArray &bytes, const DetectionSettings &settings, const HistoryDocument &plain)
 {
     // The encoding is judged on the first 4096 bytes; a small file would arrive at once.
     const qsizetype piece = bytes.isEmpty() ? 1 : 1 + static_cast<unsigned char>(bytes.back()) % 97;
@@ -219,6 +220,7 @@ void checkScanInPieces(const QByteArray &bytes, const DetectionSettings &setting
               "the scan classifies each line as the plain reading");
     }
     check(scanned.releases == plain.releases, "the scan finds the releases the plain reading finds");
+    return std::move(scanned.lines);
 }
 
 } // namespace
@@ -248,7 +250,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(r == 0 || header > doc.releases[r - 1].headerLine, "releases stand in file order");
         check(doc.releaseIndexOfKey(doc.releases[r].key()) == int(r), "a release is found by its key");
     }
-    checkScanInPieces(bytes, settings, doc);
+    const HistoryLines scanned = checkScanInPieces(bytes, settings, doc);
     checkViews(doc);
     checkStatistics(doc, settings.VersionDetectList);
 
@@ -256,5 +258,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const LineIndex middle = doc.lines.size() / 2;
     const QString line = doc.lines.text(middle);
     checkSearch(doc.lines, line.mid(line.size() / 3, 6));
+    checkSearch(scanned, line.mid(line.size() / 3, 6));
     return 0;
 }
