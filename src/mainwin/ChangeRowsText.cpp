@@ -78,36 +78,22 @@ private:
     int m_count = 0;
 };
 
-// A line's stored bytes, reading the text directly and asking for a rewritten line only where
-// release detection rewrote one: most lines are not, and the lookup is the costly part.
+// A line's stored bytes; none for a row that shows no line.
 class LineBytes
 {
 public:
     explicit LineBytes(const HistoryLines &lines)
         : m_lines(lines)
     {
-        if (lines.replacedLines().empty())
-            return;
-        m_replaced.assign(static_cast<std::size_t>(lines.size()), false);
-        for (const auto &replaced : lines.replacedLines()) {
-            if (replaced.first >= 0 && replaced.first < lines.size())
-                m_replaced[static_cast<std::size_t>(replaced.first)] = true;
-        }
     }
 
     QByteArrayView operator()(LineIndex line) const
     {
-        if (line < 0 || line >= m_lines.size())
-            return {};
-        if (!m_replaced.empty() && m_replaced[static_cast<std::size_t>(line)])
-            return m_lines.bytes(line);
-        const HistoryLines::Span &span = m_lines.span(line);
-        return QByteArrayView(m_lines.utf8Text().constData() + span.offset, span.length);
+        return line < 0 || line >= m_lines.size() ? QByteArrayView() : m_lines.bytes(line);
     }
 
 private:
     const HistoryLines &m_lines;
-    std::vector<bool> m_replaced;
 };
 
 // "dd.mm.yy" at the start of a line read as the number ddmmyy, or -1 for a line without a date.
