@@ -4,12 +4,16 @@
 #include "stats/StatisticsComputation.h"
 #include "stats/WeekdayCounts.h"
 
+#include <new>
+
 namespace {
 
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
+
+constexpr std::size_t DateCodes = 1000000;
 
 // The six digits of a leading "dd.mm.yy" as one number, or -1 for a line without such a date.
 int dateCode(QByteArrayView line)
@@ -41,13 +45,16 @@ int WeekdayIndexer::indexOf(QByteArrayView line)
     // Lines of one day usually follow each other.
     if (code == m_lastCode)
         return m_lastIndex;
-    auto it = m_indexByDate.find(code);
-    if (it == m_indexByDate.end()) {
-        const QString head = QString::fromLatin1(line.first(8));
-        it = m_indexByDate.emplace(code, indexOfDayText(GetDayText(head, m_dayFormat))).first;
+    if (!m_rowByDate) {
+        m_rowByDate.reset(static_cast<std::uint8_t *>(std::calloc(DateCodes, 1)));
+        if (!m_rowByDate)
+            throw std::bad_alloc();
     }
+    std::uint8_t &row = m_rowByDate.get()[code];
+    if (row == 0)
+        row = static_cast<std::uint8_t>(1 + indexOfDayText(GetDayText(QString::fromLatin1(line.first(8)), m_dayFormat)));
     m_lastCode = code;
-    m_lastIndex = it->second;
+    m_lastIndex = row - 1;
     return m_lastIndex;
 }
 

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-#include <unordered_map>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
 
 // Tells on which weekday row (1 Sunday to 7 Saturday, 8 none) a line counts: the first weekday
 // whose day text equals the line's day text, letters compared without regard to case. The day
@@ -26,5 +28,12 @@ private:
     int m_undatedIndex = 0;
     int m_lastCode = -1;
     int m_lastIndex = 0;
-    std::unordered_map<int, int> m_indexByDate;
+    // One plus the row, by the six digits of a date ("ddmmyy" read as a number); 0 until worked
+    // out. A table of a megabyte answers each line without hashing; it comes zeroed from the
+    // system, so only the pages of dates that occur are ever touched.
+    struct Free
+    {
+        void operator()(std::uint8_t *p) const { std::free(p); }
+    };
+    std::unique_ptr<std::uint8_t, Free> m_rowByDate;
 };
