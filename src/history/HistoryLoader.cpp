@@ -3,6 +3,8 @@
 #include "history/HistoryReader.h"
 #include "history/HistoryScan.h"
 
+#include <algorithm>
+
 LoadResult LoadHistory(const QString &path, const DetectionSettings &settings, HistoryDocument &out,
                        const LoadProgress &progress)
 {
@@ -15,10 +17,18 @@ LoadResult LoadHistory(const QString &path, const DetectionSettings &settings, H
     // when it is complete (lines outside ASCII, the releases' labels) is little.
     HistoryScan scan(settings);
     QByteArray bytes;
+    // However much has arrived at once, it is scanned a slice at a time, so that progress is
+    // told steadily even while the scan runs behind the reading. Once the whole file is there,
+    // the rest goes in one call, which shares it between two threads.
+    constexpr qsizetype ProgressSlice = qsizetype(1) << 20;
+    qsizetype scanned = 0;
     LoadResult result =
         readHistoryFile(path, DefaultHistorySizeLimit, bytes, [&](const char *data, qsizetype available, qsizetype size) {
-            scan.scanArrived(data, available, size);
-            report(size > 0 ? 0.9 * double(available) / double(size) : 0.9);
+            do {
+                scanned = available == size ? available : std::min(available, scanned + ProgressSlice);
+                scan.scanArrived(data, scanned, size);
+                report(size > 0 ? 0.9 * double(scanned) / double(size) : 0.9);
+            } while (scanned < available);
         });
     if (!result.ok)
         return result;
