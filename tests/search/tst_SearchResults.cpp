@@ -20,15 +20,6 @@ static Lines resultLines(const ChangesListContent &content)
 
 static const ChangeRow HeaderRow{-1, true, true};
 
-// Every row with how it is drawn.
-static std::vector<ChangeRow> allRows(const ChangesListContent &content, const HistoryDocument &document)
-{
-    std::vector<ChangeRow> rows;
-    for (int row = 0; row < content.rows.size(); ++row)
-        rows.push_back(content.rows.at(row, document.lines));
-    return rows;
-}
-
 class tst_SearchResults : public QObject
 {
     Q_OBJECT
@@ -94,19 +85,6 @@ private slots:
         const ChangesListContent found = results.findAll(sampleDocument(), "fixed", 0, 0, true);
         QCOMPARE(found.selectedRow, 1);
         QCOMPARE(SearchResults::instanceCount(found), 3);
-    }
-
-    void findAllFindingNothingEmptiesStoredResults()
-    {
-        const HistoryDocument document = sampleDocument();
-        SearchResults results;
-        (void)results.findAll(document, "fixed", 0, 0, false);
-        const ChangesListContent none = results.findAll(document, "absent", 0, 0, false);
-        QCOMPARE(allRows(none, document), std::vector<ChangeRow>{HeaderRow});
-        QCOMPARE(none.selectedRow, 0);
-        QCOMPARE(results.SearchResultLines(), std::vector<LineIndex>{});
-        QCOMPARE(allRows(results.relist(document, ViewFilter::AllChanges, false), document),
-                 std::vector<ChangeRow>{HeaderRow});
     }
 
     void findAllKeepsNoEmptyLine()
