@@ -67,7 +67,6 @@ private slots:
         QCOMPARE(entries[2], (ToolbarEntry{T::Gap, {}, S::Plain, 0, {}, true, 300}));
         QCOMPARE(entries[3], (ToolbarEntry{T::Button, "b", S::Group, 4, "103", false, 0}));
         QCOMPARE(entries[4], (ToolbarEntry{T::Button, "g", S::Check, 7, {}, true, 0}));
-        QCOMPARE(parseToolbarButtons(BuiltInToolbarButtons).size(), std::size_t(11));
     }
 
     void toolbarLayoutChoiceFollowsDefaultToolbar_data()

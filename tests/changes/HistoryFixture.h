@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/ChangeRows.h"
 #include "history/HistoryDocument.h"
 
 #include <QRegularExpression>
@@ -28,4 +29,15 @@ inline HistoryDocument makeDocument(const QStringList &lines, const QList<LineIn
     for (LineIndex header : releaseHeaders)
         document.releases.push_back(Release{header, lines[header]});
     return document;
+}
+
+// Each row as text: "H2" the header row of line 2, "7*" a bold row of line 7, "3" a plain row of line 3.
+inline QStringList describe(const ChangeRows &rows, const HistoryLines &lines)
+{
+    QStringList out;
+    for (int r = 0; r < rows.size(); ++r) {
+        const ChangeRow row = rows.at(r, lines);
+        out << (row.header ? "H" : "") + QString::number(row.line) + (row.bold && !row.header ? "*" : "");
+    }
+    return out;
 }

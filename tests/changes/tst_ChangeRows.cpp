@@ -11,17 +11,6 @@ HistoryDocument sampleDocument()
     return makeDocument({"Change log", "10.03.99 Added: a", "15.03.99 Version 1.1", "", "11.03.99 Fixed: f"});
 }
 
-// "H0" the header row of line 0, "2*" a bold row of line 2, "4" a plain row of line 4.
-QStringList describe(const ChangeRows &rows, const HistoryLines &lines)
-{
-    QStringList out;
-    for (int r = 0; r < rows.size(); ++r) {
-        const ChangeRow row = rows.at(r, lines);
-        out << (row.header ? "H" : "") + QString::number(row.line) + (row.bold && !row.header ? "*" : "");
-    }
-    return out;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(ChangeRows)

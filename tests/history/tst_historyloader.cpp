@@ -12,67 +12,50 @@ class TestHistoryLoader : public QObject
 {
     Q_OBJECT
 private slots:
-    void reportsReleasesOfExample();
-    void countsLinesUpToNextHeader();
-    void reportsProgressAndClassifiesEveryLine();
-};
-
-void TestHistoryLoader::reportsReleasesOfExample()
-{
-    HistoryDocument document;
-    const LoadResult result = LoadHistory(QStringLiteral(VELOMIR_SOURCE_DIR "/examples/History.txt"),
-                                          DetectionSettings::defaults(), document);
-    QCOMPARE(result.error, QString());
-    QFile expectedFile(QStringLiteral(VELOMIR_TEST_DATA "/history/examples-releases.txt"));
-    QVERIFY(expectedFile.open(QIODevice::ReadOnly));
-    const QStringList expected = QString::fromUtf8(expectedFile.readAll()).split(u'\n');
-    QCOMPARE(QString::fromUtf8(releasesReport(document)).split(u'\n'), expected);
-}
-
-void TestHistoryLoader::countsLinesUpToNextHeader()
-{
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("History.txt")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("01.01.01 Added: before any release\n"
-               "Release Total Commander 2.0\n"
-               "02.02.02 Added: a\tb\n02.02.02 Fixed: c\n02.02.02 Added: Fixed: d\n\n"
-               "New in version\t1.0 (1.1.01)\n"
-               "01.01.01 fixed: e");
-    file.close();
-    HistoryDocument document;
-    QVERIFY(LoadHistory(file.fileName(), DetectionSettings::defaults(), document).ok);
-    QCOMPARE(QString::fromUtf8(releasesReport(document)),
-             QStringLiteral("k1\tTotal Commander 2.0\t2\t1\nk6\tversion 1.0\t0\t1\n"));
-}
-
-void TestHistoryLoader::reportsProgressAndClassifiesEveryLine()
-{
-    // Several slices long; the kinds alternate so that a line left out at a slice's edge shows.
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("History.txt")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    const int count = 150000;
-    for (int i = 0; i < count; ++i)
-        file.write(i % 2 == 0 ? "01.01.01 Added: a\r\n" : "01.01.01 Fixed: b\r\n");
-    file.close();
-
-    HistoryDocument document;
-    std::vector<double> fractions;
-    QVERIFY(
-        LoadHistory(file.fileName(), DetectionSettings::defaults(), document, [&fractions](double fraction) {
-            fractions.push_back(fraction);
-        }).ok);
-    QVERIFY(fractions.size() >= 3);
-    QCOMPARE(fractions.front(), 0.0);
-    QCOMPARE(fractions.back(), 1.0);
-    QVERIFY(std::is_sorted(fractions.begin(), fractions.end()));
-    QCOMPARE(document.lines.size(), count);
-    for (const LineIndex line : {0, 65535, 65536, 65537, 131071, 131072, count - 1}) {
-        QCOMPARE(document.lines.matchesAddition(line), line % 2 == 0);
-        QCOMPARE(document.lines.matchesFix(line), line % 2 != 0);
+    void countsLinesUpToNextHeader()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("History.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("01.01.01 Added: before any release\n"
+                   "Release Total Commander 2.0\n"
+                   "02.02.02 Added: a\tb\n02.02.02 Fixed: c\n02.02.02 Added: Fixed: d\n\n"
+                   "New in version\t1.0 (1.1.01)\n"
+                   "01.01.01 fixed: e");
+        file.close();
+        HistoryDocument document;
+        QVERIFY(LoadHistory(file.fileName(), DetectionSettings::defaults(), document).ok);
+        QCOMPARE(QString::fromUtf8(releasesReport(document)),
+                 QStringLiteral("k1\tTotal Commander 2.0\t2\t1\nk6\tversion 1.0\t0\t1\n"));
     }
-}
+
+    void reportsProgressAndClassifiesEveryLine()
+    {
+        // Several slices long; the kinds alternate so that a line left out at a slice's edge shows.
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("History.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const int count = 150000;
+        for (int i = 0; i < count; ++i)
+            file.write(i % 2 == 0 ? "01.01.01 Added: a\r\n" : "01.01.01 Fixed: b\r\n");
+        file.close();
+
+        HistoryDocument document;
+        std::vector<double> fractions;
+        QVERIFY(LoadHistory(file.fileName(), DetectionSettings::defaults(), document,
+                            [&fractions](double fraction) { fractions.push_back(fraction); })
+                    .ok);
+        QVERIFY(fractions.size() >= 3);
+        QCOMPARE(fractions.front(), 0.0);
+        QCOMPARE(fractions.back(), 1.0);
+        QVERIFY(std::is_sorted(fractions.begin(), fractions.end()));
+        QCOMPARE(document.lines.size(), count);
+        for (const LineIndex line : {0, 65535, 65536, 65537, 131071, 131072, count - 1}) {
+            QCOMPARE(document.lines.matchesAddition(line), line % 2 == 0);
+            QCOMPARE(document.lines.matchesFix(line), line % 2 != 0);
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestHistoryLoader)
 #include "tst_historyloader.moc"

@@ -8,141 +8,129 @@ class TestReleaseDetection : public QObject
 {
     Q_OBJECT
 private slots:
-    void formatsOldHeader_data();
-    void formatsOldHeader();
-    void findsReleases_data();
-    void findsReleases();
-    void rewrittenHeaderIsDated();
-    void classifiesLines_data();
-    void classifiesLines();
+    void formatsOldHeader_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, const QString &line, const QString &expected) {
+            QTest::newRow(name) << line << expected;
+        };
+        row("new in version", "New in version 4.0 (10.3.99)", "10.03.99 New in version 4.0");
+        row("four-digit year", "New in version 4.0 (10.3.1999)", "10.03.99 New in version 4.0");
+        row("text after bracket dropped", "New in Version 4.50 (30.6.00):", "30.06.00 New in Version 4.50");
+        row("parts kept in their order", "X (1999.3.10)", "99.03.10 X");
+        row("fourth part ignored", "X (1.2.3.4)", "01.02.03 X");
+        row("empty part padded", "X (..5)", "00.00.05 X");
+        row("no brackets: kept", "New in version 3.0", "New in version 3.0");
+        row("two parts only: kept", "New in version 3.0 (3.99)", "New in version 3.0 (3.99)");
+        row("closing bracket first: kept", "x) New in version (1.2.3", "x) New in version (1.2.3");
+    }
+    void formatsOldHeader()
+    {
+        QFETCH(QString, line);
+        QTEST(FormatOldReleaseHeader(line), "expected");
+    }
+
+    // An empty "detect" column stands for the default detection texts.
+    void findsReleases_data()
+    {
+        QTest::addColumn<QString>("detect");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("releases");
+        QTest::addColumn<QStringList>("lines");
+        const auto row = [](const char *name, const QByteArray &file, const QStringList &releases,
+                            const QStringList &lines, const QString &detect = {}) {
+            QTest::newRow(name) << detect << file << releases << lines;
+        };
+        const QByteArray tc7 = "Release Total Commander 7.0\r\n10.03.99 Added: x";
+        row("empty file", "", {}, {""});
+        row("header on first line has key k0", tc7, {"k0 Total Commander 7.0"},
+            {"Release Total Commander 7.0", "10.03.99 Added: x"});
+        row("detection ignores case", "x\nrelease total commander 6.0", {"k1 total commander 6.0"},
+            {"x", "release total commander 6.0"});
+        row("change line naming a detection text is no header", "10.03.99 Added: New in version info", {},
+            {"10.03.99 Added: New in version info"});
+        row("old header rewritten", "New in version 4.0 (10.3.99)", {"k0 version 4.0"},
+            {"10.03.99 New in version 4.0"});
+        row("old 3.51 header rewritten", "Release Version 3.51 (1.2.98)", {"k0 Version 3.51"},
+            {"01.02.98 Release Version 3.51"});
+        row("Wincmd and new in version: rewritten, labelled from character 16",
+            "Release Wincmd and New in version 4.0 (10.3.99)", {"k0 e Wincmd and New in version 4.0"},
+            {"10.03.99 Release Wincmd and New in version 4.0"});
+        row("Wincmd and new in version without date: earlier list entry labels",
+            "Release Wincmd 4 New in version 4.0", {"k0 version 4.0"},
+            {"Release Wincmd 4 New in version 4.0"});
+        row("Wincmd and 3.51 without date: Wincmd labels", "Release Version 3.51 Release Wincmd 3",
+            {"k0 Wincmd 3"}, {"Release Version 3.51 Release Wincmd 3"});
+        row("old header without date keeps line and label", "New in version 3.0", {"k0 version 3.0"},
+            {"New in version 3.0"});
+        row("label from seven characters on, trimmed", "** Release Total Commander  9 **",
+            {"k0 Total Commander  9 **"}, {"** Release Total Commander  9 **"});
+        row("non-ASCII line searched as text", "\xc3\xa9t\xc3\xa9 RELEASE Wincmd 4.0", {"k0 Wincmd 4.0"},
+            {QStringLiteral("\u00e9t\u00e9 RELEASE Wincmd 4.0")});
+        row("undated text is no header", "Total Commander\r\n", {}, {"Total Commander"});
+        row("no third entry: no rewrite", "New in version 4.0 (10.3.99)", {"k0 version 4.0 (10.3.99)"},
+            {"New in version 4.0 (10.3.99)"}, "Release,New in version");
+        row("empty entry occurs nowhere", "plain text\nRelease X 1", {"k1 X 1"},
+            {"plain text", "Release X 1"}, "Release X,,Nothing");
+        row("blank after comma is part of the text", "Beta 2\nfoo Beta 3 final", {"k1 final"},
+            {"Beta 2", "foo Beta 3 final"}, "Release X, Beta");
+    }
+    void findsReleases()
+    {
+        QFETCH(QString, detect);
+        QFETCH(QByteArray, file);
+        DetectionSettings settings = DetectionSettings::defaults();
+        if (!detect.isEmpty())
+            settings.VersionDetectList = detect.split(u',');
+        HistoryLines read = decodeHistoryBytes(file);
+        const LineClassifier classifier(settings.ChangeDetectList);
+        classifier.classifyAll(read);
+        QStringList found, text;
+        for (const Release &r : detectReleases(read, settings.VersionDetectList, classifier))
+            found << r.key() + u' ' + r.label;
+        for (LineIndex i = 0; i < read.size(); ++i)
+            text << read.text(i);
+        QTEST(found, "releases");
+        QTEST(text, "lines");
+    }
+
+    void rewrittenHeaderIsDated()
+    {
+        HistoryLines lines = decodeHistoryBytes("New in version 4.0 (10.3.99)");
+        const LineClassifier classifier(DetectionSettings::defaults().ChangeDetectList);
+        classifier.classifyAll(lines);
+        QCOMPARE(lines.isDated(0), false);
+        QCOMPARE(detectReleases(lines, DetectionSettings::defaults().VersionDetectList, classifier).size(),
+                 1u);
+        QCOMPARE(lines.isDated(0), true);
+        QCOMPARE(lines.kind(0), ChangeKind::Other);
+    }
+
+    void classifiesLines_data()
+    {
+        QTest::addColumn<QString>("changeDetectStrings");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<ChangeKind>("kind");
+        const QString defaults = QStringLiteral("##.##.##*Added:*,##.##.##*Fixed:*");
+        QTest::newRow("both: addition") << defaults << "10.03.99 Added: Fixed: x" << ChangeKind::Addition;
+        QTest::newRow("dated other") << defaults << "10.03.99 Changed: x" << ChangeKind::Other;
+        QTest::newRow("no fix pattern matches no fix") << "##.##.##*Added:*"
+                                                       << "10.03.99 Fixed: x" << ChangeKind::Other;
+        QTest::newRow("blank after comma is part of the pattern") << "##.##.##*Added:*, ##.##.##*Fixed:*"
+                                                                  << "10.03.99 Fixed: x" << ChangeKind::Other;
+    }
+    void classifiesLines()
+    {
+        QFETCH(QString, changeDetectStrings);
+        QFETCH(QString, line);
+        QFETCH(ChangeKind, kind);
+        HistoryLines lines = decodeHistoryBytes(line.toUtf8());
+        LineClassifier(changeDetectStrings.split(u',')).classifyAll(lines);
+        QCOMPARE(lines.kind(0), kind);
+        QCOMPARE(lines.isDated(0), true);
+    }
 };
-
-void TestReleaseDetection::formatsOldHeader_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("expected");
-    const auto row = [](const char *name, const QString &line, const QString &expected) {
-        QTest::newRow(name) << line << expected;
-    };
-    row("new in version", "New in version 4.0 (10.3.99)", "10.03.99 New in version 4.0");
-    row("four-digit year", "New in version 4.0 (10.3.1999)", "10.03.99 New in version 4.0");
-    row("text after bracket dropped", "New in Version 4.50 (30.6.00):", "30.06.00 New in Version 4.50");
-    row("parts kept in their order", "X (1999.3.10)", "99.03.10 X");
-    row("fourth part ignored", "X (1.2.3.4)", "01.02.03 X");
-    row("empty part padded", "X (..5)", "00.00.05 X");
-    row("no brackets: kept", "New in version 3.0", "New in version 3.0");
-    row("two parts only: kept", "New in version 3.0 (3.99)", "New in version 3.0 (3.99)");
-    row("closing bracket first: kept", "x) New in version (1.2.3", "x) New in version (1.2.3");
-}
-
-void TestReleaseDetection::formatsOldHeader()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, expected);
-    QCOMPARE(FormatOldReleaseHeader(line), expected);
-}
-
-// An empty "detect" column stands for the default detection texts.
-void TestReleaseDetection::findsReleases_data()
-{
-    QTest::addColumn<QString>("detect");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("releases");
-    QTest::addColumn<QStringList>("lines");
-    const auto row = [](const char *name, const QByteArray &file, const QStringList &releases,
-                        const QStringList &lines, const QString &detect = {}) {
-        QTest::newRow(name) << detect << file << releases << lines;
-    };
-    const QByteArray tc7 = "Release Total Commander 7.0\r\n10.03.99 Added: x";
-    row("empty file", "", {}, {""});
-    row("header on first line has key k0", tc7, {"k0 Total Commander 7.0"},
-        {"Release Total Commander 7.0", "10.03.99 Added: x"});
-    row("detection ignores case", "x\nrelease total commander 6.0", {"k1 total commander 6.0"},
-        {"x", "release total commander 6.0"});
-    row("change line naming a detection text is no header", "10.03.99 Added: New in version info", {},
-        {"10.03.99 Added: New in version info"});
-    row("old header rewritten", "New in version 4.0 (10.3.99)", {"k0 version 4.0"},
-        {"10.03.99 New in version 4.0"});
-    row("old 3.51 header rewritten", "Release Version 3.51 (1.2.98)", {"k0 Version 3.51"},
-        {"01.02.98 Release Version 3.51"});
-    row("Wincmd and new in version: rewritten, labelled from character 16",
-        "Release Wincmd and New in version 4.0 (10.3.99)", {"k0 e Wincmd and New in version 4.0"},
-        {"10.03.99 Release Wincmd and New in version 4.0"});
-    row("Wincmd and new in version without date: earlier list entry labels",
-        "Release Wincmd 4 New in version 4.0", {"k0 version 4.0"}, {"Release Wincmd 4 New in version 4.0"});
-    row("Wincmd and 3.51 without date: Wincmd labels", "Release Version 3.51 Release Wincmd 3",
-        {"k0 Wincmd 3"}, {"Release Version 3.51 Release Wincmd 3"});
-    row("old header without date keeps line and label", "New in version 3.0", {"k0 version 3.0"},
-        {"New in version 3.0"});
-    row("label from seven characters on, trimmed", "** Release Total Commander  9 **",
-        {"k0 Total Commander  9 **"}, {"** Release Total Commander  9 **"});
-    row("non-ASCII line searched as text", "\xc3\xa9t\xc3\xa9 RELEASE Wincmd 4.0", {"k0 Wincmd 4.0"},
-        {QStringLiteral("\u00e9t\u00e9 RELEASE Wincmd 4.0")});
-    row("undated text is no header", "Total Commander\r\n", {}, {"Total Commander"});
-    row("no third entry: no rewrite", "New in version 4.0 (10.3.99)", {"k0 version 4.0 (10.3.99)"},
-        {"New in version 4.0 (10.3.99)"}, "Release,New in version");
-    row("empty entry occurs nowhere", "plain text\nRelease X 1", {"k1 X 1"}, {"plain text", "Release X 1"},
-        "Release X,,Nothing");
-    row("blank after comma is part of the text", "Beta 2\nfoo Beta 3 final", {"k1 final"},
-        {"Beta 2", "foo Beta 3 final"}, "Release X, Beta");
-}
-
-void TestReleaseDetection::findsReleases()
-{
-    QFETCH(QString, detect);
-    QFETCH(QByteArray, file);
-    QFETCH(QStringList, releases);
-    QFETCH(QStringList, lines);
-    DetectionSettings settings = DetectionSettings::defaults();
-    if (!detect.isEmpty())
-        settings.VersionDetectList = detect.split(u',');
-    HistoryLines read = decodeHistoryBytes(file);
-    const LineClassifier classifier(settings.ChangeDetectList);
-    classifier.classifyAll(read);
-    QStringList found, text;
-    for (const Release &r : detectReleases(read, settings.VersionDetectList, classifier))
-        found << r.key() + u' ' + r.label;
-    for (LineIndex i = 0; i < read.size(); ++i)
-        text << read.text(i);
-    QCOMPARE(found, releases);
-    QCOMPARE(text, lines);
-}
-
-void TestReleaseDetection::rewrittenHeaderIsDated()
-{
-    HistoryLines lines = decodeHistoryBytes("New in version 4.0 (10.3.99)");
-    const LineClassifier classifier(DetectionSettings::defaults().ChangeDetectList);
-    classifier.classifyAll(lines);
-    QCOMPARE(lines.isDated(0), false);
-    QCOMPARE(detectReleases(lines, DetectionSettings::defaults().VersionDetectList, classifier).size(), 1u);
-    QCOMPARE(lines.isDated(0), true);
-    QCOMPARE(lines.kind(0), ChangeKind::Other);
-}
-
-void TestReleaseDetection::classifiesLines_data()
-{
-    QTest::addColumn<QString>("changeDetectStrings");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<ChangeKind>("kind");
-    const QString defaults = QStringLiteral("##.##.##*Added:*,##.##.##*Fixed:*");
-    QTest::newRow("both: addition") << defaults << "10.03.99 Added: Fixed: x" << ChangeKind::Addition;
-    QTest::newRow("dated other") << defaults << "10.03.99 Changed: x" << ChangeKind::Other;
-    QTest::newRow("no fix pattern matches no fix") << "##.##.##*Added:*"
-                                                   << "10.03.99 Fixed: x" << ChangeKind::Other;
-    QTest::newRow("blank after comma is part of the pattern") << "##.##.##*Added:*, ##.##.##*Fixed:*"
-                                                              << "10.03.99 Fixed: x" << ChangeKind::Other;
-}
-
-void TestReleaseDetection::classifiesLines()
-{
-    QFETCH(QString, changeDetectStrings);
-    QFETCH(QString, line);
-    QFETCH(ChangeKind, kind);
-    HistoryLines lines = decodeHistoryBytes(line.toUtf8());
-    LineClassifier(changeDetectStrings.split(u',')).classifyAll(lines);
-    QCOMPARE(lines.kind(0), kind);
-    QCOMPARE(lines.isDated(0), true);
-}
 
 QTEST_GUILESS_MAIN(TestReleaseDetection)
 #include "tst_releasedetection.moc"

@@ -1,97 +1,62 @@
 #include "history/WildcardPattern.h"
 
-#include "history/HistoryReader.h"
-
-#include <QFile>
 #include <QTest>
 
 class TestWildcardPattern : public QObject
 {
     Q_OBJECT
 private slots:
-    void matchesWholeLine_data();
-    void matchesWholeLine();
-    void commonShapeAgreesWithGeneralMatcher();
-    void manyStarsFinishOnLongLine();
-};
-
-void TestWildcardPattern::matchesWholeLine_data()
-{
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("expected");
-    const auto row = [](const char *name, const QString &pattern, const QString &line, bool expected) {
-        QTest::newRow(name) << pattern << line << expected;
-    };
-    row("empty pattern, empty line", "", "", true);
-    row("literal is whole line", "abc", "abc", true);
-    row("literal needs whole line", "abc", "abcd", false);
-    row("# digit", "a#", "a7", true);
-    row("# not a letter", "a#", "ax", false);
-    row("# not a non-ASCII digit", "#", QStringLiteral("\u0663"), false);
-    row("? one character", "a?c", "abc", true);
-    row("? not zero characters", "a?c", "ac", false);
-    row("? is a whole code point", "a?c", QStringLiteral("a\u20acc"), true);
-    row("? is a whole astral character", "?", QStringLiteral("\U0001F600"), true);
-    row("* empty run", "a*b", "ab", true);
-    row("* backtracks to later match", "*ab", "aab", true);
-    row("* then text must end line", "*ab", "abx", false);
-    row("list", "[abc]", "b", true);
-    row("range", "[a-f]x", "dx", true);
-    row("range ignores case", "[a-f]", "D", true);
-    row("! negation", "[!a-f]", "g", true);
-    row("! negation ignores case", "[!a-f]", "C", false);
-    row("list holds wildcards as text", "[*#?]", "#", true);
-    row("trailing hyphen in list", "[a-]", "-", true);
-    row("unclosed [ stands for itself", "[a", "[a", true);
-    row("ASCII letters ignore case", "ADDED:", "added:", true);
-    row("non-ASCII letters ignore case", QStringLiteral("\u00c4nderung"), QStringLiteral("\u00e4NDERUNG"),
-        true);
-    row("addition pattern", "##.##.##*Added:*", "10.03.99 added: new option", true);
-    row("addition pattern needs date first", "##.##.##*Added:*", "Added: 10.03.99", false);
-    row("addition pattern, one-digit month", "##.##.##*Added:*", "10.3.99 Added: x", false);
-    row("addition pattern, upper case", "##.##.##*Fixed:*", "10.03.99 FIXED: z", true);
-    row("addition pattern, Kelvin sign folds to k", "##.##.##*k*", QStringLiteral("10.03.99 \u212a"), true);
-    row("dated pattern, exact date only", "##.##.##*", "10.03.99", true);
-    row("word after near misses in both cases", "*Commander*", "cOMMAND Mm comMANDER", true);
-    row("word cut off at the line end", "*Commander*", "command Command", false);
-    row("two words in order", "*fix*crash*", "Fixed: crash", true);
-    row("two words out of order", "*crash*fix*", "Fixed: crash", false);
-}
-
-void TestWildcardPattern::matchesWholeLine()
-{
-    QFETCH(QString, pattern);
-    QFETCH(QString, line);
-    QFETCH(bool, expected);
-    QCOMPARE(WildcardPattern(pattern).matches(line.toUtf8()), expected);
-}
-
-void TestWildcardPattern::commonShapeAgreesWithGeneralMatcher()
-{
-    // A one-letter list such as "[a]" sends the pattern down the general road.
-    const std::pair<QString, QString> pairs[] = {
-        {"##.##.##*Added:*", "##.##.##*[a]dded:*"},
-        {"##.##.##*Fixed:*", "##.##.##*[f]ixed:*"},
-        {"*the*toolbar*", "*the*[t]oolbar*"},
-        {"??.*ed*", "??.*[e]d*"},
-    };
-    QFile file(QStringLiteral(VELOMIR_SOURCE_DIR "/examples/History.txt"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const HistoryLines lines = decodeHistoryBytes(file.readAll());
-    for (const auto &[fastShape, general] : pairs) {
-        const WildcardPattern fast(fastShape), slow(general);
-        for (LineIndex i = 0; i < lines.size(); ++i)
-            QCOMPARE(fast.matches(lines.bytes(i)), slow.matches(lines.bytes(i)));
+    void matchesWholeLine_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("expected");
+        const auto row = [](const char *name, const QString &pattern, const QString &line, bool expected) {
+            QTest::newRow(name) << pattern << line << expected;
+        };
+        row("empty pattern, empty line", "", "", true);
+        row("literal is whole line", "abc", "abc", true);
+        row("literal needs whole line", "abc", "abcd", false);
+        row("# digit", "a#", "a7", true);
+        row("# not a letter", "a#", "ax", false);
+        row("# not a non-ASCII digit", "#", QStringLiteral("\u0663"), false);
+        row("? one character", "a?c", "abc", true);
+        row("? not zero characters", "a?c", "ac", false);
+        row("? is a whole code point", "a?c", QStringLiteral("a\u20acc"), true);
+        row("? is a whole astral character", "?", QStringLiteral("\U0001F600"), true);
+        row("* empty run", "a*b", "ab", true);
+        row("* backtracks to later match", "*ab", "aab", true);
+        row("* then text must end line", "*ab", "abx", false);
+        row("list", "[abc]", "b", true);
+        row("range", "[a-f]x", "dx", true);
+        row("range ignores case", "[a-f]", "D", true);
+        row("! negation", "[!a-f]", "g", true);
+        row("! negation ignores case", "[!a-f]", "C", false);
+        row("list holds wildcards as text", "[*#?]", "#", true);
+        row("trailing hyphen in list", "[a-]", "-", true);
+        row("unclosed [ stands for itself", "[a", "[a", true);
+        row("ASCII letters ignore case", "ADDED:", "added:", true);
+        row("non-ASCII letters ignore case", QStringLiteral("\u00c4nderung"), QStringLiteral("\u00e4NDERUNG"),
+            true);
+        row("addition pattern", "##.##.##*Added:*", "10.03.99 added: new option", true);
+        row("addition pattern needs date first", "##.##.##*Added:*", "Added: 10.03.99", false);
+        row("addition pattern, one-digit month", "##.##.##*Added:*", "10.3.99 Added: x", false);
+        row("addition pattern, upper case", "##.##.##*Fixed:*", "10.03.99 FIXED: z", true);
+        row("addition pattern, Kelvin sign folds to k", "##.##.##*k*", QStringLiteral("10.03.99 \u212a"),
+            true);
+        row("dated pattern, exact date only", "##.##.##*", "10.03.99", true);
+        row("word after near misses in both cases", "*Commander*", "cOMMAND Mm comMANDER", true);
+        row("word cut off at the line end", "*Commander*", "command Command", false);
+        row("two words in order", "*fix*crash*", "Fixed: crash", true);
+        row("two words out of order", "*crash*fix*", "Fixed: crash", false);
     }
-}
-
-void TestWildcardPattern::manyStarsFinishOnLongLine()
-{
-    const QByteArray line(200000, 'a');
-    QCOMPARE(WildcardPattern(QStringLiteral("*a*a*a*a*a*a*a*a*a*a*a*a*a*a*a*a*b")).matches(line), false);
-    QCOMPARE(WildcardPattern(QStringLiteral("*a*a*a*a*a*a*a*a*a*a*a*a*a*a*a*a*b*")).matches(line), false);
-}
+    void matchesWholeLine()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, line);
+        QTEST(WildcardPattern(pattern).matches(line.toUtf8()), "expected");
+    }
+};
 
 QTEST_GUILESS_MAIN(TestWildcardPattern)
 #include "tst_wildcardpattern.moc"

@@ -18,33 +18,11 @@ private slots:
         globals().UnExpandPaths = 3;
     }
 
+    // An empty settings file gives the defaults and is not written to.
     void firstRunGivesDefaults()
     {
         MemorySettingsStore empty;
-        const DisplaySettings expected{.ChangeDetectList = {"##.##.##*Added:*", "##.##.##*Fixed:*"},
-                                       .VersionDetectList = {"Release Total Commander",
-                                                             "Release Windows Commander", "New in version",
-                                                             "Release Wincmd", "Release Version 3.51"},
-                                       .ShowListIcons = true,
-                                       .DateInSeparateColumns = true,
-                                       .DayFormat = "dddd",
-                                       .DateFormat = "dd/MM/yyyy",
-                                       .ToolbarVisible = true,
-                                       .StatusBarVisible = true,
-                                       .WrapPanelVisible = true,
-                                       .ReversedList = false,
-                                       .ForegroundColor = -2147483640,
-                                       .BackgroundColor = -2147483643,
-                                       .AdditionsColor = 8388608,
-                                       .FixesColor = 128,
-                                       .ListFont = {"MS Sans Serif", 1, 8, 0},
-                                       .WrapFont = {"MS Sans Serif", 1, 8, 0},
-                                       .SplitPosition2 = 7200,
-                                       .SplitPosition = 4725,
-                                       .UnExpandPaths = 3};
-        const DisplaySettings loaded = LoadDisplaySettings(empty);
-        QCOMPARE(loaded, expected);
-        QCOMPARE(loaded.versionDetectHighestIndex(), 4);
+        QCOMPARE(LoadDisplaySettings(empty), DisplaySettings{});
         QCOMPARE(empty.writtenKeys(), QStringList());
     }
 
@@ -95,16 +73,13 @@ private slots:
         QTest::newRow("empty setting is no pattern") << "" << QStringList{};
         QTest::newRow("trailing comma gives an empty last piece") << "Release," << QStringList{"Release", ""};
     }
-
     void detectListSplit()
     {
         QFETCH(QString, stored);
-        QFETCH(QStringList, expected);
         MemorySettingsStore store;
         store.set(SectionVelomir, KeyVersionDetectStrings, stored);
         const DisplaySettings s = LoadDisplaySettings(store);
-        QCOMPARE(s.VersionDetectList, expected);
-        QCOMPARE(s.versionDetectHighestIndex(), int(expected.size()) - 1);
+        QTEST(s.VersionDetectList, "expected");
     }
 
     void savedSettingsLoadBack()

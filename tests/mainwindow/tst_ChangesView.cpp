@@ -106,8 +106,6 @@ private slots:
     void columnLayoutWrittenAtExit()
     {
         QFETCH(bool, single);
-        QFETCH(QStringList, columns);
-        QFETCH(QStringList, stored);
         MainWindowFixture fixture;
         fixture.writeSetting(QStringLiteral("DateInSeparateColumns"), single ? "0" : "1");
         const QString file = fixture.writeHistory(sampleHistory());
@@ -119,8 +117,8 @@ private slots:
         QStringList written{fixture.readSetting(single ? "ColumnHeadersSize" : "ColumnHeadersSize3")};
         if (!single)
             written << fixture.readSetting(QStringLiteral("ColumnHeadersPosition3"));
-        QCOMPARE(written, stored);
-        QCOMPARE(shownColumns(fixture.start(file)), columns);
+        QTEST(written, "stored");
+        QTEST(shownColumns(fixture.start(file)), "columns");
     }
 
     void untouchedColumnsKeepStoredWidths_data()

@@ -20,135 +20,100 @@ static Lines resultLines(const ChangesListContent &content)
 
 static const ChangeRow HeaderRow{-1, true, true};
 
-// Every row with how it is drawn.
-static std::vector<ChangeRow> allRows(const ChangesListContent &content, const HistoryDocument &document)
-{
-    std::vector<ChangeRow> rows;
-    for (int row = 0; row < content.rows.size(); ++row)
-        rows.push_back(content.rows.at(row, document.lines));
-    return rows;
-}
-
 class tst_SearchResults : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void listSearchResults_data();
-    void listSearchResults();
-    void findAllKeepsAscendingLinesWhateverTheOrder_data();
-    void findAllKeepsAscendingLinesWhateverTheOrder();
-    void findAllSelectsFirstResult();
-    void findAllFindingNothingEmptiesStoredResults();
-    void findAllKeepsNoEmptyLine();
-    void relistSkipsLinesPastAShorterHistory();
-    void findReport();
+    // Lines: 0 addition, 1 fix, 2 other, 3 empty, 4 both patterns (an addition in lists), 5 fix.
+    static HistoryDocument sampleDocument()
+    {
+        return makeDocument({"01.01.20 Added: x", "01.01.20 Fixed: x", "Release 2 x", "",
+                             "01.01.20 Added: Fixed: x", "02.01.20 Fixed: x"},
+                            "af..bf");
+    }
+
+    void listSearchResults_data()
+    {
+        QTest::addColumn<ViewFilter>("filter");
+        QTest::addColumn<bool>("reversed");
+        QTest::addColumn<Lines>("expected");
+
+        // Line 3 is empty and never listed.
+        QTest::newRow("all changes ascending") << ViewFilter::AllChanges << false << Lines{0, 1, 2, 4, 5};
+        QTest::newRow("all changes reversed") << ViewFilter::AllChanges << true << Lines{5, 4, 2, 1, 0};
+        QTest::newRow("additions ascending") << ViewFilter::Additions << false << Lines{0, 4};
+        QTest::newRow("additions reversed") << ViewFilter::Additions << true << Lines{4, 0};
+        QTest::newRow("fixes ascending") << ViewFilter::Fixes << false << Lines{1, 5};
+        QTest::newRow("fixes reversed") << ViewFilter::Fixes << true << Lines{5, 1};
+    }
+    void listSearchResults()
+    {
+        QFETCH(ViewFilter, filter);
+        QFETCH(bool, reversed);
+
+        const HistoryDocument document = sampleDocument();
+        const ChangesListContent content =
+            ::listSearchResults(document, {0, 1, 2, 3, 4, 5}, filter, reversed);
+        QCOMPARE(content.rows.at(0, document.lines), HeaderRow);
+        QTEST(resultLines(content), "expected");
+        QCOMPARE(content.selectedRow, -1);
+    }
+
+    void findAllKeepsAscendingLinesWhateverTheOrder_data()
+    {
+        QTest::addColumn<bool>("reversed");
+        QTest::addColumn<Lines>("listed");
+
+        QTest::newRow("ascending") << false << Lines{0, 1, 2, 4, 5};
+        QTest::newRow("reversed") << true << Lines{5, 4, 2, 1, 0};
+    }
+    void findAllKeepsAscendingLinesWhateverTheOrder()
+    {
+        QFETCH(bool, reversed);
+
+        SearchResults results;
+        const ChangesListContent content = results.findAll(sampleDocument(), "x", 0, 0, reversed);
+        QTEST(resultLines(content), "listed");
+        const std::vector<LineIndex> &kept = results.SearchResultLines();
+        QCOMPARE(Lines(kept.begin(), kept.end()), (Lines{0, 1, 2, 4, 5}));
+    }
+
+    void findAllSelectsFirstResult()
+    {
+        SearchResults results;
+        const ChangesListContent found = results.findAll(sampleDocument(), "fixed", 0, 0, true);
+        QCOMPARE(found.selectedRow, 1);
+        QCOMPARE(SearchResults::instanceCount(found), 3);
+    }
+
+    void findAllKeepsNoEmptyLine()
+    {
+        SearchResults results;
+        (void)results.findAll(makeDocument({"a", "", "b"}), "", 0, 0, false);
+        QCOMPARE(results.SearchResultLines(), (std::vector<LineIndex>{0, 2}));
+    }
+
+    void relistSkipsLinesPastAShorterHistory()
+    {
+        SearchResults results;
+        (void)results.findAll(sampleDocument(), "fixed", 0, 0, false);
+        const ChangesListContent content =
+            results.relist(makeDocument({"a", "b"}), ViewFilter::AllChanges, false);
+        QCOMPARE(resultLines(content), (Lines{1}));
+    }
+
+    void findReport()
+    {
+        HistoryDocument document =
+            makeDocument({"Release 1", "  01.01.20 Fixed: Tab\tbug  ", "other", "tab end"}, ".f..");
+        const QByteArray expected = "2\t01.01.20 Fixed: Tab\tbug\n"
+                                    "4\ttab end\n"
+                                    "# 2 instance(s) found\n";
+        QCOMPARE(::findReport(document, "TAB", 0, 0), expected);
+        QCOMPARE(::findReport(document, "tab", 0, 1), QByteArray("# 0 instance(s) found\n"));
+    }
 };
-
-// Lines: 0 addition, 1 fix, 2 other, 3 empty, 4 both patterns (an addition in lists), 5 fix.
-static HistoryDocument sampleDocument()
-{
-    return makeDocument({"01.01.20 Added: x", "01.01.20 Fixed: x", "Release 2 x", "",
-                         "01.01.20 Added: Fixed: x", "02.01.20 Fixed: x"},
-                        "af..bf");
-}
-
-void tst_SearchResults::listSearchResults_data()
-{
-    QTest::addColumn<ViewFilter>("filter");
-    QTest::addColumn<bool>("reversed");
-    QTest::addColumn<Lines>("expected");
-
-    // Line 3 is empty and never listed.
-    QTest::newRow("all changes ascending") << ViewFilter::AllChanges << false << Lines{0, 1, 2, 4, 5};
-    QTest::newRow("all changes reversed") << ViewFilter::AllChanges << true << Lines{5, 4, 2, 1, 0};
-    QTest::newRow("additions ascending") << ViewFilter::Additions << false << Lines{0, 4};
-    QTest::newRow("additions reversed") << ViewFilter::Additions << true << Lines{4, 0};
-    QTest::newRow("fixes ascending") << ViewFilter::Fixes << false << Lines{1, 5};
-    QTest::newRow("fixes reversed") << ViewFilter::Fixes << true << Lines{5, 1};
-}
-
-void tst_SearchResults::listSearchResults()
-{
-    QFETCH(ViewFilter, filter);
-    QFETCH(bool, reversed);
-    QFETCH(Lines, expected);
-
-    const HistoryDocument document = sampleDocument();
-    const ChangesListContent content = ::listSearchResults(document, {0, 1, 2, 3, 4, 5}, filter, reversed);
-    QCOMPARE(content.rows.at(0, document.lines), HeaderRow);
-    QCOMPARE(resultLines(content), expected);
-    QCOMPARE(content.selectedRow, -1);
-}
-
-void tst_SearchResults::findAllKeepsAscendingLinesWhateverTheOrder_data()
-{
-    QTest::addColumn<bool>("reversed");
-    QTest::addColumn<Lines>("listed");
-
-    QTest::newRow("ascending") << false << Lines{0, 1, 2, 4, 5};
-    QTest::newRow("reversed") << true << Lines{5, 4, 2, 1, 0};
-}
-
-void tst_SearchResults::findAllKeepsAscendingLinesWhateverTheOrder()
-{
-    QFETCH(bool, reversed);
-    QFETCH(Lines, listed);
-
-    SearchResults results;
-    const ChangesListContent content = results.findAll(sampleDocument(), "x", 0, 0, reversed);
-    QCOMPARE(resultLines(content), listed);
-    const std::vector<LineIndex> &kept = results.SearchResultLines();
-    QCOMPARE(Lines(kept.begin(), kept.end()), (Lines{0, 1, 2, 4, 5}));
-}
-
-void tst_SearchResults::findAllSelectsFirstResult()
-{
-    SearchResults results;
-    const ChangesListContent found = results.findAll(sampleDocument(), "fixed", 0, 0, true);
-    QCOMPARE(found.selectedRow, 1);
-    QCOMPARE(SearchResults::instanceCount(found), 3);
-}
-
-void tst_SearchResults::findAllFindingNothingEmptiesStoredResults()
-{
-    const HistoryDocument document = sampleDocument();
-    SearchResults results;
-    (void)results.findAll(document, "fixed", 0, 0, false);
-    const ChangesListContent none = results.findAll(document, "absent", 0, 0, false);
-    QCOMPARE(allRows(none, document), std::vector<ChangeRow>{HeaderRow});
-    QCOMPARE(none.selectedRow, 0);
-    QCOMPARE(results.SearchResultLines(), std::vector<LineIndex>{});
-    QCOMPARE(allRows(results.relist(document, ViewFilter::AllChanges, false), document),
-             std::vector<ChangeRow>{HeaderRow});
-}
-
-void tst_SearchResults::findAllKeepsNoEmptyLine()
-{
-    SearchResults results;
-    (void)results.findAll(makeDocument({"a", "", "b"}), "", 0, 0, false);
-    QCOMPARE(results.SearchResultLines(), (std::vector<LineIndex>{0, 2}));
-}
-
-void tst_SearchResults::relistSkipsLinesPastAShorterHistory()
-{
-    SearchResults results;
-    (void)results.findAll(sampleDocument(), "fixed", 0, 0, false);
-    const ChangesListContent content =
-        results.relist(makeDocument({"a", "b"}), ViewFilter::AllChanges, false);
-    QCOMPARE(resultLines(content), (Lines{1}));
-}
-
-void tst_SearchResults::findReport()
-{
-    HistoryDocument document =
-        makeDocument({"Release 1", "  01.01.20 Fixed: Tab\tbug  ", "other", "tab end"}, ".f..");
-    const QByteArray expected = "2\t01.01.20 Fixed: Tab\tbug\n"
-                                "4\ttab end\n"
-                                "# 2 instance(s) found\n";
-    QCOMPARE(::findReport(document, "TAB", 0, 0), expected);
-    QCOMPARE(::findReport(document, "tab", 0, 1), QByteArray("# 0 instance(s) found\n"));
-}
 
 QTEST_APPLESS_MAIN(tst_SearchResults)
 #include "tst_SearchResults.moc"

@@ -71,341 +71,299 @@ class tst_frmSearchFor : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void enterSearchesFromFirstLineThenAfterEachMatch_data();
-    void enterSearchesFromFirstLineThenAfterEachMatch();
-    void changeMakesNextSearchStartAtFirstLine_data();
-    void changeMakesNextSearchStartAtFirstLine();
-    void emptyTextBeepsAndDisablesSearching();
-    void textDifferingOnlyInCaseAddsNothing();
-    void newTextDropsOldestOfFullHistory_data();
-    void newTextDropsOldestOfFullHistory();
-    void optionsAreStoredAndRestored_data();
-    void optionsAreStoredAndRestored();
-    void storedChoiceOutOfRangeLeavesChoice();
-    void clearList_data();
-    void clearList();
-    void closingOnlyHides_data();
-    void closingOnlyHides();
-    void findAllHandsOptionsToMainWindow();
-
-private:
-    frmSearchFor &open();
-    template <typename T> T *find(const QString &name) { return m_dialog->findChild<T *>(name); }
-    void click(const QString &name) { find<QAbstractButton>(name)->click(); }
-    QComboBox *combo() { return find<QComboBox>("cboFindWhat"); }
-    void type(const QString &text);
-    void pressEnter() { QTest::keyClick(combo()->lineEdit(), Qt::Key_Return); }
-    void pick(int entry);
-    QStringList entries();
-    QString stored(const QString &key);
-    void store(const QString &key, const QString &value);
-
     QTemporaryDir m_dir;
     std::unique_ptr<FakeHost> m_host;
     std::unique_ptr<cProfile> m_profile;
     std::unique_ptr<frmSearchFor> m_dialog;
-};
 
-void tst_frmSearchFor::init()
-{
-    globals().IniFilePath = m_dir.filePath(QStringLiteral("velomir.ini"));
-    QFile::remove(globals().IniFilePath);
-    globals().MissingValueMarker = Marker;
-    m_host = std::make_unique<FakeHost>();
-    m_profile = std::make_unique<cProfile>();
-    MessageBox::scriptAnswers(MessageBox::Answer::Ok);
-}
+    void open()
+    {
+        m_dialog.reset();
+        m_dialog = std::make_unique<frmSearchFor>(*m_host, *m_profile);
+        m_dialog->show();
+    }
+    template <typename T> T *find(const QString &name) { return m_dialog->findChild<T *>(name); }
+    void click(const QString &name) { find<QAbstractButton>(name)->click(); }
+    QComboBox *combo() { return find<QComboBox>("cboFindWhat"); }
+    void type(const QString &text)
+    {
+        combo()->lineEdit()->selectAll();
+        QTest::keyClicks(combo()->lineEdit(), text);
+    }
+    void pressEnter() { QTest::keyClick(combo()->lineEdit(), Qt::Key_Return); }
+    // What choosing an entry in the drop-down list does.
+    void pick(int entry)
+    {
+        combo()->setCurrentIndex(entry);
+        emit combo()->activated(entry);
+    }
+    QStringList entries()
+    {
+        QStringList texts;
+        for (int i = 0; i < combo()->count(); ++i)
+            texts << combo()->itemText(i);
+        return texts;
+    }
+    QString stored(const QString &key)
+    {
+        return m_profile->ReadValue(SectionVelomir, key, Marker, globals().IniFilePath);
+    }
+    // Stores the remembered texts Find1, Find2, ... in this order.
+    void storeTexts(const QStringList &texts)
+    {
+        for (int n = 0; n < texts.size(); ++n)
+            store(QStringLiteral("Find%1").arg(n + 1), texts[n]);
+    }
+    void store(const QString &key, const QString &value)
+    {
+        QVERIFY(m_profile->WriteValue(SectionVelomir, key, value, globals().IniFilePath));
+    }
 
-void tst_frmSearchFor::cleanup()
-{
-    m_dialog.reset();
-    MessageBox::stopScripting();
-}
+private slots:
+    void init()
+    {
+        globals().IniFilePath = m_dir.filePath(QStringLiteral("velomir.ini"));
+        QFile::remove(globals().IniFilePath);
+        globals().MissingValueMarker = Marker;
+        m_host = std::make_unique<FakeHost>();
+        m_profile = std::make_unique<cProfile>();
+        MessageBox::scriptAnswers(MessageBox::Answer::Ok);
+    }
+    void cleanup()
+    {
+        m_dialog.reset();
+        MessageBox::stopScripting();
+    }
 
-frmSearchFor &tst_frmSearchFor::open()
-{
-    m_dialog.reset();
-    m_dialog = std::make_unique<frmSearchFor>(*m_host, *m_profile);
-    m_dialog->show();
-    return *m_dialog;
-}
+    void enterSearchesFromFirstLineThenAfterEachMatch_data()
+    {
+        QTest::addColumn<QList<int>>("results");
+        QTest::addColumn<QList<int>>("starts");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("match in the middle") << QList<int>{4, 8, 9} << QList<int>{0, 4, 8} << QStringList{};
+        QTest::newRow("match on the last line")
+            << QList<int>{10, 11, 4} << QList<int>{0, 10, 0} << QStringList{"Cannot find \"tab\""};
+        QTest::newRow("no match left: once, then from the top")
+            << QList<int>{4, 11, 4} << QList<int>{0, 4, 0} << QStringList{"Cannot find \"tab\""};
+    }
+    void enterSearchesFromFirstLineThenAfterEachMatch()
+    {
+        QFETCH(QList<int>, results);
+        QFETCH(QList<int>, starts);
+        m_host->results = results;
+        open();
+        type("tab");
+        for (int press = 0; press < starts.size(); ++press)
+            pressEnter();
 
-void tst_frmSearchFor::type(const QString &text)
-{
-    combo()->lineEdit()->selectAll();
-    QTest::keyClicks(combo()->lineEdit(), text);
-}
+        QList<int> seen;
+        for (const Call &call : m_host->finds)
+            seen << call.start;
+        QCOMPARE(seen, starts);
+        QTEST(MessageBox::shownTexts(), "messages");
+        QVERIFY(m_dialog->isVisible());
+    }
 
-// What choosing an entry in the drop-down list does.
-void tst_frmSearchFor::pick(int entry)
-{
-    combo()->setCurrentIndex(entry);
-    emit combo()->activated(entry);
-}
-
-QStringList tst_frmSearchFor::entries()
-{
-    QStringList texts;
-    for (int i = 0; i < combo()->count(); ++i)
-        texts << combo()->itemText(i);
-    return texts;
-}
-
-QString tst_frmSearchFor::stored(const QString &key)
-{
-    return m_profile->ReadValue(SectionVelomir, key, Marker, globals().IniFilePath);
-}
-
-void tst_frmSearchFor::store(const QString &key, const QString &value)
-{
-    QVERIFY(m_profile->WriteValue(SectionVelomir, key, value, globals().IniFilePath));
-}
-
-void tst_frmSearchFor::enterSearchesFromFirstLineThenAfterEachMatch_data()
-{
-    QTest::addColumn<QList<int>>("results");
-    QTest::addColumn<QList<int>>("starts");
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("match in the middle") << QList<int>{4, 8, 9} << QList<int>{0, 4, 8} << QStringList{};
-    QTest::newRow("match on the last line")
-        << QList<int>{10, 11, 4} << QList<int>{0, 10, 0} << QStringList{"Cannot find \"tab\""};
-    QTest::newRow("no match left: once, then from the top")
-        << QList<int>{4, 11, 4} << QList<int>{0, 4, 0} << QStringList{"Cannot find \"tab\""};
-}
-
-void tst_frmSearchFor::enterSearchesFromFirstLineThenAfterEachMatch()
-{
-    QFETCH(QList<int>, results);
-    QFETCH(QList<int>, starts);
-    QFETCH(QStringList, messages);
-    m_host->results = results;
-    open();
-    type("tab");
-    for (int press = 0; press < starts.size(); ++press)
+    void changeMakesNextSearchStartAtFirstLine_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("text") << "text";
+        QTest::newRow("search-in option") << "optColumn_1";
+        QTest::newRow("whole-word box") << "chkWholeWord";
+        QTest::newRow("entry picked") << "pick";
+    }
+    void changeMakesNextSearchStartAtFirstLine()
+    {
+        QFETCH(QString, change);
+        store("Find1", "tab");
+        m_host->results = {5, 7};
+        open();
+        type("tab");
+        pressEnter();
+        if (change == "text")
+            QTest::keyClick(combo()->lineEdit(), Qt::Key_S);
+        else if (change == "pick")
+            pick(0);
+        else
+            click(change);
         pressEnter();
 
-    QList<int> seen;
-    for (const Call &call : m_host->finds)
-        seen << call.start;
-    QCOMPARE(seen, starts);
-    QCOMPARE(MessageBox::shownTexts(), messages);
-    QVERIFY(m_dialog->isVisible());
-}
-
-void tst_frmSearchFor::changeMakesNextSearchStartAtFirstLine_data()
-{
-    QTest::addColumn<QString>("change");
-    QTest::newRow("text") << "text";
-    QTest::newRow("search-in option") << "optColumn_1";
-    QTest::newRow("whole-word box") << "chkWholeWord";
-    QTest::newRow("entry picked") << "pick";
-}
-
-void tst_frmSearchFor::changeMakesNextSearchStartAtFirstLine()
-{
-    QFETCH(QString, change);
-    store("Find1", "tab");
-    m_host->results = {5, 7};
-    open();
-    type("tab");
-    pressEnter();
-    if (change == "text")
-        QTest::keyClick(combo()->lineEdit(), Qt::Key_S);
-    else if (change == "pick")
-        pick(0);
-    else
-        click(change);
-    pressEnter();
-
-    QCOMPARE(m_host->finds.size(), 2);
-    QCOMPARE(m_host->finds[1].start, 0);
-}
-
-void tst_frmSearchFor::emptyTextBeepsAndDisablesSearching()
-{
-    open();
-    type("x");
-    QCOMPARE(m_host->findNextEnabled, true);
-    QTest::keyClick(combo()->lineEdit(), Qt::Key_Backspace);
-    QCOMPARE(m_host->findNextEnabled, false);
-    QCOMPARE(find<QPushButton>("cmdFindNext")->isEnabled(), false);
-    QCOMPARE(find<QPushButton>("cmdFindAll")->isEnabled(), false);
-    m_dialog->FindNextString();
-    QCOMPARE(MessageBox::beepCount(), 1);
-    QCOMPARE(m_host->finds.size(), 0);
-}
-
-void tst_frmSearchFor::textDifferingOnlyInCaseAddsNothing()
-{
-    store("Find1", "Tab");
-    open();
-    const QByteArray before = fileBytes();
-    type("TAB");
-    pressEnter();
-
-    QCOMPARE(combo()->count(), 1);
-    QCOMPARE(combo()->itemText(0), "Tab");
-    QCOMPARE(fileBytes(), before);
-}
-
-void tst_frmSearchFor::newTextDropsOldestOfFullHistory_data()
-{
-    QTest::addColumn<bool>("overOldest");
-    QTest::newRow("typed") << false;
-    QTest::newRow("typed over the oldest entry picked") << true;
-}
-
-void tst_frmSearchFor::newTextDropsOldestOfFullHistory()
-{
-    QFETCH(bool, overOldest);
-    QStringList expected{"new"};
-    for (int n = 1; n <= 20; ++n) {
-        store(QStringLiteral("Find%1").arg(n), QStringLiteral("t%1").arg(n));
-        if (n < 20)
-            expected << QStringLiteral("t%1").arg(n);
+        QCOMPARE(m_host->finds.size(), 2);
+        QCOMPARE(m_host->finds[1].start, 0);
     }
-    open();
-    if (overOldest)
-        pick(19);
-    type("new");
-    pressEnter();
 
-    QStringList inFile;
-    for (int n = 1; n <= 21; ++n)
-        inFile << stored(QStringLiteral("Find%1").arg(n));
-    QCOMPARE(entries(), expected);
-    QCOMPARE(inFile, expected + QStringList{Marker});
-    QCOMPARE(combo()->currentText(), "new");
-    QCOMPARE(combo()->lineEdit()->selectedText(), "new");
-}
+    void emptyTextBeepsAndDisablesSearching()
+    {
+        open();
+        type("x");
+        QCOMPARE(m_host->findNextEnabled, true);
+        QTest::keyClick(combo()->lineEdit(), Qt::Key_Backspace);
+        QCOMPARE(m_host->findNextEnabled, false);
+        QCOMPARE(find<QPushButton>("cmdFindNext")->isEnabled(), false);
+        QCOMPARE(find<QPushButton>("cmdFindAll")->isEnabled(), false);
+        m_dialog->FindNextString();
+        QCOMPARE(MessageBox::beepCount(), 1);
+        QCOMPARE(m_host->finds.size(), 0);
+    }
 
-void tst_frmSearchFor::optionsAreStoredAndRestored_data()
-{
-    QTest::addColumn<int>("picked");
-    QTest::addColumn<int>("choice");
-    QTest::addColumn<bool>("whole");
-    QTest::addColumn<QStringList>("list");
-    QTest::addColumn<QString>("options");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("entry picked") << 2 << 0 << false << QStringList{"a", "b", "c"} << "2,0,0"
-                                  << "c";
-    QTest::newRow("typed text, fixes, whole words")
-        << -1 << 2 << true << QStringList{"typed", "a", "b", "c"} << "-1,2,1"
-        << "";
-}
+    void textDifferingOnlyInCaseAddsNothing()
+    {
+        store("Find1", "Tab");
+        open();
+        const QByteArray before = fileBytes();
+        type("TAB");
+        pressEnter();
 
-void tst_frmSearchFor::optionsAreStoredAndRestored()
-{
-    QFETCH(int, picked);
-    QFETCH(int, choice);
-    QFETCH(bool, whole);
-    QFETCH(QStringList, list);
-    QFETCH(QString, options);
-    QFETCH(QString, text);
-    store("Find1", "a");
-    store("Find2", "b");
-    store("Find3", "c");
-    open();
-    if (picked >= 0)
-        pick(picked);
-    else
-        type("typed");
-    click(QStringLiteral("optColumn_%1").arg(choice));
-    find<QCheckBox>("chkWholeWord")->setChecked(whole);
-    pressEnter();
-    m_dialog->saveOnUnload();
-    QCOMPARE(stored("FindOptions"), options);
-    QCOMPARE(entries(), list);
+        QCOMPARE(combo()->count(), 1);
+        QCOMPARE(combo()->itemText(0), "Tab");
+        QCOMPARE(fileBytes(), before);
+    }
 
-    open();
-    QCOMPARE(combo()->currentText(), text);
-    QCOMPARE(find<QRadioButton>(QStringLiteral("optColumn_%1").arg(choice))->isChecked(), true);
-    QCOMPARE(find<QCheckBox>("chkWholeWord")->isChecked(), whole);
-}
+    void newTextDropsOldestOfFullHistory_data()
+    {
+        QTest::addColumn<bool>("overOldest");
+        QTest::newRow("typed") << false;
+        QTest::newRow("typed over the oldest entry picked") << true;
+    }
+    void newTextDropsOldestOfFullHistory()
+    {
+        QFETCH(bool, overOldest);
+        QStringList full;
+        for (int n = 1; n <= 20; ++n)
+            full << QStringLiteral("t%1").arg(n);
+        storeTexts(full);
+        const QStringList expected = QStringList{"new"} + full.mid(0, 19);
+        open();
+        if (overOldest)
+            pick(19);
+        type("new");
+        pressEnter();
 
-void tst_frmSearchFor::storedChoiceOutOfRangeLeavesChoice()
-{
-    open();
-    click("optColumn_2");
-    m_dialog.reset();
-    store("FindOptions", "0,7,1");
-    open();
-    type("tab");
-    pressEnter();
+        QStringList inFile;
+        for (int n = 1; n <= 21; ++n)
+            inFile << stored(QStringLiteral("Find%1").arg(n));
+        QCOMPARE(entries(), expected);
+        QCOMPARE(inFile, expected + QStringList{Marker});
+        QCOMPARE(combo()->currentText(), "new");
+        QCOMPARE(combo()->lineEdit()->selectedText(), "new");
+    }
 
-    QCOMPARE(find<QCheckBox>("chkWholeWord")->isChecked(), true);
-    QCOMPARE(find<QRadioButton>("optColumn_2")->isChecked(), true);
-    QCOMPARE(m_host->finds.value(0), (Call{"tab", 0, 2, 1}));
-}
+    void optionsAreStoredAndRestored_data()
+    {
+        QTest::addColumn<int>("picked");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<bool>("whole");
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("entry picked") << 2 << 0 << false << QStringList{"a", "b", "c"} << "2,0,0"
+                                      << "c";
+        QTest::newRow("typed text, fixes, whole words")
+            << -1 << 2 << true << QStringList{"typed", "a", "b", "c"} << "-1,2,1"
+            << "";
+    }
+    void optionsAreStoredAndRestored()
+    {
+        QFETCH(int, picked);
+        QFETCH(int, choice);
+        QFETCH(bool, whole);
+        storeTexts({"a", "b", "c"});
+        open();
+        if (picked >= 0)
+            pick(picked);
+        else
+            type("typed");
+        click(QStringLiteral("optColumn_%1").arg(choice));
+        find<QCheckBox>("chkWholeWord")->setChecked(whole);
+        pressEnter();
+        m_dialog->saveOnUnload();
+        QTEST(stored("FindOptions"), "options");
+        QTEST(entries(), "list");
 
-void tst_frmSearchFor::clearList_data()
-{
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("No") << false;
-    QTest::newRow("Yes") << true;
-}
+        open();
+        QTEST(combo()->currentText(), "text");
+        QCOMPARE(find<QRadioButton>(QStringLiteral("optColumn_%1").arg(choice))->isChecked(), true);
+        QCOMPARE(find<QCheckBox>("chkWholeWord")->isChecked(), whole);
+    }
 
-void tst_frmSearchFor::clearList()
-{
-    QFETCH(bool, yes);
-    store("Find1", "a");
-    store("Find2", "b");
-    open();
-    pick(1);
-    MessageBox::scriptAnswers(yes ? MessageBox::Answer::Yes : MessageBox::Answer::No);
-    click("cmdClearList");
+    void storedChoiceOutOfRangeLeavesChoice()
+    {
+        open();
+        click("optColumn_2");
+        m_dialog.reset();
+        store("FindOptions", "0,7,1");
+        open();
+        type("tab");
+        pressEnter();
 
-    QCOMPARE(MessageBox::shownTexts(), QStringList{"Are you sure?"});
-    QCOMPARE(combo()->count(), yes ? 0 : 2);
-    QCOMPARE(combo()->currentText(), QString(yes ? "" : "b"));
-    QCOMPARE(stored("Find2"), yes ? Marker : QString("b"));
-    for (const char *button : {"cmdFindNext", "cmdFindAll", "cmdClearList"})
-        QCOMPARE(find<QPushButton>(button)->isEnabled(), !yes);
-    QCOMPARE(m_host->findNextEnabled, !yes);
-}
+        QCOMPARE(find<QCheckBox>("chkWholeWord")->isChecked(), true);
+        QCOMPARE(find<QRadioButton>("optColumn_2")->isChecked(), true);
+        QCOMPARE(m_host->finds.value(0), (Call{"tab", 0, 2, 1}));
+    }
 
-void tst_frmSearchFor::closingOnlyHides_data()
-{
-    QTest::addColumn<bool>("escape");
-    QTest::newRow("close box") << false;
-    QTest::newRow("Escape") << true;
-}
+    void clearList_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("No") << false;
+        QTest::newRow("Yes") << true;
+    }
+    void clearList()
+    {
+        QFETCH(bool, yes);
+        storeTexts({"a", "b"});
+        open();
+        pick(1);
+        MessageBox::scriptAnswers(yes ? MessageBox::Answer::Yes : MessageBox::Answer::No);
+        click("cmdClearList");
 
-void tst_frmSearchFor::closingOnlyHides()
-{
-    QFETCH(bool, escape);
-    open();
-    type("tab");
-    click("optColumn_1");
-    if (escape)
-        QTest::keyClick(combo()->lineEdit(), Qt::Key_Escape);
-    else
-        QCOMPARE(m_dialog->close(), false);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"Are you sure?"});
+        QCOMPARE(combo()->count(), yes ? 0 : 2);
+        QCOMPARE(combo()->currentText(), QString(yes ? "" : "b"));
+        QCOMPARE(stored("Find2"), yes ? Marker : QString("b"));
+        for (const char *button : {"cmdFindNext", "cmdFindAll", "cmdClearList"})
+            QCOMPARE(find<QPushButton>(button)->isEnabled(), !yes);
+        QCOMPARE(m_host->findNextEnabled, !yes);
+    }
 
-    QCOMPARE(m_dialog->isVisible(), false);
-    QCOMPARE(m_host->listFocused, 1);
-    m_dialog->ShowFind();
-    QCOMPARE(m_dialog->isVisible(), true);
-    QCOMPARE(combo()->lineEdit()->selectedText(), "tab");
-    QCOMPARE(find<QRadioButton>("optColumn_1")->isChecked(), true);
-}
+    void closingOnlyHides_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("close box") << false;
+        QTest::newRow("Escape") << true;
+    }
+    void closingOnlyHides()
+    {
+        QFETCH(bool, escape);
+        open();
+        type("tab");
+        click("optColumn_1");
+        if (escape)
+            QTest::keyClick(combo()->lineEdit(), Qt::Key_Escape);
+        else
+            QCOMPARE(m_dialog->close(), false);
 
-void tst_frmSearchFor::findAllHandsOptionsToMainWindow()
-{
-    open();
-    type("tab");
-    click("optColumn_2");
-    click("chkWholeWord");
-    click("cmdFindAll");
+        QCOMPARE(m_dialog->isVisible(), false);
+        QCOMPARE(m_host->listFocused, 1);
+        m_dialog->ShowFind();
+        QCOMPARE(m_dialog->isVisible(), true);
+        QCOMPARE(combo()->lineEdit()->selectedText(), "tab");
+        QCOMPARE(find<QRadioButton>("optColumn_1")->isChecked(), true);
+    }
 
-    QCOMPARE(m_host->findAlls, (QList<Call>{{"tab", -1, 2, 1}}));
-    QCOMPARE(m_dialog->isVisible(), false);
-    QCOMPARE(m_host->listFocused, 1);
-    QCOMPARE(stored("Find1"), "tab");
-}
+    void findAllHandsOptionsToMainWindow()
+    {
+        open();
+        type("tab");
+        click("optColumn_2");
+        click("chkWholeWord");
+        click("cmdFindAll");
+
+        QCOMPARE(m_host->findAlls, (QList<Call>{{"tab", -1, 2, 1}}));
+        QCOMPARE(m_dialog->isVisible(), false);
+        QCOMPARE(m_host->listFocused, 1);
+        QCOMPARE(stored("Find1"), "tab");
+    }
+};
 
 QTEST_MAIN(tst_frmSearchFor)
 #include "tst_frmSearchFor.moc"

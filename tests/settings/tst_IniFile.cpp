@@ -8,240 +8,195 @@ class tst_IniFile : public QObject
     Q_OBJECT
 
 private slots:
-    void readsValue_data();
-    void readsValue();
-    void listsSkipComments();
-    void editKeepsOtherLines_data();
-    void editKeepsOtherLines();
-    void refusesEditsThatBreakLayout_data();
-    void refusesEditsThatBreakLayout();
-    void keepsEncodingRead_data();
-    void keepsEncodingRead();
-    void otherValueKeepsItsText_data();
-    void otherValueKeepsItsText();
-    void thousandKeysReadBack();
-    void neverOverwritesUnreadableFile();
-    void saveCreatesFileAndFolder();
+    void readsValue_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("value");
+
+        const auto row = [](const char *name, const QByteArray &text, const QString &section,
+                            const QString &key, bool found, const QString &value) {
+            QTest::newRow(name) << text << section << key << found << value;
+        };
+        row("blanks and one pair of quotes removed", "[A]\n k =  \"\" x \"\"  \n", "A", "k", true, "\" x \"");
+        row("empty value is present", "[A]\nk=\n", "A", "k", true, "");
+        row("names ignore case", "[ Velomir ]\r\nLastFile=x\r\n", "velomir", "LASTFILE", true, "x");
+        row("value splits at first equals", "[A]\nk=a=b\n", "A", "k", true, "a=b");
+        row("missing key", "[A]\nk=1\n[B]\nj=2\n", "A", "j", false, "");
+        row("missing section", "[A]\nk=1\n", "B", "k", false, "");
+        row("key before any section", "k=1\n[A]\n", "A", "k", false, "");
+        row("commented key read by its text", "[A]\n;k=old\n", "A", ";k", true, "old");
+        row("no final newline", "[A]\nk=1", "A", "k", true, "1");
+        row("damaged: unclosed header", "[A\nk=1\n[B]\nk=2\n", "B", "k", true, "2");
+        row("damaged: NUL bytes and binary", QByteArray("\0\xff\xfe[A]\x01\nk=1\0\n[B]\nk=2\n", 22), "B", "k",
+            true, "2");
+    }
+    void readsValue()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+
+        const std::optional<QString> read = IniFile::fromBytes(text).value(section, key);
+        QTEST(read.has_value(), "found");
+        QTEST(read.value_or(QString()), "value");
+    }
+
+    void listsSkipComments()
+    {
+        const IniFile ini = IniFile::fromBytes("[A]\n;c=1\nx=1\nnoequals\n\n[B]\n y = 2 \n[A]\nz=3\n");
+        QCOMPARE(ini.sectionNames(), QStringList({"A", "B", "A"}));
+        QCOMPARE(ini.keyNames(u"b"), QStringList({"y"}));
+        QCOMPARE(ini.sectionEntries(u"A"), QStringList({"x=1"}));
+    }
+
+    void editKeepsOtherLines_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("after");
+
+        const auto row = [](const char *name, const QByteArray &before, const char *op, const char *key,
+                            const QByteArray &after) { QTest::newRow(name) << before << op << key << after; };
+        const QByteArray crlf = "; top\r\n[A]\r\n Key = old ; kept?\r\nz=1\r\n\r\n[B]\r\nb=2\r\n";
+        row("replace in place keeps spelling and CR LF", crlf, "set", "key",
+            "; top\r\n[A]\r\n Key =new\r\nz=1\r\n\r\n[B]\r\nb=2\r\n");
+        row("new key at end of section, before blank line", crlf, "set", "y",
+            "; top\r\n[A]\r\n Key = old ; kept?\r\nz=1\r\ny=new\r\n\r\n[B]\r\nb=2\r\n");
+        row("new section appended after blank line", "[B]\nb=2", "setC", "k", "[B]\nb=2\n\n[C]\nk=new");
+        row("remove key", crlf, "remove", "z", "; top\r\n[A]\r\n Key = old ; kept?\r\n\r\n[B]\r\nb=2\r\n");
+        row("remove section", crlf, "drop", "", "; top\r\n[B]\r\nb=2\r\n");
+        row("replace section keeps header and separation", crlf, "replace", "",
+            "; top\r\n[A]\r\np=1\r\nq=2\r\n\r\n[B]\r\nb=2\r\n");
+        row("remove missing key changes nothing", crlf, "remove", "nope", crlf);
+    }
+    void editKeepsOtherLines()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, op);
+        QFETCH(QString, key);
+        IniFile ini = IniFile::fromBytes(before);
+        bool ok = false;
+        if (op == u"set")
+            ok = ini.setValue(u"a", key, u"new");
+        else if (op == u"setC")
+            ok = ini.setValue(u"C", key, u"new");
+        else if (op == u"remove")
+            ok = ini.removeKey(u"A", key);
+        else if (op == u"drop")
+            ok = ini.removeSection(u"a");
+        else
+            ok = ini.replaceSection(u"A", {"p=1", " q=2 "});
+        QVERIFY(ok);
+        QTEST(ini.toBytes(), "after");
+    }
+
+    void refusesEditsThatBreakLayout_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+
+        const auto row = [](const char *name, const QString &section, const QString &key,
+                            const QString &value) { QTest::newRow(name) << section << key << value; };
+        row("line break in value", "A", "k", "x\n[Other]\ny=1");
+        row("equals in key", "A", "k=v", "x");
+        row("key opening a header", "A", "[B]", "x");
+        row("bracket in section", "A]x", "k", "x");
+        row("empty key", "A", " ", "x");
+        row("lone surrogate in key", "A", QString(QChar(0xD83D)), "x");
+        row("lone surrogate in value", "A", "k", QStringLiteral("a") + QChar(0xDE00));
+    }
+    void refusesEditsThatBreakLayout()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+
+        const QByteArray before = "[A]\nk=1\n";
+        IniFile ini = IniFile::fromBytes(before);
+        QVERIFY(!ini.setValue(section, key, value));
+        QVERIFY(!ini.replaceSection(u"A", {"[B]"}));
+        QCOMPARE(ini.toBytes(), before);
+    }
+
+    void keepsEncodingRead_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("after");
+
+        QTest::newRow("Windows-1252 stays")
+            << QByteArray("[A]\nk=caf\xE9 \x80\n") << QString::fromUtf8("\xE2\x80\x9C")
+            << QByteArray("[A]\nk=\x93\n");
+        QTest::newRow("Windows-1252 switches to UTF-8 when needed")
+            << QByteArray("[A]\nj=\xE9\nk=1\n") << QString::fromUtf8("\xD0\x96")
+            << QByteArray("[A]\nj=\xC3\xA9\nk=\xD0\x96\n");
+        QTest::newRow("UTF-8 with BOM stays")
+            << QByteArray("\xEF\xBB\xBF[A]\nk=1\n") << QString::fromUtf8("\xC3\xA9")
+            << QByteArray("\xEF\xBB\xBF[A]\nk=\xC3\xA9\n");
+    }
+    void keepsEncodingRead()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, after);
+
+        IniFile ini = IniFile::fromBytes(before);
+        QVERIFY(ini.setValue(u"A", u"k", value));
+        QCOMPARE(ini.toBytes(), after);
+        QCOMPARE(IniFile::fromBytes(after).value(u"A", u"k").value_or(QString()), value);
+    }
+
+    void otherValueKeepsItsText_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("kept");
+        // "\xC3\x80" is two code-page letters, and also one UTF-8 letter once the stray byte has gone.
+        QTest::newRow("code-page letters that look like UTF-8")
+            << QByteArray("[a]\nK=\xBB\nNm=t\xC3\x80x\n") << QStringLiteral("t\u00C3\u20ACx");
+        QTest::newRow("code-page letters that are no UTF-8")
+            << QByteArray("[a]\nK=\xBB\nNm=caf\xE9\n") << QStringLiteral("caf\u00E9");
+    }
+    void otherValueKeepsItsText()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, kept);
+        IniFile ini = IniFile::fromBytes(file);
+        QCOMPARE(ini.value(u"a", u"Nm"), std::optional<QString>(kept));
+        QVERIFY(ini.setValue(u"a", u"K", u"plain"));
+        QCOMPARE(IniFile::fromBytes(ini.toBytes()).value(u"a", u"Nm"), std::optional<QString>(kept));
+    }
+
+    void neverOverwritesUnreadableFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("folder.ini"));
+        QVERIFY(QDir().mkdir(path));
+        IniFile ini = IniFile::load(path);
+        QVERIFY(ini.unreadable());
+        QVERIFY(ini.setValue(u"A", u"k", u"1"));
+        QVERIFY(!ini.save(path));
+        QVERIFY(QFileInfo(path).isDir());
+    }
+
+    void saveCreatesFileAndFolder()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sub/velomir.ini"));
+        IniFile ini = IniFile::load(path);
+        QVERIFY(!ini.existed());
+        QVERIFY(ini.removeKey(u"A", u"k"));
+        QVERIFY(ini.save(path));
+        QVERIFY(!QFileInfo::exists(path)); // nothing changed, nothing written
+        QVERIFY(ini.setValue(u"A", u"k", u"1"));
+        QVERIFY(ini.save(path));
+        QCOMPARE(IniFile::load(path).value(u"a", u"K").value_or(QString()), QStringLiteral("1"));
+    }
 };
-
-void tst_IniFile::readsValue_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<bool>("found");
-    QTest::addColumn<QString>("value");
-
-    const auto row = [](const char *name, const QByteArray &text, const QString &section, const QString &key,
-                        bool found, const QString &value) {
-        QTest::newRow(name) << text << section << key << found << value;
-    };
-    row("blanks and one pair of quotes removed", "[A]\n k =  \"\" x \"\"  \n", "A", "k", true, "\" x \"");
-    row("empty value is present", "[A]\nk=\n", "A", "k", true, "");
-    row("names ignore case", "[ Velomir ]\r\nLastFile=x\r\n", "velomir", "LASTFILE", true, "x");
-    row("value splits at first equals", "[A]\nk=a=b\n", "A", "k", true, "a=b");
-    row("missing key", "[A]\nk=1\n[B]\nj=2\n", "A", "j", false, "");
-    row("missing section", "[A]\nk=1\n", "B", "k", false, "");
-    row("key before any section", "k=1\n[A]\n", "A", "k", false, "");
-    row("commented key read by its text", "[A]\n;k=old\n", "A", ";k", true, "old");
-    row("no final newline", "[A]\nk=1", "A", "k", true, "1");
-    row("damaged: unclosed header", "[A\nk=1\n[B]\nk=2\n", "B", "k", true, "2");
-    row("damaged: NUL bytes and binary", QByteArray("\0\xff\xfe[A]\x01\nk=1\0\n[B]\nk=2\n", 22), "B", "k",
-        true, "2");
-}
-
-void tst_IniFile::readsValue()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QString, section);
-    QFETCH(QString, key);
-    QFETCH(bool, found);
-    QFETCH(QString, value);
-
-    const std::optional<QString> read = IniFile::fromBytes(text).value(section, key);
-    QCOMPARE(read.has_value(), found);
-    QCOMPARE(read.value_or(QString()), value);
-}
-
-void tst_IniFile::listsSkipComments()
-{
-    const IniFile ini = IniFile::fromBytes("[A]\n;c=1\nx=1\nnoequals\n\n[B]\n y = 2 \n[A]\nz=3\n");
-    QCOMPARE(ini.sectionNames(), QStringList({"A", "B", "A"}));
-    QCOMPARE(ini.keyNames(u"b"), QStringList({"y"}));
-    QCOMPARE(ini.sectionEntries(u"A"), QStringList({"x=1"}));
-}
-
-void tst_IniFile::editKeepsOtherLines_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QString>("op");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QByteArray>("after");
-
-    const QByteArray crlf = "; top\r\n[A]\r\n Key = old ; kept?\r\nz=1\r\n\r\n[B]\r\nb=2\r\n";
-    QTest::newRow("replace in place keeps spelling and CR LF")
-        << crlf << "set"
-        << "key" << QByteArray("; top\r\n[A]\r\n Key =new\r\nz=1\r\n\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("new key at end of section, before blank line")
-        << crlf << "set"
-        << "y" << QByteArray("; top\r\n[A]\r\n Key = old ; kept?\r\nz=1\r\ny=new\r\n\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("new section appended after blank line") << QByteArray("[B]\nb=2") << "setC"
-                                                           << "k" << QByteArray("[B]\nb=2\n\n[C]\nk=new");
-    QTest::newRow("remove key") << crlf << "remove"
-                                << "z"
-                                << QByteArray("; top\r\n[A]\r\n Key = old ; kept?\r\n\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("remove section") << crlf << "drop"
-                                    << "" << QByteArray("; top\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("replace section keeps header and separation")
-        << crlf << "replace"
-        << "" << QByteArray("; top\r\n[A]\r\np=1\r\nq=2\r\n\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("remove missing key changes nothing") << crlf << "remove"
-                                                        << "nope" << crlf;
-}
-
-void tst_IniFile::editKeepsOtherLines()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(QString, op);
-    QFETCH(QString, key);
-    QFETCH(QByteArray, after);
-
-    IniFile ini = IniFile::fromBytes(before);
-    bool ok = false;
-    if (op == u"set")
-        ok = ini.setValue(u"a", key, u"new");
-    else if (op == u"setC")
-        ok = ini.setValue(u"C", key, u"new");
-    else if (op == u"remove")
-        ok = ini.removeKey(u"A", key);
-    else if (op == u"drop")
-        ok = ini.removeSection(u"a");
-    else
-        ok = ini.replaceSection(u"A", {"p=1", " q=2 "});
-    QVERIFY(ok);
-    QCOMPARE(ini.toBytes(), after);
-}
-
-void tst_IniFile::refusesEditsThatBreakLayout_data()
-{
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("value");
-
-    const auto row = [](const char *name, const QString &section, const QString &key, const QString &value) {
-        QTest::newRow(name) << section << key << value;
-    };
-    row("line break in value", "A", "k", "x\n[Other]\ny=1");
-    row("equals in key", "A", "k=v", "x");
-    row("key opening a header", "A", "[B]", "x");
-    row("bracket in section", "A]x", "k", "x");
-    row("empty key", "A", " ", "x");
-    row("lone surrogate in key", "A", QString(QChar(0xD83D)), "x");
-    row("lone surrogate in value", "A", "k", QStringLiteral("a") + QChar(0xDE00));
-}
-
-void tst_IniFile::refusesEditsThatBreakLayout()
-{
-    QFETCH(QString, section);
-    QFETCH(QString, key);
-    QFETCH(QString, value);
-
-    const QByteArray before = "[A]\nk=1\n";
-    IniFile ini = IniFile::fromBytes(before);
-    QVERIFY(!ini.setValue(section, key, value));
-    QVERIFY(!ini.replaceSection(u"A", {"[B]"}));
-    QCOMPARE(ini.toBytes(), before);
-}
-
-void tst_IniFile::keepsEncodingRead_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QByteArray>("after");
-
-    QTest::newRow("Windows-1252 stays") << QByteArray("[A]\nk=caf\xE9 \x80\n")
-                                        << QString::fromUtf8("\xE2\x80\x9C") << QByteArray("[A]\nk=\x93\n");
-    QTest::newRow("Windows-1252 switches to UTF-8 when needed")
-        << QByteArray("[A]\nj=\xE9\nk=1\n") << QString::fromUtf8("\xD0\x96")
-        << QByteArray("[A]\nj=\xC3\xA9\nk=\xD0\x96\n");
-    QTest::newRow("UTF-8 with BOM stays")
-        << QByteArray("\xEF\xBB\xBF[A]\nk=1\n") << QString::fromUtf8("\xC3\xA9")
-        << QByteArray("\xEF\xBB\xBF[A]\nk=\xC3\xA9\n");
-}
-
-void tst_IniFile::keepsEncodingRead()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(QString, value);
-    QFETCH(QByteArray, after);
-
-    IniFile ini = IniFile::fromBytes(before);
-    QVERIFY(ini.setValue(u"A", u"k", value));
-    QCOMPARE(ini.toBytes(), after);
-    QCOMPARE(IniFile::fromBytes(after).value(u"A", u"k").value_or(QString()), value);
-}
-
-void tst_IniFile::otherValueKeepsItsText_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("kept");
-    // "\xC3\x80" is two code-page letters, and also one UTF-8 letter once the stray byte has gone.
-    QTest::newRow("code-page letters that look like UTF-8")
-        << QByteArray("[a]\nK=\xBB\nNm=t\xC3\x80x\n") << QStringLiteral("t\u00C3\u20ACx");
-    QTest::newRow("code-page letters that are no UTF-8")
-        << QByteArray("[a]\nK=\xBB\nNm=caf\xE9\n") << QStringLiteral("caf\u00E9");
-}
-
-void tst_IniFile::otherValueKeepsItsText()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, kept);
-    IniFile ini = IniFile::fromBytes(file);
-    QCOMPARE(ini.value(u"a", u"Nm"), std::optional<QString>(kept));
-    QVERIFY(ini.setValue(u"a", u"K", u"plain"));
-    QCOMPARE(IniFile::fromBytes(ini.toBytes()).value(u"a", u"Nm"), std::optional<QString>(kept));
-}
-
-void tst_IniFile::thousandKeysReadBack()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("velomir.ini"));
-    IniFile ini = IniFile::load(path);
-    for (int i = 0; i < 1000; ++i)
-        QVERIFY(ini.setValue(u"A", QStringLiteral("k%1").arg(i), QString(i % 50, u'v') + QString::number(i)));
-    QVERIFY(ini.save(path));
-    const IniFile read = IniFile::load(path);
-    QCOMPARE(read.keyNames(u"A").size(), 1000);
-    for (int i = 0; i < 1000; ++i)
-        QCOMPARE(read.value(u"A", QStringLiteral("k%1").arg(i)).value_or(QString()),
-                 QString(i % 50, u'v') + QString::number(i));
-}
-
-void tst_IniFile::neverOverwritesUnreadableFile()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("folder.ini"));
-    QVERIFY(QDir().mkdir(path));
-    IniFile ini = IniFile::load(path);
-    QVERIFY(ini.unreadable());
-    QVERIFY(ini.setValue(u"A", u"k", u"1"));
-    QVERIFY(!ini.save(path));
-    QVERIFY(QFileInfo(path).isDir());
-}
-
-void tst_IniFile::saveCreatesFileAndFolder()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("sub/velomir.ini"));
-    IniFile ini = IniFile::load(path);
-    QVERIFY(!ini.existed());
-    QVERIFY(ini.removeKey(u"A", u"k"));
-    QVERIFY(ini.save(path));
-    QVERIFY(!QFileInfo::exists(path)); // nothing changed, nothing written
-    QVERIFY(ini.setValue(u"A", u"k", u"1"));
-    QVERIFY(ini.save(path));
-    QCOMPARE(IniFile::load(path).value(u"a", u"K").value_or(QString()), QStringLiteral("1"));
-}
 
 QTEST_GUILESS_MAIN(tst_IniFile)
 #include "tst_IniFile.moc"

@@ -9,122 +9,93 @@ class tst_ProfilePaths : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void expandPath_data();
-    void expandPath();
-    void collapsePath_data();
-    void collapsePath();
-    void collapsedFormExpandsBack();
-    void clampsUnExpandPaths_data();
-    void clampsUnExpandPaths();
-    void choosesIniFile();
-};
-
-void tst_ProfilePaths::init()
-{
-    globals().AppDir = QStringLiteral("/opt/velomir/");
-    globals().FileManagerDir = QStringLiteral("/opt/velomir/tc/");
-    globals().MissingValueMarker = QStringLiteral("ABCDEF123456abcdef");
-    globals().UnExpandPaths = 3;
-    qputenv("VELOMIR_TEST_DIR", "/data");
-    qunsetenv("VELOMIR_UNSET");
-}
-
-void tst_ProfilePaths::expandPath_data()
-{
-    QTest::addColumn<QString>("fileManagerDir");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("expanded");
-
-    const auto row = [](const char *name, const QString &stored, const QString &expanded,
-                        const QString &fileManagerDir = QStringLiteral("/opt/velomir/tc/")) {
-        QTest::newRow(name) << fileManagerDir << stored << expanded;
-    };
-    row("empty stays empty", "", "");
-    row("program folder placeholder", "PELLAVORIN:\\sub\\a.ini", "/opt/velomir/sub/a.ini");
-    row("program folder placeholder, slash", "pellavorin:/a.ini", "/opt/velomir/a.ini");
-    row("file manager placeholder", "%commander_path%\\History.txt", "/opt/velomir/tc/History.txt");
-    row("environment variable", "%VELOMIR_TEST_DIR%/x.ini", "/data/x.ini");
-    row("unset variable kept, next expanded", "%VELOMIR_UNSET%%VELOMIR_TEST_DIR%", "%VELOMIR_UNSET%/data");
-    row("lone percent kept", "100%", "100%");
-    row("unknown file manager folder is not the root", "%Commander_Path%\\History.txt",
-        "%Commander_Path%/History.txt", "");
-}
-
-void tst_ProfilePaths::expandPath()
-{
-    QFETCH(QString, fileManagerDir);
-    QFETCH(QString, stored);
-    QFETCH(QString, expanded);
-
-    globals().FileManagerDir = fileManagerDir;
-    QCOMPARE(ExpandPath(stored), expanded);
-}
-
-void tst_ProfilePaths::collapsePath_data()
-{
-    QTest::addColumn<int>("unExpandPaths");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("stored");
-
-    const auto row = [](const char *name, int unExpandPaths, const QString &path, const QString &stored) {
-        QTest::newRow(name) << unExpandPaths << path << stored;
-    };
-    const QString tcHistory = QStringLiteral("/opt/velomir/tc/History.txt");
-    row("3: program folder wins", 3, tcHistory, "pellavorin:\\tc/History.txt");
-    row("2: file manager form", 2, tcHistory, "%Commander_Path%/History.txt");
-    row("1: outside both unchanged", 1, "/home/h.txt", "/home/h.txt");
-    row("0: unchanged", 0, tcHistory, tcHistory);
-    row("marker unchanged", 3, "abcdef123456ABCDEF", "abcdef123456ABCDEF");
-    row("folder differing by case is another folder", 3, "/opt/Velomir/a.txt", "/opt/Velomir/a.txt");
-}
-
-void tst_ProfilePaths::collapsePath()
-{
-    QFETCH(int, unExpandPaths);
-    QFETCH(QString, path);
-    QFETCH(QString, stored);
-
-    globals().UnExpandPaths = unExpandPaths;
-    QCOMPARE(CollapsePath(path), stored);
-}
-
-void tst_ProfilePaths::collapsedFormExpandsBack()
-{
-    const QString path = QStringLiteral("/opt/velomir/tc/History.txt");
-    for (int mode = 0; mode <= 3; ++mode) {
-        globals().UnExpandPaths = mode;
-        QCOMPARE(ExpandPath(CollapsePath(path)), path);
+    void init()
+    {
+        globals().AppDir = QStringLiteral("/opt/velomir/");
+        globals().FileManagerDir = QStringLiteral("/opt/velomir/tc/");
+        globals().MissingValueMarker = QStringLiteral("ABCDEF123456abcdef");
+        globals().UnExpandPaths = 3;
+        qputenv("VELOMIR_TEST_DIR", "/data");
+        qunsetenv("VELOMIR_UNSET");
     }
-}
 
-void tst_ProfilePaths::clampsUnExpandPaths_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("used");
-    QTest::newRow("above 3") << "7" << 3;
-    QTest::newRow("below 0") << "-1" << 0;
-    QTest::newRow("in range") << " 2 " << 2;
-}
+    void expandPath_data()
+    {
+        QTest::addColumn<QString>("fileManagerDir");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("expanded");
 
-void tst_ProfilePaths::clampsUnExpandPaths()
-{
-    QFETCH(QString, stored);
-    QFETCH(int, used);
-    QCOMPARE(clampUnExpandPaths(stored), used);
-}
+        const auto row = [](const char *name, const QString &stored, const QString &expanded,
+                            const QString &fileManagerDir = QStringLiteral("/opt/velomir/tc/")) {
+            QTest::newRow(name) << fileManagerDir << stored << expanded;
+        };
+        row("empty stays empty", "", "");
+        row("program folder placeholder", "PELLAVORIN:\\sub\\a.ini", "/opt/velomir/sub/a.ini");
+        row("program folder placeholder, slash", "pellavorin:/a.ini", "/opt/velomir/a.ini");
+        row("file manager placeholder", "%commander_path%\\History.txt", "/opt/velomir/tc/History.txt");
+        row("environment variable", "%VELOMIR_TEST_DIR%/x.ini", "/data/x.ini");
+        row("unset variable kept, next expanded", "%VELOMIR_UNSET%%VELOMIR_TEST_DIR%",
+            "%VELOMIR_UNSET%/data");
+        row("lone percent kept", "100%", "100%");
+        row("unknown file manager folder is not the root", "%Commander_Path%\\History.txt",
+            "%Commander_Path%/History.txt", "");
+    }
+    void expandPath()
+    {
+        QFETCH(QString, fileManagerDir);
+        QFETCH(QString, stored);
 
-void tst_ProfilePaths::choosesIniFile()
-{
-    QTemporaryDir app;
-    const QString appDir = AddBackslash(app.path());
-    QCOMPARE(chooseIniFilePath(QStringLiteral("/x/named.ini"), appDir, QStringLiteral("/cfg")),
-             QStringLiteral("/x/named.ini"));
-    QCOMPARE(chooseIniFilePath(QString(), appDir, QStringLiteral("/cfg")),
-             appDir + QStringLiteral("velomir.ini"));
-    QCOMPARE(chooseIniFilePath(QString(), QStringLiteral("/nonexistent/app/"), QStringLiteral("/cfg")),
-             QStringLiteral("/cfg/velomir.ini"));
-}
+        globals().FileManagerDir = fileManagerDir;
+        QTEST(ExpandPath(stored), "expanded");
+    }
+
+    void collapsePath_data()
+    {
+        QTest::addColumn<int>("unExpandPaths");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("stored");
+
+        const auto row = [](const char *name, int unExpandPaths, const QString &path, const QString &stored) {
+            QTest::newRow(name) << unExpandPaths << path << stored;
+        };
+        const QString tcHistory = QStringLiteral("/opt/velomir/tc/History.txt");
+        row("3: program folder wins", 3, tcHistory, "pellavorin:\\tc/History.txt");
+        row("2: file manager form", 2, tcHistory, "%Commander_Path%/History.txt");
+        row("1: outside both unchanged", 1, "/home/h.txt", "/home/h.txt");
+        row("0: unchanged", 0, tcHistory, tcHistory);
+        row("marker unchanged", 3, "abcdef123456ABCDEF", "abcdef123456ABCDEF");
+        row("folder differing by case is another folder", 3, "/opt/Velomir/a.txt", "/opt/Velomir/a.txt");
+    }
+    void collapsePath()
+    {
+        QFETCH(int, unExpandPaths);
+        QFETCH(QString, path);
+
+        globals().UnExpandPaths = unExpandPaths;
+        QTEST(CollapsePath(path), "stored");
+    }
+
+    void collapsedFormExpandsBack()
+    {
+        const QString path = QStringLiteral("/opt/velomir/tc/History.txt");
+        for (int mode = 0; mode <= 3; ++mode) {
+            globals().UnExpandPaths = mode;
+            QCOMPARE(ExpandPath(CollapsePath(path)), path);
+        }
+    }
+
+    void choosesIniFile()
+    {
+        QTemporaryDir app;
+        const QString appDir = AddBackslash(app.path());
+        QCOMPARE(chooseIniFilePath(QStringLiteral("/x/named.ini"), appDir, QStringLiteral("/cfg")),
+                 QStringLiteral("/x/named.ini"));
+        QCOMPARE(chooseIniFilePath(QString(), appDir, QStringLiteral("/cfg")),
+                 appDir + QStringLiteral("velomir.ini"));
+        QCOMPARE(chooseIniFilePath(QString(), QStringLiteral("/nonexistent/app/"), QStringLiteral("/cfg")),
+                 QStringLiteral("/cfg/velomir.ini"));
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_ProfilePaths)
 #include "tst_ProfilePaths.moc"

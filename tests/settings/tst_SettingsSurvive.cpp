@@ -107,145 +107,134 @@ class tst_SettingsSurvive : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void killedWriterLeavesWholeFile();
-    void twoCopiesLoseNoWrite();
-    void heldLockGivesUpWrite();
-    void refusedWriteKeepsFile_data();
-    void refusedWriteKeepsFile();
-    void endlessDeviceIsNotRead();
-
-private:
-    QProcess *startChild(const QStringList &args);
-
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_ini;
+
+    QProcess *startChild(const QStringList &args)
+    {
+        auto *child = new QProcess(this);
+        child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child->start(QCoreApplication::applicationFilePath(), QStringList{"--child"} + args);
+        return child;
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_ini = m_dir->filePath(QStringLiteral("velomir.ini"));
+        InitGlobals();
+        globals().IniFilePath = m_ini;
+    }
+
+    void killedWriterLeavesWholeFile()
+    {
+        const QByteArray start = startingFile();
+        for (int round = 0; round < 15; ++round) {
+            writeFile(m_ini, start);
+            QProcess *writer = startChild({"write-forever", m_ini, "Key"});
+            // Kill after a random number of finished writes, so the kill falls in the next one.
+            const int writesBeforeKill = QRandomGenerator::global()->bounded(1, 12);
+            int acknowledged = 0;
+            while (acknowledged < writesBeforeKill && writer->waitForReadyRead(30000)) {
+                while (writer->canReadLine())
+                    acknowledged = writer->readLine().trimmed().toInt();
+            }
+            writer->kill();
+            QVERIFY(writer->waitForFinished(30000));
+            QVERIFY2(acknowledged >= writesBeforeKill, "the writer stopped before it was killed");
+
+            const QByteArray bytes = readAll(m_ini);
+            const int keys = int(IniFile::fromBytes(bytes).keyNames(SectionVelomir).size()) - 1;
+            QVERIFY2(keys >= acknowledged, "an acknowledged write is missing");
+            QCOMPARE(bytes, fileAfterWrites(QStringLiteral("Key"), keys));
+            delete writer;
+        }
+    }
+
+    void twoCopiesLoseNoWrite()
+    {
+        writeFile(m_ini, startingFile());
+        QProcess *first = startChild({"write-keys", m_ini, "A", "200"});
+        QProcess *second = startChild({"write-keys", m_ini, "B", "200"});
+        QVERIFY(first->waitForFinished(300000));
+        QVERIFY(second->waitForFinished(300000));
+        QCOMPARE(first->exitCode(), 0);
+        QCOMPARE(second->exitCode(), 0);
+
+        const IniFile ini = IniFile::load(m_ini);
+        QStringList missing;
+        for (const QString &prefix : {QStringLiteral("A"), QStringLiteral("B")}) {
+            for (int i = 0; i < 200; ++i) {
+                if (ini.value(SectionVelomir, keyName(prefix, i)) != valueOf(i))
+                    missing.append(keyName(prefix, i));
+            }
+        }
+        QCOMPARE(missing, QStringList());
+    }
+
+    void heldLockGivesUpWrite()
+    {
+        writeFile(m_ini, startingFile());
+        QLockFile other(m_ini + QStringLiteral(".lock"));
+        QVERIFY(other.tryLock(0));
+        cProfile profile;
+        QElapsedTimer waited;
+        waited.start();
+        QCOMPARE(profile.WriteValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("x"), m_ini), false);
+        QVERIFY(waited.elapsed() < 4 * IniFileLock::DefaultTimeout.count());
+        QCOMPARE(readAll(m_ini), startingFile());
+    }
+
+    void refusedWriteKeepsFile_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("setup");
+
+        QTest::newRow("read-only file") << "drop-to-nobody" << "read-only file";
+        QTest::newRow("read-only folder") << "drop-to-nobody" << "read-only folder";
+        QTest::newRow("disk full") << "file-size-limit" << "";
+    }
+    void refusedWriteKeepsFile()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, setup);
+
+        writeFile(m_ini, startingFile());
+        // The folder is reachable by the ordinary user the child becomes; root ignores permissions.
+        const QFile::Permissions everyone = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                                            QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(m_dir->path(), everyone | (setup == u"read-only file"
+                                                                     ? QFile::WriteOwner | QFile::WriteOther
+                                                                     : QFile::Permissions())));
+        QVERIFY(QFile::setPermissions(m_ini, setup == u"read-only file"
+                                                 ? QFile::ReadOwner | QFile::ReadOther
+                                                 : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
+                                                       QFile::WriteOther));
+        const QString limit = QString::number(startingFile().size() + 1000);
+        QProcess *child = startChild({mode, m_ini, limit});
+        QVERIFY(child->waitForFinished(60000));
+        if (child->exitCode() == 3)
+            QSKIP("this machine does not let the test drop its rights or limit file sizes");
+        QCOMPARE(child->readAllStandardOutput(), QByteArray("refused /home/user/History.txt\n"));
+        QCOMPARE(readAll(m_ini), startingFile());
+        QFile::setPermissions(m_dir->path(), everyone | QFile::WriteOwner);
+    }
+
+    void endlessDeviceIsNotRead()
+    {
+        // Reading /dev/full gives NUL bytes without end, and writing it fails as on a full disk.
+        cProfile profile;
+        QCOMPARE(profile.WriteValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("x"),
+                                    QStringLiteral("/dev/full")),
+                 false);
+        QCOMPARE(profile.ReadValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("default"),
+                                   QStringLiteral("/dev/full")),
+                 QStringLiteral("default"));
+    }
+
 };
-
-void tst_SettingsSurvive::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_ini = m_dir->filePath(QStringLiteral("velomir.ini"));
-    InitGlobals();
-    globals().IniFilePath = m_ini;
-}
-
-QProcess *tst_SettingsSurvive::startChild(const QStringList &args)
-{
-    auto *child = new QProcess(this);
-    child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child->start(QCoreApplication::applicationFilePath(), QStringList{"--child"} + args);
-    return child;
-}
-
-void tst_SettingsSurvive::killedWriterLeavesWholeFile()
-{
-    const QByteArray start = startingFile();
-    for (int round = 0; round < 15; ++round) {
-        writeFile(m_ini, start);
-        QProcess *writer = startChild({"write-forever", m_ini, "Key"});
-        // Kill after a random number of finished writes, so the kill falls in the next one.
-        const int writesBeforeKill = QRandomGenerator::global()->bounded(1, 12);
-        int acknowledged = 0;
-        while (acknowledged < writesBeforeKill && writer->waitForReadyRead(30000)) {
-            while (writer->canReadLine())
-                acknowledged = writer->readLine().trimmed().toInt();
-        }
-        writer->kill();
-        QVERIFY(writer->waitForFinished(30000));
-        QVERIFY2(acknowledged >= writesBeforeKill, "the writer stopped before it was killed");
-
-        const QByteArray bytes = readAll(m_ini);
-        const int keys = int(IniFile::fromBytes(bytes).keyNames(SectionVelomir).size()) - 1;
-        QVERIFY2(keys >= acknowledged, "an acknowledged write is missing");
-        QCOMPARE(bytes, fileAfterWrites(QStringLiteral("Key"), keys));
-        delete writer;
-    }
-}
-
-void tst_SettingsSurvive::twoCopiesLoseNoWrite()
-{
-    writeFile(m_ini, startingFile());
-    QProcess *first = startChild({"write-keys", m_ini, "A", "200"});
-    QProcess *second = startChild({"write-keys", m_ini, "B", "200"});
-    QVERIFY(first->waitForFinished(300000));
-    QVERIFY(second->waitForFinished(300000));
-    QCOMPARE(first->exitCode(), 0);
-    QCOMPARE(second->exitCode(), 0);
-
-    const IniFile ini = IniFile::load(m_ini);
-    QStringList missing;
-    for (const QString &prefix : {QStringLiteral("A"), QStringLiteral("B")}) {
-        for (int i = 0; i < 200; ++i) {
-            if (ini.value(SectionVelomir, keyName(prefix, i)) != valueOf(i))
-                missing.append(keyName(prefix, i));
-        }
-    }
-    QCOMPARE(missing, QStringList());
-}
-
-void tst_SettingsSurvive::heldLockGivesUpWrite()
-{
-    writeFile(m_ini, startingFile());
-    QLockFile other(m_ini + QStringLiteral(".lock"));
-    QVERIFY(other.tryLock(0));
-    cProfile profile;
-    QElapsedTimer waited;
-    waited.start();
-    QCOMPARE(profile.WriteValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("x"), m_ini), false);
-    QVERIFY(waited.elapsed() < 4 * IniFileLock::DefaultTimeout.count());
-    QCOMPARE(readAll(m_ini), startingFile());
-}
-
-void tst_SettingsSurvive::refusedWriteKeepsFile_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QString>("setup");
-
-    QTest::newRow("read-only file") << "drop-to-nobody" << "read-only file";
-    QTest::newRow("read-only folder") << "drop-to-nobody" << "read-only folder";
-    QTest::newRow("disk full") << "file-size-limit" << "";
-}
-
-void tst_SettingsSurvive::refusedWriteKeepsFile()
-{
-    QFETCH(QString, mode);
-    QFETCH(QString, setup);
-
-    writeFile(m_ini, startingFile());
-    // The folder is reachable by the ordinary user the child becomes; root ignores permissions.
-    const QFile::Permissions everyone = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
-                                        QFile::ReadOther | QFile::ExeOther;
-    QVERIFY(QFile::setPermissions(m_dir->path(), everyone | (setup == u"read-only file"
-                                                                 ? QFile::WriteOwner | QFile::WriteOther
-                                                                 : QFile::Permissions())));
-    QVERIFY(QFile::setPermissions(m_ini, setup == u"read-only file"
-                                             ? QFile::ReadOwner | QFile::ReadOther
-                                             : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
-                                                   QFile::WriteOther));
-    const QString limit = QString::number(startingFile().size() + 1000);
-    QProcess *child = startChild({mode, m_ini, limit});
-    QVERIFY(child->waitForFinished(60000));
-    if (child->exitCode() == 3)
-        QSKIP("this machine does not let the test drop its rights or limit file sizes");
-    QCOMPARE(child->readAllStandardOutput(), QByteArray("refused /home/user/History.txt\n"));
-    QCOMPARE(readAll(m_ini), startingFile());
-    QFile::setPermissions(m_dir->path(), everyone | QFile::WriteOwner);
-}
-
-void tst_SettingsSurvive::endlessDeviceIsNotRead()
-{
-    // Reading /dev/full gives NUL bytes without end, and writing it fails as on a full disk.
-    cProfile profile;
-    QCOMPARE(profile.WriteValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("x"),
-                                QStringLiteral("/dev/full")),
-             false);
-    QCOMPARE(profile.ReadValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("default"),
-                               QStringLiteral("/dev/full")),
-             QStringLiteral("default"));
-}
 
 int main(int argc, char *argv[])
 {

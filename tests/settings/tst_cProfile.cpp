@@ -30,228 +30,194 @@ class tst_cProfile : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void markerTellsAbsentFromEmptyAndIsNeverWritten();
-    void valueReadsBackAsWritten_data();
-    void valueReadsBackAsWritten();
-    void resolvesSection_data();
-    void resolvesSection();
-    void redirectionKeysStayInGivenFile();
-    void readsNotRedirectedSections_data();
-    void readsNotRedirectedSections();
-    void readsCommentedKey();
-    void deleteSectionKeepsHeaderWhenPreserving();
-    void listsAndSorts();
-    void longSectionKeepsOuterBlanks();
+    void init()
+    {
+        m_ini = m_dir.filePath(QStringLiteral("velomir.ini"));
+        QFile::remove(m_ini);
+        QFile::remove(m_dir.filePath(QStringLiteral("alt.ini")));
+        globals().AppDir = AddBackslash(m_dir.path());
+        globals().FileManagerDir = QStringLiteral("/opt/tc/");
+        globals().IniFilePath = m_ini;
+        globals().MissingValueMarker = Marker;
+        qputenv("VELOMIR_TEST_DIR", "/data");
+    }
+
+    void markerTellsAbsentFromEmptyAndIsNeverWritten()
+    {
+        writeAll(m_ini, "[Velomir]\nEmpty=\n");
+        cProfile profile;
+        QCOMPARE(profile.ReadValue(SectionVelomir, "Absent", Marker, m_ini), Marker);
+        QCOMPARE(profile.ReadValue(SectionVelomir, "Empty", Marker, m_ini), QString());
+        QVERIFY(profile.WriteValue(SectionVelomir, "Absent", Marker.toLower(), m_ini));
+        QCOMPARE(profile.ReadValue(SectionVelomir, "Absent", Marker, m_ini), Marker);
+        QVERIFY(profile.WriteValue(SectionVelomir, "Long", QString(5000, u'x'), m_ini));
+        QCOMPARE(profile.ReadValue(SectionVelomir, "Long", Marker, m_ini).size(), 4095);
+    }
+
+    // An empty line column: only the value read back is compared.
+    void valueReadsBackAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("line");
+        const QByteArray existing("[Velomir]\nK=old\n");
+        const auto row = [&](const char *name, const QString &value, const QByteArray &line = {}) {
+            QTest::newRow(name) << existing << value << line;
+        };
+        row("leading blank", " a", "K=\" a\"");
+        row("trailing blank", "a ", "K=\"a \"");
+        row("enclosing quotes", "\"a\"", "K=\"\"a\"\"");
+        row("two leading quotes unchanged", "\"\"a", "K=\"\"a");
+        row("plain", "a b", "K=a b");
+        row("empty", "", "K=");
+        row("leading quote only", "\"x");
+        row("lone quote", "\"");
+        row("leading tab", "\tx");
+        row("trailing vertical tab", ";Commented=1\v");
+        row("trailing form feed", "x\f");
+        row("no-break space at both ends", QStringLiteral("\u00A0x\u00A0"));
+        row("only blanks", "   ");
+        QTest::newRow("new key in new file") << QByteArray() << "\tx " << QByteArray();
+    }
+    void valueReadsBackAsWritten()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, line);
+        if (!file.isEmpty())
+            writeAll(m_ini, file);
+        cProfile profile;
+        QVERIFY(profile.WriteValue(SectionVelomir, "K", value, m_ini));
+        if (!line.isEmpty())
+            QVERIFY(readAll(m_ini).contains(line + '\n'));
+        if (!value.startsWith(TwoQuotes))
+            QCOMPARE(profile.ReadValue(SectionVelomir, "K", Marker, m_ini), value);
+    }
+
+    void resolvesSection_data()
+    {
+        QTest::addColumn<QByteArray>("main");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("expected"); // "main", "alt" or a full path
+
+        const auto row = [](const char *name, const QByteArray &main, const QString &section,
+                            const QString &expected) { QTest::newRow(name) << main << section << expected; };
+        const QByteArray alt = "[Configuration]\nAlternateUserIni=alt.ini\n";
+        const QByteArray velomir = "[Velomir]\nRedirectSection=";
+        row("no redirection", "[Velomir]\n", "Velomir", "main");
+        row("alternate file for ordinary section", alt, "Velomir", "alt");
+        row("alternate file skips not-redirected section", alt, "layout", "main");
+        row("RedirectSection 1 beats not-redirected list", alt + "[Layout]\nRedirectSection=1\n", "Layout",
+            "alt");
+        row("RedirectSection 0 keeps main file", alt + velomir + "0\n", "Velomir", "main");
+        row("RedirectSection 1 without alternate", velomir + "1\n", "Velomir", "main");
+        row("RedirectSection to file manager folder", velomir + "%Commander_Path%\\wincmd.ini\n", "Velomir",
+            "/opt/tc/wincmd.ini");
+        row("RedirectSection to environment variable", velomir + "%VELOMIR_TEST_DIR%\\v.ini\n", "Velomir",
+            "/data/v.ini");
+        row("RedirectSection to program folder", velomir + "pellavorin:\\alt.ini\n", "Velomir", "alt");
+        row("empty alternate counts as absent", "[Configuration]\nAlternateUserIni=\n", "Velomir", "main");
+        row("empty RedirectSection counts as absent", alt + velomir + "\n", "Velomir", "alt");
+        const QByteArray notRedirected = alt + "[Common]\nSectionsNotRedirectedByDefault=";
+        row("only Layout not redirected keeps Layout", notRedirected + "[Layout]\n", "layout", "main");
+        row("only Layout not redirected sends Packer", notRedirected + "[Layout]\n", "Packer", "alt");
+        row("empty not-redirected list keeps nothing", notRedirected + "\"\"\n", "Configuration", "alt");
+        row("not-redirected names need brackets", notRedirected + "Layout\n", "Layout", "alt");
+    }
+    void resolvesSection()
+    {
+        QFETCH(QByteArray, main);
+        QFETCH(QString, section);
+        QFETCH(QString, expected);
+
+        writeAll(m_ini, main);
+        cProfile profile;
+        const QString file = expected == u"main"  ? m_ini
+                             : expected == u"alt" ? m_dir.filePath(QStringLiteral("alt.ini"))
+                                                  : expected;
+        QCOMPARE(profile.ResolveProfileFile(section, "Key", m_ini), file);
+    }
+
+    void redirectionKeysStayInGivenFile()
+    {
+        writeAll(m_ini, "[Configuration]\nAlternateUserIni=alt.ini\n[Velomir]\nUseIniInProgramDir=1\n");
+        cProfile profile;
+        QCOMPARE(profile.ReadValue(SectionVelomir, "useiniinprogramdir", Marker, m_ini), QStringLiteral("1"));
+        QVERIFY(profile.WriteValue(SectionVelomir, "RedirectSection", "0", m_ini));
+        QVERIFY(profile.WriteValue(SectionVelomir, "LastFile", "x", m_ini));
+        QVERIFY(readAll(m_ini).contains("RedirectSection=0"));
+        QVERIFY(readAll(m_ini).contains("LastFile=x"));
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("alt.ini"))));
+    }
+
+    void readsCommentedKey()
+    {
+        writeAll(m_ini, "[Velomir]\n;Hidden=old\nShown=1\n");
+        cProfile profile;
+        QCOMPARE(profile.ReadValueOrComment(SectionVelomir, "Hidden", Marker, m_ini, ";"),
+                 QStringLiteral("old"));
+        QCOMPARE(profile.LastReadedKeyIsCommented(), true);
+        QCOMPARE(profile.ReadValueOrComment(SectionVelomir, "Shown", Marker, m_ini, ";"),
+                 QStringLiteral("1"));
+        QCOMPARE(profile.LastReadedKeyIsCommented(), false);
+        QCOMPARE(profile.ReadValueOrComment(SectionVelomir, "Hidden", "d", m_ini, ";"), QStringLiteral("d"));
+        QCOMPARE(profile.LastReadedKeyIsCommented(), false);
+    }
+
+    void deleteSectionKeepsHeaderWhenPreserving()
+    {
+        writeAll(m_ini, "[Velomir]\nPreserveSectionPosition=1\n[Stats]\na=1\nb=2\n[Next]\nc=3\n");
+        cProfile profile;
+        QVERIFY(profile.DeleteSection("Stats", m_ini));
+        QCOMPARE(readAll(m_ini), QByteArray("[Velomir]\nPreserveSectionPosition=1\n[Stats]\n[Next]\nc=3\n"));
+
+        writeAll(m_ini, "[Stats]\na=1\n[Next]\nc=3\n");
+        cProfile plain;
+        QVERIFY(plain.DeleteSection("Stats", m_ini));
+        QCOMPARE(readAll(m_ini), QByteArray("[Next]\nc=3\n"));
+    }
+
+    void listsAndSorts()
+    {
+        writeAll(m_ini, "[Velomir]\nb=2\nC=3\na=1\n[Empty]\n");
+        cProfile profile;
+        profile.ReadFileSectionsName(m_ini);
+        QCOMPARE(profile.FileSectionsNameCount(), 1);
+        QCOMPARE(profile.FileSectionsNameList(1), QStringLiteral("Empty"));
+        profile.ReadSectionKeysNameAndValue(SectionVelomir, m_ini);
+        QCOMPARE(profile.SectionKeysNameAndValueList(2), QStringLiteral("a=1"));
+        profile.ReadSectionKeysNameOnly(SectionVelomir, m_ini);
+        profile.SortKeysNameOnlyList();
+        QCOMPARE(profile.SectionKeysNameOnlyCount(), 2);
+        QCOMPARE((QStringList{profile.SectionKeysNameOnlyList(0), profile.SectionKeysNameOnlyList(1),
+                              profile.SectionKeysNameOnlyList(2), profile.SectionKeysNameOnlyList(3)}),
+                 QStringList({"a", "b", "C", ""}));
+        profile.ReadSectionKeysNameOnly(SectionVelomir, m_ini, 4); // room for "b" and a cut "C"
+        QCOMPARE(profile.SectionKeysNameOnlyCount(), 0);
+        QCOMPARE(profile.SectionKeysNameOnlyList(0), QStringLiteral("b"));
+        profile.ReadSectionKeysNameOnly("Empty", m_ini);
+        QCOMPARE(profile.SectionKeysNameOnlyCount(), -1);
+        profile.ReadFileSectionsName(m_dir.filePath(QStringLiteral("missing.ini")));
+        QCOMPARE(profile.FileSectionsNameCount(), -1);
+    }
+
+    void longSectionKeepsOuterBlanks()
+    {
+        cProfile profile;
+        QString contents = QStringLiteral("Pad=\" kept \"\r\n");
+        contents += QStringLiteral("Long=") + QString(70000, u'y') + QStringLiteral("\r\n");
+        QVERIFY(profile.WriteSection(SectionVelomir, contents, m_ini));
+        QCOMPARE(profile.ReadValue(SectionVelomir, "Pad", Marker, m_ini), QStringLiteral(" kept "));
+
+        QVERIFY(profile.WriteSection("Short", QStringLiteral("Pad=\" kept \"\r\nx=1"), m_ini));
+        QCOMPARE(profile.ReadValue("Short", "Pad", Marker, m_ini), QStringLiteral(" kept "));
+        QCOMPARE(profile.ReadValue("Short", "x", Marker, m_ini), QStringLiteral("1"));
+    }
 
 private:
     QTemporaryDir m_dir;
     QString m_ini;
 };
-
-void tst_cProfile::init()
-{
-    m_ini = m_dir.filePath(QStringLiteral("velomir.ini"));
-    QFile::remove(m_ini);
-    QFile::remove(m_dir.filePath(QStringLiteral("alt.ini")));
-    globals().AppDir = AddBackslash(m_dir.path());
-    globals().FileManagerDir = QStringLiteral("/opt/tc/");
-    globals().IniFilePath = m_ini;
-    globals().MissingValueMarker = Marker;
-    qputenv("VELOMIR_TEST_DIR", "/data");
-}
-
-void tst_cProfile::markerTellsAbsentFromEmptyAndIsNeverWritten()
-{
-    writeAll(m_ini, "[Velomir]\nEmpty=\n");
-    cProfile profile;
-    QCOMPARE(profile.ReadValue(SectionVelomir, "Absent", Marker, m_ini), Marker);
-    QCOMPARE(profile.ReadValue(SectionVelomir, "Empty", Marker, m_ini), QString());
-    QVERIFY(profile.WriteValue(SectionVelomir, "Absent", Marker.toLower(), m_ini));
-    QCOMPARE(profile.ReadValue(SectionVelomir, "Absent", Marker, m_ini), Marker);
-    QVERIFY(profile.WriteValue(SectionVelomir, "Long", QString(5000, u'x'), m_ini));
-    QCOMPARE(profile.ReadValue(SectionVelomir, "Long", Marker, m_ini).size(), 4095);
-}
-
-// An empty line column: only the value read back is compared.
-void tst_cProfile::valueReadsBackAsWritten_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QByteArray>("line");
-    const QByteArray existing("[Velomir]\nK=old\n");
-    const auto row = [&](const char *name, const QString &value, const QByteArray &line = {}) {
-        QTest::newRow(name) << existing << value << line;
-    };
-    row("leading blank", " a", "K=\" a\"");
-    row("trailing blank", "a ", "K=\"a \"");
-    row("enclosing quotes", "\"a\"", "K=\"\"a\"\"");
-    row("two leading quotes unchanged", "\"\"a", "K=\"\"a");
-    row("plain", "a b", "K=a b");
-    row("empty", "", "K=");
-    row("leading quote only", "\"x");
-    row("lone quote", "\"");
-    row("leading tab", "\tx");
-    row("trailing vertical tab", ";Commented=1\v");
-    row("trailing form feed", "x\f");
-    row("no-break space at both ends", QStringLiteral("\u00A0x\u00A0"));
-    row("only blanks", "   ");
-    QTest::newRow("new key in new file") << QByteArray() << "\tx " << QByteArray();
-}
-
-void tst_cProfile::valueReadsBackAsWritten()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, value);
-    QFETCH(QByteArray, line);
-    if (!file.isEmpty())
-        writeAll(m_ini, file);
-    cProfile profile;
-    QVERIFY(profile.WriteValue(SectionVelomir, "K", value, m_ini));
-    if (!line.isEmpty())
-        QVERIFY(readAll(m_ini).contains(line + '\n'));
-    if (!value.startsWith(TwoQuotes))
-        QCOMPARE(profile.ReadValue(SectionVelomir, "K", Marker, m_ini), value);
-}
-
-void tst_cProfile::resolvesSection_data()
-{
-    QTest::addColumn<QByteArray>("main");
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("expected"); // "main", "alt" or a full path
-
-    const auto row = [](const char *name, const QByteArray &main, const QString &section,
-                        const QString &expected) { QTest::newRow(name) << main << section << expected; };
-    const QByteArray alt = "[Configuration]\nAlternateUserIni=alt.ini\n";
-    const QByteArray velomir = "[Velomir]\nRedirectSection=";
-    row("no redirection", "[Velomir]\n", "Velomir", "main");
-    row("alternate file for ordinary section", alt, "Velomir", "alt");
-    row("alternate file skips not-redirected section", alt, "layout", "main");
-    row("RedirectSection 1 beats not-redirected list", alt + "[Layout]\nRedirectSection=1\n", "Layout",
-        "alt");
-    row("RedirectSection 0 keeps main file", alt + velomir + "0\n", "Velomir", "main");
-    row("RedirectSection 1 without alternate", velomir + "1\n", "Velomir", "main");
-    row("RedirectSection to file manager folder", velomir + "%Commander_Path%\\wincmd.ini\n", "Velomir",
-        "/opt/tc/wincmd.ini");
-    row("RedirectSection to environment variable", velomir + "%VELOMIR_TEST_DIR%\\v.ini\n", "Velomir",
-        "/data/v.ini");
-    row("RedirectSection to program folder", velomir + "pellavorin:\\alt.ini\n", "Velomir", "alt");
-    row("empty alternate counts as absent", "[Configuration]\nAlternateUserIni=\n", "Velomir", "main");
-    row("empty RedirectSection counts as absent", alt + velomir + "\n", "Velomir", "alt");
-}
-
-void tst_cProfile::resolvesSection()
-{
-    QFETCH(QByteArray, main);
-    QFETCH(QString, section);
-    QFETCH(QString, expected);
-
-    writeAll(m_ini, main);
-    cProfile profile;
-    const QString file = expected == u"main"  ? m_ini
-                         : expected == u"alt" ? m_dir.filePath(QStringLiteral("alt.ini"))
-                                              : expected;
-    QCOMPARE(profile.ResolveProfileFile(section, "Key", m_ini), file);
-}
-
-void tst_cProfile::redirectionKeysStayInGivenFile()
-{
-    writeAll(m_ini, "[Configuration]\nAlternateUserIni=alt.ini\n[Velomir]\nUseIniInProgramDir=1\n");
-    cProfile profile;
-    QCOMPARE(profile.ReadValue(SectionVelomir, "useiniinprogramdir", Marker, m_ini), QStringLiteral("1"));
-    QVERIFY(profile.WriteValue(SectionVelomir, "RedirectSection", "0", m_ini));
-    QVERIFY(profile.WriteValue(SectionVelomir, "LastFile", "x", m_ini));
-    QVERIFY(readAll(m_ini).contains("RedirectSection=0"));
-    QVERIFY(readAll(m_ini).contains("LastFile=x"));
-    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("alt.ini"))));
-}
-
-void tst_cProfile::readsNotRedirectedSections_data()
-{
-    QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<bool>("redirected");
-    QTest::newRow("default keeps Layout") << QByteArray() << "Layout" << false;
-    QTest::newRow("only Layout keeps Layout") << QByteArray("[Layout]") << "layout" << false;
-    QTest::newRow("only Layout sends Packer") << QByteArray("[Layout]") << "Packer" << true;
-    QTest::newRow("empty list keeps nothing") << QByteArray("\"\"") << "Configuration" << true;
-    QTest::newRow("names without brackets") << QByteArray("Layout") << "Layout" << true;
-}
-
-void tst_cProfile::readsNotRedirectedSections()
-{
-    QFETCH(QByteArray, value);
-    QFETCH(QString, section);
-    QFETCH(bool, redirected);
-    QByteArray text = "[Configuration]\nAlternateUserIni=alt.ini\n";
-    if (!value.isNull())
-        text += "[Common]\nSectionsNotRedirectedByDefault=" + value + "\n";
-    writeAll(m_ini, text);
-    cProfile profile;
-    QCOMPARE(profile.ResolveProfileFile(section, "Key", m_ini) != m_ini, redirected);
-}
-
-void tst_cProfile::readsCommentedKey()
-{
-    writeAll(m_ini, "[Velomir]\n;Hidden=old\nShown=1\n");
-    cProfile profile;
-    QCOMPARE(profile.ReadValueOrComment(SectionVelomir, "Hidden", Marker, m_ini, ";"), QStringLiteral("old"));
-    QCOMPARE(profile.LastReadedKeyIsCommented(), true);
-    QCOMPARE(profile.ReadValueOrComment(SectionVelomir, "Shown", Marker, m_ini, ";"), QStringLiteral("1"));
-    QCOMPARE(profile.LastReadedKeyIsCommented(), false);
-    QCOMPARE(profile.ReadValueOrComment(SectionVelomir, "Hidden", "d", m_ini, ";"), QStringLiteral("d"));
-    QCOMPARE(profile.LastReadedKeyIsCommented(), false);
-}
-
-void tst_cProfile::deleteSectionKeepsHeaderWhenPreserving()
-{
-    writeAll(m_ini, "[Velomir]\nPreserveSectionPosition=1\n[Stats]\na=1\nb=2\n[Next]\nc=3\n");
-    cProfile profile;
-    QVERIFY(profile.DeleteSection("Stats", m_ini));
-    QCOMPARE(readAll(m_ini), QByteArray("[Velomir]\nPreserveSectionPosition=1\n[Stats]\n[Next]\nc=3\n"));
-
-    writeAll(m_ini, "[Stats]\na=1\n[Next]\nc=3\n");
-    cProfile plain;
-    QVERIFY(plain.DeleteSection("Stats", m_ini));
-    QCOMPARE(readAll(m_ini), QByteArray("[Next]\nc=3\n"));
-}
-
-void tst_cProfile::listsAndSorts()
-{
-    writeAll(m_ini, "[Velomir]\nb=2\nC=3\na=1\n[Empty]\n");
-    cProfile profile;
-    profile.ReadFileSectionsName(m_ini);
-    QCOMPARE(profile.FileSectionsNameCount(), 1);
-    QCOMPARE(profile.FileSectionsNameList(1), QStringLiteral("Empty"));
-    profile.ReadSectionKeysNameAndValue(SectionVelomir, m_ini);
-    QCOMPARE(profile.SectionKeysNameAndValueList(2), QStringLiteral("a=1"));
-    profile.ReadSectionKeysNameOnly(SectionVelomir, m_ini);
-    profile.SortKeysNameOnlyList();
-    QCOMPARE(profile.SectionKeysNameOnlyCount(), 2);
-    QCOMPARE((QStringList{profile.SectionKeysNameOnlyList(0), profile.SectionKeysNameOnlyList(1),
-                          profile.SectionKeysNameOnlyList(2), profile.SectionKeysNameOnlyList(3)}),
-             QStringList({"a", "b", "C", ""}));
-    profile.ReadSectionKeysNameOnly(SectionVelomir, m_ini, 4); // room for "b" and a cut "C"
-    QCOMPARE(profile.SectionKeysNameOnlyCount(), 0);
-    QCOMPARE(profile.SectionKeysNameOnlyList(0), QStringLiteral("b"));
-    profile.ReadSectionKeysNameOnly("Empty", m_ini);
-    QCOMPARE(profile.SectionKeysNameOnlyCount(), -1);
-    profile.ReadFileSectionsName(m_dir.filePath(QStringLiteral("missing.ini")));
-    QCOMPARE(profile.FileSectionsNameCount(), -1);
-}
-
-void tst_cProfile::longSectionKeepsOuterBlanks()
-{
-    cProfile profile;
-    QString contents = QStringLiteral("Pad=\" kept \"\r\n");
-    contents += QStringLiteral("Long=") + QString(70000, u'y') + QStringLiteral("\r\n");
-    QVERIFY(profile.WriteSection(SectionVelomir, contents, m_ini));
-    QCOMPARE(profile.ReadValue(SectionVelomir, "Pad", Marker, m_ini), QStringLiteral(" kept "));
-
-    QVERIFY(profile.WriteSection("Short", QStringLiteral("Pad=\" kept \"\r\nx=1"), m_ini));
-    QCOMPARE(profile.ReadValue("Short", "Pad", Marker, m_ini), QStringLiteral(" kept "));
-    QCOMPARE(profile.ReadValue("Short", "x", Marker, m_ini), QStringLiteral("1"));
-}
 
 QTEST_GUILESS_MAIN(tst_cProfile)
 #include "tst_cProfile.moc"

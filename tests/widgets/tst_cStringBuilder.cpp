@@ -11,14 +11,6 @@ class tst_cStringBuilder : public QObject
     Q_OBJECT
 
 private slots:
-    void newBuilderIsEmpty()
-    {
-        const cStringBuilder builder;
-        QCOMPARE(builder.StringLength(), 0);
-        QCOMPARE(builder.StringData(), QString());
-        QCOMPARE(builder.capacityBytes(), Step);
-    }
-
     void edit_data()
     {
         QTest::addColumn<char>("operation"); // Remove, Insert or Overwrite
