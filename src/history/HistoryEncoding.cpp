@@ -82,40 +82,22 @@ QByteArray repairUtf8(const unsigned char *s, qsizetype n)
 // The array grows once (in place, for a block of this size) and the text is rewritten from its end.
 QByteArray fromWindows1252(QByteArray bytes)
 {
-    const auto *s = reinterpret_cast<const unsigned char *>(bytes.constData());
     const qsizetype n = bytes.size();
-    // Letters outside ASCII are rare: size the text in ASCII runs of eight bytes.
-    qsizetype extra = 0;
-    qsizetype i = 0;
-    for (; i + 8 <= n; i += 8) {
-        if (!allAscii8(s + i)) {
-            for (int k = 0; k < 8; ++k)
-                extra += Cp1252ToUtf8[s[i + k]].length - 1;
-        }
-    }
-    for (; i < n; ++i)
-        extra += Cp1252ToUtf8[s[i]].length - 1;
+    const qsizetype extra = windows1252Growth(reinterpret_cast<const unsigned char *>(bytes.constData()), n);
     if (extra == 0)
         return bytes;
-
     bytes.resize(n + extra);
     char *const base = bytes.data();
-    // Writing from the back never overtakes the reading: the gap between them is what the bytes
-    // not yet read will grow by. Once it is closed, the rest is already in place.
-    qsizetype read = n;
-    qsizetype write = n + extra;
-    while (write > read) {
-        if (read >= 8 && allAscii8(reinterpret_cast<const unsigned char *>(base + read - 8))) {
-            read -= 8;
-            write -= 8;
-            std::memmove(base + write, base + read, 8);
-            continue;
-        }
-        const Utf8Unit &u = Cp1252ToUtf8[static_cast<unsigned char>(base[--read])];
-        write -= u.length;
-        std::memcpy(base + write, u.bytes.data(), u.length);
-    }
+    windows1252ToUtf8Backward(base, base + n, base + n + extra);
     return bytes;
+}
+
+QByteArray windows1252LineToUtf8(QByteArrayView line)
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(line.data());
+    QByteArray utf8(line.size() + windows1252Growth(s, line.size()), Qt::Uninitialized);
+    windows1252ToUtf8Backward(line.data(), line.data() + line.size(), utf8.data() + utf8.size());
+    return utf8;
 }
 
 QByteArray fromUtf16(const unsigned char *s, qsizetype n, bool bigEndian)
@@ -166,19 +148,36 @@ Utf16Guess guessUtf16(const unsigned char *s, qsizetype n)
 
 qsizetype windows1252Growth(const unsigned char *s, qsizetype n)
 {
+    // Letters outside ASCII are rare: the text is counted in ASCII runs of eight bytes.
     qsizetype extra = 0;
-    for (qsizetype i = 0; i < n; ++i)
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        if (!allAscii8(s + i)) {
+            for (int k = 0; k < 8; ++k)
+                extra += Cp1252ToUtf8[s[i + k]].length - 1;
+        }
+    }
+    for (; i < n; ++i)
         extra += Cp1252ToUtf8[s[i]].length - 1;
     return extra;
 }
 
 char *windows1252ToUtf8Backward(const char *from, const char *end, char *writeEnd)
 {
-    // Each byte is looked up before its UTF-8 form is written, which may cover it.
-    for (const char *r = end; r != from;) {
+    // Each byte is read before its UTF-8 form is written, which may cover it. When the output
+    // lies over the input, writing never overtakes reading (the gap is what the bytes not yet
+    // read will grow by), and once the gap is closed the rest is already in place.
+    const char *r = end;
+    while (r != from && writeEnd != r) {
+        if (r - from >= 8 && allAscii8(reinterpret_cast<const unsigned char *>(r - 8))) {
+            r -= 8;
+            writeEnd -= 8;
+            std::memmove(writeEnd, r, 8);
+            continue;
+        }
         const Utf8Unit &u = Cp1252ToUtf8[static_cast<unsigned char>(*--r)];
         writeEnd -= u.length;
         std::memcpy(writeEnd, u.bytes.data(), u.length);
     }
-    return writeEnd;
+    return writeEnd - (r - from);
 }

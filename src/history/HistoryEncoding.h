@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 // The encodings a history file may come in, and their conversion to the UTF-8 text held.
 
@@ -18,6 +19,8 @@ qsizetype windows1252Growth(const unsigned char *s, qsizetype n);
 // from the back, and returns where it begins. The two ranges may overlap when the output
 // begins at or after `from`.
 char *windows1252ToUtf8Backward(const char *from, const char *end, char *writeEnd);
+// One line of Windows-1252 bytes as UTF-8, in a block of its own.
+QByteArray windows1252LineToUtf8(QByteArrayView line);
 
 // UTF-16 code units (without BOM) as UTF-8; unpaired surrogates and a cut-off unit become U+FFFD.
 QByteArray fromUtf16(const unsigned char *s, qsizetype n, bool bigEndian);

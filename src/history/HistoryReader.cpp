@@ -1,6 +1,7 @@
 #include "history/HistoryReader.h"
 
 #include "history/HistoryEncoding.h"
+#include "history/LineEnds.h"
 
 #include <QFile>
 
@@ -28,33 +29,15 @@ constexpr qsizetype ReadChunk = qsizetype(1) << 20;
 
 using Span = HistoryLines::Span;
 
-const char *findByte(const char *from, const char *end, char c)
-{
-    const void *hit = std::memchr(from, c, static_cast<std::size_t>(end - from));
-    return hit ? static_cast<const char *>(hit) : end;
-}
-
 std::vector<Span> splitLines(const QByteArray &text, qsizetype begin)
 {
     const char *const base = text.constData();
     const char *const end = base + text.size();
     std::vector<Span> spans;
     spans.reserve(static_cast<std::size_t>((text.size() - begin) / 64 + 16));
-
-    // The next CR and the next LF are each looked up only once the scan has passed them, so a
-    // file with one kind of line end costs one memchr pass for each kind.
-    const char *p = base + begin;
-    const char *nextCr = findByte(p, end, '\r');
-    const char *nextLf = findByte(p, end, '\n');
-    for (;;) {
-        const char *eol = std::min(nextCr, nextLf);
-        const char *first = p;
-        const char *last = eol;
-        while (first < last && *first == ' ')
-            ++first;
-        while (last > first && last[-1] == ' ')
-            --last;
-        spans.push_back(Span{first - base, last - first});
+    for (const char *p = base + begin;;) {
+        const char *eol = findLineEnd(p, end).at;
+        spans.push_back(trimmedSpan(base, p, eol));
         if (eol == end)
             break;
         p = eol + 1;
@@ -62,10 +45,6 @@ std::vector<Span> splitLines(const QByteArray &text, qsizetype begin)
             ++p;
         if (p == end)
             break; // a terminator at the very end opens no further line
-        if (nextCr < p)
-            nextCr = findByte(p, end, '\r');
-        if (nextLf < p)
-            nextLf = findByte(p, end, '\n');
     }
     return spans;
 }

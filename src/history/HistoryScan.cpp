@@ -3,10 +3,9 @@
 #include "history/AsciiNoCaseFinder.h"
 #include "history/HistoryEncoding.h"
 #include "history/HistoryReader.h"
-#include "history/Sse2.h"
+#include "history/LineEnds.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <thread>
 
@@ -16,37 +15,6 @@ namespace {
 constexpr qsizetype Utf16GuessSample = 4096;
 // Less than this left to scan when the file is complete is not worth a second thread.
 constexpr qsizetype SharedScanBytes = qsizetype(1) << 20;
-
-struct LineEnd
-{
-    const char *at;     // the CR or LF that ends the line, or the end of the bytes
-    bool ascii = false; // no byte before it has its top bit set
-};
-
-// One pass finds where a line ends and whether it holds anything but ASCII.
-LineEnd findLineEnd(const char *p, const char *end)
-{
-    unsigned highBits = 0;
-#ifdef VELOMIR_HAVE_SSE2
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    for (; end - p >= 16; p += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-        const auto ends = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf))));
-        const auto high = static_cast<unsigned>(_mm_movemask_epi8(block));
-        if (ends != 0) {
-            const int k = std::countr_zero(ends);
-            highBits |= high & ((1u << k) - 1);
-            return LineEnd{p + k, highBits == 0};
-        }
-        highBits |= high;
-    }
-#endif
-    for (; p != end && *p != '\r' && *p != '\n'; ++p)
-        highBits |= static_cast<unsigned char>(*p) & 0x80u;
-    return LineEnd{p, highBits == 0};
-}
 
 bool hasUtf16Bom(const unsigned char *s, qsizetype n)
 {
@@ -181,13 +149,9 @@ void HistoryScan::scanLines(const char *bytes, qsizetype available, bool fileCom
 
 void HistoryScan::addLine(const char *bytes, const char *first, const char *last, bool ascii)
 {
-    while (first < last && *first == ' ')
-        ++first;
-    while (last > first && last[-1] == ' ')
-        --last;
     const auto line = static_cast<LineIndex>(m_spans.size());
-    m_spans.push_back(HistoryLines::Span{first - bytes, last - first});
-    const QByteArrayView text(first, last - first);
+    m_spans.push_back(trimmedSpan(bytes, first, last));
+    const QByteArrayView text(bytes + m_spans.back().offset, m_spans.back().length);
     if (ascii)
         m_facts.push_back(HistoryLines::packFacts(classify(line, text, true, m_headers)));
     else
@@ -205,8 +169,7 @@ void HistoryScan::addNonAsciiLine(LineIndex line, QByteArrayView bytes)
         m_facts.push_back(HistoryLines::packFacts(classify(line, bytes, false, m_headersTakenAsUtf8)));
         break;
     case Encoding::Windows1252: {
-        QByteArray utf8(bytes.size() + windows1252Growth(s, bytes.size()), Qt::Uninitialized);
-        windows1252ToUtf8Backward(bytes.data(), bytes.data() + bytes.size(), utf8.data() + utf8.size());
+        QByteArray utf8 = windows1252LineToUtf8(bytes);
         m_facts.push_back(HistoryLines::packFacts(classify(line, utf8, false, m_headers)));
         m_converted.emplace_back(line, std::move(utf8));
         break;
@@ -230,41 +193,20 @@ HistoryLines::Facts HistoryScan::classify(LineIndex line, QByteArrayView utf8, b
 
 void HistoryScan::convertInPlace(QByteArray &bytes, const std::vector<LineIndex> &nonAsciiLines)
 {
+    // Each span moves by what the lines before it grow; the listed lines grow themselves.
     const auto *s = reinterpret_cast<const unsigned char *>(bytes.constData());
-    std::vector<qsizetype> growth(nonAsciiLines.size());
-    qsizetype total = 0;
-    for (std::size_t k = 0; k < nonAsciiLines.size(); ++k) {
-        const HistoryLines::Span &span = m_spans[static_cast<std::size_t>(nonAsciiLines[k])];
-        growth[k] = windows1252Growth(s + span.offset, span.length);
-        total += growth[k];
-    }
-
-    // The text grows in place and is rewritten from its end: the ASCII stretches between the
-    // converted lines move in one piece each, and the file never exists twice.
-    const qsizetype oldSize = bytes.size();
-    bytes.resize(oldSize + total);
-    char *const base = bytes.data();
-    qsizetype shift = total;
-    qsizetype stretchEnd = oldSize;
-    for (std::size_t k = nonAsciiLines.size(); k-- > 0;) {
-        const HistoryLines::Span &span = m_spans[static_cast<std::size_t>(nonAsciiLines[k])];
-        const qsizetype lineEnd = span.offset + span.length;
-        std::memmove(base + lineEnd + shift, base + lineEnd, static_cast<std::size_t>(stretchEnd - lineEnd));
-        windows1252ToUtf8Backward(base + span.offset, base + lineEnd, base + lineEnd + shift);
-        shift -= growth[k];
-        stretchEnd = span.offset;
-    }
-
     qsizetype moved = 0;
     std::size_t k = 0;
     for (auto line = static_cast<std::size_t>(nonAsciiLines.front()); line < m_spans.size(); ++line) {
-        m_spans[line].offset += moved;
-        if (k < nonAsciiLines.size() && static_cast<std::size_t>(nonAsciiLines[k]) == line) {
-            m_spans[line].length += growth[k];
-            moved += growth[k];
-            ++k;
-        }
+        HistoryLines::Span &span = m_spans[line];
+        const bool grows = k < nonAsciiLines.size() && static_cast<std::size_t>(nonAsciiLines[k]) == line;
+        const qsizetype growth = grows ? windows1252Growth(s + span.offset, span.length) : 0;
+        span.offset += moved;
+        span.length += growth;
+        moved += growth;
+        k += grows;
     }
+    bytes = fromWindows1252(std::move(bytes));
 }
 
 void HistoryScan::finishWholeFile(QByteArray bytes, HistoryLines &lines, std::vector<Release> &releases) const
@@ -319,13 +261,8 @@ void HistoryScan::finish(QByteArray bytes, HistoryLines &lines, std::vector<Rele
         }
         // The lines taken as UTF-8 before the file showed itself Windows-1252, done again.
         for (const LineIndex line : m_takenAsUtf8) {
-            if (apart) {
-                const QByteArrayView raw = lines.bytes(line);
-                const auto *r = reinterpret_cast<const unsigned char *>(raw.data());
-                QByteArray utf8(raw.size() + windows1252Growth(r, raw.size()), Qt::Uninitialized);
-                windows1252ToUtf8Backward(raw.data(), raw.data() + raw.size(), utf8.data() + utf8.size());
-                lines.replaceLine(line, std::move(utf8));
-            }
+            if (apart)
+                lines.replaceLine(line, windows1252LineToUtf8(lines.bytes(line)));
             lines.setFacts(line, classify(line, lines.bytes(line), false, headers));
         }
     }

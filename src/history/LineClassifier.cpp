@@ -1,6 +1,7 @@
 #include "history/LineClassifier.h"
 
 #include "history/AsciiNoCaseFinder.h"
+#include "history/LineRules.h"
 
 LineClassifier::LineClassifier(const QStringList &ChangeDetectList)
 {
@@ -13,22 +14,6 @@ LineClassifier::LineClassifier(const QStringList &ChangeDetectList)
     m_fixSharesDatePrefix = m_fix && m_fix->samePrefixAs(dated);
 }
 
-namespace {
-
-// What "##.##.##" takes of a line: eight ASCII bytes, or -1 when the line does not begin so.
-qsizetype datedPrefixLength(QByteArrayView line)
-{
-    if (line.size() < 8)
-        return -1;
-    const auto *s = reinterpret_cast<const unsigned char *>(line.data());
-    auto digit = [](unsigned char c) { return static_cast<unsigned>(c - '0') < 10; };
-    const bool dated = digit(s[0]) && digit(s[1]) && s[2] == '.' && digit(s[3]) && digit(s[4]) && s[5] == '.' &&
-                       digit(s[6]) && digit(s[7]);
-    return dated ? 8 : -1;
-}
-
-} // namespace
-
 bool LineClassifier::matches(const WildcardPattern &pattern, bool sharesDatePrefix, qsizetype datePrefix,
                              QByteArrayView line, bool lineIsAscii) const
 {
@@ -40,7 +25,7 @@ bool LineClassifier::matches(const WildcardPattern &pattern, bool sharesDatePref
 HistoryLines::Facts LineClassifier::factsOf(QByteArrayView utf8Line, bool lineIsAscii) const
 {
     // "##.##.##*" has no words: the line is dated exactly when its prefix is there.
-    const qsizetype datePrefix = datedPrefixLength(utf8Line);
+    const qsizetype datePrefix = dateDigits(utf8Line) >= 0 ? 8 : -1;
     HistoryLines::Facts facts;
     facts.dated = datePrefix >= 0;
     facts.matchesAddition =

@@ -62,6 +62,20 @@ bool isDatedLine(QStringView line)
            isAsciiDigit(line[7]);
 }
 
+int dateDigits(QByteArrayView utf8Line)
+{
+    if (utf8Line.size() < 8 || utf8Line[2] != '.' || utf8Line[5] != '.')
+        return -1;
+    int digits = 0;
+    for (const int i : {0, 1, 3, 4, 6, 7}) {
+        const char c = utf8Line[i];
+        if (c < '0' || c > '9')
+            return -1;
+        digits = digits * 10 + (c - '0');
+    }
+    return digits;
+}
+
 std::optional<QDate> lineDate(QStringView line)
 {
     if (!isDatedLine(line))

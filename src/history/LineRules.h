@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 #include <QStringView>
@@ -17,6 +18,11 @@ std::optional<QDate> dateFromParts(int year, int month, int day);
 
 // Whether the line begins with "dd.mm.yy" (ASCII digits only).
 bool isDatedLine(QStringView line);
+
+// The six digits of a leading "dd.mm.yy" in a line's UTF-8 bytes read as the number ddmmyy, or -1
+// for a line that does not begin so. Tables by date have DateDigitsCount entries.
+int dateDigits(QByteArrayView utf8Line);
+inline constexpr int DateDigitsCount = 1000000;
 
 // The date of a dated line, or none for a line that is not dated.
 std::optional<QDate> lineDate(QStringView line);

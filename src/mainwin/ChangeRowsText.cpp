@@ -1,6 +1,8 @@
 #include "mainwin/ChangeRowsText.h"
 
+#include "history/AsciiNoCaseFinder.h"
 #include "history/LineRules.h"
+#include "history/Sse2.h"
 #include "widgets/cStringBuilder.h"
 
 #include <QLocale>
@@ -13,9 +15,6 @@
 #include <memory>
 #include <thread>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace {
 const QString SearchHeaderText = QStringLiteral("Search Result:");
@@ -96,22 +95,6 @@ private:
     const HistoryLines &m_lines;
 };
 
-// "dd.mm.yy" at the start of a line read as the number ddmmyy, or -1 for a line without a date.
-constexpr int DateKeyCount = 1000000;
-int dateKey(QByteArrayView bytes)
-{
-    if (bytes.size() < 8 || bytes[2] != '.' || bytes[5] != '.')
-        return -1;
-    int key = 0;
-    for (int i : {0, 1, 3, 4, 6, 7}) {
-        const char c = bytes[i];
-        if (c < '0' || c > '9')
-            return -1;
-        key = key * 10 + (c - '0');
-    }
-    return key;
-}
-
 // The change text of a line: after the date without surrounding blanks, or the whole line.
 QByteArrayView changeBytes(QByteArrayView bytes, bool dated)
 {
@@ -126,28 +109,13 @@ QByteArrayView changeBytes(QByteArrayView bytes, bool dated)
     return bytes.sliced(begin, end - begin);
 }
 
-bool isAscii(QByteArrayView bytes)
-{
-    const char *p = bytes.data();
-    qsizetype n = bytes.size();
-    std::uint64_t high = 0;
-    for (; n >= 8; p += 8, n -= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, 8);
-        high |= word;
-    }
-    for (; n > 0; ++p, --n)
-        high |= static_cast<unsigned char>(*p);
-    return (high & 0x8080808080808080ULL) == 0;
-}
-
 // Writes ASCII bytes as UTF-16 and returns the position after them.
 char16_t *widenAscii(QByteArrayView bytes, char16_t *out)
 {
     const char *in = bytes.data();
     const qsizetype n = bytes.size();
     qsizetype i = 0;
-#if defined(__SSE2__)
+#ifdef VELOMIR_HAVE_SSE2
     const __m128i zero = _mm_setzero_si128();
     for (; i + 16 <= n; i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
@@ -192,7 +160,7 @@ class DateTexts
 {
 public:
     DateTexts()
-        : m_slotOfKey(static_cast<int *>(std::calloc(DateKeyCount, sizeof(int))))
+        : m_slotOfKey(static_cast<int *>(std::calloc(DateDigitsCount, sizeof(int))))
     {
         if (!m_slotOfKey)
             throw std::bad_alloc();
@@ -274,7 +242,7 @@ public:
     int dateKeyOfRow(int row) const
     {
         const LineIndex line = m_rows.lineAt(row);
-        return line < 0 ? -1 : dateKey(m_bytes(line));
+        return line < 0 ? -1 : dateDigits(m_bytes(line));
     }
 
     struct Part
@@ -301,7 +269,7 @@ public:
                 length += 2;
             if (cells.header) {
                 length += SearchHeaderText.size();
-            } else if (isAscii(cells.text)) {
+            } else if (AsciiNoCaseFinder::isAscii(cells.text)) {
                 length += cells.text.size();
             } else {
                 part.decoded.push_back(QString::fromUtf8(cells.text));
@@ -320,7 +288,7 @@ public:
             auto putText = [&] {
                 if (cells.header)
                     out = put(SearchHeaderText, out);
-                else if (isAscii(cells.text))
+                else if (AsciiNoCaseFinder::isAscii(cells.text))
                     out = widenAscii(cells.text, out);
                 else
                     out = put(part.decoded[nextDecoded++], out);
@@ -373,7 +341,7 @@ private:
             cells.text = bytes;
             return cells;
         }
-        const int key = dateKey(bytes);
+        const int key = dateDigits(bytes);
         const std::array<QString, 2> &texts = m_dates.of(key);
         cells.day = texts[0];
         cells.date = texts[1];
