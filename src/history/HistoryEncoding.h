@@ -25,6 +25,16 @@ QByteArray windows1252LineToUtf8(QByteArrayView line);
 // UTF-16 code units (without BOM) as UTF-8; unpaired surrogates and a cut-off unit become U+FFFD.
 QByteArray fromUtf16(const unsigned char *s, qsizetype n, bool bigEndian);
 
+inline bool hasUtf16Bom(const unsigned char *s, qsizetype n)
+{
+    return n >= 2 && ((s[0] == 0xFF && s[1] == 0xFE) || (s[0] == 0xFE && s[1] == 0xFF));
+}
+
+inline bool hasUtf8Bom(const unsigned char *s, qsizetype n)
+{
+    return n >= 3 && s[0] == 0xEF && s[1] == 0xBB && s[2] == 0xBF;
+}
+
 enum class Utf16Guess { No, LittleEndian, BigEndian };
 // A UTF-16 file saved without a BOM, told from the first 4096 bytes of the `n` bytes of a file.
 Utf16Guess guessUtf16(const unsigned char *s, qsizetype n);

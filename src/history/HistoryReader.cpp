@@ -221,7 +221,7 @@ HistoryLines decodeHistoryBytes(QByteArray fileBytes)
 {
     const auto *s = reinterpret_cast<const unsigned char *>(fileBytes.constData());
     const qsizetype n = fileBytes.size();
-    if (n >= 2 && ((s[0] == 0xFF && s[1] == 0xFE) || (s[0] == 0xFE && s[1] == 0xFF))) {
+    if (hasUtf16Bom(s, n)) {
         QByteArray text = fromUtf16(s + 2, n - 2, s[0] == 0xFE);
         auto spans = splitLines(text, 0);
         return HistoryLines(std::move(text), std::move(spans));
@@ -231,7 +231,7 @@ HistoryLines decodeHistoryBytes(QByteArray fileBytes)
         auto spans = splitLines(text, 0);
         return HistoryLines(std::move(text), std::move(spans));
     }
-    const bool utf8Bom = n >= 3 && s[0] == 0xEF && s[1] == 0xBB && s[2] == 0xBF;
+    const bool utf8Bom = hasUtf8Bom(s, n);
     const qsizetype start = utf8Bom ? 3 : 0;
     if (validUtf8Prefix(s + start, n - start) == n - start) {
         // The file's own bytes are the text; the BOM simply lies before the first line.

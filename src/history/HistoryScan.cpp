@@ -9,22 +9,11 @@
 #include <cstring>
 #include <thread>
 
-
 namespace {
 
 constexpr qsizetype Utf16GuessSample = 4096;
 // Less than this left to scan when the file is complete is not worth a second thread.
 constexpr qsizetype SharedScanBytes = qsizetype(1) << 20;
-
-bool hasUtf16Bom(const unsigned char *s, qsizetype n)
-{
-    return n >= 2 && ((s[0] == 0xFF && s[1] == 0xFE) || (s[0] == 0xFE && s[1] == 0xFF));
-}
-
-bool hasUtf8Bom(const unsigned char *s, qsizetype n)
-{
-    return n >= 3 && s[0] == 0xEF && s[1] == 0xBB && s[2] == 0xBF;
-}
 
 } // namespace
 
