@@ -25,7 +25,10 @@ ensure_packages() {
 build_into() {
     local dir=$1; shift
     if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$VELOMIR_ROOT" -B "$dir" -G Ninja "$@" >/dev/null || return 1
+        local launcher=()
+        # Rebuilds of other checkouts reuse what ccache kept, where it is installed.
+        command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        cmake -S "$VELOMIR_ROOT" -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null || return 1
     fi
     # Moc is re-run for every target: its own stamp misses sources added to a library by a merge.
     find "$dir" -path '*_autogen/timestamp' -delete 2>/dev/null

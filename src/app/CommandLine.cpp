@@ -105,7 +105,8 @@ QString commandLineUsage()
         "Usage:\n"
         "  velomir [--ini PATH] [--fallback FILE] [FILE]      open the viewer\n"
         "  velomir [--ini PATH] --releases FILE               list the releases\n"
-        "  velomir [--ini PATH] --changes FILE [--release KEY|all] [--filter all|additions|fixes] [--reversed]\n"
+        "  velomir [--ini PATH] --changes FILE [--release KEY|all] [--filter all|additions|fixes] "
+        "[--reversed]\n"
         "  velomir [--ini PATH] --find TEXT FILE [--in everywhere|additions|fixes] [--whole-word]\n"
         "  velomir [--ini PATH] --weekdays FILE [--release KEY ...]\n"
         "A text that begins with \"-\" can be given after \"--\".\n");

@@ -17,9 +17,9 @@ struct CommandLine
     QString filter = QStringLiteral("all"); // --changes: all, additions or fixes
     bool reversed = false;                  // --changes
 
-    QString text;                                  // --find: the text searched for
+    QString text;                                    // --find: the text searched for
     QString searchIn = QStringLiteral("everywhere"); // --find: everywhere, additions or fixes
-    bool wholeWord = false;                        // --find
+    bool wholeWord = false;                          // --find
 
     QStringList releases; // --weekdays: the releases counted; all when empty
 

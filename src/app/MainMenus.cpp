@@ -45,14 +45,17 @@ MainMenus MainMenus::create(QMainWindow *window)
     m.viewFilterGroup->addAction(m.mnuViewAdditions);
     m.viewFilterGroup->addAction(m.mnuViewFixes);
     view->addSeparator();
-    m.mnuViewReversedList = addCommand(view, "mnuViewReversedList", QStringLiteral("&Reversed List"), {}, true);
+    m.mnuViewReversedList =
+        addCommand(view, "mnuViewReversedList", QStringLiteral("&Reversed List"), {}, true);
     view->addSeparator();
     m.mnuViewOptions = addCommand(view, "mnuViewOptions", QStringLiteral("&Options..."));
 
     QMenu *search = bar->addMenu(QStringLiteral("&Search"));
     search->setObjectName(QStringLiteral("mnuSearch"));
-    m.mnuSearchFind = addCommand(search, "mnuSearchFind", QStringLiteral("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
-    m.mnuSearchFindNext = addCommand(search, "mnuSearchFindNext", QStringLiteral("Find &Next"), QKeySequence(Qt::Key_F3));
+    m.mnuSearchFind =
+        addCommand(search, "mnuSearchFind", QStringLiteral("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    m.mnuSearchFindNext =
+        addCommand(search, "mnuSearchFindNext", QStringLiteral("Find &Next"), QKeySequence(Qt::Key_F3));
 
     QMenu *help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

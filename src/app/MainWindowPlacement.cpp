@@ -27,8 +27,10 @@ QRect pixelRect(const QRectF &twips)
 
 WindowPlacement MainWindowPlacement::restore(QWidget *window, SettingsStore &store)
 {
-    WindowPlacement placement = WindowPlacement::LoadWindowPlacement(
-        [&store](const QString &key, const QString &defaultValue) { return store.read(SectionVelomir, key, defaultValue); });
+    WindowPlacement placement =
+        WindowPlacement::LoadWindowPlacement([&store](const QString &key, const QString &defaultValue) {
+            return store.read(SectionVelomir, key, defaultValue);
+        });
     QList<QRectF> screens;
     QScreen *primary = QGuiApplication::primaryScreen();
     if (primary)
@@ -53,7 +55,8 @@ void MainWindowPlacement::record(const QWidget *window, WindowPlacement &placeme
     // A window still where the stored twips put it keeps them: a size that is no whole number of
     // pixels would otherwise creep by a pixel's worth at every exit.
     const bool unmoved = window->geometry() == pixelRect(placement.rect());
-    placement = placement.RecordWindowPlacement(state, unmoved ? placement.rect() : twipsRect(window->geometry()));
+    placement =
+        placement.RecordWindowPlacement(state, unmoved ? placement.rect() : twipsRect(window->geometry()));
     placement.SaveWindowPlacement(
         [&store](const QString &key, const QString &value) { store.write(SectionVelomir, key, value); });
 }

@@ -30,9 +30,9 @@ MessageBox::Answer show(QWidget *parent, QMessageBox::Icon icon, const QString &
     }
     QMessageBox box(icon, ProgramTitle, text, buttons, parent);
     const int pressed = box.exec();
-    return pressed == QMessageBox::Yes ? MessageBox::Answer::Yes
-         : pressed == QMessageBox::No  ? MessageBox::Answer::No
-                                       : MessageBox::Answer::Ok;
+    return pressed == QMessageBox::Yes  ? MessageBox::Answer::Yes
+           : pressed == QMessageBox::No ? MessageBox::Answer::No
+                                        : MessageBox::Answer::Ok;
 }
 } // namespace
 

@@ -40,7 +40,8 @@ std::vector<ToolbarEntry> parseToolbarButtons(const QString &layout)
     return entries;
 }
 
-QString chooseToolbarLayout(const QString &defaultToolbar, const QString &toolbarButtons, bool toolbarButtonsPresent)
+QString chooseToolbarLayout(const QString &defaultToolbar, const QString &toolbarButtons,
+                            bool toolbarButtonsPresent)
 {
     bool isNumber = false;
     const int useDefault = defaultToolbar.trimmed().toInt(&isNumber);

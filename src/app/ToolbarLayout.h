@@ -11,7 +11,7 @@ struct ToolbarEntry
     enum class Style { Plain = 0, Check = 1, Group = 2 };
 
     Type type = Type::Button;
-    QString key;   // "a" to "g": the command the button runs
+    QString key; // "a" to "g": the command the button runs
     Style style = Style::Plain;
     int image = 0; // picture number in the image list shared with the changes list
     QString tag;   // text kept with the button
@@ -27,13 +27,15 @@ inline const QString KeyDefaultToolbar = QStringLiteral("DefaultToolbar");
 inline const QString KeyToolbarIgnoreRightClick = QStringLiteral("ToolbarIgnoreRightClick");
 
 // The layout used unless the settings name another.
-inline const QString BuiltInToolbarButtons = QStringLiteral(
-    "a,0,1,102,1|-,-,-,-,1|b,2,4,103,1|c,2,2,104,1|d,2,3,122,1|-,-,-,-,1|g,1,7,122,1|-,-,-,-,1|f,0,6,122,1|-,-,-,-,1|"
-    "e,0,5,122,1");
+inline const QString BuiltInToolbarButtons =
+    QStringLiteral("a,0,1,102,1|-,-,-,-,1|b,2,4,103,1|c,2,2,104,1|d,2,3,122,1|-,-,-,-,1|g,1,7,122,1|-,-,-,-,"
+                   "1|f,0,6,122,1|-,-,-,-,1|"
+                   "e,0,5,122,1");
 
 // Entries separated by "|", fields by ","; an entry whose first field is "-" is a gap of that many
 // twips when its second field is a number, else a separator. Entries that cannot be read are left out.
 std::vector<ToolbarEntry> parseToolbarButtons(const QString &layout);
 
 // "DefaultToolbar" 1 (the default) keeps the built-in layout; 0 takes "ToolbarButtons" when it is set.
-QString chooseToolbarLayout(const QString &defaultToolbar, const QString &toolbarButtons, bool toolbarButtonsPresent);
+QString chooseToolbarLayout(const QString &defaultToolbar, const QString &toolbarButtons,
+                            bool toolbarButtonsPresent);

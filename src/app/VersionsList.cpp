@@ -11,9 +11,8 @@ VersionsList::VersionsList(QTreeWidget *list, QObject *parent)
     : QObject(parent)
     , m_list(list)
 {
-    connect(m_list, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
-        emit itemClicked(m_list->indexOfTopLevelItem(item));
-    });
+    connect(m_list, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *item) { emit itemClicked(m_list->indexOfTopLevelItem(item)); });
     // Arrow keys move the current item; treat that as a click so keyboard users can browse releases.
     connect(m_list, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
         if (m_filling || !item || !m_list->hasFocus())

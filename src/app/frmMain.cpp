@@ -3,11 +3,11 @@
 #include "app/ChangeColumns.h"
 #include "app/ColumnWidths.h"
 #include "app/FileManagerLocation.h"
-#include "app/StartFileChoice.h"
 #include "app/MainToolbar.h"
 #include "app/MainWidgets.h"
 #include "app/MainWindowPlacement.h"
 #include "app/MessageBox.h"
+#include "app/StartFileChoice.h"
 #include "app/VersionsList.h"
 #include "app/WindowPlacement.h"
 #include "app/cCommonDialog.h"
@@ -40,17 +40,23 @@
 #include <QProgressDialog>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTimer>
 #include <QToolBar>
-#include <QTableView>
 #include <QTreeWidget>
 
 namespace {
 const QString KeyColumnHeadersSize2 = QStringLiteral("ColumnHeadersSize2");
 const QString KeyLastFile = QStringLiteral("LastFile");
 
-int twipsX(int pixels) { return pixels * globals().TwipsPerPixelX; }
-int twipsY(int pixels) { return pixels * globals().TwipsPerPixelY; }
+int twipsX(int pixels)
+{
+    return pixels * globals().TwipsPerPixelX;
+}
+int twipsY(int pixels)
+{
+    return pixels * globals().TwipsPerPixelY;
+}
 } // namespace
 
 frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
@@ -105,7 +111,8 @@ void frmMain::createWidgets()
     w.clientArea->installEventFilter(this);
 
     m_mainToolbar = new MainToolbar(m_toolbar, m_menus, this);
-    m_lvVersionsList->setColumnWidth(0, ColumnWidths::toPixels(storedVersionWidth(), globals().TwipsPerPixelX));
+    m_lvVersionsList->setColumnWidth(0,
+                                     ColumnWidths::toPixels(storedVersionWidth(), globals().TwipsPerPixelX));
     m_versions = new VersionsList(m_lvVersionsList, this);
     m_changesModel = new ChangesListModel(this);
     m_lvChangesList->setModel(m_changesModel);
@@ -117,8 +124,8 @@ void frmMain::createSplitters()
     const DisplaySettings &s = displaySettings();
     m_picMainSplitter->move(1, 1);
     m_outerSplitter = std::make_unique<cSplitter>();
-    (void)m_outerSplitter->CreateSplitter(m_picMainSplitter, m_frame2, m_lvVersionsList, m_picSpliterContainer, 1,
-                                          s.SplitPosition, twipsX(3), 0, 0, 0, 0);
+    (void)m_outerSplitter->CreateSplitter(m_picMainSplitter, m_frame2, m_lvVersionsList,
+                                          m_picSpliterContainer, 1, s.SplitPosition, twipsX(3), 0, 0, 0, 0);
     m_innerSplitter = std::make_unique<cSplitter>();
     (void)m_innerSplitter->CreateSplitter(m_picSpliterContainer, m_frame1, m_lvChangesList, m_text1, 2,
                                           s.SplitPosition2, twipsX(3), 0, 0, 0, 0);
@@ -132,8 +139,10 @@ void frmMain::connectCommands()
     connect(m_menus.mnuViewToolbar, &QAction::triggered, this, &frmMain::toggleToolbar);
     connect(m_menus.mnuViewStatusBar, &QAction::triggered, this, &frmMain::toggleStatusBar);
     connect(m_menus.mnuViewWrapPanel, &QAction::triggered, this, &frmMain::toggleWrapPanel);
-    connect(m_menus.mnuViewAllChanges, &QAction::triggered, this, [this] { setViewFilter(ViewFilter::AllChanges); });
-    connect(m_menus.mnuViewAdditions, &QAction::triggered, this, [this] { setViewFilter(ViewFilter::Additions); });
+    connect(m_menus.mnuViewAllChanges, &QAction::triggered, this,
+            [this] { setViewFilter(ViewFilter::AllChanges); });
+    connect(m_menus.mnuViewAdditions, &QAction::triggered, this,
+            [this] { setViewFilter(ViewFilter::Additions); });
     connect(m_menus.mnuViewFixes, &QAction::triggered, this, [this] { setViewFilter(ViewFilter::Fixes); });
     connect(m_menus.mnuViewReversedList, &QAction::triggered, this, &frmMain::toggleReversedList);
     connect(m_menus.mnuViewOptions, &QAction::triggered, this, &frmMain::showOptions);
@@ -149,11 +158,12 @@ void frmMain::CreateMainToolbar()
     ProfileSettingsStore store(m_profile);
     const QString marker = globals().MissingValueMarker;
     const QString stored = store.read(SectionVelomir, KeyToolbarButtons, marker);
-    const QString layout = chooseToolbarLayout(store.read(SectionVelomir, KeyDefaultToolbar, QStringLiteral("1")),
-                                               stored, stored != marker);
+    const QString layout = chooseToolbarLayout(
+        store.read(SectionVelomir, KeyDefaultToolbar, QStringLiteral("1")), stored, stored != marker);
     m_mainToolbar->CreateMainToolbar(parseToolbarButtons(layout), globals().TwipsPerPixelX);
     m_mainToolbar->setIgnoreRightClick(
-        store.read(SectionVelomir, KeyToolbarIgnoreRightClick, QStringLiteral("0")).trimmed() == QLatin1String("1"));
+        store.read(SectionVelomir, KeyToolbarIgnoreRightClick, QStringLiteral("0")).trimmed() ==
+        QLatin1String("1"));
     m_mainToolbar->setPressed(QStringLiteral("b"), m_filter == ViewFilter::AllChanges);
     m_mainToolbar->setPressed(QStringLiteral("c"), m_filter == ViewFilter::Additions);
     m_mainToolbar->setPressed(QStringLiteral("d"), m_filter == ViewFilter::Fixes);
@@ -210,10 +220,10 @@ void frmMain::firstActivation()
 
 void frmMain::openFileDialog()
 {
-    const QString startDir = globals().FileManagerDir == globals().MissingValueMarker ? QString()
-                                                                                       : globals().FileManagerDir;
-    const auto answer = cCommonDialog::ShowOpenDialog(this, startDir, QStringLiteral("History.txt"), 11, QString(),
-                                                      true, QString());
+    const QString startDir =
+        globals().FileManagerDir == globals().MissingValueMarker ? QString() : globals().FileManagerDir;
+    const auto answer = cCommonDialog::ShowOpenDialog(this, startDir, QStringLiteral("History.txt"), 11,
+                                                      QString(), true, QString());
     if (!answer.confirmed)
         return;
     m_isLoading = false;
@@ -280,13 +290,14 @@ bool frmMain::LoadHistory(const QString &path)
     HistoryDocument loaded;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // Shown only when the load has taken, or promises to take, more than half a second.
-    QProgressDialog progress(QStringLiteral("Loading %1").arg(QDir::toNativeSeparators(path)), QString(), 0, 100,
-                             this);
+    QProgressDialog progress(QStringLiteral("Loading %1").arg(QDir::toNativeSeparators(path)), QString(), 0,
+                             100, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setCancelButton(nullptr);
-    const LoadResult result = ::LoadHistory(path, displaySettings().detection(), loaded,
-                                            [&progress](double done) { progress.setValue(qRound(done * 100)); });
+    const LoadResult result =
+        ::LoadHistory(path, displaySettings().detection(), loaded,
+                      [&progress](double done) { progress.setValue(qRound(done * 100)); });
     QApplication::restoreOverrideCursor();
     if (!result.ok) {
         // What is shown stays: a file that cannot be read never empties the window.
@@ -443,8 +454,8 @@ void frmMain::ApplySettings()
     const DisplaySettings &s = displaySettings();
     const QColor background = colorFromStored(s.BackgroundColor);
     const QColor foreground = colorFromStored(s.ForegroundColor);
-    for (QWidget *control : {static_cast<QWidget *>(m_lvVersionsList), static_cast<QWidget *>(m_lvChangesList),
-                             static_cast<QWidget *>(m_text1)}) {
+    for (QWidget *control : {static_cast<QWidget *>(m_lvVersionsList),
+                             static_cast<QWidget *>(m_lvChangesList), static_cast<QWidget *>(m_text1)}) {
         QPalette palette = control->palette();
         palette.setColor(QPalette::Base, background);
         palette.setColor(QPalette::Text, foreground);
@@ -499,7 +510,8 @@ void frmMain::SaveLayoutSettings()
 
 int frmMain::storedVersionWidth()
 {
-    const QString stored = ProfileSettingsStore(m_profile).read(SectionVelomir, KeyColumnHeadersSize2, QString());
+    const QString stored =
+        ProfileSettingsStore(m_profile).read(SectionVelomir, KeyColumnHeadersSize2, QString());
     const int twips = ColumnWidths::numbers(stored).value(0);
     return twips > 0 ? twips : 4400;
 }
@@ -548,16 +560,43 @@ void frmMain::FindAll(const QString &strString, int lngSearchIn, int lngWholeWor
     m_search->FindAll(strString, lngSearchIn, lngWholeWord);
 }
 
-int frmMain::LastLineIndex() const { return m_document.lines.lastLineIndex(); }
-void frmMain::focusChangesList() { m_lvChangesList->setFocus(); }
-void frmMain::setFindNextEnabled(bool enabled) { m_menus.mnuSearchFindNext->setEnabled(enabled); }
-void frmMain::GoToLine(LineIndex line) { m_selection->GoToLine(line); }
-const std::vector<LineIndex> &frmMain::SearchResultLines() const { return m_search->SearchResultLines(); }
-void frmMain::setSearchTextSource(const SearchTextSource *source) { m_selection->setSearchTextSource(source); }
+int frmMain::LastLineIndex() const
+{
+    return m_document.lines.lastLineIndex();
+}
+void frmMain::focusChangesList()
+{
+    m_lvChangesList->setFocus();
+}
+void frmMain::setFindNextEnabled(bool enabled)
+{
+    m_menus.mnuSearchFindNext->setEnabled(enabled);
+}
+void frmMain::GoToLine(LineIndex line)
+{
+    m_selection->GoToLine(line);
+}
+const std::vector<LineIndex> &frmMain::SearchResultLines() const
+{
+    return m_search->SearchResultLines();
+}
+void frmMain::setSearchTextSource(const SearchTextSource *source)
+{
+    m_selection->setSearchTextSource(source);
+}
 
-void frmMain::showVersionItem(int position) { versionItemClicked(position); }
-void frmMain::showAllChanges() { setViewFilter(ViewFilter::AllChanges); }
-ViewFilter frmMain::shownFilter() const { return m_filter; }
+void frmMain::showVersionItem(int position)
+{
+    versionItemClicked(position);
+}
+void frmMain::showAllChanges()
+{
+    setViewFilter(ViewFilter::AllChanges);
+}
+ViewFilter frmMain::shownFilter() const
+{
+    return m_filter;
+}
 
 void frmMain::openWrapPanel()
 {
@@ -565,7 +604,10 @@ void frmMain::openWrapPanel()
         toggleWrapPanel();
 }
 
-bool frmMain::searchResultsShown() const { return m_changesListMode == QStringLiteral("1"); }
+bool frmMain::searchResultsShown() const
+{
+    return m_changesListMode == QStringLiteral("1");
+}
 
 void frmMain::enterSearchResults()
 {

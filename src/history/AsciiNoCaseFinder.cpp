@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstring>
 
-
 namespace {
 
 constexpr std::array<unsigned char, 256> makeFoldTable()

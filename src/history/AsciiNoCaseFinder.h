@@ -5,8 +5,8 @@
 
 // Finds an ASCII word in bytes, letters without regard to case, at close to the speed of a plain
 // byte search: it looks for the word's two least common bytes (both cases at once) sixteen places
-// at a time and checks the rest only where both stand. Bytes of multi-byte UTF-8 characters are never ASCII, so a hit can
-// never start or end inside a character.
+// at a time and checks the rest only where both stand. Bytes of multi-byte UTF-8 characters are never ASCII,
+// so a hit can never start or end inside a character.
 class AsciiNoCaseFinder
 {
 public:

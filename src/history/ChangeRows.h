@@ -29,8 +29,8 @@ public:
     static ChangeRows everyLine(int lineCount, bool reversed);
     // `lines` in row order, with the header row showing `headerLine` (-1: "Search Result:") at
     // `place`. `boldDatedOthers` draws dated lines that are no change bold, as the "All" view does.
-    static ChangeRows listed(std::vector<LineIndex> lines, bool boldDatedOthers, HeaderPlace place = HeaderPlace::None,
-                             LineIndex headerLine = -1);
+    static ChangeRows listed(std::vector<LineIndex> lines, bool boldDatedOthers,
+                             HeaderPlace place = HeaderPlace::None, LineIndex headerLine = -1);
 
     int size() const { return bodySize() + (m_headerPlace == HeaderPlace::None ? 0 : 1); }
     bool empty() const { return size() == 0; }

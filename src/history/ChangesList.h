@@ -11,7 +11,8 @@ enum class ViewFilter { AllChanges, Additions, Fixes };
 // Whether a line of this kind is listed under the filter (empty lines are the caller's rule).
 inline bool passesViewFilter(ChangeKind kind, ViewFilter filter)
 {
-    return filter == ViewFilter::AllChanges || (filter == ViewFilter::Additions && kind == ChangeKind::Addition) ||
+    return filter == ViewFilter::AllChanges ||
+           (filter == ViewFilter::Additions && kind == ChangeKind::Addition) ||
            (filter == ViewFilter::Fixes && kind == ChangeKind::Fix);
 }
 

@@ -145,7 +145,6 @@ Utf16Guess guessUtf16(const unsigned char *s, qsizetype n)
     return Utf16Guess::No;
 }
 
-
 qsizetype windows1252Growth(const unsigned char *s, qsizetype n)
 {
     // Letters outside ASCII are rare: the text is counted in ASCII runs of eight bytes.

@@ -12,7 +12,8 @@ HistoryLines::HistoryLines(QByteArray utf8Text, std::vector<Span> spans)
 {
 }
 
-HistoryLines::HistoryLines(QByteArray utf8Text, std::vector<Span> spans, std::vector<std::uint8_t> packedFacts)
+HistoryLines::HistoryLines(QByteArray utf8Text, std::vector<Span> spans,
+                           std::vector<std::uint8_t> packedFacts)
     : m_text(std::move(utf8Text))
     , m_spans(std::move(spans))
     , m_facts(std::move(packedFacts))
@@ -45,7 +46,8 @@ bool lineBefore(const HistoryLines::ReplacedLine &entry, LineIndex line)
 QByteArrayView HistoryLines::bytes(LineIndex line) const
 {
     if (isReplaced(line))
-        return QByteArrayView(std::lower_bound(m_replaced.begin(), m_replaced.end(), line, lineBefore)->second);
+        return QByteArrayView(
+            std::lower_bound(m_replaced.begin(), m_replaced.end(), line, lineBefore)->second);
     const Span &s = m_spans[static_cast<std::size_t>(line)];
     return QByteArrayView(m_text.constData() + s.offset, s.length);
 }
@@ -67,4 +69,3 @@ void HistoryLines::replaceLine(LineIndex line, QByteArray utf8)
         m_replaced.emplace(at, line, std::move(utf8));
     m_facts[static_cast<std::size_t>(line)] |= ReplacedBit;
 }
-

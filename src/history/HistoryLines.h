@@ -64,8 +64,8 @@ public:
     }
     static std::uint8_t packFacts(Facts facts)
     {
-        return static_cast<std::uint8_t>((facts.matchesAddition ? AdditionBit : 0) | (facts.matchesFix ? FixBit : 0) |
-                                         (facts.dated ? DatedBit : 0));
+        return static_cast<std::uint8_t>((facts.matchesAddition ? AdditionBit : 0) |
+                                         (facts.matchesFix ? FixBit : 0) | (facts.dated ? DatedBit : 0));
     }
     bool matchesAddition(LineIndex line) const { return (fact(line) & AdditionBit) != 0; }
     bool matchesFix(LineIndex line) const { return (fact(line) & FixBit) != 0; }

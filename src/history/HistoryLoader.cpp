@@ -22,8 +22,8 @@ LoadResult LoadHistory(const QString &path, const DetectionSettings &settings, H
     // the rest goes in one call, which shares it between two threads.
     constexpr qsizetype ProgressSlice = qsizetype(1) << 20;
     qsizetype scanned = 0;
-    LoadResult result =
-        readHistoryFile(path, DefaultHistorySizeLimit, bytes, [&](const char *data, qsizetype available, qsizetype size) {
+    LoadResult result = readHistoryFile(
+        path, DefaultHistorySizeLimit, bytes, [&](const char *data, qsizetype available, qsizetype size) {
             do {
                 scanned = available == size ? available : std::min(available, scanned + ProgressSlice);
                 scan.scanArrived(data, scanned, size);

@@ -158,7 +158,8 @@ int readArriving(int fd, QByteArray &buffer, const BytesArrived &arrived, qsizet
 #endif
 
 // Reads the whole regular file, never blocking on a pipe or device.
-LoadResult readWholeFile(const QString &path, qint64 sizeLimit, QByteArray &bytes, const BytesArrived &arrived)
+LoadResult readWholeFile(const QString &path, qint64 sizeLimit, QByteArray &bytes,
+                         const BytesArrived &arrived)
 {
     if (path.isEmpty())
         return {false, QStringLiteral("No file name was given.")};
@@ -243,7 +244,8 @@ HistoryLines decodeHistoryBytes(QByteArray fileBytes)
     return HistoryLines(std::move(text), std::move(spans));
 }
 
-LoadResult readHistoryFile(const QString &path, qint64 sizeLimit, QByteArray &bytes, const BytesArrived &arrived)
+LoadResult readHistoryFile(const QString &path, qint64 sizeLimit, QByteArray &bytes,
+                           const BytesArrived &arrived)
 {
     return readWholeFile(path, sizeLimit, bytes, arrived);
 }

@@ -24,7 +24,8 @@ HistoryScan::HistoryScan(const DetectionSettings &settings)
 {
 }
 
-HistoryScan::Mode HistoryScan::decideMode(const unsigned char *bytes, qsizetype available, qsizetype fileSize) const
+HistoryScan::Mode HistoryScan::decideMode(const unsigned char *bytes, qsizetype available,
+                                          qsizetype fileSize) const
 {
     // The UTF-16 guess looks at the start of the file and at its length.
     if (available < std::min(fileSize, Utf16GuessSample))
@@ -102,7 +103,8 @@ void HistoryScan::append(HistoryScan &&tail)
     const std::vector<Header> headers = shifted(std::move(tail.m_headers));
     m_headers.insert(m_headers.end(), headers.begin(), headers.end());
     const std::vector<Header> headersTakenAsUtf8 = shifted(std::move(tail.m_headersTakenAsUtf8));
-    m_headersTakenAsUtf8.insert(m_headersTakenAsUtf8.end(), headersTakenAsUtf8.begin(), headersTakenAsUtf8.end());
+    m_headersTakenAsUtf8.insert(m_headersTakenAsUtf8.end(), headersTakenAsUtf8.begin(),
+                                headersTakenAsUtf8.end());
     for (const LineIndex line : tail.m_takenAsUtf8)
         m_takenAsUtf8.push_back(line + first);
     for (ConvertedLine &converted : tail.m_converted)
@@ -169,9 +171,11 @@ void HistoryScan::addNonAsciiLine(LineIndex line, QByteArrayView bytes)
     }
 }
 
-HistoryLines::Facts HistoryScan::classify(LineIndex line, QByteArrayView utf8, bool ascii, std::vector<Header> &headers)
+HistoryLines::Facts HistoryScan::classify(LineIndex line, QByteArrayView utf8, bool ascii,
+                                          std::vector<Header> &headers)
 {
-    const HistoryLines::Facts facts = ascii ? m_classifier.factsOfAsciiLine(utf8) : m_classifier.factsOf(utf8);
+    const HistoryLines::Facts facts =
+        ascii ? m_classifier.factsOfAsciiLine(utf8) : m_classifier.factsOf(utf8);
     if (ReleaseDetector::mayBeHeader(facts, utf8.isEmpty())) {
         const qsizetype position = m_detector.headerPosition(utf8, ascii);
         if (position >= 0)

@@ -47,7 +47,8 @@ private:
     void append(HistoryScan &&tail);
     void addLine(const char *bytes, const char *first, const char *last, bool ascii);
     void addNonAsciiLine(LineIndex line, QByteArrayView bytes);
-    HistoryLines::Facts classify(LineIndex line, QByteArrayView utf8, bool ascii, std::vector<Header> &headers);
+    HistoryLines::Facts classify(LineIndex line, QByteArrayView utf8, bool ascii,
+                                 std::vector<Header> &headers);
     void convertInPlace(QByteArray &bytes, const std::vector<LineIndex> &nonAsciiLines);
     void finishWholeFile(QByteArray bytes, HistoryLines &lines, std::vector<Release> &releases) const;
 

@@ -91,7 +91,8 @@ ReleaseDetector::ReleaseDetector(const QStringList &VersionDetectList)
     m_needles.reserve(static_cast<std::size_t>(VersionDetectList.size()));
     for (const QString &entry : VersionDetectList)
         m_needles.emplace_back(entry);
-    m_textNeedles = std::any_of(m_needles.begin(), m_needles.end(), [](const ReleaseNeedle &n) { return !n.asciiOnly(); });
+    m_textNeedles = std::any_of(m_needles.begin(), m_needles.end(),
+                                [](const ReleaseNeedle &n) { return !n.asciiOnly(); });
 }
 
 ReleaseDetector::~ReleaseDetector() = default;

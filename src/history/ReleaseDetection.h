@@ -37,7 +37,8 @@ public:
     // The release of header line `line`, whose detection text begins at `position`: labelled by the
     // text from seven characters after it; a header holding entry 2 or 4 is rewritten by
     // FormatOldReleaseHeader, in `lines` too, with fresh facts.
-    Release release(HistoryLines &lines, LineIndex line, qsizetype position, const LineClassifier &classifier) const;
+    Release release(HistoryLines &lines, LineIndex line, qsizetype position,
+                    const LineClassifier &classifier) const;
 
 private:
     std::vector<ReleaseNeedle> m_needles;

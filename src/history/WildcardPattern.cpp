@@ -199,7 +199,8 @@ bool WildcardPattern::wordsFollow(QByteArrayView utf8Line, qsizetype from, bool 
         if (at < 0) {
             // Two letters outside ASCII fold to ASCII ones (KELVIN SIGN to "k"), which a byte
             // search cannot see: lines holding them take the general road.
-            return !lineIsAscii && AsciiNoCaseFinder::mayFoldToAscii(utf8Line.sliced(from)) && matchGeneral(s, n);
+            return !lineIsAscii && AsciiNoCaseFinder::mayFoldToAscii(utf8Line.sliced(from)) &&
+                   matchGeneral(s, n);
         }
         i = at + word.size();
     }

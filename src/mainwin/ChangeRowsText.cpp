@@ -15,7 +15,6 @@
 #include <memory>
 #include <thread>
 
-
 namespace {
 const QString SearchHeaderText = QStringLiteral("Search Result:");
 constexpr char16_t Tab = u'\t';
@@ -183,7 +182,8 @@ public:
         if (byWeekday) {
             const QDate monday(2024, 1, 1);
             for (int day = 0; day < 7; ++day)
-                weekdays[static_cast<std::size_t>(day)] = QLocale::system().toString(monday.addDays(day), columns.dayFormat);
+                weekdays[static_cast<std::size_t>(day)] =
+                    QLocale::system().toString(monday.addDays(day), columns.dayFormat);
         }
         m_texts.resize(m_keys.size());
         const std::size_t half = m_keys.size() / 2;
@@ -358,7 +358,8 @@ private:
 
 std::vector<RowSpan> mergedSpans(std::vector<RowSpan> spans)
 {
-    std::sort(spans.begin(), spans.end(), [](const RowSpan &a, const RowSpan &b) { return a.first < b.first; });
+    std::sort(spans.begin(), spans.end(),
+              [](const RowSpan &a, const RowSpan &b) { return a.first < b.first; });
     std::vector<RowSpan> merged;
     for (const RowSpan &span : spans) {
         if (span.last < span.first)

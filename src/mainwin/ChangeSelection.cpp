@@ -31,8 +31,8 @@ public:
 };
 } // namespace
 
-ChangeSelection::ChangeSelection(const Widgets &widgets, const HistoryDocument &document, ChangesListShell &shell,
-                                 QObject *parent)
+ChangeSelection::ChangeSelection(const Widgets &widgets, const HistoryDocument &document,
+                                 ChangesListShell &shell, QObject *parent)
     : QObject(parent)
     , m_w(widgets)
     , m_document(document)
@@ -130,8 +130,8 @@ void ChangeSelection::showRow(int row)
         return;
     const QModelIndex index = m_w.model->index(row, 0);
     m_selecting = true;
-    m_w.list->selectionModel()->setCurrentIndex(index,
-                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_w.list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                           QItemSelectionModel::Rows);
     m_selecting = false;
     m_w.list->scrollTo(index);
     ChangeRowClick(row);
@@ -154,7 +154,8 @@ void ChangeSelection::GoToLine(LineIndex line)
     const int release = m_document.releaseOfLine(line) + 1;
     if (m_w.versions->current() != release || m_shell.searchResultsShown() || m_w.model->rowOfLine(line) < 0)
         m_shell.showVersionItem(release);
-    if (m_w.model->rowOfLine(line) < 0 && !passesViewFilter(m_document.lines.kind(line), m_shell.shownFilter()))
+    if (m_w.model->rowOfLine(line) < 0 &&
+        !passesViewFilter(m_document.lines.kind(line), m_shell.shownFilter()))
         m_shell.showAllChanges();
     m_w.versions->scrollTo(release);
 
@@ -197,7 +198,8 @@ void ChangeSelection::CopyRows()
     columns.dateFormat = look.dateFormat;
     const QHeaderView *header = m_w.list->horizontalHeader();
     for (int visual = 0; visual < 3 && visual < header->count(); ++visual)
-        columns.displayOrder[static_cast<std::size_t>(visual)] = m_w.model->columnKind(header->logicalIndex(visual));
+        columns.displayOrder[static_cast<std::size_t>(visual)] =
+            m_w.model->columnKind(header->logicalIndex(visual));
 
     QClipboard *clipboard = QApplication::clipboard();
     clipboard->clear();

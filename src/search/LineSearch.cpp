@@ -66,11 +66,13 @@ void scanText(const HistoryLines &lines, const AsciiNoCaseFinder &matcher, LineI
 }
 
 // The lines held apart from the buffer (rewritten headers, converted lines), from `first` on.
-std::vector<HistoryLines::ReplacedLine>::const_iterator replacedFrom(const HistoryLines &lines, LineIndex first)
+std::vector<HistoryLines::ReplacedLine>::const_iterator replacedFrom(const HistoryLines &lines,
+                                                                     LineIndex first)
 {
     const auto &replaced = lines.replacedLines();
-    return std::lower_bound(replaced.begin(), replaced.end(), first,
-                            [](const HistoryLines::ReplacedLine &entry, LineIndex line) { return entry.first < line; });
+    return std::lower_bound(
+        replaced.begin(), replaced.end(), first,
+        [](const HistoryLines::ReplacedLine &entry, LineIndex line) { return entry.first < line; });
 }
 
 bool lineMatches(const HistoryLines &lines, const LineMatcher &matcher, LineIndex line, int searchIn)

@@ -12,8 +12,8 @@
 #include <QLabel>
 #include <QTableView>
 
-SearchCommands::SearchCommands(const Widgets &widgets, const HistoryDocument &document, ChangesListShell &shell,
-                               ChangeSelection &selection, QObject *parent)
+SearchCommands::SearchCommands(const Widgets &widgets, const HistoryDocument &document,
+                               ChangesListShell &shell, ChangeSelection &selection, QObject *parent)
     : QObject(parent)
     , m_w(widgets)
     , m_document(document)
@@ -40,8 +40,8 @@ void SearchCommands::FindAll(const QString &strString, int lngSearchIn, int lngW
         m_shell.showAllChanges();
     m_shell.enterSearchResults();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ChangesListContent content = m_results.findAll(m_document, strString, lngSearchIn, lngWholeWord,
-                                                   displaySettings().ReversedList);
+    ChangesListContent content =
+        m_results.findAll(m_document, strString, lngSearchIn, lngWholeWord, displaySettings().ReversedList);
     QApplication::restoreOverrideCursor();
     const bool found = content.rows.size() > 1;
     showContent(std::move(content));

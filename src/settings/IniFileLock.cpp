@@ -28,5 +28,6 @@ IniFileLock::IniFileLock(const QString &iniPath, std::chrono::milliseconds timeo
            waited.elapsed() < timeout.count())
         QThread::msleep(QRandomGenerator::global()->bounded(1, 8));
     if (!m_lock.isLocked())
-        qCWarning(lcIniFile) << "Not writing" << iniPath << "because its lock could not be taken:" << m_lock.error();
+        qCWarning(lcIniFile) << "Not writing" << iniPath
+                             << "because its lock could not be taken:" << m_lock.error();
 }

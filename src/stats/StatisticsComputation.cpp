@@ -125,8 +125,7 @@ WeekdayCounts CalcStatistics(const HistoryDocument &document, const std::vector<
                 ++counts.fixes[idx];
                 break;
             case ChangeKind::Other:
-                if (idx < WeekdayCounts::NoWeekday && !bytes.isEmpty() &&
-                    releaseTexts.occurIn(bytes))
+                if (idx < WeekdayCounts::NoWeekday && !bytes.isEmpty() && releaseTexts.occurIn(bytes))
                     ++counts.headers[idx];
                 break;
             }

@@ -28,7 +28,8 @@ int WeekdayIndexer::indexOf(QByteArrayView line)
     }
     std::uint8_t &row = m_rowByDate.get()[code];
     if (row == 0)
-        row = static_cast<std::uint8_t>(1 + indexOfDayText(GetDayText(QString::fromLatin1(line.first(8)), m_dayFormat)));
+        row = static_cast<std::uint8_t>(
+            1 + indexOfDayText(GetDayText(QString::fromLatin1(line.first(8)), m_dayFormat)));
     m_lastCode = code;
     m_lastIndex = row - 1;
     return m_lastIndex;

@@ -194,7 +194,8 @@ void cSplitter::keepSecondPaneInside()
     const int extent = (sideBySide ? size.width() : size.height()) * twipsPerPixel;
     const int splitterSize = sideBySide ? m_layout.bar.width : m_layout.bar.height;
     const int limit = extent - MinRightPanelWidth - splitterSize;
-    if (extent > 120 * twipsPerPixel && m_geometry.barPosition(m_layout) > limit && limit > MinLeftPanelWidth + 30) {
+    if (extent > 120 * twipsPerPixel && m_geometry.barPosition(m_layout) > limit &&
+        limit > MinLeftPanelWidth + 30) {
         setBarPosition(limit);
         if (m_container->isVisible())
             arrangePanes();

@@ -109,7 +109,9 @@ private slots:
         QFETCH(bool, separate);
         m_look.separateColumns = separate;
         m_model.setLook(m_look);
-        m_model.setContent(&m_document, ChangesListContent{ChangeRows::listed({2}, false, ChangeRows::HeaderPlace::Top), 0, 1, 1});
+        m_model.setContent(
+            &m_document,
+            ChangesListContent{ChangeRows::listed({2}, false, ChangeRows::HeaderPlace::Top), 0, 1, 1});
         QStringList texts;
         QList<bool> bold;
         for (int column = 0; column < m_model.columnCount(); ++column) {

@@ -63,32 +63,50 @@ private slots:
         QTest::addColumn<QString>("changeDetect");
         QTest::addColumn<int>("releaseCount"); // as the plain reading must find them
         const QString usual = QStringLiteral("##.##.##*Added:*,##.##.##*Fixed:*");
-        const QByteArray ascii = "Release Total Commander 2.0\r\n  01.02.03 Added: x  \r\n01.02.03 Fixed: y\r\n\r\n";
+        const QByteArray ascii =
+            "Release Total Commander 2.0\r\n  01.02.03 Added: x  \r\n01.02.03 Fixed: y\r\n\r\n";
         // The encoding is judged on the first 4096 bytes: only what follows them arrives in pieces.
         const QByteArray head = repeated("01.02.03 Added: a line before the rest\r\n", 110);
 
         QTest::newRow("empty file") << QByteArray() << usual << 0;
         QTest::newRow("terminator at the very end") << head + "a\r\n" << usual << 0;
         QTest::newRow("CR, LF and CR LF") << head + "a\rb\nc\r\nd\n\re" << usual << 0;
-        QTest::newRow("ASCII releases") << head + ascii + "New in version 1.0 (1.1.01)\r\n01.01.01 fixed: z" << usual << 2;
-        QTest::newRow("UTF-8 lines") << head + ascii + "01.02.03 Added: caf\xc3\xa9\r\nRelease Total Commander \xe2\x82\xac" << usual << 2;
-        QTest::newRow("UTF-8 BOM") << "\xef\xbb\xbf" + head + ascii + "01.02.03 Added: \xc3\xa9" << usual << 1;
+        QTest::newRow("ASCII releases")
+            << head + ascii + "New in version 1.0 (1.1.01)\r\n01.01.01 fixed: z" << usual << 2;
+        QTest::newRow("UTF-8 lines")
+            << head + ascii + "01.02.03 Added: caf\xc3\xa9\r\nRelease Total Commander \xe2\x82\xac" << usual
+            << 2;
+        QTest::newRow("UTF-8 BOM") << "\xef\xbb\xbf" + head + ascii + "01.02.03 Added: \xc3\xa9" << usual
+                                   << 1;
         QTest::newRow("UTF-8 BOM then a bad byte")
-            << "\xef\xbb\xbf" + head + ascii + "01.02.03 Added: \xc3\xa9\r\n01.02.03 Fixed: \xe9\r\n" + ascii << usual << 2;
+            << "\xef\xbb\xbf" + head + ascii + "01.02.03 Added: \xc3\xa9\r\n01.02.03 Fixed: \xe9\r\n" + ascii
+            << usual << 2;
         // Lines taken as UTF-8 until a later one shows the file is Windows-1252.
         QTest::newRow("Windows-1252 after UTF-8-looking lines")
             << head + ascii + "New in version 1.0 (1.1.01) \xc3\xa9\r\n01.02.03 Added: \xc3\xa9\r\n" + ascii +
                    "01.02.03 Fixed: caf\xe9\r\nRelease Windows Commander \x80 3\r\n" + repeated(ascii, 4)
             << usual << 8;
         QTest::newRow("Windows-1252 in most lines")
-            << repeated("01.02.03 Added: \xe9t\xe9\r\nRelease Total Commander \xe9 1\r\n", 120) + ascii << usual << 121;
-        QTest::newRow("UTF-16 with BOM")
-            << QByteArray("\xff\xfe" "R\0e\0l\0e\0a\0s\0e\0 \0W\0i\0n\0c\0m\0d\0 \0" "1\0\r\0\n\0x\0", 40) << usual << 1;
-        QTest::newRow("UTF-16 without BOM") << QByteArray("0\0" "1\0.\0" "0\0" "1\0.\0" "0\0" "1\0 \0F\0i\0x\0e\0d\0:\0", 30)
+            << repeated("01.02.03 Added: \xe9t\xe9\r\nRelease Total Commander \xe9 1\r\n", 120) + ascii
+            << usual << 121;
+        QTest::newRow("UTF-16 with BOM") << QByteArray("\xff\xfe"
+                                                       "R\0e\0l\0e\0a\0s\0e\0 \0W\0i\0n\0c\0m\0d\0 \0"
+                                                       "1\0\r\0\n\0x\0",
+                                                       40)
+                                         << usual << 1;
+        QTest::newRow("UTF-16 without BOM") << QByteArray("0\0"
+                                                          "1\0.\0"
+                                                          "0\0"
+                                                          "1\0.\0"
+                                                          "0\0"
+                                                          "1\0 \0F\0i\0x\0e\0d\0:\0",
+                                                          30)
                                             << usual << 0;
         // Letters outside ASCII that fold to ASCII ones: KELVIN SIGN and LATIN SMALL LETTER LONG S.
         QTest::newRow("letters folding to ASCII")
-            << head + QByteArray("01.02.03 \xe2\x84\xaa" "ept: a\r\nRelea\xc5\xbf" "e Total Commander 3\r\n01.02.03 Kept: b")
+            << head + QByteArray("01.02.03 \xe2\x84\xaa"
+                                 "ept: a\r\nRelea\xc5\xbf"
+                                 "e Total Commander 3\r\n01.02.03 Kept: b")
             << QStringLiteral("##.##.##*Kept:*,##.##.##*Fixed:*") << 1;
     }
     void scanningAsBytesArriveEqualsPlainReading()
@@ -116,13 +134,17 @@ private slots:
         // Over a megabyte is left when the whole file has arrived, so a second thread scans the rest
         // from a line boundary on; what each part found about the encoding must hold for both.
         QTest::addColumn<QByteArray>("bytes");
-        const QByteArray ascii = repeated("01.02.03 Added: a line of the change log\r\nRelease Total Commander 1\r\n", 30000);
+        const QByteArray ascii =
+            repeated("01.02.03 Added: a line of the change log\r\nRelease Total Commander 1\r\n", 30000);
         const QByteArray utf8 = "01.02.03 Fixed: caf\xc3\xa9\r\nNew in version 1.0 (1.1.01) \xc3\xa9\r\n";
         const QByteArray windows1252 = "01.02.03 Fixed: caf\xe9\r\nRelease Wincmd \xe9 2\r\n";
         QTest::newRow("UTF-8 in both parts") << utf8 + ascii + utf8 + ascii + utf8;
-        QTest::newRow("Windows-1252 shown in the first part") << utf8 + windows1252 + ascii + utf8 + ascii + utf8;
-        QTest::newRow("Windows-1252 shown in the second part only") << utf8 + ascii + utf8 + ascii + windows1252 + utf8;
-        QTest::newRow("bad byte after a BOM in the second part") << "\xef\xbb\xbf" + utf8 + ascii + ascii + windows1252;
+        QTest::newRow("Windows-1252 shown in the first part")
+            << utf8 + windows1252 + ascii + utf8 + ascii + utf8;
+        QTest::newRow("Windows-1252 shown in the second part only")
+            << utf8 + ascii + utf8 + ascii + windows1252 + utf8;
+        QTest::newRow("bad byte after a BOM in the second part")
+            << "\xef\xbb\xbf" + utf8 + ascii + ascii + windows1252;
         QByteArray crOnly = ascii + ascii;
         crOnly.replace("\r\n", "\r");
         QTest::newRow("CR line ends") << crOnly;

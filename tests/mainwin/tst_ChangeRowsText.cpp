@@ -41,18 +41,21 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("separate columns")
             << true << QList<int>{0, 1, 2} << "dddd"
-            << "\t\tSearch Result:\r\n\t\tVersion 1.0\r\n" + day(3, 10, "dddd") + "\t10/03/1999\tAdded: caf\u00e9 \u00fcber\r\n" +
-                   day(3, 11, "dddd") + "\t11/03/1999\tFixed: spaced\r\n" + day(3, 12, "dddd") +
+            << "\t\tSearch Result:\r\n\t\tVersion 1.0\r\n" + day(3, 10, "dddd") +
+                   "\t10/03/1999\tAdded: caf\u00e9 \u00fcber\r\n" + day(3, 11, "dddd") +
+                   "\t11/03/1999\tFixed: spaced\r\n" + day(3, 12, "dddd") +
                    "\t12/03/1999\tAdded: smile \U0001F600 here\r\n\t\t\r\n" + day(3, 3, "dddd") +
                    "\t03/03/1999\tFixed: carried\r\n";
         QTest::newRow("Change heading first, day format with the day's number")
             << true << QList<int>{2, 0, 1} << "ddd d"
             << "Search Result:\t\t\r\nVersion 1.0\t\t\r\nAdded: caf\u00e9 \u00fcber\t" + day(3, 10, "ddd d") +
-                   "\t10/03/1999\r\nFixed: spaced\t" + day(3, 11, "ddd d") + "\t11/03/1999\r\nAdded: smile \U0001F600 here\t" +
-                   day(3, 12, "ddd d") + "\t12/03/1999\r\n\t\t\r\nFixed: carried\t" + day(3, 3, "ddd d") + "\t03/03/1999\r\n";
+                   "\t10/03/1999\r\nFixed: spaced\t" + day(3, 11, "ddd d") +
+                   "\t11/03/1999\r\nAdded: smile \U0001F600 here\t" + day(3, 12, "ddd d") +
+                   "\t12/03/1999\r\n\t\t\r\nFixed: carried\t" + day(3, 3, "ddd d") + "\t03/03/1999\r\n";
         QTest::newRow("one column holds the whole line")
             << false << QList<int>{0, 1, 2} << "dddd"
-            << "Search Result:\r\nVersion 1.0\r\n10.03.99 Added: caf\u00e9 \u00fcber\r\n11.03.99   Fixed: spaced   \r\n"
+            << "Search Result:\r\nVersion 1.0\r\n10.03.99 Added: caf\u00e9 \u00fcber\r\n11.03.99   Fixed: "
+               "spaced   \r\n"
                "12.03.99 Added: smile \U0001F600 here\r\n\r\n31.02.99 Fixed: carried\r\n";
     }
     void copiesRows()
@@ -84,7 +87,8 @@ private slots:
         const HistoryDocument document = makeDocument({QString::fromUtf8("a\0b", 3), "c"});
         RowTextColumns columns;
         columns.separateColumns = false;
-        QCOMPARE(copyAll(document, ChangeRows::everyLine(2, false), columns), QString::fromUtf8("a\0b\r\nc\r\n", 8));
+        QCOMPARE(copyAll(document, ChangeRows::everyLine(2, false), columns),
+                 QString::fromUtf8("a\0b\r\nc\r\n", 8));
     }
 
     // Enough rows to be copied in two halves side by side; lines outside ASCII on both sides.
@@ -111,7 +115,8 @@ private slots:
             }
         }
         const HistoryDocument document = makeDocument(lines);
-        QCOMPARE(copyAll(document, ChangeRows::everyLine(int(lines.size()), false), RowTextColumns{}), expected);
+        QCOMPARE(copyAll(document, ChangeRows::everyLine(int(lines.size()), false), RowTextColumns{}),
+                 expected);
     }
 };
 

@@ -15,8 +15,8 @@
 #include <QTest>
 
 #include <climits>
-#include <cstdio>
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -87,16 +87,18 @@ int runChild(const QStringList &args)
         const int count = mode == u"write-forever" ? INT_MAX : args.value(3).toInt();
         int failed = 0;
         for (int i = 0; i < count; ++i) {
-            failed += !profile.WriteValue(SectionVelomir, keyName(args.value(2), i), valueOf(i), args.value(1));
+            failed +=
+                !profile.WriteValue(SectionVelomir, keyName(args.value(2), i), valueOf(i), args.value(1));
             std::printf("%d\n", i + 1);
             std::fflush(stdout);
         }
         return failed == 0 ? 0 : 1;
     }
     // One write that must be refused, then a read to show the program goes on.
-    const bool written = profile.WriteValue(SectionVelomir, QStringLiteral("New"), QString(100000, u'n'),
-                                            args.value(1));
-    const QString read = profile.ReadValue(SectionVelomir, QStringLiteral("LastFile"), QString(), args.value(1));
+    const bool written =
+        profile.WriteValue(SectionVelomir, QStringLiteral("New"), QString(100000, u'n'), args.value(1));
+    const QString read =
+        profile.ReadValue(SectionVelomir, QStringLiteral("LastFile"), QString(), args.value(1));
     std::printf("%s %s\n", written ? "written" : "refused", qPrintable(read));
     return 0;
 }
@@ -182,7 +184,8 @@ private slots:
         cProfile profile;
         QElapsedTimer waited;
         waited.start();
-        QCOMPARE(profile.WriteValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("x"), m_ini), false);
+        QCOMPARE(profile.WriteValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("x"), m_ini),
+                 false);
         QVERIFY(waited.elapsed() < 4 * IniFileLock::DefaultTimeout.count());
         QCOMPARE(readAll(m_ini), startingFile());
     }
@@ -192,9 +195,12 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("setup");
 
-        QTest::newRow("read-only file") << "drop-to-nobody" << "read-only file";
-        QTest::newRow("read-only folder") << "drop-to-nobody" << "read-only folder";
-        QTest::newRow("disk full") << "file-size-limit" << "";
+        QTest::newRow("read-only file") << "drop-to-nobody"
+                                        << "read-only file";
+        QTest::newRow("read-only folder") << "drop-to-nobody"
+                                          << "read-only folder";
+        QTest::newRow("disk full") << "file-size-limit"
+                                   << "";
     }
     void refusedWriteKeepsFile()
     {
@@ -203,8 +209,8 @@ private slots:
 
         writeFile(m_ini, startingFile());
         // The folder is reachable by the ordinary user the child becomes; root ignores permissions.
-        const QFile::Permissions everyone = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
-                                            QFile::ReadOther | QFile::ExeOther;
+        const QFile::Permissions everyone = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                            QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
         QVERIFY(QFile::setPermissions(m_dir->path(), everyone | (setup == u"read-only file"
                                                                      ? QFile::WriteOwner | QFile::WriteOther
                                                                      : QFile::Permissions())));
@@ -233,7 +239,6 @@ private slots:
                                    QStringLiteral("/dev/full")),
                  QStringLiteral("default"));
     }
-
 };
 
 int main(int argc, char *argv[])

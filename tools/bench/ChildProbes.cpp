@@ -12,8 +12,8 @@
 #include <QApplication>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTableView>
+#include <QTemporaryDir>
 
 #include <cstdio>
 

@@ -264,8 +264,8 @@ void FileBench::measureCopy()
     qsizetype copied = 0;
     // What the copy command does with every row selected.
     const double ms = medianMs(m_reps, [&] {
-        const QString all = changeRowsText(m_document, m_model->content().rows, {RowSpan{0, rowCount - 1}},
-                                           RowTextColumns{});
+        const QString all =
+            changeRowsText(m_document, m_model->content().rows, {RowSpan{0, rowCount - 1}}, RowTextColumns{});
         copied = all.size();
     });
     add(QStringLiteral("copy_all"), QStringLiteral("copy every row of \"All\" (cStringBuilder)"),

@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(QDate::fromString(sortKey, QStringLiteral("yyyy MM dd")) == *date, "the sort key is the date",
               line);
         check(!GetDayText(line, QStringLiteral("dddd")).isEmpty(), "a dated line has a day text", line);
-        check(!GetDateText(line, QStringLiteral("dd/MM/yyyy")).isEmpty(), "a dated line has a date text", line);
+        check(!GetDateText(line, QStringLiteral("dd/MM/yyyy")).isEmpty(), "a dated line has a date text",
+              line);
         const QString change = GetChangeText(line);
         check(!change.startsWith(u' ') && !change.endsWith(u' ') && line.mid(8).contains(change),
               "the change text is the rest of the line without outer blanks", line);

@@ -50,7 +50,8 @@ bool wellFormedUtf8(QByteArrayView bytes)
 
 bool isAscii(QByteArrayView bytes)
 {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 char asciiLower(char c)
@@ -203,19 +204,23 @@ void checkSearch(const HistoryLines &lines, const QString &text)
 }
 
 // Returns the scanned lines, which may hold lines of a Windows-1252 file apart from the text.
-HistoryLines checkScanInPieces(const QByteArray &bytes, const DetectionSettings &settings, const HistoryDocument &plain)
+HistoryLines checkScanInPieces(const QByteArray &bytes, const DetectionSettings &settings,
+                               const HistoryDocument &plain)
 {
     // The encoding is judged on the first 4096 bytes; a small file would arrive at once.
     const qsizetype piece = bytes.isEmpty() ? 1 : 1 + static_cast<unsigned char>(bytes.back()) % 97;
     HistoryScan scan(settings);
-    for (qsizetype available = std::min<qsizetype>(bytes.size(), 4096); available < bytes.size(); available += piece)
+    for (qsizetype available = std::min<qsizetype>(bytes.size(), 4096); available < bytes.size();
+         available += piece)
         scan.scanArrived(bytes.constData(), available, bytes.size());
     HistoryDocument scanned;
     scan.finish(bytes, scanned.lines, scanned.releases);
     check(scanned.lines.size() == plain.lines.size(), "the scan finds the lines the plain reading finds");
     for (LineIndex i = 0; i < plain.lines.size(); ++i) {
-        check(scanned.lines.bytes(i) == plain.lines.bytes(i), "the scan reads each line as the plain reading");
-        check(scanned.lines.kind(i) == plain.lines.kind(i) && scanned.lines.matchesFix(i) == plain.lines.matchesFix(i) &&
+        check(scanned.lines.bytes(i) == plain.lines.bytes(i),
+              "the scan reads each line as the plain reading");
+        check(scanned.lines.kind(i) == plain.lines.kind(i) &&
+                  scanned.lines.matchesFix(i) == plain.lines.matchesFix(i) &&
                   scanned.lines.isDated(i) == plain.lines.isDated(i),
               "the scan classifies each line as the plain reading");
     }

@@ -29,7 +29,8 @@ bool sameName(const QString &a, const QString &b)
 
 bool hasLineBreakOrNul(const QString &text)
 {
-    return text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar(u'\0')) || !text.isValidUtf16();
+    return text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar(u'\0')) ||
+           !text.isValidUtf16();
 }
 
 bool writable(const QString &section, const QString &key, const QString &value)
@@ -87,7 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             key = pieces[(i + 1) % pieces.size()].left(10);
         }
         const bool ok = ini.setValue(section, key, QuoteProfileValue(value));
-        check(ok == writable(section, key, QuoteProfileValue(value)), "an edit is refused only for a bad name or value");
+        check(ok == writable(section, key, QuoteProfileValue(value)),
+              "an edit is refused only for a bad name or value");
         if (!ok)
             continue;
         bool replaced = false;

@@ -55,7 +55,8 @@ std::vector<Item> parse(const QList<uint> &p)
             }
             for (; k < close; ++k) {
                 if (k + 2 < close && p[k + 1] == '-') {
-                    set.ranges.emplace_back(std::min<char32_t>(p[k], p[k + 2]), std::max<char32_t>(p[k], p[k + 2]));
+                    set.ranges.emplace_back(std::min<char32_t>(p[k], p[k + 2]),
+                                            std::max<char32_t>(p[k], p[k + 2]));
                     k += 2;
                 } else {
                     set.ranges.emplace_back(p[k], p[k]);
@@ -126,7 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size == 0)
         return 0;
     const std::size_t patternBytes = std::min<std::size_t>(data[0], size - 1);
-    const QString pattern = QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(patternBytes));
+    const QString pattern =
+        QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(patternBytes));
     const QString lineText = QString::fromUtf8(reinterpret_cast<const char *>(data + 1 + patternBytes),
                                                qsizetype(size - 1 - patternBytes));
     // Lines reach the matcher as well-formed UTF-8.
@@ -139,8 +141,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QList<uint> patternChars = pattern.toUcs4();
     const QList<uint> lineChars = lineText.toUcs4();
-    const double bound =
-        NanosecondsSlack + NanosecondsPerStep * double(lineChars.size() + 1) * double(patternChars.size() + 1);
+    const double bound = NanosecondsSlack +
+                         NanosecondsPerStep * double(lineChars.size() + 1) * double(patternChars.size() + 1);
     if (spent > bound) {
         fprintf(stderr, "matching %lld characters against %lld took %.0f ns, more than %.0f\n",
                 (long long)lineChars.size(), (long long)patternChars.size(), spent, bound);
