@@ -1,9 +1,9 @@
 #include "app/ChangeColumns.h"
 
 #include "app/ColumnWidths.h"
-#include "mainwin/SettingsStore.h"
-#include "settings/Globals.h"
+#include "settings/SettingsStore.h"
 #include "settings/cProfile.h"
+#include "widgets/Twips.h"
 
 #include <QHeaderView>
 #include <QStringList>
@@ -29,14 +29,13 @@ QString joined(const QList<int> &values)
 
 void ChangeColumns::setup(QHeaderView *header, bool separateColumns, SettingsStore &store)
 {
-    const int twipsPerPixel = qMax(1, globals().TwipsPerPixelX);
     const int count = header->count();
     const QList<int> widths = ColumnWidths::numbers(
         store.read(SectionVelomir, separateColumns ? KeyColumnHeadersSize3 : KeyColumnHeadersSize,
                    separateColumns ? DefaultSize3 : DefaultSize));
     for (int column = 0; column < count && column < widths.size(); ++column) {
         if (widths[column] > 0)
-            header->resizeSection(column, ColumnWidths::toPixels(widths[column], twipsPerPixel));
+            header->resizeSection(column, Twips::toPixelsX(widths[column]));
     }
     if (!separateColumns || count != 3)
         return;
@@ -56,15 +55,13 @@ void ChangeColumns::setup(QHeaderView *header, bool separateColumns, SettingsSto
 
 void ChangeColumns::save(const QHeaderView *header, bool separateColumns, SettingsStore &store)
 {
-    const int twipsPerPixel = qMax(1, globals().TwipsPerPixelX);
     if (separateColumns && header->count() == 3) {
         const QList<int> stored =
             ColumnWidths::numbers(store.read(SectionVelomir, KeyColumnHeadersSize3, DefaultSize3));
         QList<int> widths;
         QList<int> positions;
         for (int column = 0; column < 3; ++column) {
-            widths << ColumnWidths::toStore(header->sectionSize(column), stored.value(column, -1),
-                                            twipsPerPixel);
+            widths << ColumnWidths::toStore(header->sectionSize(column), stored.value(column, -1));
             positions << header->visualIndex(column) + 1;
         }
         store.write(SectionVelomir, KeyColumnHeadersSize3, joined(widths));
@@ -73,6 +70,6 @@ void ChangeColumns::save(const QHeaderView *header, bool separateColumns, Settin
         const int stored =
             ColumnWidths::numbers(store.read(SectionVelomir, KeyColumnHeadersSize, DefaultSize)).value(0);
         store.write(SectionVelomir, KeyColumnHeadersSize,
-                    QString::number(ColumnWidths::toStore(header->sectionSize(0), stored, twipsPerPixel)));
+                    QString::number(ColumnWidths::toStore(header->sectionSize(0), stored)));
     }
 }

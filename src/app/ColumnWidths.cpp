@@ -1,19 +1,14 @@
 #include "app/ColumnWidths.h"
 
+#include "widgets/Twips.h"
+
 #include <QStringList>
 
-#include <QtMath>
-
-int ColumnWidths::toPixels(int twips, int twipsPerPixel)
+int ColumnWidths::toStore(int pixels, int storedTwips)
 {
-    return qRound(double(twips) / qMax(1, twipsPerPixel));
-}
-
-int ColumnWidths::toStore(int pixels, int storedTwips, int twipsPerPixel)
-{
-    if (storedTwips > 0 && toPixels(storedTwips, twipsPerPixel) == pixels)
+    if (storedTwips > 0 && Twips::toPixelsX(storedTwips) == pixels)
         return storedTwips;
-    return pixels * qMax(1, twipsPerPixel);
+    return Twips::fromPixelsX(pixels);
 }
 
 QList<int> ColumnWidths::numbers(const QString &text)

@@ -5,8 +5,8 @@
 #include "history/HistoryLoader.h"
 #include "history/ReleasesReport.h"
 #include "mainwin/DisplaySettings.h"
-#include "mainwin/ProfileSettingsStore.h"
 #include "search/FindReport.h"
+#include "settings/ProfileSettingsStore.h"
 #include "settings/cProfile.h"
 #include "stats/WeekdaysReport.h"
 

@@ -1,6 +1,7 @@
 #include "app/MainToolbar.h"
 
 #include "app/MainMenus.h"
+#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -43,7 +44,7 @@ void MainToolbar::showRightClickMenu(const QPoint &position)
     m_rightClickMenu->popup(m_toolbar->mapToGlobal(position));
 }
 
-void MainToolbar::CreateMainToolbar(const std::vector<ToolbarEntry> &entries, int twipsPerPixelX)
+void MainToolbar::CreateMainToolbar(const std::vector<ToolbarEntry> &entries)
 {
     m_toolbar->clear();
     m_buttons.clear();
@@ -57,7 +58,7 @@ void MainToolbar::CreateMainToolbar(const std::vector<ToolbarEntry> &entries, in
         }
         if (entry.type == ToolbarEntry::Type::Gap) {
             auto *gap = new QWidget(m_toolbar);
-            gap->setFixedWidth(entry.gapTwips / qMax(1, twipsPerPixelX));
+            gap->setFixedWidth(Twips::toPixelsX(entry.gapTwips));
             m_toolbar->addWidget(gap);
             continue;
         }

@@ -26,7 +26,7 @@ public:
     MainToolbar(QToolBar *toolbar, const MainMenus &menus, QObject *parent = nullptr);
 
     // Replaces every button with those of `entries`.
-    void CreateMainToolbar(const std::vector<ToolbarEntry> &entries, int twipsPerPixelX);
+    void CreateMainToolbar(const std::vector<ToolbarEntry> &entries);
 
     bool isPressed(const QString &key) const;
     void setPressed(const QString &key, bool pressed);

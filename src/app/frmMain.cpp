@@ -5,27 +5,29 @@
 #include "app/FileManagerLocation.h"
 #include "app/MainToolbar.h"
 #include "app/MainWidgets.h"
-#include "app/MainWindowPlacement.h"
-#include "app/MessageBox.h"
 #include "app/StartFileChoice.h"
-#include "app/VersionsList.h"
-#include "app/WindowPlacement.h"
-#include "app/cCommonDialog.h"
 #include "history/ChangesListModel.h"
 #include "history/HistoryLoader.h"
 #include "history/LineRules.h"
 #include "mainwin/ChangeSelection.h"
 #include "mainwin/DisplayFonts.h"
-#include "mainwin/ProfileSettingsStore.h"
 #include "mainwin/SystemColors.h"
+#include "mainwin/VersionsList.h"
 #include "mainwin/frmOptions.h"
 #include "search/SearchCommands.h"
 #include "search/frmSearchFor.h"
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
+#include "settings/ProfileSettingsStore.h"
 #include "settings/cProfile.h"
 #include "stats/frmStatistics.h"
 #include "version.h"
+#include "widgets/MessageBox.h"
+#include "widgets/ScreenPlacement.h"
+#include "widgets/Twips.h"
+#include "widgets/WaitCursor.h"
+#include "widgets/WindowPlacement.h"
+#include "widgets/cCommonDialog.h"
 #include "widgets/cSplitter.h"
 #include "widgets/frmAbout.h"
 
@@ -48,15 +50,6 @@
 namespace {
 const QString KeyColumnHeadersSize2 = QStringLiteral("ColumnHeadersSize2");
 const QString KeyLastFile = QStringLiteral("LastFile");
-
-int twipsX(int pixels)
-{
-    return pixels * globals().TwipsPerPixelX;
-}
-int twipsY(int pixels)
-{
-    return pixels * globals().TwipsPerPixelY;
-}
 } // namespace
 
 frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
@@ -111,8 +104,7 @@ void frmMain::createWidgets()
     w.clientArea->installEventFilter(this);
 
     m_mainToolbar = new MainToolbar(m_toolbar, m_menus, this);
-    m_lvVersionsList->setColumnWidth(0,
-                                     ColumnWidths::toPixels(storedVersionWidth(), globals().TwipsPerPixelX));
+    m_lvVersionsList->setColumnWidth(0, Twips::toPixelsX(storedVersionWidth()));
     m_versions = new VersionsList(m_lvVersionsList, this);
     m_changesModel = new ChangesListModel(this);
     m_lvChangesList->setModel(m_changesModel);
@@ -125,11 +117,12 @@ void frmMain::createSplitters()
     m_picMainSplitter->move(1, 1);
     m_outerSplitter = std::make_unique<cSplitter>();
     (void)m_outerSplitter->CreateSplitter(m_picMainSplitter, m_frame2, m_lvVersionsList,
-                                          m_picSpliterContainer, 1, s.SplitPosition, twipsX(3), 0, 0, 0, 0);
+                                          m_picSpliterContainer, 1, s.SplitPosition, Twips::fromPixelsX(3), 0,
+                                          0, 0, 0);
     m_innerSplitter = std::make_unique<cSplitter>();
     (void)m_innerSplitter->CreateSplitter(m_picSpliterContainer, m_frame1, m_lvChangesList, m_text1, 2,
-                                          s.SplitPosition2, twipsX(3), 0, 0, 0, 0);
-    m_innerSplitter->MinRightPanelWidth = twipsY(40);
+                                          s.SplitPosition2, Twips::fromPixelsX(3), 0, 0, 0, 0);
+    m_innerSplitter->MinRightPanelWidth = Twips::fromPixelsY(40);
 }
 
 void frmMain::connectCommands()
@@ -160,7 +153,7 @@ void frmMain::CreateMainToolbar()
     const QString stored = store.read(SectionVelomir, KeyToolbarButtons, marker);
     const QString layout = chooseToolbarLayout(
         store.read(SectionVelomir, KeyDefaultToolbar, QStringLiteral("1")), stored, stored != marker);
-    m_mainToolbar->CreateMainToolbar(parseToolbarButtons(layout), globals().TwipsPerPixelX);
+    m_mainToolbar->CreateMainToolbar(parseToolbarButtons(layout));
     m_mainToolbar->setIgnoreRightClick(
         store.read(SectionVelomir, KeyToolbarIgnoreRightClick, QStringLiteral("0")).trimmed() ==
         QLatin1String("1"));
@@ -288,17 +281,18 @@ bool frmMain::openHistory(const QString &path)
 bool frmMain::LoadHistory(const QString &path)
 {
     HistoryDocument loaded;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    // Shown only when the load has taken, or promises to take, more than half a second.
-    QProgressDialog progress(QStringLiteral("Loading %1").arg(QDir::toNativeSeparators(path)), QString(), 0,
-                             100, this);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    progress.setCancelButton(nullptr);
-    const LoadResult result =
-        ::LoadHistory(path, displaySettings().detection(), loaded,
-                      [&progress](double done) { progress.setValue(qRound(done * 100)); });
-    QApplication::restoreOverrideCursor();
+    LoadResult result;
+    {
+        const WaitCursor wait;
+        // Shown only when the load has taken, or promises to take, more than half a second.
+        QProgressDialog progress(QStringLiteral("Loading %1").arg(QDir::toNativeSeparators(path)), QString(),
+                                 0, 100, this);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        progress.setCancelButton(nullptr);
+        result = ::LoadHistory(path, displaySettings().detection(), loaded,
+                               [&progress](double done) { progress.setValue(qRound(done * 100)); });
+    }
     if (!result.ok) {
         // What is shown stays: a file that cannot be read never empties the window.
         MessageBox::critical(this, QStringLiteral("Cannot read \"%1\":\n%2").arg(path, result.error));
@@ -357,7 +351,7 @@ void frmMain::BuildChangesList()
     const int current = m_versions->current();
     if (current < 0)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     ChangesListRequest request;
     request.releaseIndex = m_allSelected ? -1 : current - 1;
     request.filter = m_filter;
@@ -372,7 +366,6 @@ void frmMain::BuildChangesList()
     } else {
         m_text1->clear();
     }
-    QApplication::restoreOverrideCursor();
 }
 
 void frmMain::showChangesStatus(const ChangesListContent &content)
@@ -443,8 +436,8 @@ void frmMain::ResizeForm()
     if (!client || !m_outerSplitter)
         return;
     m_picMainSplitter->move(1, 1);
-    const int width = twipsX(client->width() - 2);
-    const int height = twipsY(client->height() - 2);
+    const int width = Twips::fromPixelsX(client->width() - 2);
+    const int height = Twips::fromPixelsY(client->height() - 2);
     if (width > 0 && height > 0)
         m_outerSplitter->Resize(height, width);
 }
@@ -501,9 +494,9 @@ void frmMain::SaveLayoutSettings()
     s.SplitPosition2 = static_cast<int>(m_innerSplitter->SplitPosition());
     s.SplitPosition = static_cast<int>(m_outerSplitter->SplitPosition());
     saveChangeColumns();
-    store.write(SectionVelomir, KeyColumnHeadersSize2,
-                QString::number(ColumnWidths::toStore(m_lvVersionsList->columnWidth(0), storedVersionWidth(),
-                                                      globals().TwipsPerPixelX)));
+    store.write(
+        SectionVelomir, KeyColumnHeadersSize2,
+        QString::number(ColumnWidths::toStore(m_lvVersionsList->columnWidth(0), storedVersionWidth())));
     SaveViewState(s, store);
     RecordWindowPlacement();
 }
@@ -519,13 +512,18 @@ int frmMain::storedVersionWidth()
 void frmMain::RestoreWindowPlacement()
 {
     ProfileSettingsStore store(m_profile);
-    m_placement = MainWindowPlacement::restore(this, store);
+    m_placement = ScreenPlacement::place(
+        this, WindowPlacement::LoadWindowPlacement([&store](const QString &key, const QString &defaultValue) {
+            return store.read(SectionVelomir, key, defaultValue);
+        }));
 }
 
 void frmMain::RecordWindowPlacement()
 {
     ProfileSettingsStore store(m_profile);
-    MainWindowPlacement::record(this, m_placement, store);
+    m_placement = ScreenPlacement::record(this, m_placement);
+    m_placement.SaveWindowPlacement(
+        [&store](const QString &key, const QString &value) { store.write(SectionVelomir, key, value); });
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

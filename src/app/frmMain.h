@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/MainMenus.h"
-#include "app/WindowPlacement.h"
 #include "history/ChangesList.h"
 #include "history/HistoryDocument.h"
 #include "mainwin/ChangesListShell.h"
@@ -9,6 +8,7 @@
 #include "mainwin/OptionsHost.h"
 #include "search/SearchHost.h"
 #include "stats/StatisticsHost.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QMainWindow>
 

@@ -1,12 +1,13 @@
 #include "mainwin/ChangeSelection.h"
 
-#include "app/VersionsList.h"
 #include "history/ChangesListModel.h"
 #include "history/LineRules.h"
 #include "mainwin/ChangeRowsText.h"
 #include "mainwin/ChangesListShell.h"
 #include "mainwin/DisplaySettings.h"
-#include "search/SearchTextSource.h"
+#include "mainwin/SearchTextSource.h"
+#include "mainwin/VersionsList.h"
+#include "widgets/WaitCursor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,18 +19,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTableView>
-
-namespace {
-// The hourglass for the length of one command.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-} // namespace
 
 ChangeSelection::ChangeSelection(const Widgets &widgets, const HistoryDocument &document,
                                  ChangesListShell &shell, QObject *parent)

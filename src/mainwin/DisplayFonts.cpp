@@ -1,7 +1,7 @@
 #include "mainwin/DisplayFonts.h"
 
-#include "app/cCommonDialog.h"
 #include "mainwin/DisplaySettings.h"
+#include "widgets/cCommonDialog.h"
 
 #include <QWidget>
 

@@ -1,8 +1,9 @@
 #include "mainwin/DisplaySettings.h"
 
-#include "mainwin/SettingsStore.h"
 #include "settings/Globals.h"
+#include "settings/SettingsStore.h"
 #include "settings/cProfile.h"
+#include "widgets/Twips.h"
 
 #include <algorithm>
 
@@ -95,9 +96,9 @@ DisplaySettings LoadDisplaySettings(SettingsStore &store)
 
     // A splitter of less than one pixel could not be grabbed again.
     s.SplitPosition2 =
-        std::max(readNumber(store, KeySplitPosition2, defaults.SplitPosition2), globals().TwipsPerPixelX);
+        std::max(readNumber(store, KeySplitPosition2, defaults.SplitPosition2), Twips::perPixelX());
     s.SplitPosition =
-        std::max(readNumber(store, KeySplitPosition, defaults.SplitPosition), globals().TwipsPerPixelY);
+        std::max(readNumber(store, KeySplitPosition, defaults.SplitPosition), Twips::perPixelY());
 
     s.UnExpandPaths =
         std::clamp(readNumber(store, KeyUnExpandPaths, defaults.UnExpandPaths, SectionCommon), 0, 3);

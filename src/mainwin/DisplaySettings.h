@@ -1,7 +1,7 @@
 #pragma once
 
 #include "history/HistoryDocument.h"
-#include "mainwin/FontSetting.h"
+#include "widgets/FontSetting.h"
 
 #include <QDebug>
 #include <QString>

@@ -1,12 +1,12 @@
 #include "mainwin/frmOptions.h"
 
-#include "app/cCommonDialog.h"
 #include "mainwin/CenterForm.h"
 #include "mainwin/ColorSwatch.h"
 #include "mainwin/DisplayFonts.h"
 #include "mainwin/DisplaySettings.h"
 #include "mainwin/FormatLineEdit.h"
 #include "mainwin/OptionsHost.h"
+#include "widgets/cCommonDialog.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

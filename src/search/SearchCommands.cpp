@@ -1,12 +1,13 @@
 #include "search/SearchCommands.h"
 
-#include "app/MessageBox.h"
 #include "history/ChangesListModel.h"
 #include "mainwin/ChangeSelection.h"
 #include "mainwin/ChangesListShell.h"
 #include "mainwin/DisplaySettings.h"
 #include "search/LineSearch.h"
 #include "search/SearchResultsList.h"
+#include "widgets/MessageBox.h"
+#include "widgets/WaitCursor.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -39,10 +40,12 @@ void SearchCommands::FindAll(const QString &strString, int lngSearchIn, int lngW
     if (m_shell.shownFilter() != ViewFilter::AllChanges)
         m_shell.showAllChanges();
     m_shell.enterSearchResults();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ChangesListContent content =
-        m_results.findAll(m_document, strString, lngSearchIn, lngWholeWord, displaySettings().ReversedList);
-    QApplication::restoreOverrideCursor();
+    ChangesListContent content;
+    {
+        const WaitCursor wait;
+        content = m_results.findAll(m_document, strString, lngSearchIn, lngWholeWord,
+                                    displaySettings().ReversedList);
+    }
     const bool found = content.rows.size() > 1;
     showContent(std::move(content));
     if (!found) {

@@ -1,11 +1,12 @@
 #include "search/frmSearchFor.h"
 
-#include "app/MessageBox.h"
 #include "mainwin/CenterForm.h"
 #include "search/FindOptions.h"
 #include "search/SearchHost.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
+#include "widgets/MessageBox.h"
+#include "widgets/Twips.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -25,10 +26,7 @@ int SearchInChoice = 0;
 // The dialog is laid out in twips; widgets want pixels of the screen in use.
 QRect twipsRect(int left, int top, int width, int height)
 {
-    const double perPixelX = qMax(1, globals().TwipsPerPixelX);
-    const double perPixelY = qMax(1, globals().TwipsPerPixelY);
-    return QRect(qRound(left / perPixelX), qRound(top / perPixelY), qRound(width / perPixelX),
-                 qRound(height / perPixelY));
+    return Twips::toPixels(QRectF(left, top, width, height));
 }
 
 QPushButton *makeButton(const QString &caption, const QString &name, QWidget *parent)

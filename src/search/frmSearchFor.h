@@ -1,7 +1,7 @@
 #pragma once
 
+#include "mainwin/SearchTextSource.h"
 #include "search/FindHistory.h"
-#include "search/SearchTextSource.h"
 
 #include <QDialog>
 

@@ -1,7 +1,5 @@
 #include "stats/frmStatistics.h"
 
-#include "app/MessageBox.h"
-#include "app/WindowPlacement.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
 #include "stats/ReleaseStatsModel.h"
@@ -10,6 +8,10 @@
 #include "stats/StatisticsRoles.h"
 #include "stats/StatisticsSortProxy.h"
 #include "stats/WeekdayStatsModel.h"
+#include "widgets/MessageBox.h"
+#include "widgets/ScreenPlacement.h"
+#include "widgets/Twips.h"
+#include "widgets/WaitCursor.h"
 #include "widgets/cSplitter.h"
 #include "widgets/cStringBuilder.h"
 
@@ -21,7 +23,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableView>
 #include <QTimer>
 
@@ -34,15 +35,6 @@ constexpr int PollInterval = 250; // ms
 constexpr int MinPanePixels = 180;
 constexpr int SummaryRuleLength = 40;
 constexpr int ReleaseRuleLength = 70;
-
-int tppX()
-{
-    return std::max(1, globals().TwipsPerPixelX);
-}
-int tppY()
-{
-    return std::max(1, globals().TwipsPerPixelY);
-}
 
 } // namespace
 
@@ -59,15 +51,15 @@ frmStatistics::frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *p
         return m_profile.ReadValue(SectionVelomir, key, defaultValue, globals().IniFilePath);
     });
 
-    m_picture1 = new QFrame(this);
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->move(1, 1);
-    m_frame1 = new QFrame(m_picture1);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_listView2 = new QTableView(m_picture1);
-    m_listView2->setObjectName(QStringLiteral("ListView2"));
-    m_listView1 = new QTableView(m_picture1);
-    m_listView1->setObjectName(QStringLiteral("ListView1"));
+    m_listsContainer = new QFrame(this);
+    m_listsContainer->setObjectName(QStringLiteral("Picture1"));
+    m_listsContainer->move(1, 1);
+    m_splitterBar = new QFrame(m_listsContainer);
+    m_splitterBar->setObjectName(QStringLiteral("Frame1"));
+    m_releaseList = new QTableView(m_listsContainer);
+    m_releaseList->setObjectName(QStringLiteral("ListView2"));
+    m_weekdayList = new QTableView(m_listsContainer);
+    m_weekdayList->setObjectName(QStringLiteral("ListView1"));
     m_cmdClose = new QPushButton(QStringLiteral("&Close"), this);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     m_cmdClose->resize(m_cmdClose->sizeHint());
@@ -86,52 +78,53 @@ frmStatistics::frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *p
     m_weekdays = new WeekdayStatsModel(this);
     m_weekdaysSorted = new StatisticsSortProxy(this);
     m_weekdaysSorted->setSourceModel(m_weekdays);
-    m_listView1->setModel(m_weekdaysSorted);
+    m_weekdayList->setModel(m_weekdaysSorted);
     m_releases = new ReleaseStatsModel(this);
     m_releasesSorted = new StatisticsSortProxy(this);
     m_releasesSorted->setSourceModel(m_releases);
-    m_listView2->setModel(m_releasesSorted);
+    m_releaseList->setModel(m_releasesSorted);
 
     const QFont font = m_host.listFont();
-    setUpList(m_listView1, font, m_settings.GridLines);
-    setUpList(m_listView2, font, m_settings.GridLines);
+    setUpList(m_weekdayList, font, m_settings.GridLines);
+    setUpList(m_releaseList, font, m_settings.GridLines);
     for (int i = 0; i < StatisticsWindowSettings::SummaryColumns; ++i) {
         if (m_settings.HeadersSize[i])
-            m_listView1->setColumnWidth(i, static_cast<int>(*m_settings.HeadersSize[i] / tppX()));
+            m_weekdayList->setColumnWidth(i, Twips::toPixelsX(*m_settings.HeadersSize[i]));
     }
     for (int i = 0; i < StatisticsWindowSettings::ReleaseColumns; ++i) {
         if (m_settings.HeadersSize2[i])
-            m_listView2->setColumnWidth(i, static_cast<int>(*m_settings.HeadersSize2[i] / tppX()));
+            m_releaseList->setColumnWidth(i, Twips::toPixelsX(*m_settings.HeadersSize2[i]));
     }
     restorePlacement();
 
-    applySort(m_listView1, m_settings.SortedColumn - 1, m_settings.SortOrder);
+    applySort(m_weekdayList, m_settings.SortedColumn - 1, m_settings.SortOrder);
     ShowStatistics(WeekdayCounts());
     const HistoryDocument &document = m_host.statisticsDocument();
     std::vector<ReleaseStatsRow> rows = GetVersionList(document, m_host.dayFormat());
     ::CalcStatistics2(document, rows);
     m_releases->setRows(std::move(rows), m_host.dateFormat());
-    applySort(m_listView2, m_settings.SortedColumn2 - 1, m_settings.SortOrder2);
+    applySort(m_releaseList, m_settings.SortedColumn2 - 1, m_settings.SortOrder2);
 
     if (m_releasesSorted->rowCount() > 0) {
         const QModelIndex first = m_releasesSorted->index(0, 0);
-        m_listView2->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect |
-                                                                  QItemSelectionModel::Rows);
+        m_releaseList->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect |
+                                                                    QItemSelectionModel::Rows);
     }
     CalcStatistics();
-    connect(m_listView2, &QAbstractItemView::clicked, this, &frmStatistics::CalcStatistics);
-    connect(m_listView2, &QAbstractItemView::doubleClicked, this, &frmStatistics::goToSelectedRelease);
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(PollInterval);
-    connect(m_timer1, &QTimer::timeout, this, &frmStatistics::pollSelection);
-    m_timer1->start();
+    connect(m_releaseList, &QAbstractItemView::clicked, this, &frmStatistics::CalcStatistics);
+    connect(m_releaseList, &QAbstractItemView::doubleClicked, this, &frmStatistics::goToSelectedRelease);
+    m_selectionPoll = new QTimer(this);
+    m_selectionPoll->setObjectName(QStringLiteral("Timer1"));
+    m_selectionPoll->setInterval(PollInterval);
+    connect(m_selectionPoll, &QTimer::timeout, this, &frmStatistics::pollSelection);
+    m_selectionPoll->start();
 
     m_splitter = new cSplitter(this);
-    m_splitter->MinLeftPanelWidth = MinPanePixels * tppX();
-    m_splitter->MinRightPanelWidth = MinPanePixels * tppX();
-    (void)m_splitter->CreateSplitter(m_picture1, m_frame1, m_listView2, m_listView1, 1,
-                                     static_cast<int>(m_settings.SplitPosition), 3 * tppX(), 0, 0, 0, 0);
+    m_splitter->MinLeftPanelWidth = Twips::fromPixelsX(MinPanePixels);
+    m_splitter->MinRightPanelWidth = Twips::fromPixelsX(MinPanePixels);
+    (void)m_splitter->CreateSplitter(m_listsContainer, m_splitterBar, m_releaseList, m_weekdayList, 1,
+                                     static_cast<int>(m_settings.SplitPosition), Twips::fromPixelsX(3), 0, 0,
+                                     0, 0);
     resizeEvent(nullptr);
 }
 
@@ -172,20 +165,8 @@ void frmStatistics::restorePlacement()
     placement.Left = m_settings.Left;
     placement.Height = m_settings.Height;
     placement.Width = m_settings.Width;
-    QList<QRectF> screens;
-    const QList<QScreen *> all = QGuiApplication::screens();
-    for (const QScreen *screen : all) {
-        const QRect r = screen->availableGeometry();
-        const QRectF twips(r.x() * tppX(), r.y() * tppY(), r.width() * tppX(), r.height() * tppY());
-        if (screen == QGuiApplication::primaryScreen())
-            screens.prepend(twips);
-        else
-            screens.append(twips);
-    }
-    if (!screens.isEmpty())
-        placement = placement.keptOnScreen(screens);
-    move(static_cast<int>(placement.Left / tppX()), static_cast<int>(placement.Top / tppY()));
-    resize(static_cast<int>(placement.Width / tppX()), static_cast<int>(placement.Height / tppY()));
+    placement.Maximized = false;
+    m_placement = ScreenPlacement::place(this, placement);
 }
 
 void frmStatistics::resizeEvent(QResizeEvent *event)
@@ -196,21 +177,21 @@ void frmStatistics::resizeEvent(QResizeEvent *event)
         return;
     const int height = this->height();
     const int width = this->width();
-    m_splitter->Resize(static_cast<float>((height - (m_cmdClose->height() + 14)) * tppY()),
-                       static_cast<float>((width - 2) * tppX()));
+    m_splitter->Resize(static_cast<float>(Twips::fromPixelsY(height - (m_cmdClose->height() + 14))),
+                       static_cast<float>(Twips::fromPixelsX(width - 2)));
     m_cmdClose->move(width - m_cmdClose->width() - 6, height - m_cmdClose->height() - 6);
 }
 
 // Every click turns the order round, whichever column was sorted before.
 void frmStatistics::columnClick(QTableView *list, int column)
 {
-    int &order = list == m_listView1 ? m_settings.SortOrder : m_settings.SortOrder2;
+    int &order = list == m_weekdayList ? m_settings.SortOrder : m_settings.SortOrder2;
     applySort(list, column, order == 0 ? 1 : 0);
 }
 
 void frmStatistics::applySort(QTableView *list, int column, int order)
 {
-    const bool summary = list == m_listView1;
+    const bool summary = list == m_weekdayList;
     (summary ? m_settings.SortedColumn : m_settings.SortedColumn2) = column + 1;
     (summary ? m_settings.SortOrder : m_settings.SortOrder2) = order;
     const Qt::SortOrder qtOrder = order == 0 ? Qt::AscendingOrder : Qt::DescendingOrder;
@@ -226,7 +207,7 @@ void frmStatistics::ShowStatistics(const WeekdayCounts &counts)
 std::vector<int> frmStatistics::selectedReleaseRows() const
 {
     std::vector<int> rows;
-    const QModelIndexList selected = m_listView2->selectionModel()->selectedRows();
+    const QModelIndexList selected = m_releaseList->selectionModel()->selectedRows();
     rows.reserve(static_cast<std::size_t>(selected.size()));
     for (const QModelIndex &index : selected)
         rows.push_back(m_releasesSorted->mapToSource(index).row());
@@ -255,9 +236,9 @@ void frmStatistics::pollSelection()
 
 void frmStatistics::goToSelectedRelease()
 {
-    QModelIndex current = m_listView2->currentIndex();
-    if (!current.isValid() || !m_listView2->selectionModel()->isRowSelected(current.row(), {})) {
-        const QModelIndexList selected = m_listView2->selectionModel()->selectedRows();
+    QModelIndex current = m_releaseList->currentIndex();
+    if (!current.isValid() || !m_releaseList->selectionModel()->isRowSelected(current.row(), {})) {
+        const QModelIndexList selected = m_releaseList->selectionModel()->selectedRows();
         if (selected.isEmpty())
             return;
         current = selected.first();
@@ -270,7 +251,7 @@ QTableView *frmStatistics::targetList() const
     if (m_contextList)
         return m_contextList;
     QWidget *focused = focusWidget();
-    if (focused == m_listView1 || focused == m_listView2)
+    if (focused == m_weekdayList || focused == m_releaseList)
         return static_cast<QTableView *>(focused);
     return nullptr;
 }
@@ -283,7 +264,7 @@ void frmStatistics::selectAll()
         return;
     }
     list->selectAll();
-    if (list == m_listView2)
+    if (list == m_releaseList)
         CalcStatistics();
     list->setFocus();
 }
@@ -295,7 +276,7 @@ void frmStatistics::copy()
         MessageBox::beep();
         return;
     }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     const QAbstractItemModel *model = list->model();
     const int columns = model->columnCount();
     cStringBuilder text;
@@ -307,7 +288,7 @@ void frmStatistics::copy()
         complete = text.Append(QString(cells.join(u'\t') + QStringLiteral("\r\n"))) && complete;
     };
     appendRow([model](int c) { return model->headerData(c, Qt::Horizontal).toString(); });
-    const int rule = list == m_listView1 ? SummaryRuleLength : ReleaseRuleLength;
+    const int rule = list == m_weekdayList ? SummaryRuleLength : ReleaseRuleLength;
     complete = text.Append(QString(QString(rule, u'=') + QStringLiteral("\r\n"))) && complete;
     const QItemSelectionModel *selection = list->selectionModel();
     for (int r = 0; r < model->rowCount(); ++r) {
@@ -321,7 +302,6 @@ void frmStatistics::copy()
         clipboard->setText(text.StringData());
     else
         MessageBox::beep();
-    QGuiApplication::restoreOverrideCursor();
 }
 
 void frmStatistics::showContextMenu(QTableView *list, const QPoint &position)
@@ -333,7 +313,7 @@ void frmStatistics::showContextMenu(QTableView *list, const QPoint &position)
 
 bool frmStatistics::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool list = watched == m_listView1 || watched == m_listView2;
+    const bool list = watched == m_weekdayList || watched == m_releaseList;
     if (list && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_A || key->key() == Qt::Key_C)) {
@@ -342,7 +322,8 @@ bool frmStatistics::eventFilter(QObject *watched, QEvent *event)
             event->accept();
             return true;
         }
-        if (watched == m_listView2 && event->type() == QEvent::KeyPress && key->text() == QStringLiteral(" "))
+        if (watched == m_releaseList && event->type() == QEvent::KeyPress &&
+            key->text() == QStringLiteral(" "))
             goToSelectedRelease();
     }
     return QDialog::eventFilter(watched, event);
@@ -359,15 +340,16 @@ void frmStatistics::saveSettings()
     if (m_saved)
         return;
     m_saved = true;
-    m_timer1->stop();
-    m_settings.Top = pos().y() * tppY();
-    m_settings.Left = pos().x() * tppX();
-    m_settings.Height = height() * tppY();
-    m_settings.Width = width() * tppX();
+    m_selectionPoll->stop();
+    const WindowPlacement placement = ScreenPlacement::record(this, m_placement);
+    m_settings.Top = placement.Top;
+    m_settings.Left = placement.Left;
+    m_settings.Height = placement.Height;
+    m_settings.Width = placement.Width;
     for (int i = 0; i < StatisticsWindowSettings::SummaryColumns; ++i)
-        m_settings.HeadersSize[i] = m_listView1->columnWidth(i) * tppX();
+        m_settings.HeadersSize[i] = Twips::fromPixelsX(m_weekdayList->columnWidth(i));
     for (int i = 0; i < StatisticsWindowSettings::ReleaseColumns; ++i)
-        m_settings.HeadersSize2[i] = m_listView2->columnWidth(i) * tppX();
+        m_settings.HeadersSize2[i] = Twips::fromPixelsX(m_releaseList->columnWidth(i));
     m_settings.SplitPosition = m_splitter->SplitPosition();
     m_settings.save([this](const QString &key, const QString &value) {
         (void)m_profile.WriteValue(SectionVelomir, key, value, globals().IniFilePath);

@@ -2,6 +2,7 @@
 
 #include "stats/StatisticsWindowSettings.h"
 #include "stats/WeekdayCounts.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QDialog>
 
@@ -58,13 +59,14 @@ private:
     StatisticsHost &m_host;
     cProfile &m_profile;
     StatisticsWindowSettings m_settings;
+    WindowPlacement m_placement; // as placed, so that an unmoved window keeps its twips
 
-    QFrame *m_picture1 = nullptr;
-    QFrame *m_frame1 = nullptr;
-    QTableView *m_listView1 = nullptr;
-    QTableView *m_listView2 = nullptr;
+    QFrame *m_listsContainer = nullptr;
+    QFrame *m_splitterBar = nullptr;
+    QTableView *m_weekdayList = nullptr;
+    QTableView *m_releaseList = nullptr;
     QPushButton *m_cmdClose = nullptr;
-    QTimer *m_timer1 = nullptr;
+    QTimer *m_selectionPoll = nullptr;
     QMenu *m_mnuContext1 = nullptr;
     QAction *m_mnuContext1SelectAll = nullptr;
     QAction *m_mnuContext1Copy = nullptr;

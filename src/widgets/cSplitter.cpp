@@ -1,6 +1,7 @@
 #include "widgets/cSplitter.h"
 
 #include "settings/Globals.h"
+#include "widgets/Twips.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -59,8 +60,8 @@ bool cSplitter::CreateSplitter(QWidget *container, QWidget *splitter, QWidget *p
     m_bar = splitter;
     m_pane1 = pane1;
     m_pane2 = pane2;
-    m_twipsPerPixelX = qMax(1, globals().TwipsPerPixelX);
-    m_twipsPerPixelY = qMax(1, globals().TwipsPerPixelY);
+    m_twipsPerPixelX = Twips::perPixelX();
+    m_twipsPerPixelY = Twips::perPixelY();
 
     splitter->setParent(container);
     pane1->setParent(container);

@@ -1,5 +1,5 @@
 #include "mainwin/DisplayFonts.h"
-#include "app/cCommonDialog.h"
+#include "widgets/cCommonDialog.h"
 #include "mainwin/DisplaySettings.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "MemorySettingsStore.h"
 
-#include "app/cCommonDialog.h"
+#include "widgets/cCommonDialog.h"
 #include "mainwin/ColorSwatch.h"
 #include "mainwin/DisplaySettings.h"
 #include "mainwin/OptionsHost.h"

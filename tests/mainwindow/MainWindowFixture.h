@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MessageBox.h"
-#include "app/cCommonDialog.h"
+#include "widgets/MessageBox.h"
+#include "widgets/cCommonDialog.h"
 #include "app/frmMain.h"
 #include "history/ChangesListModel.h"
 #include "mainwin/DisplaySettings.h"

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "search/SearchTextSource.h"
+#include "mainwin/SearchTextSource.h"
 
 #include <QComboBox>
 #include <QDialog>

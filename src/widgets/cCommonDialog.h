@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/FontSetting.h"
+#include "widgets/FontSetting.h"
 
 #include <QList>
 #include <QString>

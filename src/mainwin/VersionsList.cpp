@@ -1,4 +1,4 @@
-#include "app/VersionsList.h"
+#include "mainwin/VersionsList.h"
 
 #include <QTreeWidget>
 

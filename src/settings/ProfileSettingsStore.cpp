@@ -1,4 +1,4 @@
-#include "mainwin/ProfileSettingsStore.h"
+#include "settings/ProfileSettingsStore.h"
 
 #include "settings/Globals.h"
 #include "settings/cProfile.h"

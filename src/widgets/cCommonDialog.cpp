@@ -1,4 +1,4 @@
-#include "app/cCommonDialog.h"
+#include "widgets/cCommonDialog.h"
 
 #include "mainwin/SystemColors.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 class cProfile;
 
