@@ -1,6 +1,6 @@
 #include "mainwin/ColorSwatch.h"
 
-#include "mainwin/SystemColors.h"
+#include "widgets/SystemColors.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

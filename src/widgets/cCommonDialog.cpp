@@ -1,6 +1,6 @@
 #include "widgets/cCommonDialog.h"
 
-#include "mainwin/SystemColors.h"
+#include "widgets/SystemColors.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -1,4 +1,4 @@
-#include "mainwin/SystemColors.h"
+#include "widgets/SystemColors.h"
 #include "mainwin/DisplaySettings.h"
 
 #include <QApplication>
