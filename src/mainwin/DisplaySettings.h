@@ -2,6 +2,7 @@
 
 #include "history/HistoryDocument.h"
 #include "widgets/FontSetting.h"
+#include "widgets/StoredColor.h"
 
 #include <QDebug>
 #include <QString>
@@ -36,11 +37,6 @@ inline const QString KeyFontStyle2 = QStringLiteral("FontStyle2");
 inline const QString KeySplitPosition2 = QStringLiteral("SplitPosition2");
 inline const QString KeySplitPosition = QStringLiteral("SplitPosition");
 inline const QString KeyUnExpandPaths = QStringLiteral("UnExpandPaths");
-
-// Colours are 32-bit signed: 0x00BBGGRR for an explicit colour, 0x800000nn for system colour nn.
-inline constexpr qint32 SystemColorFlag = qint32(0x80000000u);
-inline constexpr qint32 SystemWindowTextColor = qint32(0x80000008u);
-inline constexpr qint32 SystemWindowColor = qint32(0x80000005u);
 
 // How the change log looks and is recognised. Defaults are those of a first run.
 struct DisplaySettings

@@ -1,7 +1,5 @@
 #include "widgets/SystemColors.h"
 
-#include "mainwin/DisplaySettings.h"
-
 #include <QGuiApplication>
 
 #include <algorithm>

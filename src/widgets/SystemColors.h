@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/StoredColor.h"
+
 #include <QColor>
 #include <QPalette>
 #include <QString>
