@@ -36,13 +36,13 @@ ViewFilter filterOf(const QString &name)
     return ViewFilter::AllChanges;
 }
 
-int searchInOf(const QString &name)
+SearchIn searchInOf(const QString &name)
 {
     if (name == QLatin1String("additions"))
-        return 1;
+        return SearchIn::Additions;
     if (name == QLatin1String("fixes"))
-        return 2;
-    return 0;
+        return SearchIn::Fixes;
+    return SearchIn::Everywhere;
 }
 } // namespace
 
@@ -61,23 +61,23 @@ int runHeadlessReport(const CommandLine &line)
     case CommandLine::Mode::Releases:
         return write(releasesReport(document));
     case CommandLine::Mode::Changes: {
-        ChangesListRequest request;
-        request.filter = filterOf(line.filter);
-        request.reversed = line.reversed;
+        ChangesView view;
+        view.filter = filterOf(line.filter);
+        view.reversed = line.reversed;
         if (line.release == QLatin1String("all")) {
-            request.releaseIndex = -1;
+            view.releaseIndex = ChangesView::All;
         } else if (!line.release.isEmpty()) {
-            request.releaseIndex = document.releaseIndexOfKey(line.release);
-            if (request.releaseIndex < 0)
+            view.releaseIndex = document.releaseIndexOfKey(line.release);
+            if (view.releaseIndex < 0)
                 return fail(QStringLiteral("no release has the key %1").arg(line.release), 2);
         } else {
             // What the window shows after loading: the first release, or "All" without releases.
-            request.releaseIndex = document.releases.empty() ? -1 : 0;
+            view.releaseIndex = document.releases.empty() ? ChangesView::All : 0;
         }
-        return write(changesReport(document, request, settings.DayFormat, settings.DateFormat));
+        return write(changesReport(document, view, settings.DayFormat, settings.DateFormat));
     }
     case CommandLine::Mode::Find:
-        return write(findReport(document, line.text, searchInOf(line.searchIn), line.wholeWord ? 1 : 0));
+        return write(findReport(document, line.text, searchInOf(line.searchIn), line.wholeWord));
     case CommandLine::Mode::Weekdays: {
         const WeekdaysReportResult report =
             weekdaysReport(document, line.releases, settings.VersionDetectList, settings.DayFormat);

@@ -1,5 +1,7 @@
 #include "app/MainMenus.h"
 
+#include "app/ToolbarLayout.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMainWindow>
@@ -65,20 +67,19 @@ MainMenus MainMenus::create(QMainWindow *window)
 
 QAction *MainMenus::commandOfToolbarKey(const QString &key) const
 {
-    if (key == QLatin1String("a"))
-        return mnuFileOpen;
-    if (key == QLatin1String("b"))
-        return mnuViewAllChanges;
-    if (key == QLatin1String("c"))
-        return mnuViewAdditions;
-    if (key == QLatin1String("d"))
-        return mnuViewFixes;
-    if (key == QLatin1String("g"))
-        return mnuViewReversedList;
-    if (key == QLatin1String("f"))
-        return mnuSearchFind;
-    if (key == QLatin1String("e"))
-        return mnuViewOptions;
+    const std::pair<const QString &, QAction *> commands[] = {
+        {ToolbarKey::Open, mnuFileOpen},
+        {ToolbarKey::AllChanges, mnuViewAllChanges},
+        {ToolbarKey::Additions, mnuViewAdditions},
+        {ToolbarKey::Fixes, mnuViewFixes},
+        {ToolbarKey::Options, mnuViewOptions},
+        {ToolbarKey::Find, mnuSearchFind},
+        {ToolbarKey::ReversedList, mnuViewReversedList},
+    };
+    for (const auto &[commandKey, command] : commands) {
+        if (key == commandKey)
+            return command;
+    }
     return nullptr;
 }
 

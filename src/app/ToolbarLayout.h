@@ -21,6 +21,17 @@ struct ToolbarEntry
     bool operator==(const ToolbarEntry &) const = default;
 };
 
+// The keys of the toolbar's buttons, each running one menu command.
+namespace ToolbarKey {
+inline const QString Open = QStringLiteral("a");         // File > Open
+inline const QString AllChanges = QStringLiteral("b");   // View > All Changes (group)
+inline const QString Additions = QStringLiteral("c");    // View > Additions (group)
+inline const QString Fixes = QStringLiteral("d");        // View > Fixes (group)
+inline const QString Options = QStringLiteral("e");      // View > Options
+inline const QString Find = QStringLiteral("f");         // Search > Find
+inline const QString ReversedList = QStringLiteral("g"); // View > Reversed List (stays pressed)
+} // namespace ToolbarKey
+
 // Settings keys of the toolbar.
 inline const QString KeyToolbarButtons = QStringLiteral("ToolbarButtons");
 inline const QString KeyDefaultToolbar = QStringLiteral("DefaultToolbar");

@@ -79,7 +79,7 @@ frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
     toggleStatusBar();
     s.WrapPanelVisible = !s.WrapPanelVisible;
     toggleWrapPanel();
-    s.ReversedList = !s.ReversedList;
+    m_view.reversed = !s.ReversedList;
     toggleReversedList();
 
     m_text1->clear();
@@ -116,12 +116,18 @@ void frmMain::createSplitters()
     const DisplaySettings &s = displaySettings();
     m_picMainSplitter->move(1, 1);
     m_outerSplitter = std::make_unique<cSplitter>();
+    cSplitter::Layout outer;
+    outer.direction = cSplitter::SideBySide;
+    outer.splitterStartPos = s.SplitPosition;
+    outer.splitterSize = Twips::fromPixelsX(3);
     (void)m_outerSplitter->CreateSplitter(m_picMainSplitter, m_frame2, m_lvVersionsList,
-                                          m_picSpliterContainer, 1, s.SplitPosition, Twips::fromPixelsX(3), 0,
-                                          0, 0, 0);
+                                          m_picSpliterContainer, outer);
     m_innerSplitter = std::make_unique<cSplitter>();
-    (void)m_innerSplitter->CreateSplitter(m_picSpliterContainer, m_frame1, m_lvChangesList, m_text1, 2,
-                                          s.SplitPosition2, Twips::fromPixelsX(3), 0, 0, 0, 0);
+    cSplitter::Layout inner;
+    inner.direction = cSplitter::Stacked;
+    inner.splitterStartPos = s.SplitPosition2;
+    inner.splitterSize = Twips::fromPixelsX(3);
+    (void)m_innerSplitter->CreateSplitter(m_picSpliterContainer, m_frame1, m_lvChangesList, m_text1, inner);
     m_innerSplitter->MinRightPanelWidth = Twips::fromPixelsY(40);
 }
 
@@ -157,10 +163,8 @@ void frmMain::CreateMainToolbar()
     m_mainToolbar->setIgnoreRightClick(
         store.read(SectionVelomir, KeyToolbarIgnoreRightClick, QStringLiteral("0")).trimmed() ==
         QLatin1String("1"));
-    m_mainToolbar->setPressed(QStringLiteral("b"), m_filter == ViewFilter::AllChanges);
-    m_mainToolbar->setPressed(QStringLiteral("c"), m_filter == ViewFilter::Additions);
-    m_mainToolbar->setPressed(QStringLiteral("d"), m_filter == ViewFilter::Fixes);
-    m_mainToolbar->setPressed(QStringLiteral("g"), displaySettings().ReversedList);
+    pressFilterButtons(m_view.filter);
+    m_mainToolbar->setPressed(ToolbarKey::ReversedList, m_view.reversed);
 }
 
 void frmMain::showEvent(QShowEvent *event)
@@ -179,8 +183,8 @@ void frmMain::firstActivation()
     m_innerSplitter->CheckSplitterPos = true;
     m_innerSplitter->keepSecondPaneInside();
     m_menus.mnuViewAllChanges->setChecked(true);
-    m_filter = ViewFilter::AllChanges;
-    m_mainToolbar->setPressed(QStringLiteral("b"), true);
+    m_view.filter = ViewFilter::AllChanges;
+    m_mainToolbar->setPressed(ToolbarKey::AllChanges, true);
 
     // The file named at start (or the file manager's History.txt), else the one opened last time,
     // else the sample named by --fallback, else the open dialog.
@@ -215,8 +219,12 @@ void frmMain::openFileDialog()
 {
     const QString startDir =
         globals().FileManagerDir == globals().MissingValueMarker ? QString() : globals().FileManagerDir;
-    const auto answer = cCommonDialog::ShowOpenDialog(this, startDir, QStringLiteral("History.txt"), 11,
-                                                      QString(), true, QString());
+    cCommonDialog::OpenRequest request;
+    request.startDir = startDir;
+    request.proposedName = QStringLiteral("History.txt");
+    request.filterNumber = cCommonDialog::TextFilesFilter;
+    request.fileMustExist = true;
+    const auto answer = cCommonDialog::ShowOpenDialog(this, request);
     if (!answer.confirmed)
         return;
     m_isLoading = false;
@@ -325,9 +333,10 @@ void frmMain::versionItemClicked(int position)
 {
     if (position < 0 || position >= m_versions->count())
         return;
-    m_allSelected = position == 0;
+    // Position 0 is "All"; release r stands at position r + 1.
+    m_view.releaseIndex = position - 1;
+    m_view.mode = ChangesListMode::Changes;
     m_versions->makeCurrent(position);
-    m_changesListMode = QStringLiteral("0");
     BuildChangesList();
 }
 
@@ -344,19 +353,14 @@ void frmMain::BuildChangesList()
 {
     if (m_isLoading)
         return;
-    if (searchResultsShown()) {
+    if (m_view.searchResultsShown()) {
         m_search->ListSearchResults();
         return;
     }
-    const int current = m_versions->current();
-    if (current < 0)
-        return;
+    if (m_versions->current() < 0)
+        return; // nothing loaded yet
     const WaitCursor wait;
-    ChangesListRequest request;
-    request.releaseIndex = m_allSelected ? -1 : current - 1;
-    request.filter = m_filter;
-    request.reversed = displaySettings().ReversedList;
-    ChangesListContent content = ::BuildChangesList(m_document, request, m_changesModel->takeSpareStorage());
+    ChangesListContent content = ::BuildChangesList(m_document, m_view, m_changesModel->takeSpareStorage());
     const int selected = content.selectedRow;
     showChangesStatus(content);
     m_changesModel->setContent(&m_document, std::move(content));
@@ -370,27 +374,31 @@ void frmMain::BuildChangesList()
 
 void frmMain::showChangesStatus(const ChangesListContent &content)
 {
-    m_statusPanel1->setText(changesStatusText(m_filter, content.AdditionCount, content.FixCount));
+    m_statusPanel1->setText(changesStatusText(m_view.filter, content.AdditionCount, content.FixCount));
 }
 
 void frmMain::setViewFilter(ViewFilter filter)
 {
-    m_filter = filter;
+    m_view.filter = filter;
     m_menus.mnuViewAllChanges->setChecked(filter == ViewFilter::AllChanges);
     m_menus.mnuViewAdditions->setChecked(filter == ViewFilter::Additions);
     m_menus.mnuViewFixes->setChecked(filter == ViewFilter::Fixes);
-    m_mainToolbar->setPressed(QStringLiteral("b"), filter == ViewFilter::AllChanges);
-    m_mainToolbar->setPressed(QStringLiteral("c"), filter == ViewFilter::Additions);
-    m_mainToolbar->setPressed(QStringLiteral("d"), filter == ViewFilter::Fixes);
+    pressFilterButtons(filter);
     BuildChangesList();
+}
+
+void frmMain::pressFilterButtons(ViewFilter filter)
+{
+    m_mainToolbar->setPressed(ToolbarKey::AllChanges, filter == ViewFilter::AllChanges);
+    m_mainToolbar->setPressed(ToolbarKey::Additions, filter == ViewFilter::Additions);
+    m_mainToolbar->setPressed(ToolbarKey::Fixes, filter == ViewFilter::Fixes);
 }
 
 void frmMain::toggleReversedList()
 {
-    DisplaySettings &s = displaySettings();
-    s.ReversedList = !s.ReversedList;
-    m_menus.mnuViewReversedList->setChecked(s.ReversedList);
-    m_mainToolbar->setPressed(QStringLiteral("g"), s.ReversedList);
+    m_view.reversed = !m_view.reversed;
+    m_menus.mnuViewReversedList->setChecked(m_view.reversed);
+    m_mainToolbar->setPressed(ToolbarKey::ReversedList, m_view.reversed);
     BuildChangesList();
 }
 
@@ -497,6 +505,7 @@ void frmMain::SaveLayoutSettings()
     store.write(
         SectionVelomir, KeyColumnHeadersSize2,
         QString::number(ColumnWidths::toStore(m_lvVersionsList->columnWidth(0), storedVersionWidth())));
+    s.ReversedList = m_view.reversed;
     SaveViewState(s, store);
     RecordWindowPlacement();
 }
@@ -543,19 +552,19 @@ void frmMain::createChangeCommands()
 {
     const ChangeSelection::Widgets selectionWidgets{m_lvChangesList, m_changesModel, m_text1, m_statusPanel2,
                                                     m_versions};
-    m_selection = new ChangeSelection(selectionWidgets, m_document, *this, this);
+    m_selection = new ChangeSelection(selectionWidgets, m_document, m_view, *this, this);
     const SearchCommands::Widgets searchWidgets{this, m_lvChangesList, m_changesModel, m_statusPanel1};
-    m_search = new SearchCommands(searchWidgets, m_document, *this, *m_selection, this);
+    m_search = new SearchCommands(searchWidgets, m_document, m_view, *this, *m_selection, this);
 }
 
-int frmMain::FindString(const QString &strString, int lngStartItem, int lngSearchIn, int lngWholeWord)
+LineIndex frmMain::FindString(const QString &text, LineIndex startItem, SearchIn searchIn, bool wholeWord)
 {
-    return m_search->FindString(strString, lngStartItem, lngSearchIn, lngWholeWord);
+    return m_search->FindString(text, startItem, searchIn, wholeWord);
 }
 
-void frmMain::FindAll(const QString &strString, int lngSearchIn, int lngWholeWord)
+void frmMain::FindAll(const QString &text, SearchIn searchIn, bool wholeWord)
 {
-    m_search->FindAll(strString, lngSearchIn, lngWholeWord);
+    m_search->FindAll(text, searchIn, wholeWord);
 }
 
 int frmMain::LastLineIndex() const
@@ -591,10 +600,6 @@ void frmMain::showAllChanges()
 {
     setViewFilter(ViewFilter::AllChanges);
 }
-ViewFilter frmMain::shownFilter() const
-{
-    return m_filter;
-}
 
 void frmMain::openWrapPanel()
 {
@@ -602,14 +607,8 @@ void frmMain::openWrapPanel()
         toggleWrapPanel();
 }
 
-bool frmMain::searchResultsShown() const
-{
-    return m_changesListMode == QStringLiteral("1");
-}
-
 void frmMain::enterSearchResults()
 {
-    m_allSelected = false;
+    m_view.mode = ChangesListMode::SearchResults;
     m_versions->unmarkCurrent();
-    m_changesListMode = QStringLiteral("1");
 }

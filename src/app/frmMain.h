@@ -67,19 +67,20 @@ public:
     QFont listFont() const override;
     cProfile &profile() { return m_profile; }
     const MainMenus &menus() const { return m_menus; }
-    ViewFilter viewFilter() const { return m_filter; }
+    const ChangesView &changesView() const { return m_view; }
     bool isLoading() const { return m_isLoading; }
     bool wasActivated() const { return m_wasActivated; }
-    bool allSelected() const { return m_allSelected; }
     QString historyFilePath() const { return m_historyFilePath; }
 
     // Opens `path`; on failure tells the user and keeps what is shown. Used by start-up and File > Open.
     bool openHistory(const QString &path);
 
     // Searching and going to a line; the work is done by SearchCommands and ChangeSelection.
-    int FindString(const QString &strString, int lngStartItem, int lngSearchIn, int lngWholeWord) override;
-    void FindAll(const QString &strString, int lngSearchIn, int lngWholeWord) override;
+    LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn,
+                         bool wholeWord) override;
+    void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) override;
     int LastLineIndex() const override;
+    SearchIn &SearchInChoice() override { return m_searchInChoice; }
     void focusChangesList() override;
     void setFindNextEnabled(bool enabled) override;
     void GoToLine(LineIndex line);
@@ -104,6 +105,7 @@ private:
     void UpdateCaption();
     void versionItemClicked(int position);
     void setViewFilter(ViewFilter filter);
+    void pressFilterButtons(ViewFilter filter);
     void toggleReversedList();
     void toggleToolbar();
     void toggleStatusBar();
@@ -123,9 +125,7 @@ private:
 
     void showVersionItem(int position) override;
     void showAllChanges() override;
-    ViewFilter shownFilter() const override;
     void openWrapPanel() override;
-    bool searchResultsShown() const override;
     void enterSearchResults() override;
 
     cProfile &m_profile;
@@ -154,9 +154,8 @@ private:
     QString m_historyFilePath;
     bool m_isLoading = true;
     bool m_wasActivated = false;
-    bool m_allSelected = false;
-    QString m_changesListMode = QStringLiteral("0");
-    ViewFilter m_filter = ViewFilter::AllChanges;
+    ChangesView m_view;
+    SearchIn m_searchInChoice = SearchIn::Everywhere;
     bool m_closing = false;
     WindowPlacement m_placement;
     frmSearchFor *m_findDialog = nullptr;

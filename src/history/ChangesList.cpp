@@ -38,20 +38,22 @@ std::size_t listLines(LineIndex begin, int count, int step, LineIndex *out, Pass
 
 } // namespace
 
-ChangesListContent BuildChangesList(const HistoryDocument &document, const ChangesListRequest &request,
+ChangesListContent BuildChangesList(const HistoryDocument &document, const ChangesView &view,
                                     std::vector<LineIndex> storage)
 {
     ChangesListContent content;
     const HistoryLines &lines = document.lines;
-    const bool allSelected = request.releaseIndex < 0;
+    if (view.searchResultsShown())
+        return content;
+    const bool allSelected = view.releaseIndex < 0;
     const int releaseCount = static_cast<int>(document.releases.size());
-    if (!allSelected && request.releaseIndex >= releaseCount)
+    if (!allSelected && view.releaseIndex >= releaseCount)
         return content; // a release the document does not have lists nothing
 
     // "All" lists every line from the first, also when the file has no release at all.
     const LineRange range = allSelected ? LineRange{0, lines.lastLineIndex()}
-                                        : LineRange{document.firstLineOf(request.releaseIndex),
-                                                    document.lastLineOf(request.releaseIndex)};
+                                        : LineRange{document.firstLineOf(view.releaseIndex),
+                                                    document.lastLineOf(view.releaseIndex)};
 
     // The counts tell the range's additions and fixes whatever the filter shows.
     unsigned additions = 0;
@@ -63,21 +65,21 @@ ChangesListContent BuildChangesList(const HistoryDocument &document, const Chang
     content.AdditionCount = static_cast<int>(additions);
     content.FixCount = static_cast<int>(fixes);
 
-    if (allSelected && request.filter == ViewFilter::AllChanges) {
-        content.rows = ChangeRows::everyLine(lines.size(), request.reversed);
+    if (allSelected && view.filter == ViewFilter::AllChanges) {
+        content.rows = ChangeRows::everyLine(lines.size(), view.reversed);
     } else {
         const int lineCount = range.last >= range.first ? range.last - range.first + 1 : 0;
-        const int most = request.filter == ViewFilter::Additions ? content.AdditionCount
-                         : request.filter == ViewFilter::Fixes   ? content.FixCount
-                                                                 : lineCount;
+        const int most = view.filter == ViewFilter::Additions ? content.AdditionCount
+                         : view.filter == ViewFilter::Fixes   ? content.FixCount
+                                                              : lineCount;
         // One slot more than can pass, so that every line is written and only the passing ones kept.
         storage.resize(static_cast<std::size_t>(most) + 1);
-        const int step = request.reversed ? -1 : 1;
-        const LineIndex begin = request.reversed ? range.last : range.first;
+        const int step = view.reversed ? -1 : 1;
+        const LineIndex begin = view.reversed ? range.last : range.first;
         std::size_t listed = 0;
         if (allSelected) {
             // Only additions or fixes here; "All" of every kind stores no rows.
-            if (request.filter == ViewFilter::Additions)
+            if (view.filter == ViewFilter::Additions)
                 listed = listLines(begin, lineCount, step, storage.data(),
                                    [&](LineIndex line) { return isAddition(lines, line); });
             else
@@ -86,19 +88,19 @@ ChangesListContent BuildChangesList(const HistoryDocument &document, const Chang
         } else {
             // Empty lines show only in the "All" view.
             listed = listLines(begin, lineCount, step, storage.data(), [&](LineIndex line) {
-                return passesViewFilter(lines.kind(line), request.filter) && !lines.isEmpty(line) ? 1U : 0U;
+                return passesViewFilter(lines.kind(line), view.filter) && !lines.isEmpty(line) ? 1U : 0U;
             });
         }
         storage.resize(listed);
         using Place = ChangeRows::HeaderPlace;
-        const Place place = allSelected ? Place::None : request.reversed ? Place::Bottom : Place::Top;
-        const LineIndex headerLine = allSelected ? -1 : document.releases[request.releaseIndex].headerLine;
+        const Place place = allSelected ? Place::None : view.reversed ? Place::Bottom : Place::Top;
+        const LineIndex headerLine = allSelected ? -1 : document.releases[view.releaseIndex].headerLine;
         content.rows = ChangeRows::listed(std::move(storage), allSelected, place, headerLine);
     }
 
     // Below a leading header row the first change is the one to show; "All" has no header row.
     const int rowCount = content.rows.size();
-    if (rowCount == 1 || (rowCount > 1 && (allSelected || request.reversed)))
+    if (rowCount == 1 || (rowCount > 1 && (allSelected || view.reversed)))
         content.selectedRow = 0;
     else if (rowCount > 1)
         content.selectedRow = 1;

@@ -2,10 +2,10 @@
 
 #include "history/LineRules.h"
 
-QByteArray changesReport(const HistoryDocument &document, const ChangesListRequest &request,
-                         const QString &dayFormat, const QString &dateFormat)
+QByteArray changesReport(const HistoryDocument &document, const ChangesView &view, const QString &dayFormat,
+                         const QString &dateFormat)
 {
-    const ChangesListContent content = BuildChangesList(document, request);
+    const ChangesListContent content = BuildChangesList(document, view);
     QString out;
     for (int row = 0; row < content.rows.size(); ++row) {
         const QString line = document.lines.text(content.rows.lineAt(row));
@@ -17,7 +17,7 @@ QByteArray changesReport(const HistoryDocument &document, const ChangesListReque
         out += u'\n';
     }
     out += QStringLiteral("# ");
-    out += changesStatusText(request.filter, content.AdditionCount, content.FixCount);
+    out += changesStatusText(view.filter, content.AdditionCount, content.FixCount);
     out += u'\n';
     return out.toUtf8();
 }

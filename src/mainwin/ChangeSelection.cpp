@@ -21,10 +21,11 @@
 #include <QTableView>
 
 ChangeSelection::ChangeSelection(const Widgets &widgets, const HistoryDocument &document,
-                                 ChangesListShell &shell, QObject *parent)
+                                 const ChangesView &view, ChangesListShell &shell, QObject *parent)
     : QObject(parent)
     , m_w(widgets)
     , m_document(document)
+    , m_view(view)
     , m_shell(shell)
 {
     createContextMenu();
@@ -108,7 +109,7 @@ void ChangeSelection::ChangeRowClick(int row)
     if (!longDate.isEmpty())
         m_w.datePanel->setText(longDate);
     m_w.wrapPanel->setPlainText(text);
-    if (m_shell.searchResultsShown())
+    if (m_view.searchResultsShown())
         MarkSearchText();
     FindReleaseOfLine(line);
 }
@@ -141,10 +142,9 @@ void ChangeSelection::GoToLine(LineIndex line)
         return;
     // Lines before the first release belong to no release: they are shown in the "All" view.
     const int release = m_document.releaseOfLine(line) + 1;
-    if (m_w.versions->current() != release || m_shell.searchResultsShown() || m_w.model->rowOfLine(line) < 0)
+    if (m_w.versions->current() != release || m_view.searchResultsShown() || m_w.model->rowOfLine(line) < 0)
         m_shell.showVersionItem(release);
-    if (m_w.model->rowOfLine(line) < 0 &&
-        !passesViewFilter(m_document.lines.kind(line), m_shell.shownFilter()))
+    if (m_w.model->rowOfLine(line) < 0 && !passesViewFilter(m_document.lines.kind(line), m_view.filter))
         m_shell.showAllChanges();
     m_w.versions->scrollTo(release);
 

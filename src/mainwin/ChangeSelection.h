@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/ChangesView.h"
 #include "history/HistoryDocument.h"
 
 #include <QObject>
@@ -31,8 +32,8 @@ public:
         VersionsList *versions = nullptr;
     };
 
-    ChangeSelection(const Widgets &widgets, const HistoryDocument &document, ChangesListShell &shell,
-                    QObject *parent = nullptr);
+    ChangeSelection(const Widgets &widgets, const HistoryDocument &document, const ChangesView &view,
+                    ChangesListShell &shell, QObject *parent = nullptr);
 
     // Null: nothing is marked in the wrap panel.
     void setSearchTextSource(const SearchTextSource *source) { m_searchText = source; }
@@ -57,6 +58,7 @@ private:
 
     Widgets m_w;
     const HistoryDocument &m_document;
+    const ChangesView &m_view;
     ChangesListShell &m_shell;
     const SearchTextSource *m_searchText = nullptr;
     QObject *m_viewport = nullptr;

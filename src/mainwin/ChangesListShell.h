@@ -2,8 +2,8 @@
 
 #include "history/ChangesList.h"
 
-// What selection and search ask of the main window that owns the lists: the commands that
-// rebuild the changes list, and the list's mode.
+// The commands of the main window that owns the lists, which selection and search run. What the
+// list shows is read from the main window's ChangesView, handed to them alongside.
 class ChangesListShell
 {
 public:
@@ -12,11 +12,8 @@ public:
     virtual void showVersionItem(int position) = 0;
     // View > All Changes: menu check, "b" pressed, list rebuilt.
     virtual void showAllChanges() = 0;
-    virtual ViewFilter shownFilter() const = 0;
     // View > Wrap Panel, run only when the panel is hidden.
     virtual void openWrapPanel() = 0;
-    // ChangesListMode is "1".
-    virtual bool searchResultsShown() const = 0;
     // No release is shown as current any more and ChangesListMode becomes "1".
     virtual void enterSearchResults() = 0;
 };

@@ -53,7 +53,7 @@ struct DisplaySettings
     bool ToolbarVisible = true;
     bool StatusBarVisible = true;
     bool WrapPanelVisible = true;
-    bool ReversedList = false;
+    bool ReversedList = false; // as stored; the order in force is the main window's ChangesView
     qint32 ForegroundColor = SystemWindowTextColor;
     qint32 BackgroundColor = SystemWindowColor;
     qint32 AdditionsColor = 0x00800000; // dark blue

@@ -3,7 +3,7 @@
 #include "search/LineSearch.h"
 #include "search/SearchResultsList.h"
 
-QByteArray findReport(const HistoryDocument &document, const QString &text, int searchIn, int wholeWord)
+QByteArray findReport(const HistoryDocument &document, const QString &text, SearchIn searchIn, bool wholeWord)
 {
     const std::vector<LineIndex> found = findAll(document.lines, text, searchIn, wholeWord);
     QByteArray report;

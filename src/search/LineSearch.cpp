@@ -7,11 +7,6 @@
 
 namespace {
 
-bool isKnownSearchIn(int searchIn)
-{
-    return searchIn == SearchIn::Everywhere || searchIn == SearchIn::Additions || searchIn == SearchIn::Fixes;
-}
-
 // The last line at or after `low` whose span starts at or before `offset`. Hits come in file
 // order and mostly a few lines apart, so it gallops forward from `low` before bisecting, which
 // keeps to memory just read instead of jumping across the whole index.
@@ -39,7 +34,7 @@ LineIndex lineAtOffset(const HistoryLines &lines, LineIndex low, qsizetype offse
 // the whole text at once and stopping before byte `stopOffset`. `onMatch` returns false to stop.
 template <typename OnMatch>
 void scanText(const HistoryLines &lines, const AsciiNoCaseFinder &matcher, LineIndex first,
-              qsizetype stopOffset, int searchIn, OnMatch onMatch)
+              qsizetype stopOffset, SearchIn searchIn, OnMatch onMatch)
 {
     const char *base = lines.utf8Text().constData();
     const char *stop = base + stopOffset;
@@ -75,18 +70,18 @@ std::vector<HistoryLines::ReplacedLine>::const_iterator replacedFrom(const Histo
         [](const HistoryLines::ReplacedLine &entry, LineIndex line) { return entry.first < line; });
 }
 
-bool lineMatches(const HistoryLines &lines, const LineMatcher &matcher, LineIndex line, int searchIn)
+bool lineMatches(const HistoryLines &lines, const LineMatcher &matcher, LineIndex line, SearchIn searchIn)
 {
     return passesSearchIn(lines, line, searchIn) && matcher.matches(lines.bytes(line));
 }
 
 } // namespace
 
-LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex start, int searchIn,
-                   int wholeWord)
+LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex start, SearchIn searchIn,
+                   bool wholeWord)
 {
     const LineIndex first = std::max(start, 0);
-    if (first >= lines.size() || !isKnownSearchIn(searchIn))
+    if (first >= lines.size() || searchIn == SearchIn::Nowhere)
         return -1;
     const LineMatcher matcher(searchNeedle(text, wholeWord));
 
@@ -120,10 +115,11 @@ LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex sta
     return -1;
 }
 
-std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, int searchIn, int wholeWord)
+std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, SearchIn searchIn,
+                               bool wholeWord)
 {
     std::vector<LineIndex> found;
-    if (!isKnownSearchIn(searchIn))
+    if (searchIn == SearchIn::Nowhere)
         return found;
     const LineMatcher matcher(searchNeedle(text, wholeWord));
 
@@ -150,11 +146,4 @@ std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, i
             found.push_back(line);
     }
     return found;
-}
-
-int findStringResult(const HistoryLines &lines, const QString &text, LineIndex start, int searchIn,
-                     int wholeWord)
-{
-    const LineIndex found = findNext(lines, text, start, searchIn, wholeWord);
-    return found >= 0 ? found + 1 : lines.lastLineIndex() + 2;
 }

@@ -14,43 +14,45 @@
 #include <QTableView>
 
 SearchCommands::SearchCommands(const Widgets &widgets, const HistoryDocument &document,
-                               ChangesListShell &shell, ChangeSelection &selection, QObject *parent)
+                               const ChangesView &view, ChangesListShell &shell, ChangeSelection &selection,
+                               QObject *parent)
     : QObject(parent)
     , m_w(widgets)
     , m_document(document)
+    , m_view(view)
     , m_shell(shell)
     , m_selection(selection)
 {
 }
 
-int SearchCommands::FindString(const QString &strString, int lngStartItem, int lngSearchIn, int lngWholeWord)
+LineIndex SearchCommands::FindString(const QString &text, LineIndex startItem, SearchIn searchIn,
+                                     bool wholeWord)
 {
     // A match is shown among all kinds of lines, so the view switches to "All changes" first.
-    if (m_shell.shownFilter() != ViewFilter::AllChanges)
+    if (m_view.filter != ViewFilter::AllChanges)
         m_shell.showAllChanges();
-    const LineIndex found = findNext(m_document.lines, strString, lngStartItem, lngSearchIn, lngWholeWord);
+    const LineIndex found = findNext(m_document.lines, text, startItem, searchIn, wholeWord);
     if (found < 0)
         return m_document.lines.lastLineIndex() + 2;
     m_selection.GoToLine(found);
     return found + 1;
 }
 
-void SearchCommands::FindAll(const QString &strString, int lngSearchIn, int lngWholeWord)
+void SearchCommands::FindAll(const QString &text, SearchIn searchIn, bool wholeWord)
 {
-    if (m_shell.shownFilter() != ViewFilter::AllChanges)
+    if (m_view.filter != ViewFilter::AllChanges)
         m_shell.showAllChanges();
     m_shell.enterSearchResults();
     ChangesListContent content;
     {
         const WaitCursor wait;
-        content = m_results.findAll(m_document, strString, lngSearchIn, lngWholeWord,
-                                    displaySettings().ReversedList);
+        content = m_results.findAll(m_document, text, searchIn, wholeWord, m_view.reversed);
     }
     const bool found = content.rows.size() > 1;
     showContent(std::move(content));
     if (!found) {
         m_selection.showRow(0);
-        MessageBox::information(m_w.window, QStringLiteral("Cannot find \"%1\"").arg(strString));
+        MessageBox::information(m_w.window, QStringLiteral("Cannot find \"%1\"").arg(text));
         return;
     }
     if (!displaySettings().WrapPanelVisible)
@@ -60,7 +62,7 @@ void SearchCommands::FindAll(const QString &strString, int lngSearchIn, int lngW
 
 void SearchCommands::ListSearchResults()
 {
-    showContent(m_results.relist(m_document, m_shell.shownFilter(), displaySettings().ReversedList));
+    showContent(m_results.relist(m_document, m_view.filter, m_view.reversed));
 }
 
 void SearchCommands::showContent(ChangesListContent content)

@@ -26,13 +26,13 @@ public:
         QLabel *countPanel = nullptr;
     };
 
-    SearchCommands(const Widgets &widgets, const HistoryDocument &document, ChangesListShell &shell,
-                   ChangeSelection &selection, QObject *parent = nullptr);
+    SearchCommands(const Widgets &widgets, const HistoryDocument &document, const ChangesView &view,
+                   ChangesListShell &shell, ChangeSelection &selection, QObject *parent = nullptr);
 
-    // Index + 1 of the first match from `lngStartItem` on, shown in its release; LastLineIndex + 2
-    // when none matches.
-    int FindString(const QString &strString, int lngStartItem, int lngSearchIn, int lngWholeWord);
-    void FindAll(const QString &strString, int lngSearchIn, int lngWholeWord);
+    // The first match from `startItem` on, shown in its release; returns its line + 1, or
+    // LastLineIndex + 2 when none matches.
+    LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn, bool wholeWord);
+    void FindAll(const QString &text, SearchIn searchIn, bool wholeWord);
     // Lists the kept results again under the current filter and order; selects nothing.
     void ListSearchResults();
 
@@ -43,6 +43,7 @@ private:
 
     Widgets m_w;
     const HistoryDocument &m_document;
+    const ChangesView &m_view;
     ChangesListShell &m_shell;
     ChangeSelection &m_selection;
     SearchResults m_results;

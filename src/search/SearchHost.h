@@ -1,5 +1,8 @@
 #pragma once
 
+#include "history/HistoryLines.h"
+#include "search/SearchRule.h"
+
 #include <QString>
 
 // What the Find dialog needs of the main window.
@@ -7,9 +10,13 @@ class SearchHost
 {
 public:
     virtual ~SearchHost() = default;
-    virtual int FindString(const QString &strString, int lngStartItem, int lngSearchIn, int lngWholeWord) = 0;
-    virtual void FindAll(const QString &strString, int lngSearchIn, int lngWholeWord) = 0;
+    // The line the next search starts at: the match's line + 1, or LastLineIndex + 2 when none matched.
+    virtual LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn,
+                                 bool wholeWord) = 0;
+    virtual void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) = 0;
     virtual int LastLineIndex() const = 0;
+    // The search-in option last clicked, kept for the whole run whatever becomes of the dialog.
+    virtual SearchIn &SearchInChoice() = 0;
     virtual void focusChangesList() = 0;
     virtual void setFindNextEnabled(bool enabled) = 0;
 };

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-ChangesListContent SearchResults::findAll(const HistoryDocument &document, const QString &text, int searchIn,
-                                          int wholeWord, bool reversed)
+ChangesListContent SearchResults::findAll(const HistoryDocument &document, const QString &text,
+                                          SearchIn searchIn, bool wholeWord, bool reversed)
 {
     ChangesListContent content = listSearchResults(
         document, ::findAll(document.lines, text, searchIn, wholeWord), ViewFilter::AllChanges, reversed);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/ChangesList.h"
+#include "search/SearchRule.h"
 
 #include <QString>
 
@@ -16,8 +17,8 @@ public:
     // keeps the lines listed, and selects the first result, or the header when nothing matched.
     // A search that finds nothing also empties the kept lines, so that a later re-listing never
     // shows an earlier search's matches under the new one's header.
-    ChangesListContent findAll(const HistoryDocument &document, const QString &text, int searchIn,
-                               int wholeWord, bool reversed);
+    ChangesListContent findAll(const HistoryDocument &document, const QString &text, SearchIn searchIn,
+                               bool wholeWord, bool reversed);
 
     ChangesListContent relist(const HistoryDocument &document, ViewFilter filter, bool reversed) const;
 

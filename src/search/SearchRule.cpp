@@ -1,11 +1,25 @@
 #include "search/SearchRule.h"
 
-QString searchNeedle(const QString &text, int wholeWord)
+SearchIn searchInFromNumber(int number)
 {
-    return wholeWord == 1 ? QLatin1Char(' ') + text + QLatin1Char(' ') : text;
+    switch (number) {
+    case 0:
+        return SearchIn::Everywhere;
+    case 1:
+        return SearchIn::Additions;
+    case 2:
+        return SearchIn::Fixes;
+    default:
+        return SearchIn::Nowhere;
+    }
 }
 
-bool passesSearchIn(const HistoryLines &lines, LineIndex line, int searchIn)
+QString searchNeedle(const QString &text, bool wholeWord)
+{
+    return wholeWord ? QLatin1Char(' ') + text + QLatin1Char(' ') : text;
+}
+
+bool passesSearchIn(const HistoryLines &lines, LineIndex line, SearchIn searchIn)
 {
     switch (searchIn) {
     case SearchIn::Everywhere:
@@ -14,7 +28,8 @@ bool passesSearchIn(const HistoryLines &lines, LineIndex line, int searchIn)
         return lines.matchesAddition(line);
     case SearchIn::Fixes:
         return lines.matchesFix(line);
-    default:
-        return false;
+    case SearchIn::Nowhere:
+        break;
     }
+    return false;
 }

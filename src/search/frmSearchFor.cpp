@@ -20,9 +20,6 @@
 
 namespace {
 
-// The search-in choice outlives the dialog: it is kept for the whole run.
-int SearchInChoice = 0;
-
 // The dialog is laid out in twips; widgets want pixels of the screen in use.
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -93,7 +90,7 @@ void frmSearchFor::createWidgets()
         m_searchInGroup->addButton(option, index);
         m_optColumn[index] = option;
     }
-    m_optColumn[SearchInChoice]->setChecked(true);
+    m_optColumn[static_cast<std::size_t>(searchInNumber(m_host.SearchInChoice()))]->setChecked(true);
 
     m_chkWholeWord = new QCheckBox(QStringLiteral("Match whole word &only"), this);
     m_chkWholeWord->setObjectName(QStringLiteral("chkWholeWord"));
@@ -157,7 +154,8 @@ void frmSearchFor::FindNextString()
         MessageBox::beep();
         return;
     }
-    const int found = m_host.FindString(text, m_nextStartItem, SearchInChoice, wholeWordValue());
+    const LineIndex found =
+        m_host.FindString(text, m_nextStartItem, m_host.SearchInChoice(), m_chkWholeWord->isChecked());
     m_nextStartItem = found;
     // A result past the number of lines means nothing matched up to the end; the next search
     // starts again at the first line.
@@ -229,9 +227,10 @@ void frmSearchFor::LoadFindOptions()
 
 void frmSearchFor::SaveFindOptions()
 {
-    m_profile.WriteValue(SectionVelomir, KeyFindOptions,
-                         FindOptions::format(m_selectedEntry, SearchInChoice, wholeWordValue()),
-                         globals().IniFilePath);
+    m_profile.WriteValue(
+        SectionVelomir, KeyFindOptions,
+        FindOptions::format(m_selectedEntry, searchInNumber(m_host.SearchInChoice()), wholeWordValue()),
+        globals().IniFilePath);
 }
 
 void frmSearchFor::AddToFindHistory()
@@ -270,7 +269,7 @@ void frmSearchFor::entryPicked(int index)
 void frmSearchFor::searchInClicked(int choice)
 {
     m_nextStartItem = 0;
-    SearchInChoice = choice;
+    m_host.SearchInChoice() = searchInFromNumber(choice);
 }
 
 void frmSearchFor::findNextClicked()
@@ -283,7 +282,7 @@ void frmSearchFor::findAllClicked()
 {
     AddToFindHistory();
     hide();
-    m_host.FindAll(searchText(), SearchInChoice, wholeWordValue());
+    m_host.FindAll(searchText(), m_host.SearchInChoice(), m_chkWholeWord->isChecked());
     m_host.focusChangesList();
 }
 

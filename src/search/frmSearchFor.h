@@ -2,6 +2,7 @@
 
 #include "mainwin/SearchTextSource.h"
 #include "search/FindHistory.h"
+#include "search/SearchRule.h"
 
 #include <QDialog>
 
@@ -38,8 +39,8 @@ public:
     // Selects the whole search text, so that typing replaces it.
     void PreSelectText();
 
-    int NextStartItem() const { return m_nextStartItem; }
-    void setNextStartItem(int lngStartItem) { m_nextStartItem = lngStartItem; }
+    LineIndex NextStartItem() const { return m_nextStartItem; }
+    void setNextStartItem(LineIndex line) { m_nextStartItem = line; }
 
     // The text being searched for, as it stands in the dialog.
     QString searchText() const override;
@@ -73,7 +74,7 @@ private:
     SearchHost &m_host;
     cProfile &m_profile;
     FindHistory m_history;
-    int m_nextStartItem = 0;
+    LineIndex m_nextStartItem = 0;
     // The history entry the text came from; -1 once the text is typed.
     int m_selectedEntry = -1;
     bool m_unloaded = false;

@@ -122,9 +122,11 @@ frmStatistics::frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *p
     m_splitter = new cSplitter(this);
     m_splitter->MinLeftPanelWidth = Twips::fromPixelsX(MinPanePixels);
     m_splitter->MinRightPanelWidth = Twips::fromPixelsX(MinPanePixels);
-    (void)m_splitter->CreateSplitter(m_listsContainer, m_splitterBar, m_releaseList, m_weekdayList, 1,
-                                     static_cast<int>(m_settings.SplitPosition), Twips::fromPixelsX(3), 0, 0,
-                                     0, 0);
+    cSplitter::Layout layout;
+    layout.direction = cSplitter::SideBySide;
+    layout.splitterStartPos = static_cast<int>(m_settings.SplitPosition);
+    layout.splitterSize = Twips::fromPixelsX(3);
+    (void)m_splitter->CreateSplitter(m_listsContainer, m_splitterBar, m_releaseList, m_weekdayList, layout);
     resizeEvent(nullptr);
 }
 

@@ -116,27 +116,23 @@ int cCommonDialog::styleBitsOf(const QFont &font)
     return style;
 }
 
-cCommonDialog::OpenAnswer cCommonDialog::ShowOpenDialog(QWidget *owner, const QString &strInitDir,
-                                                        const QString &strFileName, int lngFilter,
-                                                        const QString &strTitle, bool blnFileMustExist,
-                                                        const QString &strDefaultExt)
+cCommonDialog::OpenAnswer cCommonDialog::ShowOpenDialog(QWidget *owner, const OpenRequest &request)
 {
     if (script().active) {
-        script().openRequests << OpenRequest{strInitDir, strFileName,      lngFilter,
-                                             strTitle,   blnFileMustExist, strDefaultExt};
+        script().openRequests << request;
         return takeFirstOr(script().openAnswers);
     }
-    QFileDialog dialog(owner, strTitle.isEmpty() ? QFileDialog::tr("Open") : strTitle);
+    QFileDialog dialog(owner, request.title.isEmpty() ? QFileDialog::tr("Open") : request.title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(blnFileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilter(filterText(lngFilter));
-    if (!strDefaultExt.isEmpty())
-        dialog.setDefaultSuffix(strDefaultExt);
+    dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilter(filterText(request.filterNumber));
+    if (!request.defaultExt.isEmpty())
+        dialog.setDefaultSuffix(request.defaultExt);
     // The start folder may be unknown (the file manager was not found): the dialog picks its own.
-    if (!strInitDir.isEmpty() && QFileInfo(strInitDir).isDir())
-        dialog.setDirectory(strInitDir);
-    if (!strFileName.isEmpty())
-        dialog.selectFile(strFileName);
+    if (!request.startDir.isEmpty() && QFileInfo(request.startDir).isDir())
+        dialog.setDirectory(request.startDir);
+    if (!request.proposedName.isEmpty())
+        dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return {true, QDir::toNativeSeparators(dialog.selectedFiles().constFirst())};

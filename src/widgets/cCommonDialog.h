@@ -13,6 +13,9 @@ class QWidget;
 class cCommonDialog
 {
 public:
+    // What the open-file dialog offers: where it starts, the name it proposes, the filter (11 is
+    // text files), its title (none: the usual one), whether the file must exist, and the
+    // extension added to a name typed without one.
     struct OpenRequest
     {
         QString startDir;
@@ -49,9 +52,8 @@ public:
     };
 
     // Filter 11 is text files; any other number offers all files.
-    static OpenAnswer ShowOpenDialog(QWidget *owner, const QString &strInitDir, const QString &strFileName,
-                                     int lngFilter, const QString &strTitle, bool blnFileMustExist,
-                                     const QString &strDefaultExt);
+    static constexpr int TextFilesFilter = 11;
+    static OpenAnswer ShowOpenDialog(QWidget *owner, const OpenRequest &request);
     // Sizes offered are 8 to 72 points; the character set is handed back as it came.
     static FontAnswer ShowFontDialog(QWidget *owner, const FontSetting &initial);
     // With a system colour name the user may keep the colour on that system colour, which follows

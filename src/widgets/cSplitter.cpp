@@ -45,8 +45,7 @@ cSplitter::~cSplitter()
 }
 
 bool cSplitter::CreateSplitter(QWidget *container, QWidget *splitter, QWidget *pane1, QWidget *pane2,
-                               int direction, int splitterStartPos, int splitterSize, float leftMargin,
-                               float topMargin, float rightMargin, float bottomMargin)
+                               const Layout &layout)
 {
     const std::set<QWidget *> distinct{container, splitter, pane1, pane2};
     if (distinct.size() != 4 || distinct.count(nullptr) != 0)
@@ -67,11 +66,11 @@ bool cSplitter::CreateSplitter(QWidget *container, QWidget *splitter, QWidget *p
     pane1->setParent(container);
     pane2->setParent(container);
 
-    mDirection = direction;
-    m_geometry = SplitterGeometry(
-        direction,
-        {roundTwips(leftMargin), roundTwips(topMargin), roundTwips(rightMargin), roundTwips(bottomMargin)},
-        splitterSize);
+    mDirection = layout.direction;
+    m_geometry = SplitterGeometry(layout.direction,
+                                  {roundTwips(layout.leftMargin), roundTwips(layout.topMargin),
+                                   roundTwips(layout.rightMargin), roundTwips(layout.bottomMargin)},
+                                  layout.splitterSize);
 
     removeBorder(splitter);
     splitter->setWindowTitle(QString());
@@ -97,7 +96,7 @@ bool cSplitter::CreateSplitter(QWidget *container, QWidget *splitter, QWidget *p
     m_layout.pane1 = twipsRect(pane1);
     m_layout.pane2 = twipsRect(pane2);
     readContainerSize();
-    m_splitPosition = SplitterGeometry::startPosition(static_cast<float>(splitterStartPos),
+    m_splitPosition = SplitterGeometry::startPosition(static_cast<float>(layout.splitterStartPos),
                                                       m_geometry.extent(m_layout), m_createdOnce);
     m_geometry.setBarPosition(m_layout, roundTwips(m_splitPosition));
 

@@ -30,11 +30,27 @@ public:
     // When set, Resize pulls a bar lying beyond the new container back inside.
     bool CheckSplitterPos = false;
 
+    static constexpr int SideBySide = 1; // panes left and right of a vertical bar
+    static constexpr int Stacked = 2;    // panes above and below a horizontal bar
+
+    // How CreateSplitter lays the panes out: the direction (SideBySide, anything else stacked),
+    // where the bar starts and how thick it is, and the margins left free inside the container.
+    // All in twips.
+    struct Layout
+    {
+        int direction = SideBySide;
+        int splitterStartPos = 0;
+        int splitterSize = 0;
+        float leftMargin = 0;
+        float topMargin = 0;
+        float rightMargin = 0;
+        float bottomMargin = 0;
+    };
+
     // Takes the widgets into the container and lays them out. Returns false, doing nothing, when a
     // widget is missing or the same widget is given twice.
     [[nodiscard]] bool CreateSplitter(QWidget *container, QWidget *splitter, QWidget *pane1, QWidget *pane2,
-                                      int direction, int splitterStartPos, int splitterSize, float leftMargin,
-                                      float topMargin, float rightMargin, float bottomMargin);
+                                      const Layout &layout);
 
     bool LeftPanelVisible() const { return m_leftPanelVisible; }
     void setLeftPanelVisible(bool visible);

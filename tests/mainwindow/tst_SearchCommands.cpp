@@ -56,7 +56,7 @@ private slots:
         if (additionsShown)
             trigger(w, "mnuViewAdditions");
 
-        QCOMPARE(w.FindString(text, start, searchIn, wholeWord), result);
+        QCOMPARE(w.FindString(text, start, searchInFromNumber(searchIn), wholeWord == 1), result);
         QTEST(markedVersion(w), "release");
         if (result <= w.LastLineIndex() + 1)
             QCOMPARE(wrapPanel(w)->toPlainText(), sampleHistory().at(result - 1));
@@ -72,7 +72,7 @@ private slots:
         searched.text = QStringLiteral("TAB");
         w.setSearchTextSource(&searched);
 
-        w.FindAll(QStringLiteral("tab"), 0, 0);
+        w.FindAll(QStringLiteral("tab"), SearchIn::Everywhere, false);
 
         QCOMPARE(changeTexts(w), (QStringList{"Search Result:", "Added: alpha tab one", "Fixed: delta tab"}));
         QCOMPARE(panelText(w, "StatusBar1_Panel1"), QStringLiteral("2 instance(s) found"));
@@ -87,9 +87,9 @@ private slots:
     {
         MainWindowFixture fixture;
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        w.FindAll(QStringLiteral("tab"), 0, 0);
+        w.FindAll(QStringLiteral("tab"), SearchIn::Everywhere, false);
 
-        w.FindAll(QStringLiteral("No Such"), 0, 0);
+        w.FindAll(QStringLiteral("No Such"), SearchIn::Everywhere, false);
 
         QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("Cannot find \"No Such\""));
         QCOMPARE(changeTexts(w), QStringList{"Search Result:"});
@@ -124,7 +124,7 @@ private slots:
         MainWindowFixture fixture;
         fixture.writeSetting(KeyReversedList, flag(reversedAtSearch));
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        w.FindAll(QStringLiteral("tab"), 0, 0);
+        w.FindAll(QStringLiteral("tab"), SearchIn::Everywhere, false);
 
         trigger(w, command);
 
@@ -137,7 +137,7 @@ private slots:
     {
         MainWindowFixture fixture;
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        w.FindAll(QStringLiteral("tab"), 0, 0);
+        w.FindAll(QStringLiteral("tab"), SearchIn::Everywhere, false);
         clickVersion(w, 3);
         trigger(w, "mnuViewReversedList");
         QCOMPARE(changeTexts(w),

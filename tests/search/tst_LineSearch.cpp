@@ -72,7 +72,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, searchIn);
         QFETCH(int, wholeWord);
-        QTEST(toList(::findAll(makeLines(raw, kinds), text, searchIn, wholeWord)), "expected");
+        QTEST(toList(::findAll(makeLines(raw, kinds), text, searchInFromNumber(searchIn), wholeWord == 1)),
+              "expected");
     }
 
     void replacedLine_data()
@@ -96,8 +97,8 @@ private slots:
 
         HistoryLines lines = makeLines({"about 4.0", "New in version 4.0 (10.3.99)", "version 4.0 fixes"});
         lines.replaceLine(1, "10.03.99 New in version 4.0");
-        QTEST(toList(::findAll(lines, text, 0, 0)), "all");
-        QTEST(::findNext(lines, text, start, 0, 0), "next");
+        QTEST(toList(::findAll(lines, text, SearchIn::Everywhere, false)), "all");
+        QTEST(::findNext(lines, text, start, SearchIn::Everywhere, false), "next");
     }
 
     void findNextStepsThroughLinesHeldApartInOrder()
@@ -109,13 +110,14 @@ private slots:
         for (const LineIndex apart : {1, 3, 4})
             lines.replaceLine(apart, lines.bytes(apart).toByteArray());
         lines.replaceLine(4, "no match here");
-        QCOMPARE(toList(::findAll(lines, QStringLiteral("copy"), 0, 0)), (Lines{0, 1, 3, 5}));
+        QCOMPARE(toList(::findAll(lines, QStringLiteral("copy"), SearchIn::Everywhere, false)),
+                 (Lines{0, 1, 3, 5}));
         Lines stepped;
-        for (LineIndex at = ::findNext(lines, QStringLiteral("copy"), 0, 0, 0); at >= 0;
-             at = ::findNext(lines, QStringLiteral("copy"), at + 1, 0, 0))
+        for (LineIndex at = ::findNext(lines, QStringLiteral("copy"), 0, SearchIn::Everywhere, false);
+             at >= 0; at = ::findNext(lines, QStringLiteral("copy"), at + 1, SearchIn::Everywhere, false))
             stepped << at;
         QCOMPARE(stepped, (Lines{0, 1, 3, 5}));
-        QCOMPARE(::findNext(lines, QStringLiteral("caf\u00e9"), 2, 0, 0), 3);
+        QCOMPARE(::findNext(lines, QStringLiteral("caf\u00e9"), 2, SearchIn::Everywhere, false), 3);
     }
 
     void findNext_data()
@@ -141,7 +143,7 @@ private slots:
 
         const HistoryLines lines = makeLines(
             {"nothing", "01.01.20 Fixed: word", "other", "01.01.20 Added: WORD", "last word"}, ".f.a.");
-        QTEST(::findNext(lines, "word", start, searchIn, 0), "expected");
+        QTEST(::findNext(lines, "word", start, searchInFromNumber(searchIn), false), "expected");
     }
 
     void spansOutOfFileOrderAreSearchedLineByLine()
@@ -149,8 +151,8 @@ private slots:
         // Spans listed out of file order: line 0 is the buffer's second line.
         const QByteArray text = "other\r\nfind me\r\n";
         const HistoryLines lines(text, {{7, 7}, {0, 5}});
-        QCOMPARE(toList(::findAll(lines, "me", 0, 0)), Lines{0});
-        QCOMPARE(::findNext(lines, "other", 0, 0, 0), 1);
+        QCOMPARE(toList(::findAll(lines, "me", SearchIn::Everywhere, false)), Lines{0});
+        QCOMPARE(::findNext(lines, "other", 0, SearchIn::Everywhere, false), 1);
     }
 };
 

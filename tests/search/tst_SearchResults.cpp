@@ -73,7 +73,8 @@ private slots:
         QFETCH(bool, reversed);
 
         SearchResults results;
-        const ChangesListContent content = results.findAll(sampleDocument(), "x", 0, 0, reversed);
+        const ChangesListContent content =
+            results.findAll(sampleDocument(), "x", SearchIn::Everywhere, false, reversed);
         QTEST(resultLines(content), "listed");
         const std::vector<LineIndex> &kept = results.SearchResultLines();
         QCOMPARE(Lines(kept.begin(), kept.end()), (Lines{0, 1, 2, 4, 5}));
@@ -82,7 +83,8 @@ private slots:
     void findAllSelectsFirstResult()
     {
         SearchResults results;
-        const ChangesListContent found = results.findAll(sampleDocument(), "fixed", 0, 0, true);
+        const ChangesListContent found =
+            results.findAll(sampleDocument(), "fixed", SearchIn::Everywhere, false, true);
         QCOMPARE(found.selectedRow, 1);
         QCOMPARE(SearchResults::instanceCount(found), 3);
     }
@@ -90,14 +92,14 @@ private slots:
     void findAllKeepsNoEmptyLine()
     {
         SearchResults results;
-        (void)results.findAll(makeDocument({"a", "", "b"}), "", 0, 0, false);
+        (void)results.findAll(makeDocument({"a", "", "b"}), "", SearchIn::Everywhere, false, false);
         QCOMPARE(results.SearchResultLines(), (std::vector<LineIndex>{0, 2}));
     }
 
     void relistSkipsLinesPastAShorterHistory()
     {
         SearchResults results;
-        (void)results.findAll(sampleDocument(), "fixed", 0, 0, false);
+        (void)results.findAll(sampleDocument(), "fixed", SearchIn::Everywhere, false, false);
         const ChangesListContent content =
             results.relist(makeDocument({"a", "b"}), ViewFilter::AllChanges, false);
         QCOMPARE(resultLines(content), (Lines{1}));
@@ -110,8 +112,9 @@ private slots:
         const QByteArray expected = "2\t01.01.20 Fixed: Tab\tbug\n"
                                     "4\ttab end\n"
                                     "# 2 instance(s) found\n";
-        QCOMPARE(::findReport(document, "TAB", 0, 0), expected);
-        QCOMPARE(::findReport(document, "tab", 0, 1), QByteArray("# 0 instance(s) found\n"));
+        QCOMPARE(::findReport(document, "TAB", SearchIn::Everywhere, false), expected);
+        QCOMPARE(::findReport(document, "tab", SearchIn::Everywhere, true),
+                 QByteArray("# 0 instance(s) found\n"));
     }
 };
 

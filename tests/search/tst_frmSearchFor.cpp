@@ -1,8 +1,8 @@
-#include "widgets/MessageBox.h"
 #include "search/SearchHost.h"
 #include "search/frmSearchFor.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
+#include "widgets/MessageBox.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -44,16 +44,17 @@ QDebug operator<<(QDebug debug, const Call &call)
 class FakeHost : public SearchHost
 {
 public:
-    int FindString(const QString &text, int start, int searchIn, int wholeWord) override
+    LineIndex FindString(const QString &text, LineIndex start, SearchIn searchIn, bool wholeWord) override
     {
-        finds << Call{text, start, searchIn, wholeWord};
+        finds << Call{text, start, searchInNumber(searchIn), wholeWord ? 1 : 0};
         return results.isEmpty() ? lastLine + 2 : results.takeFirst();
     }
-    void FindAll(const QString &text, int searchIn, int wholeWord) override
+    void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) override
     {
-        findAlls << Call{text, -1, searchIn, wholeWord};
+        findAlls << Call{text, -1, searchInNumber(searchIn), wholeWord ? 1 : 0};
     }
     int LastLineIndex() const override { return lastLine; }
+    SearchIn &SearchInChoice() override { return searchInChoice; }
     void focusChangesList() override { ++listFocused; }
     void setFindNextEnabled(bool enabled) override { findNextEnabled = enabled; }
 
@@ -61,6 +62,7 @@ public:
     QList<Call> finds;
     QList<Call> findAlls;
     int lastLine = 9;
+    SearchIn searchInChoice = SearchIn::Everywhere;
     int listFocused = 0;
     bool findNextEnabled = true;
 };

@@ -30,8 +30,11 @@ struct Host
     }
     [[nodiscard]] bool create(int direction, int startPosition)
     {
-        return splitter.CreateSplitter(container, bar, pane1, pane2, direction, startPosition, 3 * Twips, 0,
-                                       0, 0, 0);
+        cSplitter::Layout layout;
+        layout.direction = direction;
+        layout.splitterStartPos = startPosition;
+        layout.splitterSize = 3 * Twips;
+        return splitter.CreateSplitter(container, bar, pane1, pane2, layout);
     }
     // Mouse events in pixels relative to the bar, the way the bar receives them.
     void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons)
@@ -169,8 +172,8 @@ private slots:
     void createRejectsMissingWidget()
     {
         Host host;
-        QVERIFY(!host.splitter.CreateSplitter(host.container, host.bar, host.pane1, nullptr, Stacked, 600,
-                                              3 * Twips, 0, 0, 0, 0));
+        QVERIFY(!host.splitter.CreateSplitter(host.container, host.bar, host.pane1, nullptr,
+                                              cSplitter::Layout{Stacked, 600, 3 * Twips}));
         // Calls before a successful creation have nothing to act on and must not crash.
         host.splitter.setSplitPosition(700);
         host.splitter.SwapPanels();

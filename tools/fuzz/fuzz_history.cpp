@@ -182,18 +182,20 @@ void checkStatistics(const HistoryDocument &doc, const QStringList &versionDetec
 void checkSearch(const HistoryLines &lines, const QString &text)
 {
     for (int wholeWord = 0; wholeWord <= 1; ++wholeWord) {
-        const QString needle = searchNeedle(text, wholeWord);
+        const QString needle = searchNeedle(text, wholeWord == 1);
         for (int searchIn = 0; searchIn <= 2; ++searchIn) {
-            const std::vector<LineIndex> all = findAll(lines, text, searchIn, wholeWord);
+            const std::vector<LineIndex> all =
+                findAll(lines, text, searchInFromNumber(searchIn), wholeWord == 1);
             std::vector<LineIndex> expected;
             for (LineIndex i = 0; i < lines.size(); ++i) {
-                if (passesSearchIn(lines, i, searchIn) && referenceContains(lines.bytes(i), needle))
+                if (passesSearchIn(lines, i, searchInFromNumber(searchIn)) &&
+                    referenceContains(lines.bytes(i), needle))
                     expected.push_back(i);
             }
             check(all == expected, "Find All lists exactly the lines holding the needle");
             std::vector<LineIndex> stepped;
-            for (LineIndex at = findNext(lines, text, 0, searchIn, wholeWord); at >= 0;
-                 at = findNext(lines, text, at + 1, searchIn, wholeWord)) {
+            for (LineIndex at = findNext(lines, text, 0, searchInFromNumber(searchIn), wholeWord == 1);
+                 at >= 0; at = findNext(lines, text, at + 1, searchInFromNumber(searchIn), wholeWord == 1)) {
                 stepped.push_back(at);
                 if (stepped.size() > all.size())
                     break;

@@ -1,0 +1,13 @@
+#include "history/ChangesView.h"
+
+QDebug operator<<(QDebug debug, const ChangesView &view)
+{
+    static const char *const filters[] = {"AllChanges", "Additions", "Fixes"};
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "ChangesView("
+                    << (view.releaseIndex == ChangesView::All ? QStringLiteral("All")
+                                                              : QString::number(view.releaseIndex))
+                    << ", mode " << changesListModeText(view.mode) << ", "
+                    << filters[static_cast<int>(view.filter)] << (view.reversed ? ", reversed" : "") << ')';
+    return debug;
+}
