@@ -361,11 +361,11 @@ void frmMain::BuildChangesList()
         return; // nothing loaded yet
     const WaitCursor wait;
     ChangesListContent content = ::BuildChangesList(m_document, m_view, m_changesModel->takeSpareStorage());
-    const int selected = content.selectedRow;
+    const ListRow selected = content.selectedRow;
     showChangesStatus(content);
     m_changesModel->setContent(&m_document, std::move(content));
     m_lvChangesList->clearSelection();
-    if (selected >= 0) {
+    if (!selected.isNone()) {
         m_selection->showRow(selected);
     } else {
         m_text1->clear();
@@ -567,7 +567,7 @@ void frmMain::FindAll(const QString &text, SearchIn searchIn, bool wholeWord)
     m_search->FindAll(text, searchIn, wholeWord);
 }
 
-int frmMain::LastLineIndex() const
+LineIndex frmMain::LastLineIndex() const
 {
     return m_document.lines.lastLineIndex();
 }

@@ -79,7 +79,7 @@ public:
     LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn,
                          bool wholeWord) override;
     void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) override;
-    int LastLineIndex() const override;
+    LineIndex LastLineIndex() const override;
     SearchIn &SearchInChoice() override { return m_searchInChoice; }
     void focusChangesList() override;
     void setFindNextEnabled(bool enabled) override;

@@ -18,53 +18,53 @@ ChangeRows ChangeRows::listed(std::vector<LineIndex> lines, bool boldDatedOthers
     rows.m_lines = std::move(lines);
     rows.m_boldDatedOthers = boldDatedOthers;
     rows.m_headerPlace = place;
-    rows.m_headerLine = place == HeaderPlace::None ? -1 : headerLine;
+    rows.m_headerLine = place == HeaderPlace::None ? NoLine : headerLine;
     return rows;
 }
 
-ChangeRow ChangeRows::at(int row, const HistoryLines &lines) const
+ChangeRow ChangeRows::at(ListRow row, const HistoryLines &lines) const
 {
-    if (row < 0 || row >= size())
+    if (!contains(row))
         return ChangeRow{};
     const LineIndex line = lineAt(row);
     if (isHeader(row))
         return ChangeRow{line, true, true};
     // Rewritten old-style release headers are dated lines that are no change.
-    const bool bold = m_boldDatedOthers && line >= 0 && line < lines.size() &&
-                      lines.kind(line) == ChangeKind::Other && lines.isDated(line);
+    const bool bold = m_boldDatedOthers && lines.contains(line) && lines.kind(line) == ChangeKind::Other &&
+                      lines.isDated(line);
     return ChangeRow{line, bold, false};
 }
 
-int ChangeRows::rowOfLine(LineIndex line) const
+ListRow ChangeRows::rowOfLine(LineIndex line) const
 {
-    if (line < 0)
-        return -1;
+    if (line.isNone())
+        return NoRow;
     if (m_headerPlace == HeaderPlace::Top && m_headerLine == line)
-        return 0;
+        return ListRow(0);
     if (!storesLines()) {
-        if (line >= m_everyLineCount)
-            return -1;
-        return rowOfBody(m_reversed ? m_everyLineCount - 1 - line : line);
+        if (line.value() >= m_everyLineCount)
+            return NoRow;
+        return rowOfBody(m_reversed ? m_everyLineCount - 1 - line.value() : line.value());
     }
     const auto found = std::find(m_lines.begin(), m_lines.end(), line);
     if (found != m_lines.end())
         return rowOfBody(static_cast<int>(found - m_lines.begin()));
     if (m_headerPlace == HeaderPlace::Bottom && m_headerLine == line)
-        return size() - 1;
-    return -1;
+        return ListRow(size() - 1);
+    return NoRow;
 }
 
-int ChangeRows::rowAtOrBefore(LineIndex line) const
+ListRow ChangeRows::rowAtOrBefore(LineIndex line) const
 {
-    if (line < 0)
-        return -1;
+    if (line.isNone())
+        return NoRow;
     if (!storesLines())
-        return m_everyLineCount == 0 ? -1 : rowOfLine(std::min(line, m_everyLineCount - 1));
-    int best = -1;
-    LineIndex bestLine = -1;
-    for (int row = 0, rowCount = size(); row < rowCount; ++row) {
+        return m_everyLineCount == 0 ? NoRow : rowOfLine(std::min(line, LineIndex(m_everyLineCount - 1)));
+    ListRow best = NoRow;
+    LineIndex bestLine = NoLine;
+    for (ListRow row(0); contains(row); ++row) {
         const LineIndex shown = lineAt(row);
-        if (shown >= 0 && shown <= line && shown > bestLine) {
+        if (!shown.isNone() && shown <= line && shown > bestLine) {
             best = row;
             bestLine = shown;
         }

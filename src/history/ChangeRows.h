@@ -8,7 +8,7 @@
 // One row of the changes list as it is drawn: the line it shows and how.
 struct ChangeRow
 {
-    LineIndex line = -1; // -1: the "Search Result:" header row, which shows no line
+    LineIndex line; // none: the "Search Result:" header row, which shows no line
     bool bold = false;
     bool header = false; // the release's own header row, or the search header row
     bool operator==(const ChangeRow &) const = default;
@@ -27,35 +27,37 @@ public:
 
     // Lines 0 to lineCount - 1, bottom to top when reversed; dated lines that are no change are bold.
     static ChangeRows everyLine(int lineCount, bool reversed);
-    // `lines` in row order, with the header row showing `headerLine` (-1: "Search Result:") at
+    // `lines` in row order, with the header row showing `headerLine` (none: "Search Result:") at
     // `place`. `boldDatedOthers` draws dated lines that are no change bold, as the "All" view does.
     static ChangeRows listed(std::vector<LineIndex> lines, bool boldDatedOthers,
-                             HeaderPlace place = HeaderPlace::None, LineIndex headerLine = -1);
+                             HeaderPlace place = HeaderPlace::None, LineIndex headerLine = NoLine);
 
     int size() const { return bodySize() + (m_headerPlace == HeaderPlace::None ? 0 : 1); }
     bool empty() const { return size() == 0; }
 
-    // The line a row shows; -1 for the "Search Result:" header row and for a row that does not exist.
-    LineIndex lineAt(int row) const
+    bool contains(ListRow row) const { return row.value() >= 0 && row.value() < size(); }
+
+    // The line a row shows; none for the "Search Result:" header row and for a row that does not exist.
+    LineIndex lineAt(ListRow row) const
     {
-        if (row < 0 || row >= size())
-            return -1;
+        if (!contains(row))
+            return NoLine;
         if (isHeader(row))
             return m_headerLine;
-        return bodyLine(m_headerPlace == HeaderPlace::Top ? row - 1 : row);
+        return bodyLine(m_headerPlace == HeaderPlace::Top ? row.value() - 1 : row.value());
     }
-    bool isHeader(int row) const
+    bool isHeader(ListRow row) const
     {
-        return (m_headerPlace == HeaderPlace::Top && row == 0) ||
-               (m_headerPlace == HeaderPlace::Bottom && row == size() - 1);
+        return (m_headerPlace == HeaderPlace::Top && row.value() == 0) ||
+               (m_headerPlace == HeaderPlace::Bottom && row.value() == size() - 1);
     }
-    // The row with how it is drawn; a row that does not exist comes back as a plain row of line -1.
-    ChangeRow at(int row, const HistoryLines &lines) const;
+    // The row with how it is drawn; a row that does not exist comes back as a plain row of no line.
+    ChangeRow at(ListRow row, const HistoryLines &lines) const;
 
-    // The first row showing `line`, or -1.
-    int rowOfLine(LineIndex line) const;
-    // The row showing `line`, else the one showing the nearest listed line before it, or -1.
-    int rowAtOrBefore(LineIndex line) const;
+    // The first row showing `line`, or none.
+    ListRow rowOfLine(LineIndex line) const;
+    // The row showing `line`, else the one showing the nearest listed line before it, or none.
+    ListRow rowAtOrBefore(LineIndex line) const;
 
     // The storage of the line indices, emptied, for the next list to fill without allocating again.
     std::vector<LineIndex> takeStorage();
@@ -63,18 +65,19 @@ public:
 private:
     bool storesLines() const { return m_everyLineCount < 0; }
     int bodySize() const { return storesLines() ? static_cast<int>(m_lines.size()) : m_everyLineCount; }
+    // The line of the n-th row below a leading header row.
     LineIndex bodyLine(int n) const
     {
         if (storesLines())
             return m_lines[static_cast<std::size_t>(n)];
-        return m_reversed ? m_everyLineCount - 1 - n : n;
+        return LineIndex(m_reversed ? m_everyLineCount - 1 - n : n);
     }
-    int rowOfBody(int n) const { return m_headerPlace == HeaderPlace::Top ? n + 1 : n; }
+    ListRow rowOfBody(int n) const { return ListRow(m_headerPlace == HeaderPlace::Top ? n + 1 : n); }
 
     std::vector<LineIndex> m_lines;
     int m_everyLineCount = -1; // 0 or more: the rows are every line, and m_lines is not used
     bool m_reversed = false;
     bool m_boldDatedOthers = false;
     HeaderPlace m_headerPlace = HeaderPlace::None;
-    LineIndex m_headerLine = -1;
+    LineIndex m_headerLine;
 };

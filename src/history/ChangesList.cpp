@@ -5,8 +5,8 @@ namespace {
 // First and last line listed; an empty range has last < first.
 struct LineRange
 {
-    LineIndex first = 0;
-    LineIndex last = -1;
+    LineIndex first{0};
+    LineIndex last{-1};
 };
 
 // Whether a line is an addition, and whether it is a fix (a line matching both patterns is an
@@ -51,7 +51,7 @@ ChangesListContent BuildChangesList(const HistoryDocument &document, const Chang
         return content; // a release the document does not have lists nothing
 
     // "All" lists every line from the first, also when the file has no release at all.
-    const LineRange range = allSelected ? LineRange{0, lines.lastLineIndex()}
+    const LineRange range = allSelected ? LineRange{LineIndex(0), lines.lastLineIndex()}
                                         : LineRange{document.firstLineOf(view.releaseIndex),
                                                     document.lastLineOf(view.releaseIndex)};
 
@@ -94,16 +94,17 @@ ChangesListContent BuildChangesList(const HistoryDocument &document, const Chang
         storage.resize(listed);
         using Place = ChangeRows::HeaderPlace;
         const Place place = allSelected ? Place::None : view.reversed ? Place::Bottom : Place::Top;
-        const LineIndex headerLine = allSelected ? -1 : document.releases[view.releaseIndex].headerLine;
+        const LineIndex headerLine =
+            allSelected ? NoLine : document.releases[static_cast<std::size_t>(view.releaseIndex)].headerLine;
         content.rows = ChangeRows::listed(std::move(storage), allSelected, place, headerLine);
     }
 
     // Below a leading header row the first change is the one to show; "All" has no header row.
     const int rowCount = content.rows.size();
     if (rowCount == 1 || (rowCount > 1 && (allSelected || view.reversed)))
-        content.selectedRow = 0;
+        content.selectedRow = ListRow(0);
     else if (rowCount > 1)
-        content.selectedRow = 1;
+        content.selectedRow = ListRow(1);
     return content;
 }
 

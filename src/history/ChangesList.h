@@ -12,7 +12,7 @@ struct ChangesListContent
     ChangeRows rows;
     int AdditionCount = 0;
     int FixCount = 0;
-    int selectedRow = -1; // 0-based row selected after the build, -1 for none
+    ListRow selectedRow; // the row selected after the build, or none
 };
 
 // `storage` is the line storage of a list no longer shown (see ChangeRows::takeStorage): a

@@ -42,12 +42,12 @@ void ChangesListModel::setLook(const ChangesListLook &look)
     }
 }
 
-int ChangesListModel::rowOfLine(LineIndex line) const
+ListRow ChangesListModel::rowOfLine(LineIndex line) const
 {
     return m_content.rows.rowOfLine(line);
 }
 
-LineIndex ChangesListModel::lineOfRow(int row) const
+LineIndex ChangesListModel::lineOfRow(ListRow row) const
 {
     return m_content.rows.lineAt(row);
 }
@@ -73,7 +73,7 @@ QVariant ChangesListModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return QVariant();
-    const ChangeRow row = m_content.rows.at(index.row(), m_document->lines);
+    const ChangeRow row = m_content.rows.at(ListRow(index.row()), m_document->lines);
     const Column column = columnKind(index.column());
 
     switch (role) {
@@ -84,7 +84,7 @@ QVariant ChangesListModel::data(const QModelIndex &index, int role) const
         return color.isValid() ? QVariant(QBrush(color)) : QVariant();
     }
     case Qt::DecorationRole:
-        if (!m_look.showIcons || index.column() != 0 || row.line < 0)
+        if (!m_look.showIcons || index.column() != 0 || row.line.isNone())
             return QVariant();
         switch (m_document->lines.kind(row.line)) {
         case ChangeKind::Addition:
@@ -119,7 +119,7 @@ QVariant ChangesListModel::headerData(int section, Qt::Orientation orientation, 
 
 QString ChangesListModel::cellText(const ChangeRow &row, Column column) const
 {
-    if (row.line < 0)
+    if (row.line.isNone())
         return column == ChangeColumn ? SearchHeaderText : QString();
     const QString line = m_document->lines.text(row.line);
     if (!m_look.separateColumns)
@@ -138,7 +138,7 @@ QString ChangesListModel::cellText(const ChangeRow &row, Column column) const
 QVariant ChangesListModel::cellFont(const ChangeRow &row, Column column) const
 {
     // The search header's empty Day cell stays plain; every other cell of a bold row is bold.
-    const bool bold = row.line < 0 ? column != DayColumn : row.bold;
+    const bool bold = row.line.isNone() ? column != DayColumn : row.bold;
     if (!bold)
         return m_look.font;
     QFont font = m_look.font;
@@ -148,7 +148,7 @@ QVariant ChangesListModel::cellFont(const ChangeRow &row, Column column) const
 
 QColor ChangesListModel::rowColor(const ChangeRow &row) const
 {
-    if (row.line < 0)
+    if (row.line.isNone())
         return m_look.foreground;
     switch (m_document->lines.kind(row.line)) {
     case ChangeKind::Addition:

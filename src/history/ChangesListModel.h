@@ -44,9 +44,9 @@ public:
     const ChangesListLook &look() const { return m_look; }
 
     // The row that shows `line` (the first one, if several do), or -1.
-    int rowOfLine(LineIndex line) const;
+    ListRow rowOfLine(LineIndex line) const;
     // The line a row shows; -1 for the search header row and for a row that does not exist.
-    LineIndex lineOfRow(int row) const;
+    LineIndex lineOfRow(ListRow row) const;
     // Which column of the separate-column layout a view column is; single-column mode has only "Change".
     Column columnKind(int column) const;
 

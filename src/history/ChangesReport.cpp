@@ -7,7 +7,7 @@ QByteArray changesReport(const HistoryDocument &document, const ChangesView &vie
 {
     const ChangesListContent content = BuildChangesList(document, view);
     QString out;
-    for (int row = 0; row < content.rows.size(); ++row) {
+    for (ListRow row(0); content.rows.contains(row); ++row) {
         const QString line = document.lines.text(content.rows.lineAt(row));
         out += GetDayText(line, dayFormat);
         out += u'\t';

@@ -10,11 +10,11 @@
 // One release of the history: its header line and the label shown in the releases list.
 struct Release
 {
-    LineIndex headerLine = 0;
+    LineIndex headerLine{0};
     QString label;
 
     // "k" plus the header's line index: the handle other windows name a release by.
-    QString key() const { return QStringLiteral("k%1").arg(headerLine); }
+    QString key() const { return QStringLiteral("k%1").arg(headerLine.value()); }
     bool operator==(const Release &) const = default;
 };
 
@@ -38,7 +38,10 @@ struct HistoryDocument
     std::vector<Release> releases;
 
     // First and last line a release owns, its header excluded; the last release runs to the end.
-    LineIndex firstLineOf(int releaseIndex) const { return releases[releaseIndex].headerLine + 1; }
+    LineIndex firstLineOf(int releaseIndex) const
+    {
+        return releases[static_cast<std::size_t>(releaseIndex)].headerLine + 1;
+    }
     LineIndex lastLineOf(int releaseIndex) const;
     // The release whose range holds `line`, or -1 for a line before the first release.
     int releaseOfLine(LineIndex line) const;

@@ -48,7 +48,7 @@ QByteArrayView HistoryLines::bytes(LineIndex line) const
     if (isReplaced(line))
         return QByteArrayView(
             std::lower_bound(m_replaced.begin(), m_replaced.end(), line, lineBefore)->second);
-    const Span &s = m_spans[static_cast<std::size_t>(line)];
+    const Span &s = m_spans[line.at()];
     return QByteArrayView(m_text.constData() + s.offset, s.length);
 }
 
@@ -67,5 +67,5 @@ void HistoryLines::replaceLine(LineIndex line, QByteArray utf8)
         at->second = std::move(utf8);
     else
         m_replaced.emplace(at, line, std::move(utf8));
-    m_facts[static_cast<std::size_t>(line)] |= ReplacedBit;
+    m_facts[line.at()] |= ReplacedBit;
 }

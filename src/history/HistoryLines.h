@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/ChangeKind.h"
+#include "history/Position.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -9,9 +10,6 @@
 #include <cstdint>
 #include <utility>
 #include <vector>
-
-// Index of a line in the history file, from 0. Kept apart by name from row numbers of a list.
-using LineIndex = int;
 
 // The whole history held once: the text as UTF-8 bytes, an index of (offset, length) per line
 // (leading and trailing spaces already cut off), one byte of facts per line, and the few lines
@@ -33,7 +31,8 @@ public:
     HistoryLines(QByteArray utf8Text, std::vector<Span> spans, std::vector<std::uint8_t> packedFacts);
 
     int size() const { return static_cast<int>(m_spans.size()); }
-    LineIndex lastLineIndex() const { return size() - 1; }
+    LineIndex lastLineIndex() const { return LineIndex(size() - 1); }
+    bool contains(LineIndex line) const { return line.value() >= 0 && line.value() < size(); }
 
     // The stored line as UTF-8 bytes; valid while this object lives and the line is not replaced.
     QByteArrayView bytes(LineIndex line) const;
@@ -59,7 +58,7 @@ public:
     };
     void setFacts(LineIndex line, Facts facts)
     {
-        std::uint8_t &f = m_facts[static_cast<std::size_t>(line)];
+        std::uint8_t &f = m_facts[line.at()];
         f = static_cast<std::uint8_t>(packFacts(facts) | (f & ReplacedBit));
     }
     static std::uint8_t packFacts(Facts facts)
@@ -78,7 +77,7 @@ public:
 
     // The raw storage, for scanning the whole text at once (search).
     const QByteArray &utf8Text() const { return m_text; }
-    const Span &span(LineIndex line) const { return m_spans[static_cast<std::size_t>(line)]; }
+    const Span &span(LineIndex line) const { return m_spans[line.at()]; }
     // Whether the spans lie in file order, apart from each other and inside the text, so that an
     // offset in the text names one line. Worked out once: every search asks.
     bool spansInFileOrder() const { return m_spansInFileOrder; }
@@ -88,7 +87,7 @@ private:
     static constexpr std::uint8_t FixBit = 0x02;
     static constexpr std::uint8_t DatedBit = 0x04;
     static constexpr std::uint8_t ReplacedBit = 0x08;
-    std::uint8_t fact(LineIndex line) const { return m_facts[static_cast<std::size_t>(line)]; }
+    std::uint8_t fact(LineIndex line) const { return m_facts[line.at()]; }
 
     QByteArray m_text;
     std::vector<Span> m_spans;

@@ -92,7 +92,7 @@ void HistoryScan::scanRestInTwo(const char *bytes, qsizetype size)
 
 void HistoryScan::append(HistoryScan &&tail)
 {
-    const auto first = static_cast<LineIndex>(m_spans.size());
+    const auto first = static_cast<int>(m_spans.size());
     auto shifted = [first](std::vector<Header> headers) {
         for (Header &header : headers)
             header.line += first;
@@ -140,7 +140,7 @@ void HistoryScan::scanLines(const char *bytes, qsizetype available, bool fileCom
 
 void HistoryScan::addLine(const char *bytes, const char *first, const char *last, bool ascii)
 {
-    const auto line = static_cast<LineIndex>(m_spans.size());
+    const LineIndex line(static_cast<int>(m_spans.size()));
     m_spans.push_back(trimmedSpan(bytes, first, last));
     const QByteArrayView text(bytes + m_spans.back().offset, m_spans.back().length);
     if (ascii)
@@ -190,9 +190,9 @@ void HistoryScan::convertInPlace(QByteArray &bytes, const std::vector<LineIndex>
     const auto *s = reinterpret_cast<const unsigned char *>(bytes.constData());
     qsizetype moved = 0;
     std::size_t k = 0;
-    for (auto line = static_cast<std::size_t>(nonAsciiLines.front()); line < m_spans.size(); ++line) {
+    for (std::size_t line = nonAsciiLines.front().at(); line < m_spans.size(); ++line) {
         HistoryLines::Span &span = m_spans[line];
-        const bool grows = k < nonAsciiLines.size() && static_cast<std::size_t>(nonAsciiLines[k]) == line;
+        const bool grows = k < nonAsciiLines.size() && nonAsciiLines[k].at() == line;
         const qsizetype growth = grows ? windows1252Growth(s + span.offset, span.length) : 0;
         span.offset += moved;
         span.length += growth;

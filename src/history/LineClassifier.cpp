@@ -34,9 +34,9 @@ HistoryLines::Facts LineClassifier::factsOf(QByteArrayView utf8Line, bool lineIs
     return facts;
 }
 
-void LineClassifier::classifyLines(HistoryLines &lines, LineIndex first, LineIndex end) const
+void LineClassifier::classifyAll(HistoryLines &lines) const
 {
-    for (LineIndex i = first; i < end; ++i) {
+    for (LineIndex i(0); i <= lines.lastLineIndex(); ++i) {
         const QByteArrayView line = lines.bytes(i);
         lines.setFacts(i, factsOf(line, AsciiNoCaseFinder::isAscii(line)));
     }

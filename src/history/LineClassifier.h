@@ -17,9 +17,7 @@ public:
     HistoryLines::Facts factsOf(QByteArrayView utf8Line) const { return factsOf(utf8Line, false); }
     // The same for a line known to hold only ASCII, which makes the look cheaper.
     HistoryLines::Facts factsOfAsciiLine(QByteArrayView asciiLine) const { return factsOf(asciiLine, true); }
-    void classifyAll(HistoryLines &lines) const { classifyLines(lines, 0, lines.size()); }
-    // The lines from `first` up to, not including, `end`.
-    void classifyLines(HistoryLines &lines, LineIndex first, LineIndex end) const;
+    void classifyAll(HistoryLines &lines) const;
 
 private:
     HistoryLines::Facts factsOf(QByteArrayView utf8Line, bool lineIsAscii) const;

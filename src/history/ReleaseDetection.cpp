@@ -141,7 +141,7 @@ std::vector<Release> detectReleases(HistoryLines &lines, const QStringList &Vers
 {
     const ReleaseDetector detector(VersionDetectList);
     std::vector<Release> releases;
-    for (LineIndex i = 0; i < lines.size(); ++i) {
+    for (LineIndex i(0); i <= lines.lastLineIndex(); ++i) {
         if (lines.matchesAddition(i) || lines.matchesFix(i) || lines.isEmpty(i))
             continue;
         const QByteArrayView bytes = lines.bytes(i);

@@ -42,8 +42,8 @@ public:
     SelectedRows(const std::vector<RowSpan> &spans, int rowCount)
     {
         for (RowSpan span : mergedSpans(spans)) {
-            span.first = std::max(span.first, 0);
-            span.last = std::min(span.last, rowCount - 1);
+            span.first = std::max(span.first, ListRow(0));
+            span.last = std::min(span.last, ListRow(rowCount - 1));
             if (span.first <= span.last) {
                 m_spans.push_back(span);
                 m_count += span.last - span.first + 1;
@@ -60,9 +60,9 @@ public:
         for (const RowSpan &span : m_spans) {
             const int length = span.last - span.first + 1;
             if (skipped + length > first) {
-                const int from = span.first + std::max(first - skipped, 0);
-                const int to = span.first + std::min(end - skipped, length);
-                for (int row = from; row < to; ++row)
+                const ListRow from = span.first + std::max(first - skipped, 0);
+                const ListRow to = span.first + std::min(end - skipped, length);
+                for (ListRow row = from; row < to; ++row)
                     fn(row);
             }
             skipped += length;
@@ -87,7 +87,7 @@ public:
 
     QByteArrayView operator()(LineIndex line) const
     {
-        return line < 0 || line >= m_lines.size() ? QByteArrayView() : m_lines.bytes(line);
+        return m_lines.contains(line) ? m_lines.bytes(line) : QByteArrayView();
     }
 
 private:
@@ -239,10 +239,10 @@ public:
 
     DateTexts &dates() { return m_dates; }
 
-    int dateKeyOfRow(int row) const
+    int dateKeyOfRow(ListRow row) const
     {
         const LineIndex line = m_rows.lineAt(row);
-        return line < 0 ? -1 : dateDigits(m_bytes(line));
+        return line.isNone() ? -1 : dateDigits(m_bytes(line));
     }
 
     struct Part
@@ -262,7 +262,7 @@ public:
     void measure(const SelectedRows &selected, Part &part) const
     {
         qint64 length = 0;
-        selected.forEach(part.first, part.end, [&](int row) {
+        selected.forEach(part.first, part.end, [&](ListRow row) {
             const Cells cells = cellsOf(row);
             length += cells.day.size() + cells.date.size() + 2;
             if (m_columns.separateColumns)
@@ -283,7 +283,7 @@ public:
     void write(const SelectedRows &selected, const Part &part, char16_t *out) const
     {
         std::size_t nextDecoded = 0;
-        selected.forEach(part.first, part.end, [&](int row) {
+        selected.forEach(part.first, part.end, [&](ListRow row) {
             const Cells cells = cellsOf(row);
             auto putText = [&] {
                 if (cells.header)
@@ -328,11 +328,11 @@ private:
         bool header = false; // "Search Result:", which shows no line
     };
 
-    Cells cellsOf(int row) const
+    Cells cellsOf(ListRow row) const
     {
         Cells cells;
         const LineIndex line = m_rows.lineAt(row);
-        if (line < 0) {
+        if (line.isNone()) {
             cells.header = true;
             return cells;
         }
@@ -383,7 +383,8 @@ QString changeRowsText(const HistoryDocument &document, const ChangeRows &rows,
 
     RowsWriter writer(document, rows, columns);
     if (columns.separateColumns) {
-        selected.forEach(0, selected.count(), [&](int row) { writer.dates().add(writer.dateKeyOfRow(row)); });
+        selected.forEach(0, selected.count(),
+                         [&](ListRow row) { writer.dates().add(writer.dateKeyOfRow(row)); });
         writer.dates().format(columns, together);
     }
 

@@ -10,8 +10,8 @@
 // A run of selected rows, first and last inclusive.
 struct RowSpan
 {
-    int first = 0;
-    int last = -1;
+    ListRow first{0};
+    ListRow last{-1};
     bool operator==(const RowSpan &) const = default;
 };
 

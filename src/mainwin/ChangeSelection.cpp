@@ -37,7 +37,7 @@ ChangeSelection::ChangeSelection(const Widgets &widgets, const HistoryDocument &
     connect(m_w.list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
                 if (!m_selecting && current.isValid())
-                    ChangeRowClick(current.row());
+                    ChangeRowClick(ListRow(current.row()));
             });
 }
 
@@ -94,12 +94,12 @@ bool ChangeSelection::handleKey(const QKeyEvent *event)
     return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll);
 }
 
-void ChangeSelection::ChangeRowClick(int row)
+void ChangeSelection::ChangeRowClick(ListRow row)
 {
-    if (row < 0 || row >= m_w.model->rowCount())
+    if (!m_w.model->content().rows.contains(row))
         return;
     const LineIndex line = m_w.model->lineOfRow(row);
-    if (line < 0 || line >= m_document.lines.size()) {
+    if (!m_document.lines.contains(line)) {
         // The "Search Result:" header shows no line of the history.
         m_w.wrapPanel->clear();
         return;
@@ -114,11 +114,11 @@ void ChangeSelection::ChangeRowClick(int row)
     FindReleaseOfLine(line);
 }
 
-void ChangeSelection::showRow(int row)
+void ChangeSelection::showRow(ListRow row)
 {
-    if (row < 0 || row >= m_w.model->rowCount())
+    if (!m_w.model->content().rows.contains(row))
         return;
-    const QModelIndex index = m_w.model->index(row, 0);
+    const QModelIndex index = m_w.model->index(row.value(), 0);
     m_selecting = true;
     m_w.list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                            QItemSelectionModel::Rows);
@@ -138,13 +138,14 @@ int ChangeSelection::FindReleaseOfLine(LineIndex line)
 
 void ChangeSelection::GoToLine(LineIndex line)
 {
-    if (line < 0 || line > m_document.lines.lastLineIndex())
+    if (!m_document.lines.contains(line))
         return;
     // Lines before the first release belong to no release: they are shown in the "All" view.
     const int release = m_document.releaseOfLine(line) + 1;
-    if (m_w.versions->current() != release || m_view.searchResultsShown() || m_w.model->rowOfLine(line) < 0)
+    if (m_w.versions->current() != release || m_view.searchResultsShown() ||
+        m_w.model->rowOfLine(line).isNone())
         m_shell.showVersionItem(release);
-    if (m_w.model->rowOfLine(line) < 0 && !passesViewFilter(m_document.lines.kind(line), m_view.filter))
+    if (m_w.model->rowOfLine(line).isNone() && !passesViewFilter(m_document.lines.kind(line), m_view.filter))
         m_shell.showAllChanges();
     m_w.versions->scrollTo(release);
 
@@ -178,7 +179,7 @@ void ChangeSelection::CopyRows()
     const QItemSelection selection = m_w.list->selectionModel()->selection();
     spans.reserve(static_cast<std::size_t>(selection.size()));
     for (const QItemSelectionRange &range : selection)
-        spans.push_back(RowSpan{range.top(), range.bottom()});
+        spans.push_back(RowSpan{ListRow(range.top()), ListRow(range.bottom())});
 
     const ChangesListLook &look = m_w.model->look();
     RowTextColumns columns;

@@ -38,9 +38,9 @@ public:
     // Null: nothing is marked in the wrap panel.
     void setSearchTextSource(const SearchTextSource *source) { m_searchText = source; }
 
-    void ChangeRowClick(int row);
+    void ChangeRowClick(ListRow row);
     // Makes `row` the only selected and the current row, scrolls to it and shows it.
-    void showRow(int row);
+    void showRow(ListRow row);
     void GoToLine(LineIndex line);
     // Marks and returns the position in lvVersionsList of the release holding `line`; a line before
     // the first release leaves the current item as it is.

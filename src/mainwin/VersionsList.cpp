@@ -36,7 +36,7 @@ void VersionsList::fill(const std::vector<Release> &releases)
     for (const Release &release : releases) {
         auto *item = new QTreeWidgetItem(QStringList{release.label});
         item->setData(0, KeyRole, release.key());
-        item->setData(0, TagRole, release.headerLine);
+        item->setData(0, TagRole, release.headerLine.value());
         items << item;
     }
     m_list->addTopLevelItems(items);

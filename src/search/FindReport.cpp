@@ -8,7 +8,7 @@ QByteArray findReport(const HistoryDocument &document, const QString &text, Sear
     const std::vector<LineIndex> found = findAll(document.lines, text, searchIn, wholeWord);
     QByteArray report;
     for (const LineIndex line : found) {
-        report += QByteArray::number(line + 1);
+        report += QByteArray::number(line.value() + 1);
         report += '\t';
         report += document.lines.bytes(line);
         report += '\n';

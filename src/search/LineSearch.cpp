@@ -13,21 +13,21 @@ namespace {
 LineIndex lineAtOffset(const HistoryLines &lines, LineIndex low, qsizetype offset)
 {
     const qsizetype count = lines.size();
-    qsizetype below = low;     // starts at or before offset
-    qsizetype above = low + 1; // first candidate not yet known to start at or before offset
-    for (qsizetype step = 1; above < count && lines.span(LineIndex(above)).offset <= offset; step *= 2) {
+    qsizetype below = low.value();     // starts at or before offset
+    qsizetype above = low.value() + 1; // first candidate not yet known to start at or before offset
+    for (qsizetype step = 1; above < count && lines.span(LineIndex(int(above))).offset <= offset; step *= 2) {
         below = above;
         above = below + step;
     }
     above = std::min(above, count);
     while (above - below > 1) {
         const qsizetype mid = below + (above - below) / 2;
-        if (lines.span(LineIndex(mid)).offset <= offset)
+        if (lines.span(LineIndex(int(mid))).offset <= offset)
             below = mid;
         else
             above = mid;
     }
-    return LineIndex(below);
+    return LineIndex(int(below));
 }
 
 // Reports each matching line that release detection left as it was, from `first` on, scanning
@@ -80,9 +80,9 @@ bool lineMatches(const HistoryLines &lines, const LineMatcher &matcher, LineInde
 LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex start, SearchIn searchIn,
                    bool wholeWord)
 {
-    const LineIndex first = std::max(start, 0);
-    if (first >= lines.size() || searchIn == SearchIn::Nowhere)
-        return -1;
+    const LineIndex first = std::max(start, LineIndex(0));
+    if (!lines.contains(first) || searchIn == SearchIn::Nowhere)
+        return NoLine;
     const LineMatcher matcher(searchNeedle(text, wholeWord));
 
     if (matcher.ascii() && lines.spansInFileOrder()) {
@@ -91,16 +91,16 @@ LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex sta
         const auto &replaced = lines.replacedLines();
         LineIndex from = first;
         for (auto it = replacedFrom(lines, first);; ++it) {
-            const bool apartAhead = it != replaced.end() && it->first < lines.size();
+            const bool apartAhead = it != replaced.end() && lines.contains(it->first);
             const qsizetype stopOffset = apartAhead ? lines.span(it->first).offset : lines.utf8Text().size();
-            LineIndex found = -1;
-            if (from < lines.size()) {
+            LineIndex found;
+            if (lines.contains(from)) {
                 scanText(lines, *matcher.ascii(), from, stopOffset, searchIn, [&](LineIndex line) {
                     found = line;
                     return false;
                 });
             }
-            if (found >= 0 || !apartAhead)
+            if (!found.isNone() || !apartAhead)
                 return found;
             if (lineMatches(lines, matcher, it->first, searchIn))
                 return it->first;
@@ -108,11 +108,11 @@ LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex sta
         }
     }
 
-    for (LineIndex line = first; line < lines.size(); ++line) {
+    for (LineIndex line = first; lines.contains(line); ++line) {
         if (lineMatches(lines, matcher, line, searchIn))
             return line;
     }
-    return -1;
+    return NoLine;
 }
 
 std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, SearchIn searchIn,
@@ -124,13 +124,14 @@ std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, S
     const LineMatcher matcher(searchNeedle(text, wholeWord));
 
     if (matcher.ascii() && lines.spansInFileOrder()) {
-        scanText(lines, *matcher.ascii(), 0, lines.utf8Text().size(), searchIn, [&](LineIndex line) {
-            found.push_back(line);
-            return true;
-        });
+        scanText(lines, *matcher.ascii(), LineIndex(0), lines.utf8Text().size(), searchIn,
+                 [&](LineIndex line) {
+                     found.push_back(line);
+                     return true;
+                 });
         std::vector<LineIndex> replacedHits;
         const auto &replaced = lines.replacedLines();
-        for (auto it = replaced.begin(); it != replaced.end() && it->first < lines.size(); ++it) {
+        for (auto it = replaced.begin(); it != replaced.end() && lines.contains(it->first); ++it) {
             if (lineMatches(lines, matcher, it->first, searchIn))
                 replacedHits.push_back(it->first);
         }
@@ -141,7 +142,7 @@ std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, S
         return found;
     }
 
-    for (LineIndex line = 0; line < lines.size(); ++line) {
+    for (LineIndex line(0); lines.contains(line); ++line) {
         if (lineMatches(lines, matcher, line, searchIn))
             found.push_back(line);
     }

@@ -11,7 +11,7 @@
 // text, or the text between two blanks with whole words) occurs in it, letters without regard
 // to case, and the line takes part under `searchIn`.
 
-// The first matching line from `start` on, or -1. Never wraps; a start past the last line tests
+// The first matching line from `start` on, or none. Never wraps; a start past the last line tests
 // nothing, a negative start begins at the first line.
 LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex start, SearchIn searchIn,
                    bool wholeWord);

@@ -32,7 +32,7 @@ LineIndex SearchCommands::FindString(const QString &text, LineIndex startItem, S
     if (m_view.filter != ViewFilter::AllChanges)
         m_shell.showAllChanges();
     const LineIndex found = findNext(m_document.lines, text, startItem, searchIn, wholeWord);
-    if (found < 0)
+    if (found.isNone())
         return m_document.lines.lastLineIndex() + 2;
     m_selection.GoToLine(found);
     return found + 1;
@@ -51,13 +51,13 @@ void SearchCommands::FindAll(const QString &text, SearchIn searchIn, bool wholeW
     const bool found = content.rows.size() > 1;
     showContent(std::move(content));
     if (!found) {
-        m_selection.showRow(0);
+        m_selection.showRow(ListRow(0));
         MessageBox::information(m_w.window, QStringLiteral("Cannot find \"%1\"").arg(text));
         return;
     }
     if (!displaySettings().WrapPanelVisible)
         m_shell.openWrapPanel();
-    m_selection.showRow(1);
+    m_selection.showRow(ListRow(1));
 }
 
 void SearchCommands::ListSearchResults()

@@ -14,7 +14,7 @@ public:
     virtual LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn,
                                  bool wholeWord) = 0;
     virtual void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) = 0;
-    virtual int LastLineIndex() const = 0;
+    virtual LineIndex LastLineIndex() const = 0;
     // The search-in option last clicked, kept for the whole run whatever becomes of the dialog.
     virtual SearchIn &SearchInChoice() = 0;
     virtual void focusChangesList() = 0;

@@ -15,11 +15,11 @@ ChangesListContent SearchResults::findAll(const HistoryDocument &document, const
     m_lines.clear();
     const int rowCount = content.rows.size();
     m_lines.reserve(static_cast<std::size_t>(rowCount));
-    for (int row = 1; row < rowCount; ++row)
+    for (ListRow row(1); content.rows.contains(row); ++row)
         m_lines.push_back(content.rows.lineAt(row));
     if (reversed)
         std::reverse(m_lines.begin(), m_lines.end());
-    content.selectedRow = rowCount > 1 ? 1 : 0;
+    content.selectedRow = ListRow(rowCount > 1 ? 1 : 0);
     return content;
 }
 

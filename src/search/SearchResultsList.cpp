@@ -9,8 +9,7 @@ ChangesListContent listSearchResults(const HistoryDocument &document, const std:
     listed.reserve(results.size());
     const HistoryLines &lines = document.lines;
     auto add = [&](LineIndex line) {
-        if (line < 0 || line >= lines.size() || lines.isEmpty(line) ||
-            !passesViewFilter(lines.kind(line), filter))
+        if (!lines.contains(line) || lines.isEmpty(line) || !passesViewFilter(lines.kind(line), filter))
             return;
         listed.push_back(line);
     };
@@ -20,7 +19,7 @@ ChangesListContent listSearchResults(const HistoryDocument &document, const std:
         std::for_each(results.begin(), results.end(), add);
     // The "Search Result:" header stays on top in either order.
     ChangesListContent content;
-    content.rows = ChangeRows::listed(std::move(listed), false, ChangeRows::HeaderPlace::Top, -1);
+    content.rows = ChangeRows::listed(std::move(listed), false, ChangeRows::HeaderPlace::Top, NoLine);
     return content;
 }
 

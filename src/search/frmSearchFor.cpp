@@ -113,7 +113,7 @@ void frmSearchFor::createWidgets()
     connect(m_cboFindWhat, &QComboBox::activated, this, &frmSearchFor::entryPicked);
     connect(m_cboFindWhat->lineEdit(), &QLineEdit::textEdited, this, [this] { m_selectedEntry = -1; });
     connect(m_searchInGroup, &QButtonGroup::idClicked, this, &frmSearchFor::searchInClicked);
-    connect(m_chkWholeWord, &QCheckBox::clicked, this, [this] { m_nextStartItem = 0; });
+    connect(m_chkWholeWord, &QCheckBox::clicked, this, [this] { m_nextStartItem = LineIndex(0); });
     connect(m_cmdFindNext, &QPushButton::clicked, this, &frmSearchFor::findNextClicked);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmSearchFor::reject);
     connect(m_cmdClearList, &QPushButton::clicked, this, &frmSearchFor::clearListClicked);
@@ -140,7 +140,7 @@ void frmSearchFor::placeWidgets()
 void frmSearchFor::ShowFind()
 {
     m_host.focusChangesList();
-    m_nextStartItem = 0;
+    m_nextStartItem = LineIndex(0);
     PreSelectText();
     show();
     raise();
@@ -159,8 +159,8 @@ void frmSearchFor::FindNextString()
     m_nextStartItem = found;
     // A result past the number of lines means nothing matched up to the end; the next search
     // starts again at the first line.
-    if (qint64(found) > qint64(m_host.LastLineIndex()) + 1) {
-        m_nextStartItem = 0;
+    if (found > m_host.LastLineIndex() + 1) {
+        m_nextStartItem = LineIndex(0);
         MessageBox::information(messageParent(), QStringLiteral("Cannot find \"%1\"").arg(text));
     }
 }
@@ -221,7 +221,7 @@ void frmSearchFor::LoadFindOptions()
     }
     if (options.wholeWord && (*options.wholeWord == 0 || *options.wholeWord == 1)) {
         m_chkWholeWord->setChecked(*options.wholeWord == 1);
-        m_nextStartItem = 0;
+        m_nextStartItem = LineIndex(0);
     }
 }
 
@@ -257,7 +257,7 @@ void frmSearchFor::textChanged()
     m_cmdFindNext->setEnabled(searchable);
     m_cmdFindAll->setEnabled(searchable);
     m_host.setFindNextEnabled(searchable);
-    m_nextStartItem = 0;
+    m_nextStartItem = LineIndex(0);
 }
 
 void frmSearchFor::entryPicked(int index)
@@ -268,7 +268,7 @@ void frmSearchFor::entryPicked(int index)
 
 void frmSearchFor::searchInClicked(int choice)
 {
-    m_nextStartItem = 0;
+    m_nextStartItem = LineIndex(0);
     m_host.SearchInChoice() = searchInFromNumber(choice);
 }
 

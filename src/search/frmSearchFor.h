@@ -74,7 +74,7 @@ private:
     SearchHost &m_host;
     cProfile &m_profile;
     FindHistory m_history;
-    LineIndex m_nextStartItem = 0;
+    LineIndex m_nextStartItem{0};
     // The history entry the text came from; -1 once the text is typed.
     int m_selectedEntry = -1;
     bool m_unloaded = false;

@@ -9,7 +9,7 @@
 struct ReleaseStatsRow
 {
     QString key; // "k" plus the header's line index, as the main window names releases
-    LineIndex headerLine = 0;
+    LineIndex headerLine{0};
     QString dayText;      // empty when the header carries no date
     QString sortableDate; // "yyyy MM dd", empty when the header carries no date
     QString label;

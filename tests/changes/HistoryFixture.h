@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Positions.h"
 #include "history/ChangeRows.h"
 #include "history/HistoryDocument.h"
 
@@ -7,7 +8,7 @@
 
 // A document made by hand, with facts set by simple checks that agree with the default patterns
 // "##.##.##*", "##.##.##*Added:*" and "##.##.##*Fixed:*".
-inline HistoryDocument makeDocument(const QStringList &lines, const QList<LineIndex> &releaseHeaders = {})
+inline HistoryDocument makeDocument(const QStringList &lines, const QList<int> &releaseHeaders = {})
 {
     QByteArray text;
     std::vector<HistoryLines::Span> spans;
@@ -22,12 +23,12 @@ inline HistoryDocument makeDocument(const QStringList &lines, const QList<LineIn
     for (int i = 0; i < lines.size(); ++i) {
         const bool dated = date.match(lines[i]).hasMatch();
         const QString rest = lines[i].mid(8);
-        document.lines.setFacts(i, {dated && rest.contains(QLatin1String("added:"), Qt::CaseInsensitive),
-                                    dated && rest.contains(QLatin1String("fixed:"), Qt::CaseInsensitive),
-                                    dated});
+        document.lines.setFacts(
+            LineIndex(i), {dated && rest.contains(QLatin1String("added:"), Qt::CaseInsensitive),
+                           dated && rest.contains(QLatin1String("fixed:"), Qt::CaseInsensitive), dated});
     }
-    for (LineIndex header : releaseHeaders)
-        document.releases.push_back(Release{header, lines[header]});
+    for (const int header : releaseHeaders)
+        document.releases.push_back(Release{LineIndex(header), lines[header]});
     return document;
 }
 
@@ -35,9 +36,10 @@ inline HistoryDocument makeDocument(const QStringList &lines, const QList<LineIn
 inline QStringList describe(const ChangeRows &rows, const HistoryLines &lines)
 {
     QStringList out;
-    for (int r = 0; r < rows.size(); ++r) {
+    for (ListRow r(0); rows.contains(r); ++r) {
         const ChangeRow row = rows.at(r, lines);
-        out << (row.header ? "H" : "") + QString::number(row.line) + (row.bold && !row.header ? "*" : "");
+        out << (row.header ? "H" : "") + QString::number(row.line.value()) +
+                   (row.bold && !row.header ? "*" : "");
     }
     return out;
 }

@@ -24,21 +24,23 @@ private slots:
     {
         QTest::addColumn<ChangeRows>("rows");
         QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<int>("rowAtOrBeforeLine3"); // line 3 is listed only in the "All" views
-        QTest::addColumn<int>("rowAtOrBeforeLine99");
+        QTest::addColumn<ListRow>("rowAtOrBeforeLine3"); // line 3 is listed only in the "All" views
+        QTest::addColumn<ListRow>("rowAtOrBeforeLine99");
         using Place = ChangeRows::HeaderPlace;
         QTest::newRow("every line in file order")
-            << ChangeRows::everyLine(5, false) << QStringList{"0", "1", "2*", "3", "4"} << 3 << 4;
+            << ChangeRows::everyLine(5, false) << QStringList{"0", "1", "2*", "3", "4"} << 3_row << 4_row;
         QTest::newRow("every line reversed")
-            << ChangeRows::everyLine(5, true) << QStringList{"4", "3", "2*", "1", "0"} << 1 << 0;
-        QTest::newRow("header row on top")
-            << ChangeRows::listed({1, 4}, false, Place::Top, 0) << QStringList{"H0", "1", "4"} << 1 << 2;
+            << ChangeRows::everyLine(5, true) << QStringList{"4", "3", "2*", "1", "0"} << 1_row << 0_row;
+        QTest::newRow("header row on top") << ChangeRows::listed(lineList({1, 4}), false, Place::Top, 0_line)
+                                           << QStringList{"H0", "1", "4"} << 1_row << 2_row;
         QTest::newRow("header row at the bottom")
-            << ChangeRows::listed({4, 1}, false, Place::Bottom, 0) << QStringList{"4", "1", "H0"} << 1 << 0;
+            << ChangeRows::listed(lineList({4, 1}), false, Place::Bottom, 0_line)
+            << QStringList{"4", "1", "H0"} << 1_row << 0_row;
         QTest::newRow("search results under their header")
-            << ChangeRows::listed({4, 2}, false, Place::Top) << QStringList{"H-1", "4", "2"} << 2 << 1;
+            << ChangeRows::listed(lineList({4, 2}), false, Place::Top) << QStringList{"H-1", "4", "2"}
+            << 2_row << 1_row;
         QTest::newRow("filtered \"All\" keeps dated others bold")
-            << ChangeRows::listed({2, 4}, true) << QStringList{"2*", "4"} << 0 << 1;
+            << ChangeRows::listed(lineList({2, 4}), true) << QStringList{"2*", "4"} << 0_row << 1_row;
     }
 
     void rows()
@@ -46,28 +48,28 @@ private slots:
         QFETCH(ChangeRows, rows);
         const HistoryDocument document = sampleDocument();
         QTEST(describe(rows, document.lines), "shown");
-        QCOMPARE(rows.lineAt(rows.size()), -1);
+        QCOMPARE(rows.lineAt(ListRow(rows.size())), NoLine);
     }
 
     void rowOfLineFindsTheRowShowingIt_data() { rows_data(); }
     void rowOfLineFindsTheRowShowingIt()
     {
         QFETCH(ChangeRows, rows);
-        for (int r = 0; r < rows.size(); ++r) {
-            if (rows.lineAt(r) >= 0)
+        for (ListRow r(0); rows.contains(r); ++r) {
+            if (!rows.lineAt(r).isNone())
                 QCOMPARE(rows.rowOfLine(rows.lineAt(r)), r);
         }
-        QCOMPARE(rows.rowOfLine(99), -1);
-        QCOMPARE(rows.rowOfLine(-1), -1);
+        QCOMPARE(rows.rowOfLine(99_line), NoRow);
+        QCOMPARE(rows.rowOfLine(NoLine), NoRow);
     }
 
     void rowAtOrBeforeTakesNearestListedLine_data() { rows_data(); }
     void rowAtOrBeforeTakesNearestListedLine()
     {
         QFETCH(ChangeRows, rows);
-        QTEST(rows.rowAtOrBefore(3), "rowAtOrBeforeLine3");
-        QTEST(rows.rowAtOrBefore(99), "rowAtOrBeforeLine99");
-        QCOMPARE(rows.rowAtOrBefore(-1), -1);
+        QTEST(rows.rowAtOrBefore(3_line), "rowAtOrBeforeLine3");
+        QTEST(rows.rowAtOrBefore(99_line), "rowAtOrBeforeLine99");
+        QCOMPARE(rows.rowAtOrBefore(NoLine), NoRow);
     }
 };
 

@@ -66,7 +66,7 @@ private slots:
         const HistoryDocument document = sampleDocument();
         const ChangesListContent content = BuildChangesList(document, {release, filter, reversed});
         QTEST(describe(content.rows, document.lines), "rows");
-        QTEST(content.selectedRow, "selected");
+        QTEST(content.selectedRow.value(), "selected");
         QTEST(content.AdditionCount, "additions");
         QTEST(content.FixCount, "fixes");
         QTEST(changesStatusText(filter, content.AdditionCount, content.FixCount), "status");

@@ -109,9 +109,9 @@ private slots:
         QFETCH(bool, separate);
         m_look.separateColumns = separate;
         m_model.setLook(m_look);
-        m_model.setContent(
-            &m_document,
-            ChangesListContent{ChangeRows::listed({2}, false, ChangeRows::HeaderPlace::Top), 0, 1, 1});
+        m_model.setContent(&m_document, ChangesListContent{ChangeRows::listed(lineList({2}), false,
+                                                                              ChangeRows::HeaderPlace::Top),
+                                                           0, 1, 1_row});
         QStringList texts;
         QList<bool> bold;
         for (int column = 0; column < m_model.columnCount(); ++column) {
@@ -120,8 +120,8 @@ private slots:
         }
         QTEST(texts, "texts");
         QTEST(bold, "bold");
-        QCOMPARE(m_model.rowOfLine(2), 1);
-        QCOMPARE(m_model.lineOfRow(0), -1);
+        QCOMPARE(m_model.rowOfLine(2_line), 1_row);
+        QCOMPARE(m_model.lineOfRow(0_row), NoLine);
     }
 };
 

@@ -50,9 +50,9 @@ private slots:
         QCOMPARE(fractions.back(), 1.0);
         QVERIFY(std::is_sorted(fractions.begin(), fractions.end()));
         QCOMPARE(document.lines.size(), count);
-        for (const LineIndex line : {0, 65535, 65536, 65537, 131071, 131072, count - 1}) {
-            QCOMPARE(document.lines.matchesAddition(line), line % 2 == 0);
-            QCOMPARE(document.lines.matchesFix(line), line % 2 != 0);
+        for (const int line : {0, 65535, 65536, 65537, 131071, 131072, count - 1}) {
+            QCOMPARE(document.lines.matchesAddition(LineIndex(line)), line % 2 == 0);
+            QCOMPARE(document.lines.matchesFix(LineIndex(line)), line % 2 != 0);
         }
     }
 };

@@ -1,3 +1,4 @@
+#include "Positions.h"
 #include "history/HistoryReader.h"
 
 #include <QTest>
@@ -7,7 +8,7 @@ namespace {
 QStringList allLines(const HistoryLines &lines)
 {
     QStringList out;
-    for (LineIndex i = 0; i < lines.size(); ++i)
+    for (LineIndex i(0); lines.contains(i); ++i)
         out << lines.text(i);
     return out;
 }
@@ -76,7 +77,7 @@ private slots:
         const QByteArray bytes("\xef\xbb\xbfline\r\n");
         const HistoryLines lines = decodeHistoryBytes(bytes);
         QCOMPARE(lines.utf8Text().constData(), bytes.constData());
-        QCOMPARE(lines.span(0).offset, qsizetype(3));
+        QCOMPARE(lines.span(0_line).offset, qsizetype(3));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "Positions.h"
 #include "history/HistoryReader.h"
 #include "history/HistoryScan.h"
 
@@ -15,7 +16,7 @@ struct Outcome
 Outcome outcomeOf(const HistoryLines &lines, std::vector<Release> releases)
 {
     Outcome out{{}, {}, std::move(releases)};
-    for (LineIndex i = 0; i < lines.size(); ++i) {
+    for (LineIndex i(0); lines.contains(i); ++i) {
         out.lines << lines.bytes(i).toByteArray();
         out.facts << (int(lines.matchesAddition(i)) | int(lines.matchesFix(i)) << 1 |
                       int(lines.isDated(i)) << 2);

@@ -1,3 +1,4 @@
+#include "Positions.h"
 #include "history/HistoryReader.h"
 #include "history/LineClassifier.h"
 #include "history/ReleaseDetection.h"
@@ -89,7 +90,7 @@ private slots:
         QStringList found, text;
         for (const Release &r : detectReleases(read, settings.VersionDetectList, classifier))
             found << r.key() + u' ' + r.label;
-        for (LineIndex i = 0; i < read.size(); ++i)
+        for (LineIndex i(0); read.contains(i); ++i)
             text << read.text(i);
         QTEST(found, "releases");
         QTEST(text, "lines");
@@ -100,11 +101,11 @@ private slots:
         HistoryLines lines = decodeHistoryBytes("New in version 4.0 (10.3.99)");
         const LineClassifier classifier(DetectionSettings::defaults().ChangeDetectList);
         classifier.classifyAll(lines);
-        QCOMPARE(lines.isDated(0), false);
+        QCOMPARE(lines.isDated(0_line), false);
         QCOMPARE(detectReleases(lines, DetectionSettings::defaults().VersionDetectList, classifier).size(),
                  1u);
-        QCOMPARE(lines.isDated(0), true);
-        QCOMPARE(lines.kind(0), ChangeKind::Other);
+        QCOMPARE(lines.isDated(0_line), true);
+        QCOMPARE(lines.kind(0_line), ChangeKind::Other);
     }
 
     void classifiesLines_data()
@@ -127,8 +128,8 @@ private slots:
         QFETCH(ChangeKind, kind);
         HistoryLines lines = decodeHistoryBytes(line.toUtf8());
         LineClassifier(changeDetectStrings.split(u',')).classifyAll(lines);
-        QCOMPARE(lines.kind(0), kind);
-        QCOMPARE(lines.isDated(0), true);
+        QCOMPARE(lines.kind(0_line), kind);
+        QCOMPARE(lines.isDated(0_line), true);
     }
 };
 

@@ -1,5 +1,6 @@
 // History files no change log should be: huge, binary, oddly encoded, or no file at all. Each is
 // read to a sensible result or refused with a clear reason, and never crashes or blocks.
+#include "Positions.h"
 #include "history/ChangesList.h"
 #include "history/HistoryLoader.h"
 #include "history/HistoryReader.h"
@@ -18,7 +19,7 @@ namespace {
 QStringList textLines(const HistoryLines &lines)
 {
     QStringList out;
-    for (LineIndex i = 0; i < lines.size(); ++i)
+    for (LineIndex i(0); lines.contains(i); ++i)
         out.append(lines.text(i));
     return out;
 }
@@ -102,18 +103,18 @@ private slots:
             LoadHistory(write(QStringLiteral("random.txt"), bytes), DetectionSettings::defaults(), doc).ok,
             true);
 
-        LineIndex firstBadLine = -1;
-        for (LineIndex i = 0; i < doc.lines.size() && firstBadLine < 0; ++i) {
+        LineIndex firstBadLine;
+        for (LineIndex i(0); doc.lines.contains(i) && firstBadLine.isNone(); ++i) {
             const QByteArrayView line = doc.lines.bytes(i);
             const auto *s = reinterpret_cast<const unsigned char *>(line.data());
-            for (qsizetype k = 0; k < line.size() && firstBadLine < 0;) {
+            for (qsizetype k = 0; k < line.size() && firstBadLine.isNone();) {
                 const int length = Utf8::sequenceLength(s + k, line.size() - k);
                 if (length == 0)
                     firstBadLine = i;
                 k += length;
             }
         }
-        QCOMPARE(firstBadLine, -1);
+        QCOMPARE(firstBadLine, NoLine);
     }
 
     void hugeLineStaysWhole_data()
@@ -128,7 +129,7 @@ private slots:
         HistoryLines read;
         QCOMPARE(ReadFileLines(write(QStringLiteral("long.txt"), bytes), read).ok, true);
         QCOMPARE(read.size(), 1);
-        QCOMPARE(read.bytes(0).size(), bytes.size());
+        QCOMPARE(read.bytes(0_line).size(), bytes.size());
     }
 
     void millionEmptyLinesAreAllListed()
@@ -180,7 +181,7 @@ private slots:
         const LoadResult result = loadOverPrevious(path, doc);
         QTEST(result.error, "error");
         QCOMPARE(result.ok, false);
-        QCOMPARE(doc.lines.text(0), QStringLiteral("Release Total Commander 1"));
+        QCOMPARE(doc.lines.text(0_line), QStringLiteral("Release Total Commander 1"));
         QCOMPARE(doc.releases.size(), std::size_t(1));
     }
 

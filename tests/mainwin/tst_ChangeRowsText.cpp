@@ -23,7 +23,8 @@ QString day(int month, int dayOfMonth, const QString &format)
 // Every row of `rows` selected, given as overlapping spans that run past the end.
 QString copyAll(const HistoryDocument &document, const ChangeRows &rows, const RowTextColumns &columns)
 {
-    return changeRowsText(document, rows, {RowSpan{3, rows.size() + 5}, RowSpan{0, 3}}, columns);
+    return changeRowsText(document, rows, {RowSpan{3_row, ListRow(rows.size() + 5)}, RowSpan{0_row, 3_row}},
+                          columns);
 }
 
 } // namespace
@@ -68,14 +69,15 @@ private slots:
         columns.separateColumns = separate;
         columns.displayOrder = {order[0], order[1], order[2]};
         columns.dayFormat = dayFormat;
-        const ChangeRows rows = ChangeRows::listed({0, 1, 2, 3, 4, 5}, false, ChangeRows::HeaderPlace::Top);
+        const ChangeRows rows =
+            ChangeRows::listed(lineList({0, 1, 2, 3, 4, 5}), false, ChangeRows::HeaderPlace::Top);
         QTEST(copyAll(document, rows, columns), "expected");
     }
 
     void rewrittenLineIsCopiedAsRewritten()
     {
         HistoryDocument document = makeDocument({"old header", "10.03.99 Added: a"});
-        document.lines.replaceLine(0, QByteArrayLiteral("new header \xc3\xa9"));
+        document.lines.replaceLine(0_line, QByteArrayLiteral("new header \xc3\xa9"));
         RowTextColumns columns;
         columns.separateColumns = false;
         QCOMPARE(copyAll(document, ChangeRows::everyLine(2, true), columns),

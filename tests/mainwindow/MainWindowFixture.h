@@ -1,12 +1,12 @@
 #pragma once
 
-#include "widgets/MessageBox.h"
-#include "widgets/cCommonDialog.h"
 #include "app/frmMain.h"
 #include "history/ChangesListModel.h"
 #include "mainwin/DisplaySettings.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
+#include "widgets/MessageBox.h"
+#include "widgets/cCommonDialog.h"
 
 #include <QAction>
 #include <QFile>
@@ -151,8 +151,8 @@ inline QList<int> shownLines(frmMain &w)
 {
     const auto *model = qobject_cast<const ChangesListModel *>(changesList(w)->model());
     QList<int> lines;
-    for (int row = 0; row < model->rowCount(); ++row)
-        lines << model->lineOfRow(row);
+    for (ListRow row(0); model->content().rows.contains(row); ++row)
+        lines << model->lineOfRow(row).value();
     return lines;
 }
 

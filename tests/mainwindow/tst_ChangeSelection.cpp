@@ -163,7 +163,7 @@ private slots:
         if (!filter.isEmpty())
             trigger(w, filter);
 
-        w.GoToLine(line);
+        w.GoToLine(LineIndex(line));
 
         QTEST(markedVersion(w), "release");
         QCOMPARE(wrapPanel(w)->toPlainText(), wrapText);

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "Positions.h"
 
 #include "mainwin/SearchTextSource.h"
 
@@ -56,9 +57,10 @@ private slots:
         if (additionsShown)
             trigger(w, "mnuViewAdditions");
 
-        QCOMPARE(w.FindString(text, start, searchInFromNumber(searchIn), wholeWord == 1), result);
+        QCOMPARE(w.FindString(text, LineIndex(start), searchInFromNumber(searchIn), wholeWord == 1).value(),
+                 result);
         QTEST(markedVersion(w), "release");
-        if (result <= w.LastLineIndex() + 1)
+        if (result <= w.LastLineIndex().value() + 1)
             QCOMPARE(wrapPanel(w)->toPlainText(), sampleHistory().at(result - 1));
         QCOMPARE(action(w, "mnuViewAllChanges")->isChecked(), true);
     }
@@ -76,7 +78,7 @@ private slots:
 
         QCOMPARE(changeTexts(w), (QStringList{"Search Result:", "Added: alpha tab one", "Fixed: delta tab"}));
         QCOMPARE(panelText(w, "StatusBar1_Panel1"), QStringLiteral("2 instance(s) found"));
-        QCOMPARE(w.SearchResultLines(), (std::vector<LineIndex>{2, 7}));
+        QCOMPARE(w.SearchResultLines(), lineList({2, 7}));
         QCOMPARE(currentChangeText(w), QStringLiteral("Added: alpha tab one"));
         QCOMPARE(action(w, "mnuViewWrapPanel")->isChecked(), true);
         QCOMPARE(wrapPanel(w)->textCursor().selectedText(), QStringLiteral("tab"));

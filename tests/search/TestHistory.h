@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Positions.h"
 #include "history/HistoryDocument.h"
 
 #include <QStringList>
@@ -25,7 +26,7 @@ inline HistoryLines makeLines(const QStringList &raw, const QString &kinds = {})
     HistoryLines lines(text, spans);
     for (int i = 0; i < kinds.size() && i < lines.size(); ++i) {
         const QChar k = kinds[i];
-        lines.setFacts(i, {k == u'a' || k == u'b', k == u'f' || k == u'b', k != u'.'});
+        lines.setFacts(LineIndex(i), {k == u'a' || k == u'b', k == u'f' || k == u'b', k != u'.'});
     }
     return lines;
 }

@@ -3,11 +3,11 @@
 
 #include <QTest>
 
-using Lines = QList<LineIndex>;
+using Lines = QList<int>;
 
 static Lines toList(const std::vector<LineIndex> &v)
 {
-    return Lines(v.begin(), v.end());
+    return numbersOf(v);
 }
 
 class tst_LineSearch : public QObject
@@ -79,9 +79,9 @@ private slots:
     void replacedLine_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<LineIndex>("start");
+        QTest::addColumn<int>("start");
         QTest::addColumn<Lines>("all");
-        QTest::addColumn<LineIndex>("next");
+        QTest::addColumn<int>("next");
 
         // Line 1 was "New in version 4.0 (10.3.99)" and now reads "10.03.99 New in version 4.0".
         QTest::newRow("new text found") << "10.03.99 new" << 0 << Lines{1} << 1;
@@ -93,12 +93,12 @@ private slots:
     void replacedLine()
     {
         QFETCH(QString, text);
-        QFETCH(LineIndex, start);
+        QFETCH(int, start);
 
         HistoryLines lines = makeLines({"about 4.0", "New in version 4.0 (10.3.99)", "version 4.0 fixes"});
-        lines.replaceLine(1, "10.03.99 New in version 4.0");
+        lines.replaceLine(1_line, "10.03.99 New in version 4.0");
         QTEST(toList(::findAll(lines, text, SearchIn::Everywhere, false)), "all");
-        QTEST(::findNext(lines, text, start, SearchIn::Everywhere, false), "next");
+        QTEST(::findNext(lines, text, LineIndex(start), SearchIn::Everywhere, false).value(), "next");
     }
 
     void findNextStepsThroughLinesHeldApartInOrder()
@@ -107,24 +107,25 @@ private slots:
         // their bytes in the text stay as they were read and must never be reported.
         HistoryLines lines =
             makeLines({"copy", "caf\u00e9 copy", "none", "copy caf\u00e9", "copy caf\u00e9", "copy"});
-        for (const LineIndex apart : {1, 3, 4})
+        for (const LineIndex apart : lineList({1, 3, 4}))
             lines.replaceLine(apart, lines.bytes(apart).toByteArray());
-        lines.replaceLine(4, "no match here");
+        lines.replaceLine(4_line, "no match here");
         QCOMPARE(toList(::findAll(lines, QStringLiteral("copy"), SearchIn::Everywhere, false)),
                  (Lines{0, 1, 3, 5}));
         Lines stepped;
-        for (LineIndex at = ::findNext(lines, QStringLiteral("copy"), 0, SearchIn::Everywhere, false);
-             at >= 0; at = ::findNext(lines, QStringLiteral("copy"), at + 1, SearchIn::Everywhere, false))
-            stepped << at;
+        for (LineIndex at = ::findNext(lines, QStringLiteral("copy"), 0_line, SearchIn::Everywhere, false);
+             !at.isNone();
+             at = ::findNext(lines, QStringLiteral("copy"), at + 1, SearchIn::Everywhere, false))
+            stepped << at.value();
         QCOMPARE(stepped, (Lines{0, 1, 3, 5}));
-        QCOMPARE(::findNext(lines, QStringLiteral("caf\u00e9"), 2, SearchIn::Everywhere, false), 3);
+        QCOMPARE(::findNext(lines, QStringLiteral("caf\u00e9"), 2_line, SearchIn::Everywhere, false), 3_line);
     }
 
     void findNext_data()
     {
-        QTest::addColumn<LineIndex>("start");
+        QTest::addColumn<int>("start");
         QTest::addColumn<int>("searchIn");
-        QTest::addColumn<LineIndex>("expected");
+        QTest::addColumn<int>("expected");
 
         // Matches of "word": lines 1 (fix), 3 (addition) and 4, the last line.
         QTest::newRow("from the first line") << 0 << 0 << 1;
@@ -138,12 +139,13 @@ private slots:
     }
     void findNext()
     {
-        QFETCH(LineIndex, start);
+        QFETCH(int, start);
         QFETCH(int, searchIn);
 
         const HistoryLines lines = makeLines(
             {"nothing", "01.01.20 Fixed: word", "other", "01.01.20 Added: WORD", "last word"}, ".f.a.");
-        QTEST(::findNext(lines, "word", start, searchInFromNumber(searchIn), false), "expected");
+        QTEST(::findNext(lines, "word", LineIndex(start), searchInFromNumber(searchIn), false).value(),
+              "expected");
     }
 
     void spansOutOfFileOrderAreSearchedLineByLine()
@@ -152,7 +154,7 @@ private slots:
         const QByteArray text = "other\r\nfind me\r\n";
         const HistoryLines lines(text, {{7, 7}, {0, 5}});
         QCOMPARE(toList(::findAll(lines, "me", SearchIn::Everywhere, false)), Lines{0});
-        QCOMPARE(::findNext(lines, "other", 0, SearchIn::Everywhere, false), 1);
+        QCOMPARE(::findNext(lines, "other", 0_line, SearchIn::Everywhere, false), 1_line);
     }
 };
 

@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-using Lines = QList<LineIndex>;
+using Lines = QList<int>;
 
 Q_DECLARE_METATYPE(ViewFilter)
 
@@ -13,12 +13,12 @@ Q_DECLARE_METATYPE(ViewFilter)
 static Lines resultLines(const ChangesListContent &content)
 {
     Lines lines;
-    for (int row = 1; row < content.rows.size(); ++row)
-        lines << content.rows.lineAt(row);
+    for (ListRow row(1); content.rows.contains(row); ++row)
+        lines << content.rows.lineAt(row).value();
     return lines;
 }
 
-static const ChangeRow HeaderRow{-1, true, true};
+static const ChangeRow HeaderRow{NoLine, true, true};
 
 class tst_SearchResults : public QObject
 {
@@ -54,10 +54,10 @@ private slots:
 
         const HistoryDocument document = sampleDocument();
         const ChangesListContent content =
-            ::listSearchResults(document, {0, 1, 2, 3, 4, 5}, filter, reversed);
-        QCOMPARE(content.rows.at(0, document.lines), HeaderRow);
+            ::listSearchResults(document, lineList({0, 1, 2, 3, 4, 5}), filter, reversed);
+        QCOMPARE(content.rows.at(0_row, document.lines), HeaderRow);
         QTEST(resultLines(content), "expected");
-        QCOMPARE(content.selectedRow, -1);
+        QCOMPARE(content.selectedRow, NoRow);
     }
 
     void findAllKeepsAscendingLinesWhateverTheOrder_data()
@@ -77,7 +77,7 @@ private slots:
             results.findAll(sampleDocument(), "x", SearchIn::Everywhere, false, reversed);
         QTEST(resultLines(content), "listed");
         const std::vector<LineIndex> &kept = results.SearchResultLines();
-        QCOMPARE(Lines(kept.begin(), kept.end()), (Lines{0, 1, 2, 4, 5}));
+        QCOMPARE(numbersOf(kept), (Lines{0, 1, 2, 4, 5}));
     }
 
     void findAllSelectsFirstResult()
@@ -85,7 +85,7 @@ private slots:
         SearchResults results;
         const ChangesListContent found =
             results.findAll(sampleDocument(), "fixed", SearchIn::Everywhere, false, true);
-        QCOMPARE(found.selectedRow, 1);
+        QCOMPARE(found.selectedRow, 1_row);
         QCOMPARE(SearchResults::instanceCount(found), 3);
     }
 
@@ -93,7 +93,7 @@ private slots:
     {
         SearchResults results;
         (void)results.findAll(makeDocument({"a", "", "b"}), "", SearchIn::Everywhere, false, false);
-        QCOMPARE(results.SearchResultLines(), (std::vector<LineIndex>{0, 2}));
+        QCOMPARE(numbersOf(results.SearchResultLines()), (Lines{0, 2}));
     }
 
     void relistSkipsLinesPastAShorterHistory()

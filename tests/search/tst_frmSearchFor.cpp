@@ -46,14 +46,14 @@ class FakeHost : public SearchHost
 public:
     LineIndex FindString(const QString &text, LineIndex start, SearchIn searchIn, bool wholeWord) override
     {
-        finds << Call{text, start, searchInNumber(searchIn), wholeWord ? 1 : 0};
-        return results.isEmpty() ? lastLine + 2 : results.takeFirst();
+        finds << Call{text, start.value(), searchInNumber(searchIn), wholeWord ? 1 : 0};
+        return LineIndex(results.isEmpty() ? lastLine + 2 : results.takeFirst());
     }
     void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) override
     {
         findAlls << Call{text, -1, searchInNumber(searchIn), wholeWord ? 1 : 0};
     }
-    int LastLineIndex() const override { return lastLine; }
+    LineIndex LastLineIndex() const override { return LineIndex(lastLine); }
     SearchIn &SearchInChoice() override { return searchInChoice; }
     void focusChangesList() override { ++listFocused; }
     void setFindNextEnabled(bool enabled) override { findNextEnabled = enabled; }

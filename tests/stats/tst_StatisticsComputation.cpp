@@ -24,8 +24,8 @@ static HistoryDocument rewrittenOldHeader()
 {
     HistoryDocument document = makeDocument(
         {QStringLiteral("New in version 4.0 (10.03.99)"), QStringLiteral("10.03.99 Added: x")}, {0});
-    document.lines.replaceLine(0, "10.03.99 New in version 4.0");
-    document.lines.setFacts(0, {false, false, true});
+    document.lines.replaceLine(0_line, "10.03.99 New in version 4.0");
+    document.lines.setFacts(0_line, {false, false, true});
     return document;
 }
 
@@ -54,8 +54,8 @@ private slots:
         std::vector<ReleaseStatsRow> rows = GetVersionList(document, QStringLiteral("dddd"));
         CalcStatistics2(document, rows);
         const std::vector<ReleaseStatsRow> expected{
-            {"k0", 0, "", "", "Release Total Commander 8.0", 2, 1},
-            {"k5", 5, "Friday", "2011 05 06", "06.05.11 Release Total Commander 7.0", 0, 1}};
+            {"k0", 0_line, "", "", "Release Total Commander 8.0", 2, 1},
+            {"k5", 5_line, "Friday", "2011 05 06", "06.05.11 Release Total Commander 7.0", 0, 1}};
         QCOMPARE(rows, expected);
     }
 
@@ -65,7 +65,7 @@ private slots:
         QTest::addColumn<QList<LineIndex>>("selected");
         QTest::addColumn<QString>("dayFormat");
         QTest::addColumn<WeekdayCounts>("expected");
-        const QList<LineIndex> both{0, 5};
+        const QList<LineIndex> both{0_line, 5_line};
         // The undated header counts nowhere; the dated one on its Friday.
         QTest::newRow("both releases, full weekday names")
             << twoReleases() << both << "dddd" << counts({{1, 2}}, {{2, 1}, {7, 1}}, {{6, 1}});
@@ -74,9 +74,9 @@ private slots:
         QTest::newRow("format giving one text for every date counts on the first weekday")
             << twoReleases() << both << "MM" << counts({{1, 2}}, {{1, 2}}, {{1, 1}});
         QTest::newRow("short day names")
-            << twoReleases() << QList<LineIndex>{0} << "ddd" << counts({{1, 2}}, {{2, 1}}, {});
+            << twoReleases() << QList<LineIndex>{0_line} << "ddd" << counts({{1, 2}}, {{2, 1}}, {});
         QTest::newRow("rewritten old-style header counts on its weekday")
-            << rewrittenOldHeader() << QList<LineIndex>{0} << "dddd" << counts({{4, 1}}, {}, {{4, 1}});
+            << rewrittenOldHeader() << QList<LineIndex>{0_line} << "dddd" << counts({{4, 1}}, {}, {{4, 1}});
     }
     void weekdayCounts()
     {

@@ -1,3 +1,4 @@
+#include "Positions.h"
 #include "stats/ReleaseStatsModel.h"
 #include "stats/StatisticsSortProxy.h"
 #include "stats/WeekdayStatsModel.h"
@@ -39,9 +40,9 @@ private slots:
         StatisticsSortProxy proxy;
         proxy.setSourceModel(&model);
         QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.setRows({{"k0", 0, "Sunday", "2011 05 01", "beta", 12, 1000000},
-                       {"k9", 9, "", "", "Alpha", 9, 3},
-                       {"k20", 20, "friday", "1999 12 31", "gamma", 1000001, 20}},
+        model.setRows({{"k0", 0_line, "Sunday", "2011 05 01", "beta", 12, 1000000},
+                       {"k9", 9_line, "", "", "Alpha", 9, 3},
+                       {"k20", 20_line, "friday", "1999 12 31", "gamma", 1000001, 20}},
                       QStringLiteral("dd.MM.yyyy"));
         proxy.sort(sortColumn, Qt::AscendingOrder);
         QCOMPARE(column(proxy, sortColumn), ascending);
