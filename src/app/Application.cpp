@@ -62,6 +62,10 @@ int velomirMain(int argc, char *argv[])
         std::fputs(qPrintable(commandLineUsage()), stdout);
         return 0;
     }
+    if (line.mode == CommandLine::Mode::Version) {
+        std::fputs(qPrintable(versionLine()), stdout);
+        return 0;
+    }
     if (line.isHeadless()) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(ProgramTitle);
