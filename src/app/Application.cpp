@@ -31,7 +31,8 @@ void fixSettingsFile(const CommandLine &line)
     Globals &g = globals();
     g.AppDir = programDirectory();
     g.IniFilePath = chooseIniFilePath(line.iniPath, g.AppDir,
-                                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+                                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+                                      QStringLiteral(VELOMIR_INSTALL_BINDIR));
 }
 
 void findFileManager(cProfile &profile)
