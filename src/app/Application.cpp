@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -77,6 +78,9 @@ int velomirMain(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramTitle);
+    // The desktop entry's name ties the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELOMIR_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/" VELOMIR_APP_ID ".svg")));
     InitGlobals();
     initTwipsPerPixel();
     fixSettingsFile(line);
