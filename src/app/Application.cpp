@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -31,7 +32,8 @@ void fixSettingsFile(const CommandLine &line)
     Globals &g = globals();
     g.AppDir = programDirectory();
     g.IniFilePath = chooseIniFilePath(line.iniPath, g.AppDir,
-                                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+                                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+                                      QStringLiteral(VELOMIR_INSTALL_BINDIR));
 }
 
 void findFileManager(cProfile &profile)
@@ -62,6 +64,10 @@ int velomirMain(int argc, char *argv[])
         std::fputs(qPrintable(commandLineUsage()), stdout);
         return 0;
     }
+    if (line.mode == CommandLine::Mode::Version) {
+        std::fputs(qPrintable(versionLine()), stdout);
+        return 0;
+    }
     if (line.isHeadless()) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(ProgramTitle);
@@ -72,6 +78,9 @@ int velomirMain(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramTitle);
+    // The desktop entry's name ties the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELOMIR_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/" VELOMIR_APP_ID ".svg")));
     InitGlobals();
     initTwipsPerPixel();
     fixSettingsFile(line);

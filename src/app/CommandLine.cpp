@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "version.h"
+
 namespace {
 bool isOneOf(const QString &value, std::initializer_list<const char *> allowed)
 {
@@ -75,6 +77,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             line.mode = CommandLine::Mode::Help;
             return line;
+        } else if (arg == QLatin1String("--version")) {
+            line.mode = CommandLine::Mode::Version;
+            return line;
         } else {
             line.error = QStringLiteral("unknown option %1").arg(arg);
             return line;
@@ -109,5 +114,11 @@ QString commandLineUsage()
         "[--reversed]\n"
         "  velomir [--ini PATH] --find TEXT FILE [--in everywhere|additions|fixes] [--whole-word]\n"
         "  velomir [--ini PATH] --weekdays FILE [--release KEY ...]\n"
+        "  velomir --help | --version\n"
         "A text that begins with \"-\" can be given after \"--\".\n");
+}
+
+QString versionLine()
+{
+    return QStringLiteral("velomir " VELOMIR_VERSION_STRING "\n");
 }

@@ -6,7 +6,7 @@
 // What the command line asks for: the viewer, or one of the headless reports.
 struct CommandLine
 {
-    enum class Mode { Viewer, Releases, Changes, Find, Weekdays, Help };
+    enum class Mode { Viewer, Releases, Changes, Find, Weekdays, Help, Version };
 
     Mode mode = Mode::Viewer;
     QString iniPath;      // --ini PATH: the settings file, named outright
@@ -25,10 +25,12 @@ struct CommandLine
 
     QString error; // a usage error; empty when the line was understood
 
-    bool isHeadless() const { return mode != Mode::Viewer && mode != Mode::Help; }
+    bool isHeadless() const { return mode != Mode::Viewer && mode != Mode::Help && mode != Mode::Version; }
 };
 
 // Reads the arguments after the program name.
 CommandLine parseCommandLine(const QStringList &arguments);
 
 QString commandLineUsage();
+// What --version prints: the program's name and version, one line.
+QString versionLine();

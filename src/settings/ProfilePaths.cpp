@@ -118,13 +118,30 @@ int clampUnExpandPaths(const QString &stored)
     return std::clamp(stored.trimmed().toInt(), 0, 3);
 }
 
-QString chooseIniFilePath(const QString &explicitPath, const QString &appDir, const QString &userConfigDir)
+bool isSystemProgramDir(const QString &appDir, const QString &installedBinDir)
+{
+    const QString dir = QDir::cleanPath(QDir::fromNativeSeparators(appDir));
+    if (!installedBinDir.isEmpty() &&
+        dir.compare(QDir::cleanPath(QDir::fromNativeSeparators(installedBinDir)), PathCase) == 0)
+        return true;
+#ifdef Q_OS_WIN
+    return false;
+#else
+    return dir == QLatin1String("/usr") || dir.startsWith(QLatin1String("/usr/"));
+#endif
+}
+
+QString chooseIniFilePath(const QString &explicitPath, const QString &appDir, const QString &userConfigDir,
+                          const QString &installedBinDir)
 {
     static const QString FileName = QStringLiteral("velomir.ini");
     if (!explicitPath.isEmpty())
         return explicitPath;
     QString beside = AddBackslash(appDir) + FileName;
-    if (QFileInfo::exists(beside) || QFileInfo(appDir).isWritable())
+    // An installed program keeps its settings per user even where it could write beside itself (a run
+    // as root would write into /usr/bin); a settings file someone put beside it is still used.
+    if (QFileInfo::exists(beside) ||
+        (QFileInfo(appDir).isWritable() && !isSystemProgramDir(appDir, installedBinDir)))
         return beside;
     return AddBackslash(QDir::toNativeSeparators(userConfigDir)) + FileName;
 }

@@ -23,6 +23,12 @@ QString expandEnvironmentReferences(const QString &text);
 // globals().UnExpandPaths as stored text, held within 0 to 3 (text that is no number gives 0).
 int clampUnExpandPaths(const QString &stored);
 
+// Whether the program runs from where an installation put it, rather than from a build tree or a
+// copy of its own: the program folder it was built to be installed in, or any folder under /usr.
+bool isSystemProgramDir(const QString &appDir, const QString &installedBinDir);
+
 // The settings file: the one named on the command line; else "velomir.ini" in the program's folder
-// when it exists there or that folder can be written; else the same name in the per-user folder.
-QString chooseIniFilePath(const QString &explicitPath, const QString &appDir, const QString &userConfigDir);
+// when it exists there, or when that folder can be written and is no system folder; else the same
+// name in the per-user folder.
+QString chooseIniFilePath(const QString &explicitPath, const QString &appDir, const QString &userConfigDir,
+                          const QString &installedBinDir);

@@ -27,6 +27,8 @@ private slots:
         row("find text then file", {"--find", "tab", "H.txt", "--whole-word"}, M::Find, "H.txt", "tab", "");
         row("find text with a dash after --", {"--find", "--", "-x", "H.txt"}, M::Find, "H.txt", "-x", "");
         row("file name with blanks kept whole", {"/a b/History.txt"}, M::Viewer, "/a b/History.txt", "", "");
+        row("version", {"--version"}, M::Version, "", "", "");
+        row("version wins over what follows", {"--version", "--frobnicate"}, M::Version, "", "", "");
     }
     void reportOptionsAreRead()
     {
@@ -37,6 +39,12 @@ private slots:
         QTEST(line.file, "file");
         QTEST(line.text, "text");
         QTEST(line.iniPath, "ini");
+    }
+
+    void usageNamesEveryModeOption()
+    {
+        for (const char *option : {"--releases", "--changes", "--find", "--weekdays", "--help", "--version"})
+            QVERIFY2(commandLineUsage().contains(QLatin1String(option)), option);
     }
 
     void usageErrorsAreReported_data()

@@ -1,6 +1,7 @@
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -84,16 +85,63 @@ private slots:
         }
     }
 
+    void systemProgramDir_data()
+    {
+        QTest::addColumn<QString>("appDir");
+        QTest::addColumn<bool>("system");
+
+        QTest::newRow("distribution's program folder") << "/usr/bin/" << true;
+        QTest::newRow("local installation") << "/usr/local/bin/" << true;
+        QTest::newRow("folder it was built to be installed in") << "/opt/velomir/bin/" << true;
+        QTest::newRow("same folder, written otherwise") << "/opt/velomir/./bin" << true;
+        QTest::newRow("another folder under /opt") << "/opt/velomir/" << false;
+        QTest::newRow("name that only begins like /usr") << "/usrdata/velomir/" << false;
+        QTest::newRow("build tree") << "/home/ann/velomir/build/" << false;
+    }
+    void systemProgramDir()
+    {
+        QFETCH(QString, appDir);
+        QTEST(isSystemProgramDir(appDir, QStringLiteral("/opt/velomir/bin")), "system");
+    }
+
+    void choosesIniFile_data()
+    {
+        QTest::addColumn<QString>("explicitPath");
+        QTest::addColumn<QString>("programDir"); // "build", "installed" or "missing"
+        QTest::addColumn<bool>("iniBeside");
+        QTest::addColumn<QString>("chosen"); // "explicit", "beside" or "user"
+
+        const auto row = [](const char *name, const QString &explicitPath, const QString &programDir,
+                            bool iniBeside, const QString &chosen) {
+            QTest::newRow(name) << explicitPath << programDir << iniBeside << chosen;
+        };
+        row("--ini wins over everything", "/x/named.ini", "installed", true, "explicit");
+        row("build tree writes beside the program", "", "build", false, "beside");
+        row("installed program goes per user though its folder is writable", "", "installed", false, "user");
+        row("installed program keeps a settings file beside it", "", "installed", true, "beside");
+        row("folder that cannot be written goes per user", "", "missing", false, "user");
+    }
     void choosesIniFile()
     {
-        QTemporaryDir app;
-        const QString appDir = AddBackslash(app.path());
-        QCOMPARE(chooseIniFilePath(QStringLiteral("/x/named.ini"), appDir, QStringLiteral("/cfg")),
-                 QStringLiteral("/x/named.ini"));
-        QCOMPARE(chooseIniFilePath(QString(), appDir, QStringLiteral("/cfg")),
-                 appDir + QStringLiteral("velomir.ini"));
-        QCOMPARE(chooseIniFilePath(QString(), QStringLiteral("/nonexistent/app/"), QStringLiteral("/cfg")),
-                 QStringLiteral("/cfg/velomir.ini"));
+        QFETCH(QString, explicitPath);
+        QFETCH(QString, programDir);
+        QFETCH(bool, iniBeside);
+        QFETCH(QString, chosen);
+
+        QTemporaryDir temp;
+        QVERIFY(temp.isValid());
+        const QString appDir =
+            AddBackslash(temp.path()) + (programDir == QLatin1String("missing") ? "missing/" : "");
+        if (iniBeside) {
+            QFile ini(appDir + QStringLiteral("velomir.ini"));
+            QVERIFY(ini.open(QIODevice::WriteOnly));
+        }
+        const QString installedBinDir =
+            programDir == QLatin1String("installed") ? appDir : QStringLiteral("/opt/velomir/bin");
+        const QString expected = chosen == QLatin1String("explicit") ? explicitPath
+                                 : chosen == QLatin1String("beside") ? appDir + QStringLiteral("velomir.ini")
+                                                                     : QStringLiteral("/cfg/velomir.ini");
+        QCOMPARE(chooseIniFilePath(explicitPath, appDir, QStringLiteral("/cfg"), installedBinDir), expected);
     }
 };
 
