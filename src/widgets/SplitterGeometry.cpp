@@ -1,5 +1,7 @@
 #include "widgets/SplitterGeometry.h"
 
+#include <algorithm>
+
 namespace {
 
 void setWidth(SplitterGeometry::Rect &rect, int width)
@@ -115,6 +117,24 @@ std::optional<int> SplitterGeometry::pulledBackBarPosition(int barPosition, int 
 {
     if (barPosition > newExtent && newExtent > 120 * twipsPerPixel)
         return newExtent - 6 * twipsPerPixel;
+    return std::nullopt;
+}
+
+std::optional<int> SplitterGeometry::checkedBarPosition(int barPosition, int heldPosition, int previousExtent,
+                                                        int extent, int minLeft, int minRight,
+                                                        int twipsPerPixel) const
+{
+    const int limit = extent - minRight - m_splitterSize;
+    if (extent <= 120 * twipsPerPixel || limit <= minLeft + DragLeftReserve)
+        return std::nullopt;
+    if (barPosition > limit)
+        return limit;
+    const int grown = extent - previousExtent;
+    if (grown <= 0)
+        return std::nullopt;
+    const int wanted = std::min({heldPosition, limit, barPosition + grown});
+    if (barPosition < wanted)
+        return wanted;
     return std::nullopt;
 }
 

@@ -71,6 +71,14 @@ public:
     // before its end; nothing happens otherwise.
     static std::optional<int> pulledBackBarPosition(int barPosition, int newExtent, int twipsPerPixel);
 
+    // Where the bar of a splitter that checks its position goes when its container changes from
+    // `previousExtent` to `extent`: a bar that would leave the second pane less than `minRight`
+    // moves up to leave it that; a bar short of `heldPosition` goes back toward it by as much as the
+    // container grew, never past it, so growing never takes room from the second pane. Only in a
+    // container larger than 120 pixels with room for both panes; nullopt: the bar stays.
+    std::optional<int> checkedBarPosition(int barPosition, int heldPosition, int previousExtent, int extent,
+                                          int minLeft, int minRight, int twipsPerPixel) const;
+
     static constexpr int DragOffset = 15;
     static constexpr int DragLeftReserve = 30;
 

@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -100,6 +101,7 @@ bool cSplitter::CreateSplitter(QWidget *container, QWidget *splitter, QWidget *p
                                                       m_geometry.extent(m_layout), m_createdOnce);
     m_geometry.setBarPosition(m_layout, roundTwips(m_splitPosition));
 
+    m_checkedExtent = m_geometry.extent(m_layout);
     container->installEventFilter(this);
     splitter->installEventFilter(this);
     arrangePanes();
@@ -184,19 +186,23 @@ void cSplitter::Move(float x, float y)
 
 void cSplitter::keepSecondPaneInside()
 {
-    // A window that shrinks must not push the second pane out of sight: with CheckSplitterPos the
-    // bar moves up until that pane keeps the room a drag would leave it.
-    if (!CheckSplitterPos || !m_rightPanelVisible || !m_leftPanelVisible)
+    // A window that shrinks must not push the second pane out of sight; one that grows again (a
+    // window maximised only after its first layout) gets back the split it was given. A drag under
+    // way keeps its bar.
+    if (!m_container)
         return;
     const bool sideBySide = m_geometry.sideBySide();
     const int twipsPerPixel = sideBySide ? m_twipsPerPixelX : m_twipsPerPixelY;
     const QSize size = m_container->size();
     const int extent = (sideBySide ? size.width() : size.height()) * twipsPerPixel;
-    const int splitterSize = sideBySide ? m_layout.bar.width : m_layout.bar.height;
-    const int limit = extent - MinRightPanelWidth - splitterSize;
-    if (extent > 120 * twipsPerPixel && m_geometry.barPosition(m_layout) > limit &&
-        limit > MinLeftPanelWidth + 30) {
-        setBarPosition(limit);
+    const int previousExtent = std::exchange(m_checkedExtent, extent);
+    if (!CheckSplitterPos || !m_rightPanelVisible || !m_leftPanelVisible || m_dragging)
+        return;
+    const auto position = m_geometry.checkedBarPosition(m_geometry.barPosition(m_layout),
+                                                        roundTwips(m_splitPosition), previousExtent, extent,
+                                                        MinLeftPanelWidth, MinRightPanelWidth, twipsPerPixel);
+    if (position) {
+        setBarPosition(*position);
         if (m_container->isVisible())
             arrangePanes();
     }

@@ -69,7 +69,8 @@ public:
     void Move(float x, float y);
 
     // With CheckSplitterPos, moves the bar up so the second pane keeps the room a drag would leave it,
-    // and lays the panes out again; the container's resizes do the same.
+    // or, as far as the container has grown since, back toward SplitPosition (never past it), and
+    // lays the panes out again; the container's resizes do the same.
     void keepSecondPaneInside();
 
     // Where everything is now, in twips of the container.
@@ -111,6 +112,7 @@ private:
     int m_grabX = 0;
     int m_grabY = 0;
     bool m_createdOnce = false;
+    int m_checkedExtent = 0; // container extent, twips, when the bar's position was last checked
     int m_twipsPerPixelX = 15;
     int m_twipsPerPixelY = 15;
 };

@@ -122,6 +122,32 @@ private slots:
         QFETCH(int, newExtent);
         QTEST(SplitterGeometry::pulledBackBarPosition(barPosition, newExtent, 15), "pulledTo");
     }
+
+    void checkedBar_data()
+    {
+        QTest::addColumn<int>("barPosition");
+        QTest::addColumn<int>("previousExtent");
+        QTest::addColumn<int>("extent");
+        QTest::addColumn<std::optional<int>>("movedTo");
+        // Held at 7200; the second pane keeps 600 and the bar 45, so the room ends 645 before the end.
+        QTest::newRow("shrunk: pulled to leave the second pane its room")
+            << 7200 << 13905 << 4500 << std::optional(3855);
+        QTest::newRow("grown again: back to the held position")
+            << 3855 << 4500 << 13905 << std::optional(7200);
+        QTest::newRow("grown a little: by as much as it grew") << 3855 << 4500 << 5000 << std::optional(4355);
+        QTest::newRow("same size, short of the held position: stays")
+            << 3000 << 4500 << 4500 << std::optional<int>();
+        QTest::newRow("no room for the first pane: stays") << 7200 << 4500 << 1850 << std::optional<int>();
+    }
+    void checkedBar()
+    {
+        QFETCH(int, barPosition);
+        QFETCH(int, previousExtent);
+        QFETCH(int, extent);
+        const SplitterGeometry geometry(Stacked, {}, Bar);
+        QTEST(geometry.checkedBarPosition(barPosition, 7200, previousExtent, extent, 1200, 600, 15),
+              "movedTo");
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_SplitterGeometry)

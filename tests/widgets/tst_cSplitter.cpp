@@ -134,6 +134,46 @@ private slots:
         QCOMPARE(host.splitter.SplitPosition(), 3990.f);
     }
 
+    // The main window's inner splitter: checked from the first activation, which may come while
+    // the window is still small, before it is maximised.
+    void checkedBarFollowsContainer_data()
+    {
+        QTest::addColumn<QList<int>>("heights"); // of the container in pixels, one resize after another
+        QTest::addColumn<bool>("drag");          // the user drags the bar to 4935 twips before them
+        QTest::addColumn<int>("barTop");         // pixels, after the last resize
+        QTest::addColumn<float>("held");
+        // Stored at 7200 twips (480 pixels); the wrap panel keeps 40 pixels and the bar 3.
+        QTest::newRow("small then large: the stored split") << QList<int>{300, 927} << false << 480 << 7200.f;
+        QTest::newRow("small then a little larger: by as much as it grew")
+            << QList<int>{300, 500} << false << 457 << 7200.f;
+        QTest::newRow("large then small: pulled inside") << QList<int>{927, 300} << false << 257 << 7200.f;
+        QTest::newRow("dragged, small, large: the dragged split")
+            << QList<int>{300, 927} << true << 329 << 4935.f;
+    }
+    void checkedBarFollowsContainer()
+    {
+        QFETCH(QList<int>, heights);
+        QFETCH(bool, drag);
+        Host host;
+        host.container->resize(200, 927);
+        QVERIFY(host.create(Stacked, 7200));
+        host.splitter.MinRightPanelWidth = 40 * Twips;
+        host.splitter.CheckSplitterPos = true;
+        host.splitter.keepSecondPaneInside();
+        if (drag) {
+            host.mouse(QEvent::MouseButtonPress, {1, 1}, Qt::LeftButton, Qt::LeftButton);
+            host.mouse(QEvent::MouseMove, {1, -148}, Qt::NoButton, Qt::LeftButton);
+            host.mouse(QEvent::MouseButtonRelease, {1, -148}, Qt::LeftButton, Qt::NoButton);
+        }
+        for (int height : heights)
+            host.container->resize(200, height);
+        QTEST(host.bar->y(), "barTop");
+        QCOMPARE(host.pane1->height(), host.bar->y());
+        QCOMPARE(host.pane2->y() + host.pane2->height(), host.container->height());
+        // What the window writes at exit.
+        QTEST(host.splitter.SplitPosition(), "held");
+    }
+
     void containerResizeLaysOutAndNotifies()
     {
         Host host;

@@ -1,0 +1,141 @@
+#include "stats/ReleasesChart.h"
+
+#include <QLegend>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QToolTip>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr qreal MarkSize = 9;
+
+// The points equal but for their marks.
+bool sameReleases(const std::vector<StatisticsChartSeries::ReleasePoint> &a,
+                  const std::vector<StatisticsChartSeries::ReleasePoint> &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](auto x, auto y) {
+        x.selected = y.selected;
+        return x == y;
+    });
+}
+
+} // namespace
+
+ReleasesChart::ReleasesChart(QWidget *parent)
+    : StatisticsChartView(parent)
+{
+    setObjectName(QStringLiteral("chtReleases"));
+    m_additions = new QLineSeries(this);
+    m_additions->setName(QStringLiteral("Additions"));
+    m_fixes = new QLineSeries(this);
+    m_fixes->setName(QStringLiteral("Fixes"));
+    m_selected = new QScatterSeries(this);
+    m_selected->setName(QStringLiteral("Selected"));
+    m_selected->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    m_selected->setMarkerSize(MarkSize);
+    m_releases = new QValueAxis(this);
+    m_releases->setTitleText(QStringLiteral("Releases, oldest first"));
+    m_counts = new QValueAxis(this);
+    QChart *c = chart();
+    c->addAxis(m_releases, Qt::AlignBottom);
+    c->addAxis(m_counts, Qt::AlignLeft);
+    for (QXYSeries *series : {static_cast<QXYSeries *>(m_additions), static_cast<QXYSeries *>(m_fixes),
+                              static_cast<QXYSeries *>(m_selected)}) {
+        c->addSeries(series);
+        series->attachAxis(m_releases);
+        series->attachAxis(m_counts);
+        connect(series, &QXYSeries::hovered, this, &ReleasesChart::showPoint);
+    }
+    c->legend()->setAlignment(Qt::AlignBottom);
+    applyLook();
+}
+
+void ReleasesChart::setSeries(const std::vector<StatisticsChartSeries::ReleasePoint> &points)
+{
+    if (points == m_points)
+        return;
+    // A new selection leaves the lines as they are.
+    const bool newLines = !sameReleases(points, m_points);
+    if (newLines)
+        setLines(points);
+    setMarks(points);
+    m_points = points;
+    if (newLines)
+        fitToPlotArea();
+}
+
+void ReleasesChart::setLines(const std::vector<StatisticsChartSeries::ReleasePoint> &points)
+{
+    QList<QPointF> additions;
+    QList<QPointF> fixes;
+    additions.reserve(static_cast<qsizetype>(points.size()));
+    fixes.reserve(static_cast<qsizetype>(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const qreal x = static_cast<qreal>(i + 1);
+        additions << QPointF(x, static_cast<qreal>(points[i].additions));
+        fixes << QPointF(x, static_cast<qreal>(points[i].fixes));
+    }
+    m_additions->replace(additions);
+    m_fixes->replace(fixes);
+}
+
+void ReleasesChart::setMarks(const std::vector<StatisticsChartSeries::ReleasePoint> &points)
+{
+    QList<QPointF> marks;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (!points[i].selected)
+            continue;
+        const qreal x = static_cast<qreal>(i + 1);
+        marks << QPointF(x, static_cast<qreal>(points[i].additions))
+              << QPointF(x, static_cast<qreal>(points[i].fixes));
+    }
+    m_selected->replace(marks);
+}
+
+void ReleasesChart::colorSeries()
+{
+    QPen additions(additionsColor(), 2);
+    m_additions->setPen(additions);
+    QPen fixes(fixesColor(), 2);
+    m_fixes->setPen(fixes);
+    m_selected->setColor(palette().color(QPalette::Highlight));
+    m_selected->setBorderColor(palette().color(QPalette::Text));
+}
+
+void ReleasesChart::fitToPlotArea()
+{
+    qint64 largest = 0;
+    for (const StatisticsChartSeries::ReleasePoint &point : m_points)
+        largest = std::max({largest, point.additions, point.fixes});
+    setCountRange(m_counts, largest);
+
+    // Release numbers on the time axis, half a release of room at both ends.
+    const qint64 count = std::max<qint64>(1, static_cast<qint64>(m_points.size()));
+    const int labelWidth = QFontMetrics(m_releases->labelsFont()).horizontalAdvance(QString::number(count));
+    m_releases->setTickType(QValueAxis::TicksDynamic);
+    m_releases->setTickAnchor(0);
+    m_releases->setTickInterval(
+        static_cast<qreal>(wholeStep(count, ticksFor(chart()->plotArea().width(), labelWidth))));
+    m_releases->setLabelFormat(QStringLiteral("%d"));
+    m_releases->setRange(0.5, static_cast<qreal>(count) + 0.5);
+}
+
+void ReleasesChart::showPoint(const QPointF &point, bool state)
+{
+    const long index = std::lround(point.x()) - 1;
+    if (!state || index < 0 || static_cast<std::size_t>(index) >= m_points.size()) {
+        QToolTip::hideText();
+        return;
+    }
+    const StatisticsChartSeries::ReleasePoint &release = m_points[static_cast<std::size_t>(index)];
+    QToolTip::showText(QCursor::pos(),
+                       QStringLiteral("%1\nAdditions: %2\nFixes: %3")
+                           .arg(release.label)
+                           .arg(release.additions)
+                           .arg(release.fixes),
+                       this);
+}
