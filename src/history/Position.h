@@ -5,6 +5,7 @@
 
 #include <compare>
 #include <cstddef>
+#include <functional>
 
 // A place counted from 0 in one kind of sequence. The lines of the history and the rows of a list
 // are both counted so; each kind is a type of its own, so that a row is never passed where a line
@@ -81,3 +82,9 @@ inline constexpr ListRow NoRow{};
 
 Q_DECLARE_METATYPE(LineIndex)
 Q_DECLARE_METATYPE(ListRow)
+
+template <typename Kind>
+struct std::hash<Position<Kind>>
+{
+    std::size_t operator()(Position<Kind> position) const noexcept { return std::hash<int>()(position.value()); }
+};

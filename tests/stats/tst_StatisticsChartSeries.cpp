@@ -20,7 +20,7 @@ static HistoryDocument fourReleases()
                       "07.05.11 Fixed: d", "01.05.11 Release Total Commander 7.0", "01.05.11 Fixed: e",
                       "Release Total Commander 6.0", "30.04.11 Added: f"},
                      {0, 4, 7, 9});
-    document.lines.setFacts(3, {true, false, false});
+    document.lines.setFacts(3_line, {true, false, false});
     return document;
 }
 
@@ -38,7 +38,7 @@ private slots:
         CalcStatistics2(document, rows);
         ReleaseStatsModel releaseTable;
         releaseTable.setRows(rows, "dd/MM/yyyy");
-        const WeekdayCounts counts = CalcStatistics(document, {0, 4}, DefaultVersionDetect, "dddd");
+        const WeekdayCounts counts = CalcStatistics(document, lineList({0, 4}), DefaultVersionDetect, "dddd");
         WeekdayStatsModel weekdayTable;
         weekdayTable.setCounts(counts, DayNames("dddd"));
 
@@ -55,7 +55,7 @@ private slots:
         }
 
         // A release named twice is still one release.
-        const std::vector<ReleasePoint> points = StatisticsChartSeries::releasePoints(rows, {4, 0, 4});
+        const std::vector<ReleasePoint> points = StatisticsChartSeries::releasePoints(rows, lineList({4, 0, 4}));
         QStringList order;
         qint64 selectedAdditions = 0;
         for (const ReleasePoint &point : points) {
