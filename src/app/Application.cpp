@@ -39,6 +39,8 @@ void fixSettingsFile(const CommandLine &line)
 void findFileManager(cProfile &profile)
 {
     Globals &g = globals();
+    // Unknown until found: the placeholder in a registry value is left to the environment.
+    g.FileManagerDir.clear();
     cRegistry registry;
     FileManagerDirSources sources = systemFileManagerDirSources(registry, g.MissingValueMarker);
     sources.expandPath = [](const QString &path) { return ExpandPath(path); };
@@ -52,6 +54,17 @@ void findFileManager(cProfile &profile)
     g.FileManagerDir = FindFileManagerDir(sources);
 }
 } // namespace
+
+StartedViewer startViewer(const CommandLine &line)
+{
+    fixSettingsFile(line);
+    StartedViewer started;
+    started.profile = std::make_unique<cProfile>();
+    findFileManager(*started.profile);
+    // The command line is taken as the platform delivered it, quotes already removed.
+    started.window = std::make_unique<frmMain>(*started.profile, StartOptions{line.file, line.fallbackFile});
+    return started;
+}
 
 int velomirMain(int argc, char *argv[])
 {
@@ -83,11 +96,7 @@ int velomirMain(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/" VELOMIR_APP_ID ".svg")));
     InitGlobals();
     initTwipsPerPixel();
-    fixSettingsFile(line);
-    cProfile profile;
-    findFileManager(profile);
-    // The command line is taken as the platform delivered it, quotes already removed.
-    frmMain window(profile, StartOptions{line.file, line.fallbackFile});
-    window.show();
+    const StartedViewer viewer = startViewer(line);
+    viewer.window->show();
     return QApplication::exec();
 }

@@ -12,7 +12,7 @@ FileManagerDirSources systemFileManagerDirSources(const cRegistry &registry,
     sources.environmentValue = qEnvironmentVariable(qPrintable(CommanderPathVariable));
     sources.userRegistryValue = registry.ReadValue(UserInstallKey, InstallDirValue);
     sources.machineRegistryValue = registry.ReadValue(MachineInstallKey, InstallDirValue);
-    sources.registryPathToLocal = [registry](const QString &path) { return registry.LocalPath(path); };
+    sources.toLocalPath = [registry](const QString &path) { return registry.LocalPath(path); };
     return sources;
 }
 
@@ -21,14 +21,17 @@ QString FindFileManagerDir(const FileManagerDirSources &sources)
     const auto isMarker = [&](const QString &value) {
         return value.compare(sources.missingValueMarker, Qt::CaseInsensitive) == 0;
     };
+    const auto toLocal = [&](const QString &path) {
+        return sources.toLocalPath ? sources.toLocalPath(path) : path;
+    };
+    // Expanding makes the separators native, so the drive mapping after it takes either one.
     const auto fromRegistry = [&](const QString &value) {
         if (value.isEmpty() || isMarker(value))
             return QString();
-        const QString expanded = sources.expandPath(value);
-        return sources.registryPathToLocal ? sources.registryPathToLocal(expanded) : expanded;
+        return toLocal(sources.expandPath(value));
     };
 
-    QString found = sources.environmentValue;
+    QString found = sources.environmentValue.isEmpty() ? QString() : toLocal(sources.environmentValue);
     if (found.isEmpty())
         found = fromRegistry(sources.userRegistryValue);
     if (found.isEmpty())

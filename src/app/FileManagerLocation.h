@@ -25,8 +25,10 @@ struct FileManagerDirSources
     QString machineRegistryValue; // the marker when absent
     std::function<QString(const QString &)> expandPath;
     std::function<QString(const QString &)> addBackslash;
-    // Turns an expanded registry path into a local one (cRegistry::LocalPath); none: as it is.
-    std::function<QString(const QString &)> registryPathToLocal;
+    // Turns a Windows path of the file manager's own world (a registry value after expansion, or
+    // the environment variable as a program started by the file manager under Wine inherits it)
+    // into a folder of this system (cRegistry::LocalPath); none: as it is.
+    std::function<QString(const QString &)> toLocalPath;
     // "TCInstallDir" of section "Common", read with the given default and written.
     std::function<QString(const QString &defaultValue)> readStoredDir;
     std::function<void(const QString &value)> writeStoredDir;
@@ -39,8 +41,9 @@ FileManagerDirSources systemFileManagerDirSources(const cRegistry &registry,
 
 // The file manager's folder ending in a separator, or the marker when nothing knows it. The
 // first of environment, user registry and machine registry that names a folder wins and is
-// remembered as "TCInstallDir"; otherwise the remembered folder is used. An empty value names
-// no folder (it would otherwise make the file system's root the file manager's folder).
+// remembered as "TCInstallDir" in the form found on this system, so that a later run without
+// the registry finds it too; otherwise the remembered folder is used. An empty value names no
+// folder (it would otherwise make the file system's root the file manager's folder).
 QString FindFileManagerDir(const FileManagerDirSources &sources);
 
 // True when the file system has an entry for path; any error counts as false.

@@ -30,9 +30,11 @@ QString WinePrefix::machineHivePath() const
 
 QString WinePrefix::toLocalPath(const QString &windowsPath) const
 {
+    // Either separator: a value written with "/", or one that has already been expanded, which
+    // makes the separators native.
     const bool hasDrive = windowsPath.size() >= 2 && windowsPath[1] == u':' && windowsPath[0].isLetter() &&
                           windowsPath[0].unicode() < 128 &&
-                          (windowsPath.size() == 2 || windowsPath[2] == u'\\');
+                          (windowsPath.size() == 2 || windowsPath[2] == u'\\' || windowsPath[2] == u'/');
     if (!exists() || !hasDrive)
         return windowsPath;
 

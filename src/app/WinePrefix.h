@@ -20,7 +20,8 @@ public:
     QString machineHivePath() const;
 
     // "C:\totalcmd" -> <prefix>/dosdevices/c: (followed to its target, usually drive_c)
-    // + "/totalcmd". A drive without a dosdevices entry maps only for C:, to <prefix>/drive_c.
+    // + "/totalcmd"; "C:/totalcmd" maps the same. A drive without a dosdevices entry maps only
+    // for C:, to <prefix>/drive_c.
     // A path without a drive letter, or a drive that is not known, is returned as it is.
     QString toLocalPath(const QString &windowsPath) const;
 

@@ -7,12 +7,21 @@ namespace {
 
 const QString marker = QStringLiteral("ABCDEF012345abcdef");
 
-// Stands in for the path routines of the settings folder: only the placeholder matters here.
+// Stands in for the path routines of the settings folder: the placeholder, and separators made
+// native as the real expansion makes them.
 QString expand(const QString &path)
 {
     QString expanded = path;
-    return expanded.replace(QStringLiteral("%commander_path%"), QStringLiteral("/opt/tc"),
-                            Qt::CaseInsensitive);
+    expanded.replace(QStringLiteral("%commander_path%"), QStringLiteral("/opt/tc"), Qt::CaseInsensitive);
+    return expanded.replace(u'\\', u'/');
+}
+
+// Stands in for the Wine prefix: drive D: is the folder /d, whichever separator follows it.
+QString mapDriveD(const QString &path)
+{
+    if (path.size() < 3 || !path.startsWith(QLatin1String("D:")) || (path[2] != u'\\' && path[2] != u'/'))
+        return path;
+    return QStringLiteral("/d") + path.mid(2).replace(u'\\', u'/');
 }
 
 QString addSeparator(const QString &path)
@@ -50,6 +59,7 @@ private slots:
         row("marker in other case is absent", "", m.toLower(), "/m", m, "/m/", {"/m"});
         row("empty registry value is absent", "", "", "/m", m, "/m/", {"/m"});
         row("empty remembered folder is absent", "", m, m, "", m, {});
+        row("environment drive mapped", "D:\\FM", "/u", m, m, "/d/FM/", {"/d/FM"});
     }
     void directorySources()
     {
@@ -66,7 +76,7 @@ private slots:
             machine,
             expand,
             addSeparator,
-            {},
+            mapDriveD,
             [&](const QString &defaultValue) { return stored == marker ? defaultValue : stored; },
             [&](const QString &value) { writes << value; }};
         QTEST(FindFileManagerDir(sources), "expected");

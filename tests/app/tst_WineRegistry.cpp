@@ -3,6 +3,7 @@
 #include "app/WineRegistryFile.h"
 #include "app/cRegistry.h"
 #include "settings/Globals.h"
+#include "settings/ProfilePaths.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -96,6 +97,7 @@ private slots:
         QTest::newRow("drive letter in lower case")
             << true << "c:\\totalcmd\\" << QStringLiteral("<drive_c>/totalcmd/");
         QTest::newRow("drive root") << true << "C:" << QStringLiteral("<drive_c>/");
+        QTest::newRow("forward slashes") << true << "C:/totalcmd" << QStringLiteral("<drive_c>/totalcmd");
         QTest::newRow("drive without a device") << true << "D:\\tc" << QStringLiteral("D:\\tc");
         QTest::newRow("no drive letter") << true << "totalcmd" << QStringLiteral("totalcmd");
         QTest::newRow("drive_c without a device link") << false << "C:\\tc" << QStringLiteral("<drive_c>/tc");
@@ -130,8 +132,8 @@ private slots:
                  globals().MissingValueMarker);
 
         FileManagerDirSources sources = systemFileManagerDirSources(registry, globals().MissingValueMarker);
-        sources.expandPath = [](const QString &path) { return path; };
-        sources.addBackslash = [](const QString &path) { return path + u'/'; };
+        sources.expandPath = ExpandPath;
+        sources.addBackslash = AddBackslash;
         sources.writeStoredDir = [](const QString &) {};
         QCOMPARE(FindFileManagerDir(sources),
                  QFileInfo(dir.path() + QStringLiteral("/drive_c/totalcmd")).canonicalFilePath() + u'/');

@@ -1,0 +1,174 @@
+#include "app/Application.h"
+#include "app/CommandLine.h"
+#include "app/FileManagerLocation.h"
+#include "mainwin/DisplaySettings.h"
+#include "settings/Globals.h"
+#include "widgets/MessageBox.h"
+#include "widgets/ScreenTwips.h"
+#include "widgets/cCommonDialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace {
+
+const QByteArray hiveHeader = "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21\n\n";
+const QByteArray tcSection = "[Software\\\\Ghisler\\\\Total Commander] 1700000000\n#time=1d9\n";
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+} // namespace
+
+// The viewer started with no file named, as a user of the file manager under Wine starts it: a
+// scratch prefix announces the folder, and the history in it must open without a dialog.
+class TestWinePrefixStart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        InitGlobals();
+        initTwipsPerPixel();
+    }
+
+    void init()
+    {
+        m_root = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_root->isValid());
+        // The developer's own ~/.wine, settings and environment must never take part.
+        QVERIFY(QDir(m_root->path()).mkpath(QStringLiteral("home")));
+        qputenv("HOME", m_root->filePath(QStringLiteral("home")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", m_root->filePath(QStringLiteral("home/.config")).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", m_root->filePath(QStringLiteral("home/.local/share")).toLocal8Bit());
+        qunsetenv("Commander_Path");
+        qputenv("WINEPREFIX", prefix().toLocal8Bit());
+
+        // A prefix as Wine lays it out, and a second drive D: outside it.
+        QDir root(m_root->path());
+        QVERIFY(root.mkpath(QStringLiteral("prefix/drive_c/totalcmd")));
+        QVERIFY(root.mkpath(QStringLiteral("prefix/dosdevices")));
+        QVERIFY(root.mkpath(QStringLiteral("data/tc")));
+        QVERIFY(QFile::link(QStringLiteral("../drive_c"), prefix() + QStringLiteral("/dosdevices/c:")));
+        QVERIFY(QFile::link(m_root->filePath(QStringLiteral("data")),
+                            prefix() + QStringLiteral("/dosdevices/d:")));
+
+        displaySettings() = DisplaySettings();
+        MessageBox::scriptAnswers(MessageBox::Answer::Ok);
+        cCommonDialog::startScripting(); // the open dialog, if asked for, is cancelled
+    }
+
+    void cleanup()
+    {
+        for (const char *name :
+             {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "WINEPREFIX", "Commander_Path", "VELOMIR_TC_DRIVE"})
+            qunsetenv(name);
+        MessageBox::stopScripting();
+        cCommonDialog::stopScripting();
+        m_root.reset();
+    }
+
+    void historyInPrefixOpensAtStart_data()
+    {
+        QTest::addColumn<QByteArray>("userValue");    // the line under the key in user.reg; none: no file
+        QTest::addColumn<QByteArray>("machineValue"); // the same in system.reg
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("folder"); // where History.txt lies, below the scratch folder
+        const auto row = [](const char *tag, const QByteArray &user, const QByteArray &machine,
+                            const QStringList &environment, const char *folder) {
+            QTest::newRow(tag) << user << machine << environment << QString::fromLatin1(folder);
+        };
+
+        const char *driveC = "prefix/drive_c/totalcmd";
+        row("C: through dosdevices", "\"InstallDir\"=\"C:\\\\totalcmd\"", "", {}, driveC);
+        row("other drive through dosdevices", "\"InstallDir\"=\"D:\\\\tc\"", "", {}, "data/tc");
+        row("value with forward slashes", "\"InstallDir\"=\"C:/totalcmd\"", "", {}, driveC);
+        row("value with a trailing backslash", "\"InstallDir\"=\"c:\\\\totalcmd\\\\\"", "", {}, driveC);
+        row("machine value without user.reg", "", "\"InstallDir\"=\"C:\\\\totalcmd\"", {}, driveC);
+        row("expandable value naming a variable", "\"InstallDir\"=str(2):\"%VELOMIR_TC_DRIVE%\\\\totalcmd\"",
+            "", {"VELOMIR_TC_DRIVE=C:"}, driveC);
+        row("Commander_Path as the file manager passes it", "", "", {"Commander_Path=C:\\totalcmd"}, driveC);
+    }
+    void historyInPrefixOpensAtStart()
+    {
+        QFETCH(QByteArray, userValue);
+        QFETCH(QByteArray, machineValue);
+        QFETCH(QStringList, environment);
+        QFETCH(QString, folder);
+        if (!userValue.isEmpty())
+            QVERIFY(writeFile(prefix() + "/user.reg", hiveHeader + tcSection + userValue + '\n'));
+        if (!machineValue.isEmpty())
+            QVERIFY(writeFile(prefix() + "/system.reg", hiveHeader + tcSection + machineValue + '\n'));
+        for (const QString &variable : environment)
+            qputenv(variable.section(u'=', 0, 0).toLocal8Bit(), variable.section(u'=', 1).toLocal8Bit());
+        const QString history = writeHistory(folder);
+
+        QCOMPARE(startAndLoad(), history);
+        // Remembered as the folder on this system, not as the Windows path it was announced by.
+        QCOMPARE(QFileInfo(storedFolder()).canonicalFilePath(),
+                 QFileInfo(m_root->filePath(folder)).canonicalFilePath());
+    }
+
+    void nextRunWithoutPrefixFindsRememberedFolder()
+    {
+        QVERIFY(writeFile(prefix() + "/user.reg",
+                          hiveHeader + tcSection + "\"InstallDir\"=\"C:\\\\totalcmd\"\n"));
+        const QString history = writeHistory(QStringLiteral("prefix/drive_c/totalcmd"));
+        QCOMPARE(startAndLoad(), history);
+
+        qunsetenv("WINEPREFIX"); // and the isolated home holds no ~/.wine
+        QCOMPARE(startAndLoad(), history);
+    }
+
+private:
+    QString prefix() const { return m_root->filePath(QStringLiteral("prefix")); }
+    QString iniPath() const { return m_root->filePath(QStringLiteral("velomir.ini")); }
+
+    // A history of one release in `folder`; its path as the file system names it.
+    QString writeHistory(const QString &folder) const
+    {
+        const QString path = m_root->filePath(folder + QStringLiteral("/History.txt"));
+        if (!writeFile(path, "Release Total Commander 1.0\r\n01.01.01 Added: first\r\n"))
+            return QString();
+        return QFileInfo(path).canonicalFilePath();
+    }
+
+    // Runs start-up as the program does with only --ini given, waits for the first file and closes
+    // the window again. The file it opened, or what went wrong instead.
+    QString startAndLoad()
+    {
+        const int dialogsBefore = int(cCommonDialog::openRequests().size());
+        const StartedViewer viewer = startViewer(parseCommandLine({QStringLiteral("--ini"), iniPath()}));
+        frmMain &window = *viewer.window;
+        window.show();
+        if (!QTest::qWaitFor([&window] { return !window.isLoading() || !window.isVisible(); }))
+            return QStringLiteral("<not loaded>");
+        const bool asked = cCommonDialog::openRequests().size() != dialogsBefore;
+        const auto *versions = window.findChild<QTreeWidget *>(QStringLiteral("lvVersionsList"));
+        const bool loaded = versions && versions->topLevelItemCount() == 2; // "All" and the release
+        const QString opened = window.historyFilePath();
+        window.close();
+        if (asked)
+            return QStringLiteral("<open dialog>");
+        return loaded ? opened : QStringLiteral("<not loaded: %1>").arg(opened);
+    }
+
+    QString storedFolder() const
+    {
+        return cProfile().ReadValue(SectionCommon, TCInstallDirKey, globals().MissingValueMarker, iniPath());
+    }
+
+    std::unique_ptr<QTemporaryDir> m_root;
+};
+
+QTEST_MAIN(TestWinePrefixStart)
+#include "tst_WinePrefixStart.moc"
