@@ -31,7 +31,7 @@ QString addSeparator(const QString &path)
 
 } // namespace
 
-class TestFileManagerLocation : public QObject
+class tst_FileManagerLocation : public QObject
 {
     Q_OBJECT
 
@@ -122,5 +122,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFileManagerLocation)
+QTEST_GUILESS_MAIN(tst_FileManagerLocation)
 #include "tst_FileManagerLocation.moc"

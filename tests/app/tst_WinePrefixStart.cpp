@@ -30,7 +30,7 @@ bool writeFile(const QString &path, const QByteArray &content)
 
 // The viewer started with no file named, as a user of the file manager under Wine starts it: a
 // scratch prefix announces the folder, and the history in it must open without a dialog.
-class TestWinePrefixStart : public QObject
+class tst_WinePrefixStart : public QObject
 {
     Q_OBJECT
 
@@ -170,5 +170,5 @@ private:
     std::unique_ptr<QTemporaryDir> m_root;
 };
 
-QTEST_MAIN(TestWinePrefixStart)
+QTEST_MAIN(tst_WinePrefixStart)
 #include "tst_WinePrefixStart.moc"

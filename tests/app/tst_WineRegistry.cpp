@@ -30,7 +30,7 @@ bool makePrefix(const QString &dir)
 
 } // namespace
 
-class TestWineRegistry : public QObject
+class tst_WineRegistry : public QObject
 {
     Q_OBJECT
 
@@ -150,5 +150,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWineRegistry)
+QTEST_GUILESS_MAIN(tst_WineRegistry)
 #include "tst_WineRegistry.moc"

@@ -1,4 +1,4 @@
-#include "changes/HistoryFixture.h"
+#include "HistoryFixture.h"
 #include "mainwin/ChangeRowsText.h"
 
 #include <QLocale>

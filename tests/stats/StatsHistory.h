@@ -1,6 +1,6 @@
 #pragma once
 
-#include "changes/HistoryFixture.h"
+#include "HistoryFixture.h"
 
 // Two releases: the first header has no date, the second is dated Friday 6 May 2011.
 // 1 May 2011 is a Sunday.

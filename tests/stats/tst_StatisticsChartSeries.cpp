@@ -55,7 +55,8 @@ private slots:
         }
 
         // A release named twice is still one release.
-        const std::vector<ReleasePoint> points = StatisticsChartSeries::releasePoints(rows, lineList({4, 0, 4}));
+        const std::vector<ReleasePoint> points =
+            StatisticsChartSeries::releasePoints(rows, lineList({4, 0, 4}));
         QStringList order;
         qint64 selectedAdditions = 0;
         for (const ReleasePoint &point : points) {

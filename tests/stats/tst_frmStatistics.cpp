@@ -1,9 +1,9 @@
-#include "widgets/MessageBox.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
 #include "stats/StatisticsHost.h"
 #include "stats/StatisticsWindowSettings.h"
 #include "stats/frmStatistics.h"
+#include "widgets/MessageBox.h"
 
 #include "StatsHistory.h"
 

@@ -17,7 +17,7 @@ HistoryDocument sampleDocument()
 
 } // namespace
 
-class TestChangesList : public QObject
+class tst_ChangesList : public QObject
 {
     Q_OBJECT
 
@@ -88,5 +88,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestChangesList)
+QTEST_GUILESS_MAIN(tst_ChangesList)
 #include "tst_ChangesList.moc"

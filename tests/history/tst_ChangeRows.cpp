@@ -15,7 +15,7 @@ HistoryDocument sampleDocument()
 
 Q_DECLARE_METATYPE(ChangeRows)
 
-class TestChangeRows : public QObject
+class tst_ChangeRows : public QObject
 {
     Q_OBJECT
 
@@ -73,5 +73,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestChangeRows)
+QTEST_GUILESS_MAIN(tst_ChangeRows)
 #include "tst_ChangeRows.moc"

@@ -103,4 +103,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(tst_CommandLine)
-#include "tst_commandline.moc"
+#include "tst_CommandLine.moc"

@@ -1,11 +1,11 @@
 #include "mainwin/DisplayFonts.h"
-#include "widgets/cCommonDialog.h"
 #include "mainwin/DisplaySettings.h"
+#include "widgets/cCommonDialog.h"
 
 #include <QLabel>
 #include <QTest>
 
-class DisplayFontsTest : public QObject
+class tst_DisplayFonts : public QObject
 {
     Q_OBJECT
 
@@ -52,5 +52,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DisplayFontsTest)
-#include "DisplayFontsTest.moc"
+QTEST_MAIN(tst_DisplayFonts)
+#include "tst_DisplayFonts.moc"

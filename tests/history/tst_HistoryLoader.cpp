@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-class TestHistoryLoader : public QObject
+class tst_HistoryLoader : public QObject
 {
     Q_OBJECT
 private slots:
@@ -57,5 +57,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestHistoryLoader)
-#include "tst_historyloader.moc"
+QTEST_GUILESS_MAIN(tst_HistoryLoader)
+#include "tst_HistoryLoader.moc"

@@ -15,7 +15,7 @@ QStringList allLines(const HistoryLines &lines)
 
 } // namespace
 
-class TestHistoryReader : public QObject
+class tst_HistoryReader : public QObject
 {
     Q_OBJECT
 private slots:
@@ -81,5 +81,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestHistoryReader)
-#include "tst_historyreader.moc"
+QTEST_GUILESS_MAIN(tst_HistoryReader)
+#include "tst_HistoryReader.moc"

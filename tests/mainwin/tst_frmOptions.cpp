@@ -1,11 +1,11 @@
 #include "MemorySettingsStore.h"
 
-#include "widgets/cCommonDialog.h"
 #include "mainwin/ColorSwatch.h"
 #include "mainwin/DisplaySettings.h"
 #include "mainwin/OptionsHost.h"
 #include "mainwin/frmOptions.h"
 #include "settings/cProfile.h"
+#include "widgets/cCommonDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -56,7 +56,7 @@ struct Session
 
 } // namespace
 
-class frmOptionsTest : public QObject
+class tst_frmOptions : public QObject
 {
     Q_OBJECT
 
@@ -181,5 +181,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(frmOptionsTest)
-#include "frmOptionsTest.moc"
+QTEST_MAIN(tst_frmOptions)
+#include "tst_frmOptions.moc"

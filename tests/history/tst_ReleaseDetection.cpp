@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-class TestReleaseDetection : public QObject
+class tst_ReleaseDetection : public QObject
 {
     Q_OBJECT
 private slots:
@@ -133,5 +133,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestReleaseDetection)
-#include "tst_releasedetection.moc"
+QTEST_GUILESS_MAIN(tst_ReleaseDetection)
+#include "tst_ReleaseDetection.moc"

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QTest>
 
-class TestLineRules : public QObject
+class tst_LineRules : public QObject
 {
     Q_OBJECT
 
@@ -61,5 +61,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLineRules)
+QTEST_GUILESS_MAIN(tst_LineRules)
 #include "tst_LineRules.moc"

@@ -1,10 +1,10 @@
-#include "widgets/SystemColors.h"
 #include "mainwin/DisplaySettings.h"
+#include "widgets/SystemColors.h"
 
 #include <QApplication>
 #include <QTest>
 
-class SystemColorsTest : public QObject
+class tst_SystemColors : public QObject
 {
     Q_OBJECT
 
@@ -64,5 +64,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SystemColorsTest)
-#include "SystemColorsTest.moc"
+QTEST_MAIN(tst_SystemColors)
+#include "tst_SystemColors.moc"

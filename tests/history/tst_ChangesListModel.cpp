@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-class TestChangesListModel : public QObject
+class tst_ChangesListModel : public QObject
 {
     Q_OBJECT
 
@@ -125,5 +125,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestChangesListModel)
+QTEST_MAIN(tst_ChangesListModel)
 #include "tst_ChangesListModel.moc"

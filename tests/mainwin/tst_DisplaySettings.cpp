@@ -6,7 +6,7 @@
 
 #include <QTest>
 
-class DisplaySettingsTest : public QObject
+class tst_DisplaySettings : public QObject
 {
     Q_OBJECT
 
@@ -108,5 +108,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(DisplaySettingsTest)
-#include "DisplaySettingsTest.moc"
+QTEST_GUILESS_MAIN(tst_DisplaySettings)
+#include "tst_DisplaySettings.moc"

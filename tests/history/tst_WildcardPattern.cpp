@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-class TestWildcardPattern : public QObject
+class tst_WildcardPattern : public QObject
 {
     Q_OBJECT
 private slots:
@@ -58,5 +58,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWildcardPattern)
-#include "tst_wildcardpattern.moc"
+QTEST_GUILESS_MAIN(tst_WildcardPattern)
+#include "tst_WildcardPattern.moc"

@@ -3,7 +3,7 @@
 #include <QHash>
 #include <QTest>
 
-class TestWindowPlacement : public QObject
+class tst_WindowPlacement : public QObject
 {
     Q_OBJECT
 
@@ -89,5 +89,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWindowPlacement)
+QTEST_GUILESS_MAIN(tst_WindowPlacement)
 #include "tst_WindowPlacement.moc"

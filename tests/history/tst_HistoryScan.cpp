@@ -54,7 +54,7 @@ QByteArray repeated(const QByteArray &line, int times)
 
 } // namespace
 
-class TestHistoryScan : public QObject
+class tst_HistoryScan : public QObject
 {
     Q_OBJECT
 private slots:
@@ -161,5 +161,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestHistoryScan)
-#include "tst_historyscan.moc"
+QTEST_GUILESS_MAIN(tst_HistoryScan)
+#include "tst_HistoryScan.moc"
