@@ -1,6 +1,9 @@
 #include "app/MainToolbar.h"
 
 #include "app/MainMenus.h"
+#include "settings/Globals.h"
+#include "settings/SettingsStore.h"
+#include "settings/cProfile.h"
 #include "widgets/Twips.h"
 
 #include <QAction>
@@ -95,4 +98,16 @@ void MainToolbar::setPressed(const QString &key, bool pressed)
 {
     if (QAction *button = m_buttons.value(key); button && button->isCheckable())
         button->setChecked(pressed);
+}
+
+void MainToolbar::createFromSettings(SettingsStore &store)
+{
+    const QString marker = globals().MissingValueMarker;
+    const QString stored = store.read(SectionVelomir, KeyToolbarButtons, marker);
+    const QString layout = chooseToolbarLayout(
+        store.read(SectionVelomir, KeyDefaultToolbar, QStringLiteral("1")), stored, stored != marker);
+    CreateMainToolbar(parseToolbarButtons(layout));
+    setIgnoreRightClick(
+        store.read(SectionVelomir, KeyToolbarIgnoreRightClick, QStringLiteral("0")).trimmed() ==
+        QLatin1String("1"));
 }

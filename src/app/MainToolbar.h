@@ -11,6 +11,7 @@ class QMenu;
 class QPoint;
 class QToolBar;
 struct MainMenus;
+class SettingsStore;
 
 // The pictures shared by the toolbar and the changes list: 1 open, 2 addition, 3 fix, 4 all changes,
 // 5 options, 6 find, 7 reversed order.
@@ -27,6 +28,9 @@ public:
 
     // Replaces every button with those of `entries`.
     void CreateMainToolbar(const std::vector<ToolbarEntry> &entries);
+    // The same with the layout the settings choose ("DefaultToolbar", "ToolbarButtons"), and their
+    // "ToolbarIgnoreRightClick".
+    void createFromSettings(SettingsStore &store);
 
     bool isPressed(const QString &key) const;
     void setPressed(const QString &key, bool pressed);

@@ -1,5 +1,9 @@
 #include "app/StartFileChoice.h"
 
+#include "app/FileManagerLocation.h"
+#include "settings/Globals.h"
+#include "settings/ProfilePaths.h"
+
 StartFileChoice StartFileChoice::choose(const StartFileInputs &inputs)
 {
     StartFileChoice candidate;
@@ -21,6 +25,22 @@ StartFileChoice StartFileChoice::choose(const StartFileInputs &inputs)
             return {StartFileSource::LastFile, lastFile};
     }
     return {};
+}
+
+StartFileChoice StartFileChoice::atStart(const StartOptions &options, const QString &storedLastFile)
+{
+    StartFileInputs inputs;
+    inputs.missingValueMarker = globals().MissingValueMarker;
+    inputs.commandLine = options.commandLineFile;
+    inputs.fileManagerDir = globals().FileManagerDir;
+    inputs.lastFile = storedLastFile;
+    inputs.expandPath = [](const QString &path) { return ExpandPath(path); };
+    inputs.fileExists = [](const QString &path) { return FileExists(path); };
+    StartFileChoice choice = choose(inputs);
+    if (choice.source == StartFileSource::OpenDialog && !options.fallbackFile.isEmpty() &&
+        FileExists(options.fallbackFile))
+        choice = {StartFileSource::CommandLine, options.fallbackFile};
+    return choice;
 }
 
 QDebug operator<<(QDebug debug, const StartFileChoice &choice)

@@ -13,6 +13,13 @@ enum class StartFileSource {
     OpenDialog,     // none of them exists: the user picks one
 };
 
+// How the program was started: the file named on the command line, and the one to fall back on.
+struct StartOptions
+{
+    QString commandLineFile;
+    QString fallbackFile;
+};
+
 struct StartFileInputs
 {
     QString missingValueMarker;
@@ -34,6 +41,10 @@ struct StartFileChoice
     // else the open dialog. "%Commander_Path%" in either path is expanded, so the file
     // manager's folder must be known before this is asked.
     static StartFileChoice choose(const StartFileInputs &inputs);
+    // The same for this run: the file manager's folder and the existence test of the system, and
+    // the --fallback file (taken as named on the command line) before the open dialog.
+    // `storedLastFile` is "LastFile" as read, the marker when absent.
+    static StartFileChoice atStart(const StartOptions &options, const QString &storedLastFile);
 };
 
 QDebug operator<<(QDebug debug, const StartFileChoice &choice);

@@ -3,13 +3,14 @@
 #include "app/ChangeColumns.h"
 #include "app/ColumnWidths.h"
 #include "app/FileManagerLocation.h"
+#include "app/LoadWithProgress.h"
 #include "app/MainToolbar.h"
 #include "app/MainWidgets.h"
 #include "app/StartFileChoice.h"
 #include "history/ChangesListModel.h"
-#include "history/HistoryLoader.h"
 #include "history/LineRules.h"
 #include "mainwin/ChangeSelection.h"
+#include "mainwin/DisplayColors.h"
 #include "mainwin/DisplayFonts.h"
 #include "mainwin/VersionsList.h"
 #include "mainwin/frmOptions.h"
@@ -23,7 +24,6 @@
 #include "version.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ScreenPlacement.h"
-#include "widgets/SystemColors.h"
 #include "widgets/Twips.h"
 #include "widgets/WaitCursor.h"
 #include "widgets/WindowPlacement.h"
@@ -39,8 +39,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
@@ -82,7 +80,7 @@ frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
     m_view.reversed = !s.ReversedList;
     toggleReversedList();
 
-    m_text1->clear();
+    m_w.Text1->clear();
     setWindowTitle(QString());
 }
 
@@ -90,44 +88,35 @@ frmMain::~frmMain() = default;
 
 void frmMain::createWidgets()
 {
-    const MainWidgets w = MainWidgets::create(this);
-    m_toolbar = w.Toolbar1;
-    m_picMainSplitter = w.picMainSplitter;
-    m_frame2 = w.Frame2;
-    m_lvVersionsList = w.lvVersionsList;
-    m_picSpliterContainer = w.picSpliterContainer;
-    m_frame1 = w.Frame1;
-    m_lvChangesList = w.lvChangesList;
-    m_text1 = w.Text1;
-    m_statusPanel1 = w.statusPanel1;
-    m_statusPanel2 = w.statusPanel2;
-    w.clientArea->installEventFilter(this);
+    m_w = MainWidgets::create(this);
+    m_w.clientArea->installEventFilter(this);
 
-    m_mainToolbar = new MainToolbar(m_toolbar, m_menus, this);
-    m_lvVersionsList->setColumnWidth(0, Twips::toPixelsX(storedVersionWidth()));
-    m_versions = new VersionsList(m_lvVersionsList, this);
+    m_mainToolbar = new MainToolbar(m_w.Toolbar1, m_menus, this);
+    m_w.lvVersionsList->setColumnWidth(0, Twips::toPixelsX(storedVersionWidth()));
+    m_versions = new VersionsList(m_w.lvVersionsList, this);
     m_changesModel = new ChangesListModel(this);
-    m_lvChangesList->setModel(m_changesModel);
+    m_w.lvChangesList->setModel(m_changesModel);
     SetupChangeColumns();
 }
 
 void frmMain::createSplitters()
 {
     const DisplaySettings &s = displaySettings();
-    m_picMainSplitter->move(1, 1);
+    m_w.picMainSplitter->move(1, 1);
     m_outerSplitter = std::make_unique<cSplitter>();
     cSplitter::Layout outer;
     outer.direction = cSplitter::SideBySide;
     outer.splitterStartPos = s.SplitPosition;
     outer.splitterSize = Twips::fromPixelsX(3);
-    (void)m_outerSplitter->CreateSplitter(m_picMainSplitter, m_frame2, m_lvVersionsList,
-                                          m_picSpliterContainer, outer);
+    (void)m_outerSplitter->CreateSplitter(m_w.picMainSplitter, m_w.Frame2, m_w.lvVersionsList,
+                                          m_w.picSpliterContainer, outer);
     m_innerSplitter = std::make_unique<cSplitter>();
     cSplitter::Layout inner;
     inner.direction = cSplitter::Stacked;
     inner.splitterStartPos = s.SplitPosition2;
     inner.splitterSize = Twips::fromPixelsX(3);
-    (void)m_innerSplitter->CreateSplitter(m_picSpliterContainer, m_frame1, m_lvChangesList, m_text1, inner);
+    (void)m_innerSplitter->CreateSplitter(m_w.picSpliterContainer, m_w.Frame1, m_w.lvChangesList, m_w.Text1,
+                                          inner);
     m_innerSplitter->MinRightPanelWidth = Twips::fromPixelsY(40);
 }
 
@@ -155,14 +144,7 @@ void frmMain::connectCommands()
 void frmMain::CreateMainToolbar()
 {
     ProfileSettingsStore store(m_profile);
-    const QString marker = globals().MissingValueMarker;
-    const QString stored = store.read(SectionVelomir, KeyToolbarButtons, marker);
-    const QString layout = chooseToolbarLayout(
-        store.read(SectionVelomir, KeyDefaultToolbar, QStringLiteral("1")), stored, stored != marker);
-    m_mainToolbar->CreateMainToolbar(parseToolbarButtons(layout));
-    m_mainToolbar->setIgnoreRightClick(
-        store.read(SectionVelomir, KeyToolbarIgnoreRightClick, QStringLiteral("0")).trimmed() ==
-        QLatin1String("1"));
+    m_mainToolbar->createFromSettings(store);
     pressFilterButtons(m_view.filter);
     m_mainToolbar->setPressed(ToolbarKey::ReversedList, m_view.reversed);
 }
@@ -186,26 +168,15 @@ void frmMain::firstActivation()
     m_view.filter = ViewFilter::AllChanges;
     m_mainToolbar->setPressed(ToolbarKey::AllChanges, true);
 
-    // The file named at start (or the file manager's History.txt), else the one opened last time,
-    // else the sample named by --fallback, else the open dialog.
-    const QString marker = globals().MissingValueMarker;
-    StartFileInputs inputs;
-    inputs.missingValueMarker = marker;
-    inputs.commandLine = m_options.commandLineFile;
-    inputs.fileManagerDir = globals().FileManagerDir;
-    inputs.lastFile = ProfileSettingsStore(m_profile).read(SectionVelomir, KeyLastFile, marker);
-    inputs.expandPath = [](const QString &path) { return ExpandPath(path); };
-    inputs.fileExists = [](const QString &path) { return FileExists(path); };
-    StartFileChoice choice = StartFileChoice::choose(inputs);
-    if (choice.source == StartFileSource::OpenDialog && !m_options.fallbackFile.isEmpty() &&
-        FileExists(m_options.fallbackFile))
-        choice = {StartFileSource::CommandLine, m_options.fallbackFile};
+    const StartFileChoice choice = StartFileChoice::atStart(
+        m_options,
+        ProfileSettingsStore(m_profile).read(SectionVelomir, KeyLastFile, globals().MissingValueMarker));
 
     if (choice.source != StartFileSource::OpenDialog) {
         m_isLoading = false;
         if (LoadHistory(choice.path)) {
             setViewFilter(ViewFilter::AllChanges);
-            m_lvChangesList->setFocus();
+            m_w.lvChangesList->setFocus();
             return;
         }
     }
@@ -254,26 +225,6 @@ void frmMain::showStatistics()
     statistics.exec();
 }
 
-QStringList frmMain::versionDetectList() const
-{
-    return displaySettings().VersionDetectList;
-}
-
-QString frmMain::dayFormat() const
-{
-    return displaySettings().DayFormat;
-}
-
-QString frmMain::dateFormat() const
-{
-    return displaySettings().DateFormat;
-}
-
-QFont frmMain::listFont() const
-{
-    return m_lvChangesList->font();
-}
-
 void frmMain::showAbout()
 {
     frmAbout about(this);
@@ -289,18 +240,7 @@ bool frmMain::openHistory(const QString &path)
 bool frmMain::LoadHistory(const QString &path)
 {
     HistoryDocument loaded;
-    LoadResult result;
-    {
-        const WaitCursor wait;
-        // Shown only when the load has taken, or promises to take, more than half a second.
-        QProgressDialog progress(QStringLiteral("Loading %1").arg(QDir::toNativeSeparators(path)), QString(),
-                                 0, 100, this);
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(500);
-        progress.setCancelButton(nullptr);
-        result = ::LoadHistory(path, displaySettings().detection(), loaded,
-                               [&progress](double done) { progress.setValue(qRound(done * 100)); });
-    }
+    const LoadResult result = loadWithProgress(this, path, displaySettings().detection(), loaded);
     if (!result.ok) {
         // What is shown stays: a file that cannot be read never empties the window.
         MessageBox::critical(this, QStringLiteral("Cannot read \"%1\":\n%2").arg(path, result.error));
@@ -314,7 +254,7 @@ bool frmMain::LoadHistory(const QString &path)
     if (m_versions->count() >= 2)
         versionItemClicked(1);
     else
-        m_text1->clear();
+        m_w.Text1->clear();
     emit historyLoaded();
     return true;
 }
@@ -364,17 +304,17 @@ void frmMain::BuildChangesList()
     const ListRow selected = content.selectedRow;
     showChangesStatus(content);
     m_changesModel->setContent(&m_document, std::move(content));
-    m_lvChangesList->clearSelection();
+    m_w.lvChangesList->clearSelection();
     if (!selected.isNone()) {
         m_selection->showRow(selected);
     } else {
-        m_text1->clear();
+        m_w.Text1->clear();
     }
 }
 
 void frmMain::showChangesStatus(const ChangesListContent &content)
 {
-    m_statusPanel1->setText(changesStatusText(m_view.filter, content.AdditionCount, content.FixCount));
+    m_w.statusPanel1->setText(changesStatusText(m_view.filter, content.AdditionCount, content.FixCount));
 }
 
 void frmMain::setViewFilter(ViewFilter filter)
@@ -406,7 +346,7 @@ void frmMain::toggleToolbar()
 {
     DisplaySettings &s = displaySettings();
     s.ToolbarVisible = !s.ToolbarVisible;
-    m_toolbar->setVisible(s.ToolbarVisible);
+    m_w.Toolbar1->setVisible(s.ToolbarVisible);
     m_menus.mnuViewToolbar->setChecked(s.ToolbarVisible);
     ResizeForm();
 }
@@ -443,7 +383,7 @@ void frmMain::ResizeForm()
     const QWidget *client = centralWidget();
     if (!client || !m_outerSplitter)
         return;
-    m_picMainSplitter->move(1, 1);
+    m_w.picMainSplitter->move(1, 1);
     const int width = Twips::fromPixelsX(client->width() - 2);
     const int height = Twips::fromPixelsY(client->height() - 2);
     if (width > 0 && height > 0)
@@ -453,32 +393,17 @@ void frmMain::ResizeForm()
 void frmMain::ApplySettings()
 {
     const DisplaySettings &s = displaySettings();
-    const QColor background = colorFromStored(s.BackgroundColor);
-    const QColor foreground = colorFromStored(s.ForegroundColor);
-    for (QWidget *control : {static_cast<QWidget *>(m_lvVersionsList),
-                             static_cast<QWidget *>(m_lvChangesList), static_cast<QWidget *>(m_text1)}) {
-        QPalette palette = control->palette();
-        palette.setColor(QPalette::Base, background);
-        palette.setColor(QPalette::Text, foreground);
-        control->setPalette(palette);
-    }
-    ApplyListFont(m_lvVersionsList, s);
-    ApplyListFont(m_lvChangesList, s);
+    const DisplayColors colors = DisplayColors::of(s);
+    colors.applyTo(m_w.lvVersionsList);
+    colors.applyTo(m_w.lvChangesList);
+    colors.applyTo(m_w.Text1);
+    ApplyListFont(m_w.lvVersionsList, s);
+    ApplyListFont(m_w.lvChangesList, s);
     ApplyListFont(statusBar(), s);
-    ApplyWrapFont(m_text1, s);
-
-    ChangesListLook look;
-    look.foreground = foreground;
-    look.additions = readableOn(colorFromStored(s.AdditionsColor), background);
-    look.fixes = readableOn(colorFromStored(s.FixesColor), background);
-    look.showIcons = s.ShowListIcons;
-    look.additionIcon = ImageList1(2);
-    look.fixIcon = ImageList1(3);
-    look.dayFormat = s.DayFormat;
-    look.dateFormat = s.DateFormat;
-    look.separateColumns = s.DateInSeparateColumns;
-    look.font = m_lvChangesList->font();
-    m_changesModel->setLook(look);
+    ApplyWrapFont(m_w.Text1, s);
+    m_changesModel->setLook({colors.foreground, colors.additions, colors.fixes, s.ShowListIcons,
+                             ImageList1(2), ImageList1(3), s.DayFormat, s.DateFormat, s.DateInSeparateColumns,
+                             m_w.lvChangesList->font()});
     SetupChangeColumns();
     BuildChangesList();
 }
@@ -486,13 +411,15 @@ void frmMain::ApplySettings()
 void frmMain::SetupChangeColumns()
 {
     ProfileSettingsStore store(m_profile);
-    ChangeColumns::setup(m_lvChangesList->horizontalHeader(), displaySettings().DateInSeparateColumns, store);
+    ChangeColumns::setup(m_w.lvChangesList->horizontalHeader(), displaySettings().DateInSeparateColumns,
+                         store);
 }
 
 void frmMain::saveChangeColumns()
 {
     ProfileSettingsStore store(m_profile);
-    ChangeColumns::save(m_lvChangesList->horizontalHeader(), displaySettings().DateInSeparateColumns, store);
+    ChangeColumns::save(m_w.lvChangesList->horizontalHeader(), displaySettings().DateInSeparateColumns,
+                        store);
 }
 
 void frmMain::SaveLayoutSettings()
@@ -504,7 +431,7 @@ void frmMain::SaveLayoutSettings()
     saveChangeColumns();
     store.write(
         SectionVelomir, KeyColumnHeadersSize2,
-        QString::number(ColumnWidths::toStore(m_lvVersionsList->columnWidth(0), storedVersionWidth())));
+        QString::number(ColumnWidths::toStore(m_w.lvVersionsList->columnWidth(0), storedVersionWidth())));
     s.ReversedList = m_view.reversed;
     SaveViewState(s, store);
     RecordWindowPlacement();
@@ -550,10 +477,10 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 void frmMain::createChangeCommands()
 {
-    const ChangeSelection::Widgets selectionWidgets{m_lvChangesList, m_changesModel, m_text1, m_statusPanel2,
-                                                    m_versions};
+    const ChangeSelection::Widgets selectionWidgets{m_w.lvChangesList, m_changesModel, m_w.Text1,
+                                                    m_w.statusPanel2, m_versions};
     m_selection = new ChangeSelection(selectionWidgets, m_document, m_view, *this, this);
-    const SearchCommands::Widgets searchWidgets{this, m_lvChangesList, m_changesModel, m_statusPanel1};
+    const SearchCommands::Widgets searchWidgets{this, m_w.lvChangesList, m_changesModel, m_w.statusPanel1};
     m_search = new SearchCommands(searchWidgets, m_document, m_view, *this, *m_selection, this);
 }
 
@@ -567,38 +494,19 @@ void frmMain::FindAll(const QString &text, SearchIn searchIn, bool wholeWord)
     m_search->FindAll(text, searchIn, wholeWord);
 }
 
-LineIndex frmMain::LastLineIndex() const
-{
-    return m_document.lines.lastLineIndex();
-}
 void frmMain::focusChangesList()
 {
-    m_lvChangesList->setFocus();
+    m_w.lvChangesList->setFocus();
 }
+
 void frmMain::setFindNextEnabled(bool enabled)
 {
     m_menus.mnuSearchFindNext->setEnabled(enabled);
 }
-void frmMain::GoToLine(LineIndex line)
-{
-    m_selection->GoToLine(line);
-}
-const std::vector<LineIndex> &frmMain::SearchResultLines() const
-{
-    return m_search->SearchResultLines();
-}
-void frmMain::setSearchTextSource(const SearchTextSource *source)
-{
-    m_selection->setSearchTextSource(source);
-}
 
-void frmMain::showVersionItem(int position)
+QFont frmMain::listFont() const
 {
-    versionItemClicked(position);
-}
-void frmMain::showAllChanges()
-{
-    setViewFilter(ViewFilter::AllChanges);
+    return m_w.lvChangesList->font();
 }
 
 void frmMain::openWrapPanel()

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "app/MainMenus.h"
+#include "app/MainWidgets.h"
+#include "app/StartFileChoice.h"
 #include "history/ChangesList.h"
 #include "history/HistoryDocument.h"
+#include "mainwin/ChangeSelection.h"
 #include "mainwin/ChangesListShell.h"
 #include "mainwin/DisplaySettings.h"
 #include "mainwin/OptionsHost.h"
+#include "search/SearchCommands.h"
 #include "search/SearchHost.h"
 #include "stats/StatisticsHost.h"
 #include "widgets/WindowPlacement.h"
@@ -25,16 +29,7 @@ class VersionsList;
 class cProfile;
 class cSplitter;
 class frmSearchFor;
-class ChangeSelection;
-class SearchCommands;
 class SearchTextSource;
-
-// How the program was started: the file named on the command line, and the one to fall back on.
-struct StartOptions
-{
-    QString commandLineFile;
-    QString fallbackFile;
-};
 
 // The main window: owns the loaded history and both lists, and lays out the client area.
 class frmMain : public QMainWindow,
@@ -61,9 +56,9 @@ public:
 
     // What the statistics window reads.
     const HistoryDocument &statisticsDocument() const override { return m_document; }
-    QStringList versionDetectList() const override;
-    QString dayFormat() const override;
-    QString dateFormat() const override;
+    QStringList versionDetectList() const override { return displaySettings().VersionDetectList; }
+    QString dayFormat() const override { return displaySettings().DayFormat; }
+    QString dateFormat() const override { return displaySettings().DateFormat; }
     QFont listFont() const override;
     cProfile &profile() { return m_profile; }
     const MainMenus &menus() const { return m_menus; }
@@ -79,14 +74,14 @@ public:
     LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn,
                          bool wholeWord) override;
     void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) override;
-    LineIndex LastLineIndex() const override;
+    LineIndex LastLineIndex() const override { return m_document.lines.lastLineIndex(); }
     SearchIn &SearchInChoice() override { return m_searchInChoice; }
     void focusChangesList() override;
     void setFindNextEnabled(bool enabled) override;
-    void GoToLine(LineIndex line);
-    const std::vector<LineIndex> &SearchResultLines() const;
+    void GoToLine(LineIndex line) { m_selection->GoToLine(line); }
+    const std::vector<LineIndex> &SearchResultLines() const { return m_search->SearchResultLines(); }
     // The text marked in the wrap panel; null marks nothing.
-    void setSearchTextSource(const SearchTextSource *source);
+    void setSearchTextSource(const SearchTextSource *source) { m_selection->setSearchTextSource(source); }
 
 signals:
     void historyLoaded();
@@ -123,8 +118,8 @@ private:
     void RestoreWindowPlacement();
     void createChangeCommands();
 
-    void showVersionItem(int position) override;
-    void showAllChanges() override;
+    void showVersionItem(int position) override { versionItemClicked(position); }
+    void showAllChanges() override { setViewFilter(ViewFilter::AllChanges); }
     void openWrapPanel() override;
     void enterSearchResults() override;
 
@@ -132,18 +127,9 @@ private:
     StartOptions m_options;
     HistoryDocument m_document;
     MainMenus m_menus;
+    MainWidgets m_w;
 
-    QToolBar *m_toolbar = nullptr;
     MainToolbar *m_mainToolbar = nullptr;
-    QWidget *m_picMainSplitter = nullptr;
-    QWidget *m_frame2 = nullptr;
-    QTreeWidget *m_lvVersionsList = nullptr;
-    QWidget *m_picSpliterContainer = nullptr;
-    QWidget *m_frame1 = nullptr;
-    QTableView *m_lvChangesList = nullptr;
-    QPlainTextEdit *m_text1 = nullptr;
-    QLabel *m_statusPanel1 = nullptr;
-    QLabel *m_statusPanel2 = nullptr;
     VersionsList *m_versions = nullptr;
     ChangesListModel *m_changesModel = nullptr;
     std::unique_ptr<cSplitter> m_outerSplitter;
