@@ -65,6 +65,16 @@ void SearchCommands::ListSearchResults()
     showContent(m_results.relist(m_document, m_view.filter, m_view.reversed));
 }
 
+void SearchCommands::SearchAgain()
+{
+    {
+        const WaitCursor wait;
+        m_results.searchAgain(m_document);
+    }
+    ListSearchResults();
+    m_selection.showRow(ListRow(m_w.model->rowCount() > 1 ? 1 : 0));
+}
+
 void SearchCommands::showContent(ChangesListContent content)
 {
     const int instances = SearchResults::instanceCount(content);

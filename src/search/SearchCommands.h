@@ -35,6 +35,10 @@ public:
     void FindAll(const QString &text, SearchIn searchIn, bool wholeWord);
     // Lists the kept results again under the current filter and order; selects nothing.
     void ListSearchResults();
+    // The history was read again: the last "Find All" is run again with its text and options and
+    // listed under the current filter and order, the first result selected. Unlike a "Find All" it
+    // neither switches the filter nor says when nothing is found.
+    void SearchAgain();
 
     const std::vector<LineIndex> &SearchResultLines() const { return m_results.SearchResultLines(); }
 

@@ -8,6 +8,7 @@
 ChangesListContent SearchResults::findAll(const HistoryDocument &document, const QString &text,
                                           SearchIn searchIn, bool wholeWord, bool reversed)
 {
+    m_query = Query{text, searchIn, wholeWord};
     ChangesListContent content = listSearchResults(
         document, ::findAll(document.lines, text, searchIn, wholeWord), ViewFilter::AllChanges, reversed);
     // Keep what was listed (a matching empty line is not), in ascending order whatever the
@@ -27,4 +28,12 @@ ChangesListContent SearchResults::relist(const HistoryDocument &document, ViewFi
                                          bool reversed) const
 {
     return listSearchResults(document, m_lines, filter, reversed);
+}
+
+void SearchResults::searchAgain(const HistoryDocument &document)
+{
+    if (!m_query)
+        return;
+    const Query query = *m_query;
+    (void)findAll(document, query.text, query.searchIn, query.wholeWord, false);
 }

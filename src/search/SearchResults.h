@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // The lines listed by the last "Find All" (SearchResultLines), always in ascending line order,
@@ -22,6 +23,10 @@ public:
 
     ChangesListContent relist(const HistoryDocument &document, ViewFilter filter, bool reversed) const;
 
+    // Runs the last "Find All" again over `document` (the history read again), with its text and
+    // options, and keeps the lines it finds; nothing happens before a first "Find All".
+    void searchAgain(const HistoryDocument &document);
+
     const std::vector<LineIndex> &SearchResultLines() const { return m_lines; }
 
     // Rows below the header: the count the status bar shows.
@@ -31,5 +36,13 @@ public:
     }
 
 private:
+    struct Query
+    {
+        QString text;
+        SearchIn searchIn = SearchIn::Everywhere;
+        bool wholeWord = false;
+    };
+
     std::vector<LineIndex> m_lines;
+    std::optional<Query> m_query; // the last "Find All", found something or not
 };

@@ -105,6 +105,19 @@ private slots:
         QCOMPARE(resultLines(content), (Lines{1}));
     }
 
+    void searchAgainKeepsTextAndOptions()
+    {
+        SearchResults results;
+        results.searchAgain(sampleDocument()); // before any "Find All": nothing to run again
+        QVERIFY(results.SearchResultLines().empty());
+        (void)results.findAll(sampleDocument(), "fixed", SearchIn::Fixes, false, true);
+        // Read again: a new fix on top, an addition that mentions the text, the old lines below.
+        results.searchAgain(makeDocument(
+            {"03.01.20 Fixed: y", "03.01.20 Added: fixed z", "01.01.20 Added: x", "01.01.20 Fixed: x"},
+            "fa.f"));
+        QCOMPARE(numbersOf(results.SearchResultLines()), (Lines{0, 3}));
+    }
+
     void findReport()
     {
         HistoryDocument document =
