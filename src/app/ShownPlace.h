@@ -1,0 +1,41 @@
+#pragma once
+
+#include "history/ChangeRows.h"
+#include "history/ChangesView.h"
+#include "history/HistoryDocument.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Where the user is in the history, taken before the file is read again and found again in what
+// was read: the release by its label, the selected line by its text. Line numbers are no help
+// there, since the file manager writes new lines above the old ones.
+class ShownPlace
+{
+public:
+    // Nothing shown yet: the place a newly opened history starts at.
+    ShownPlace() = default;
+    // `position` is the current item of the releases list (-1 for none, 0 for "All"); `rows` and
+    // `selected` are what the changes list shows and its current row.
+    static ShownPlace take(const HistoryDocument &document, const ChangesView &view, int position,
+                           const ChangeRows &rows, ListRow selected);
+
+    bool searchResultsShown() const { return m_mode == ChangesListMode::SearchResults; }
+
+    // The position in the releases list to make current in `document`: "All" stays "All"; a
+    // release is found by its label (of several releases with that label, the one nearest to
+    // where it stood), else the first release is taken. With no release in the history, nothing
+    // (-1), as after opening such a file.
+    int positionIn(const HistoryDocument &document) const;
+
+    // The row of `rows` showing a line with the selected line's text (of several, the one nearest
+    // to the row selected before), or none when no row does.
+    ListRow rowIn(const HistoryDocument &document, const ChangeRows &rows) const;
+
+private:
+    int m_position = -1;
+    QString m_releaseLabel;
+    ChangesListMode m_mode = ChangesListMode::Changes;
+    QByteArray m_selectedText; // null: no line was selected
+    ListRow m_selectedRow;
+};
