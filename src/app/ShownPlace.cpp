@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-ShownPlace ShownPlace::take(const HistoryDocument &document, const ChangesView &view, int position,
+ShownPlace ShownPlace::take(const HistoryDocument &document, const ChangesView &view, bool listed,
                             const ChangeRows &rows, ListRow selected)
 {
     ShownPlace place;
+    // The view, not the bold item: a row clicked in "All" marks its own release.
+    const int position = listed ? view.releaseIndex + 1 : -1;
     place.m_position = position;
     place.m_mode = view.mode;
     if (position > 0 && static_cast<std::size_t>(position) <= document.releases.size())

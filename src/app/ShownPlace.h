@@ -15,9 +15,10 @@ class ShownPlace
 public:
     // Nothing shown yet: the place a newly opened history starts at.
     ShownPlace() = default;
-    // `position` is the current item of the releases list (-1 for none, 0 for "All"); `rows` and
-    // `selected` are what the changes list shows and its current row.
-    static ShownPlace take(const HistoryDocument &document, const ChangesView &view, int position,
+    // `listed`: the changes of a release or of "All" are listed (or were, before a search), which
+    // they are not in a history without releases until "All" is clicked. `rows` and `selected` are
+    // what the changes list shows and its current row.
+    static ShownPlace take(const HistoryDocument &document, const ChangesView &view, bool listed,
                            const ChangeRows &rows, ListRow selected);
 
     bool searchResultsShown() const { return m_mode == ChangesListMode::SearchResults; }
@@ -33,7 +34,7 @@ public:
     ListRow rowIn(const HistoryDocument &document, const ChangeRows &rows) const;
 
 private:
-    int m_position = -1;
+    int m_position = -1; // in the releases list: 0 "All", -1 nothing
     QString m_releaseLabel;
     ChangesListMode m_mode = ChangesListMode::Changes;
     QByteArray m_selectedText; // null: no line was selected

@@ -3,9 +3,11 @@
 #include "app/ChangeColumns.h"
 #include "app/ColumnWidths.h"
 #include "app/FileManagerLocation.h"
+#include "app/HistoryFileWatcher.h"
 #include "app/LoadWithProgress.h"
 #include "app/MainToolbar.h"
 #include "app/MainWidgets.h"
+#include "app/ShownPlace.h"
 #include "app/StartFileChoice.h"
 #include "history/ChangesListModel.h"
 #include "history/LineRules.h"
@@ -139,6 +141,9 @@ void frmMain::connectCommands()
     connect(m_versions, &VersionsList::itemClicked, this, &frmMain::versionItemClicked);
     connect(m_menus.mnuSearchFind, &QAction::triggered, this, [this] { findDialog().ShowFind(); });
     connect(m_menus.mnuSearchFindNext, &QAction::triggered, this, [this] { findDialog().FindNextString(); });
+    m_fileWatcher = new HistoryFileWatcher(this);
+    connect(m_fileWatcher, &HistoryFileWatcher::changed, this, &frmMain::reloadHistory);
+    connect(m_fileWatcher, &HistoryFileWatcher::lost, m_w.statusPanel2, &QLabel::setText);
 }
 
 void frmMain::CreateMainToolbar()
@@ -196,11 +201,16 @@ void frmMain::openFileDialog()
     request.filterNumber = cCommonDialog::TextFilesFilter;
     request.fileMustExist = true;
     const auto answer = cCommonDialog::ShowOpenDialog(this, request);
-    if (!answer.confirmed)
-        return;
+    if (answer.confirmed)
+        openChosenFile(answer.path);
+}
+
+// A file the user chose, with File > Open or by dropping it on the window.
+void frmMain::openChosenFile(const QString &path)
+{
     m_isLoading = false;
-    if (LoadHistory(answer.path))
-        ProfileSettingsStore(m_profile).write(SectionVelomir, KeyLastFile, CollapsePath(answer.path));
+    if (LoadHistory(path))
+        ProfileSettingsStore(m_profile).write(SectionVelomir, KeyLastFile, CollapsePath(path));
 }
 
 void frmMain::showOptions()
@@ -239,24 +249,62 @@ bool frmMain::openHistory(const QString &path)
 
 bool frmMain::LoadHistory(const QString &path)
 {
-    HistoryDocument loaded;
-    const LoadResult result = loadWithProgress(this, path, displaySettings().detection(), loaded);
+    const LoadResult result = readHistory(path, ShownPlace());
     if (!result.ok) {
         // What is shown stays: a file that cannot be read never empties the window.
         MessageBox::critical(this, QStringLiteral("Cannot read \"%1\":\n%2").arg(path, result.error));
         return false;
     }
+    m_fileWatcher->follow(path);
+    return true;
+}
+
+// The file shown changed on disk. Unlike an open, a reload never asks: the status bar says it all.
+void frmMain::reloadHistory(bool cameBack)
+{
+    // A dialog may be showing figures of the history shown: the file is read once it is closed.
+    if (QApplication::activeModalWidget())
+        return m_fileWatcher->retryLater(cameBack);
+    const ShownPlace place =
+        ShownPlace::take(m_document, m_view, m_versions->current() >= 0, m_changesModel->content().rows,
+                         ListRow(m_w.lvChangesList->currentIndex().row()));
+    const LoadResult result = readHistory(m_historyFilePath, place);
+    m_w.statusPanel2->setText(result.ok ? HistoryFileWatcher::reloadedText(cameBack)
+                                        : HistoryFileWatcher::notReadText(result.error));
+}
+
+LoadResult frmMain::readHistory(const QString &path, const ShownPlace &place)
+{
+    HistoryDocument loaded;
+    const LoadResult result = loadWithProgress(this, path, displaySettings().detection(), loaded);
+    if (!result.ok)
+        return result;
     m_changesModel->setContent(nullptr, {});
     m_document = std::move(loaded);
     m_historyFilePath = path;
     m_versions->fill(m_document.releases);
     UpdateCaption();
-    if (m_versions->count() >= 2)
-        versionItemClicked(1);
-    else
-        m_w.Text1->clear();
+    showPlace(place);
     emit historyLoaded();
-    return true;
+    return result;
+}
+
+// A newly opened history starts at its first release (with none, nothing is shown); one read again
+// shows what was shown before.
+void frmMain::showPlace(const ShownPlace &place)
+{
+    const int position = place.positionIn(m_document);
+    if (place.searchResultsShown()) {
+        m_view.releaseIndex = position > 0 ? position - 1 : ChangesView::All;
+        m_versions->makeCurrent(position);
+        m_versions->unmarkCurrent();
+        m_search->SearchAgain();
+    } else if (position >= 0) {
+        versionItemClicked(position);
+    } else {
+        m_w.Text1->clear();
+    }
+    m_selection->showRow(place.rowIn(m_document, m_changesModel->content().rows));
 }
 
 void frmMain::UpdateCaption()

@@ -24,12 +24,14 @@ class QToolBar;
 class QTableView;
 class QTreeWidget;
 class ChangesListModel;
+class HistoryFileWatcher;
 class MainToolbar;
 class VersionsList;
 class cProfile;
 class cSplitter;
 class frmSearchFor;
 class SearchTextSource;
+class ShownPlace;
 
 // The main window: owns the loaded history and both lists, and lays out the client area.
 class frmMain : public QMainWindow,
@@ -97,6 +99,10 @@ private:
     void connectCommands();
     void firstActivation();
     bool LoadHistory(const QString &path);
+    LoadResult readHistory(const QString &path, const ShownPlace &place);
+    void showPlace(const ShownPlace &place);
+    void reloadHistory(bool cameBack);
+    void openChosenFile(const QString &path);
     void UpdateCaption();
     void versionItemClicked(int position);
     void setViewFilter(ViewFilter filter);
@@ -136,6 +142,7 @@ private:
     std::unique_ptr<cSplitter> m_innerSplitter;
     ChangeSelection *m_selection = nullptr;
     SearchCommands *m_search = nullptr;
+    HistoryFileWatcher *m_fileWatcher = nullptr;
 
     QString m_historyFilePath;
     bool m_isLoading = true;

@@ -53,7 +53,7 @@ private slots:
         QFETCH(int, position);
         QFETCH(QStringList, after);
         const HistoryDocument old = releasesNamed(before);
-        const ShownPlace place = ShownPlace::take(old, viewOf(position), position, ChangeRows(), NoRow);
+        const ShownPlace place = ShownPlace::take(old, viewOf(position), position >= 0, ChangeRows(), NoRow);
         QTEST(place.positionIn(releasesNamed(after)), "expected");
     }
 
@@ -92,7 +92,7 @@ private slots:
         const ChangeRows results = ChangeRows::listed(lineList({0}), false, ChangeRows::HeaderPlace::Top);
         ChangesView view = viewOf(0);
         view.mode = ChangesListMode::SearchResults;
-        const ShownPlace place = ShownPlace::take(old, view, 0, results, 0_row);
+        const ShownPlace place = ShownPlace::take(old, view, true, results, 0_row);
         QVERIFY(place.searchResultsShown());
         QCOMPARE(place.rowIn(old, results), NoRow);
     }

@@ -1,0 +1,212 @@
+#include "MainWindowFixture.h"
+
+#include "app/HistoryFileWatcher.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QPushButton>
+#include <QSaveFile>
+
+using namespace std::chrono_literals;
+
+namespace {
+const QString ChangedText = QStringLiteral("Reloaded: the file changed on disk");
+const QString BackText = QStringLiteral("Reloaded: the file is back on disk");
+
+// The sample history with a new release on top and a new fix on top of release 2.0.
+QStringList newerHistory()
+{
+    return {"Preface line",                  // 0
+            "Release Total Commander 4.0",   // 1
+            "04.04.04 Added: omega tab",     // 2
+            "Release Total Commander 3.0",   // 3
+            "03.03.03 Added: alpha tab one", // 4
+            "",                              // 5
+            "03.03.03 Fixed: beta",          // 6
+            "Release Total Commander 2.0",   // 7
+            "02.02.03 Fixed: eta",           // 8
+            "02.02.02 Added: gamma",         // 9
+            "02.02.02 Fixed: delta tab"};    // 10
+}
+
+// Starts the window with a settle time short enough for a test.
+frmMain &startFollowing(MainWindowFixture &fixture, const QString &file)
+{
+    frmMain &w = fixture.start(file);
+    w.findChild<HistoryFileWatcher *>()->setSettleTime(20ms);
+    return w;
+}
+
+// In place, or as the file manager's own saving does: a new file renamed over the old one.
+void rewrite(const QString &file, const QStringList &lines, bool renameOver)
+{
+    const QByteArray bytes = lines.join(QStringLiteral("\r\n")).toUtf8();
+    if (renameOver) {
+        QSaveFile saved(file);
+        QVERIFY(saved.open(QIODevice::WriteOnly));
+        saved.write(bytes);
+        QVERIFY(saved.commit());
+    } else {
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        written.write(bytes);
+    }
+}
+
+QByteArray contentsOf(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int currentLine(frmMain &w)
+{
+    const auto *model = qobject_cast<const ChangesListModel *>(changesList(w)->model());
+    return model->lineOfRow(ListRow(changesList(w)->currentIndex().row())).value();
+}
+
+void makeCurrentLine(frmMain &w, int line)
+{
+    const auto *model = qobject_cast<const ChangesListModel *>(changesList(w)->model());
+    changesList(w)->setCurrentIndex(model->index(model->rowOfLine(LineIndex(line)).value(), 0));
+}
+} // namespace
+
+class tst_HistoryFileWatch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reloadKeepsWhatIsShown_data()
+    {
+        QTest::addColumn<bool>("renameOver");
+        QTest::addColumn<int>("release");
+        QTest::addColumn<QString>("view"); // a View command run after the release is chosen
+        QTest::addColumn<int>("selectedLine");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("shown"); // 0 "All", else the release's position
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<int>("current");
+
+        const QStringList newer = newerHistory();
+        QTest::newRow("written in place: release by its label, line by its text")
+            << false << 2 << "" << 6 << newer << 3 << QList<int>{7, 8, 9, 10} << 9;
+        QTest::newRow("renamed over: release by its label, line by its text")
+            << true << 2 << "" << 6 << newer << 3 << QList<int>{7, 8, 9, 10} << 9;
+        QTest::newRow("All with additions kept")
+            << true << 0 << "mnuViewAdditions" << 2 << newer << 0 << QList<int>{2, 4, 9} << 4;
+        QTest::newRow("reversed order kept")
+            << false << 1 << "mnuViewReversedList" << 4 << newer << 2 << QList<int>{6, 4, 3} << 6;
+        QTest::newRow("release gone: the first one, line gone: the first change")
+            << false << 3 << "" << 10 << newer << 1 << QList<int>{1, 2} << 2;
+    }
+    void reloadKeepsWhatIsShown()
+    {
+        QFETCH(bool, renameOver);
+        QFETCH(int, release);
+        QFETCH(QString, view);
+        QFETCH(int, selectedLine);
+        QFETCH(QStringList, after);
+        MainWindowFixture fixture;
+        const QString file = fixture.writeHistory(sampleHistory());
+        frmMain &w = startFollowing(fixture, file);
+        clickVersion(w, release);
+        if (!view.isEmpty())
+            trigger(w, view);
+        makeCurrentLine(w, selectedLine);
+        QCOMPARE(currentLine(w), selectedLine);
+        const QByteArray settings = contentsOf(globals().IniFilePath);
+
+        rewrite(file, after, renameOver);
+        QTRY_COMPARE(panelText(w, "StatusBar1_Panel2"), ChangedText);
+        QTEST(w.changesView().releaseIndex + 1, "shown");
+        QTEST(shownLines(w), "lines");
+        QTEST(currentLine(w), "current");
+        QCOMPARE(action(w, "mnuViewAdditions")->isChecked(), view == "mnuViewAdditions");
+        QCOMPARE(action(w, "mnuViewReversedList")->isChecked(), view == "mnuViewReversedList");
+        QCOMPARE(w.historyFilePath(), file);
+        QCOMPARE(MessageBox::shownTexts(), QStringList());
+        QCOMPARE(contentsOf(globals().IniFilePath), settings);
+
+        // Followed further, written in place: the watch has moved to the file now in place.
+        rewrite(file, sampleHistory(), false);
+        QTRY_COMPARE(versionsList(w)->topLevelItemCount(), 4);
+    }
+
+    void searchResultsSearchedAgain_data()
+    {
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<QString>("count");
+
+        QTest::newRow("new match listed under the filter, line kept")
+            << newerHistory() << QList<int>{-1, 2, 4} << 4 << "2 instance(s) found";
+        QTest::newRow("no match left") << QStringList{"Release Total Commander 1.0", "01.01.01 Added: x"}
+                                       << QList<int>{-1} << -1 << "0 instance(s) found";
+    }
+    void searchResultsSearchedAgain()
+    {
+        MainWindowFixture fixture;
+        const QString file = fixture.writeHistory(sampleHistory());
+        frmMain &w = startFollowing(fixture, file);
+        trigger(w, "mnuSearchFind");
+        auto *dialog = child<QDialog>(w, "frmSearchFor");
+        auto *findWhat = dialog->findChild<QComboBox *>(QStringLiteral("cboFindWhat"));
+        QTest::keyClicks(findWhat, QStringLiteral("tab"));
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindAll")), Qt::LeftButton);
+        trigger(w, "mnuViewAdditions");
+        makeCurrentLine(w, 2);
+
+        QFETCH(QStringList, after);
+        rewrite(file, after, true);
+        QTRY_COMPARE(panelText(w, "StatusBar1_Panel2"), ChangedText);
+        QTEST(shownLines(w), "lines");
+        QTEST(currentLine(w), "current");
+        QTEST(panelText(w, "StatusBar1_Panel1"), "count");
+        QVERIFY(action(w, "mnuViewAdditions")->isChecked());
+        QCOMPARE(findWhat->currentText(), QStringLiteral("tab"));
+        QCOMPARE(MessageBox::shownTexts(), QStringList());
+    }
+
+    void removedFileKeepsHistoryAndIsTakenUpAgain_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("why");
+
+        QTest::newRow("removed") << false
+                                 << "Cannot reload: The file was removed. The history shown is as last read.";
+        QTest::newRow("a folder in its place")
+            << true << "Cannot reload: A folder has taken its name. The history shown is as last read.";
+    }
+    void removedFileKeepsHistoryAndIsTakenUpAgain()
+    {
+        QFETCH(bool, folder);
+        MainWindowFixture fixture;
+        const QString file = fixture.writeHistory(sampleHistory());
+        frmMain &w = startFollowing(fixture, file);
+        clickVersion(w, 2);
+        const QString caption = w.windowTitle();
+
+        QVERIFY(QFile::remove(file));
+        QVERIFY(!folder || QDir().mkdir(file));
+        QFETCH(QString, why);
+        QTRY_COMPARE(panelText(w, "StatusBar1_Panel2"), why);
+        QCOMPARE(versionsList(w)->topLevelItemCount(), 4);
+        QCOMPARE(markedVersion(w), 2);
+        QCOMPARE(shownLines(w), (QList<int>{5, 6, 7}));
+        QCOMPARE(w.windowTitle(), caption);
+
+        QVERIFY(!folder || QDir().rmdir(file));
+        fixture.writeHistory(newerHistory());
+        QTRY_COMPARE(panelText(w, "StatusBar1_Panel2"), BackText);
+        QCOMPARE(markedVersion(w), 3);
+        QCOMPARE(shownLines(w), (QList<int>{7, 8, 9, 10}));
+        QCOMPARE(MessageBox::shownTexts(), QStringList());
+    }
+};
+
+QTEST_MAIN(tst_HistoryFileWatch)
+#include "tst_HistoryFileWatch.moc"
