@@ -2,6 +2,7 @@
 
 #include "app/ChangeColumns.h"
 #include "app/ColumnWidths.h"
+#include "app/FileDropTarget.h"
 #include "app/FileManagerLocation.h"
 #include "app/HistoryFileWatcher.h"
 #include "app/LoadWithProgress.h"
@@ -144,6 +145,7 @@ void frmMain::connectCommands()
     m_fileWatcher = new HistoryFileWatcher(this);
     connect(m_fileWatcher, &HistoryFileWatcher::changed, this, &frmMain::reloadHistory);
     connect(m_fileWatcher, &HistoryFileWatcher::lost, m_w.statusPanel2, &QLabel::setText);
+    connect(new FileDropTarget(this), &FileDropTarget::fileDropped, this, &frmMain::openChosenFile);
 }
 
 void frmMain::CreateMainToolbar()

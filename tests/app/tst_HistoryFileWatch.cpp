@@ -1,13 +1,17 @@
 #include "MainWindowFixture.h"
 
 #include "app/HistoryFileWatcher.h"
+#include "settings/ProfilePaths.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QUrl>
 
 using namespace std::chrono_literals;
 
@@ -204,6 +208,61 @@ private slots:
         QTRY_COMPARE(panelText(w, "StatusBar1_Panel2"), BackText);
         QCOMPARE(markedVersion(w), 3);
         QCOMPARE(shownLines(w), (QList<int>{7, 8, 9, 10}));
+        QCOMPARE(MessageBox::shownTexts(), QStringList());
+    }
+
+    void dropOpensOneLocalFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("urls"); // names in the test folder, or whole addresses
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("opens");
+
+        QTest::newRow("one file on the changes list")
+            << "lvChangesList" << QStringList{"Other.txt"} << "" << true;
+        QTest::newRow("one file on the wrap panel") << "Text1" << QStringList{"Other.txt"} << "" << true;
+        QTest::newRow("two files") << "lvChangesList" << QStringList{"Other.txt", "History.txt"} << ""
+                                   << false;
+        QTest::newRow("a folder") << "lvChangesList" << QStringList{"folder"} << "" << false;
+        QTest::newRow("a web address")
+            << "lvChangesList" << QStringList{"https://example.org/History.txt"} << "" << false;
+        QTest::newRow("text naming a file") << "Text1" << QStringList{} << "Other.txt" << false;
+    }
+    void dropOpensOneLocalFile()
+    {
+        QFETCH(QString, target);
+        QFETCH(QStringList, urls);
+        QFETCH(QString, text);
+        QFETCH(bool, opens);
+        MainWindowFixture fixture;
+        const QString file = fixture.writeHistory(sampleHistory());
+        const QString other =
+            fixture.writeHistory({"Release Total Commander 7.0", "07.07.07 Added: x"}, "Other.txt");
+        QVERIFY(QDir().mkdir(fixture.path("folder")));
+        frmMain &w = fixture.start(file);
+        const QString lastFile = fixture.readSetting(QStringLiteral("LastFile"));
+
+        QMimeData data;
+        QList<QUrl> addresses;
+        for (const QString &url : urls)
+            addresses << (url.contains(u':') ? QUrl(url) : QUrl::fromLocalFile(fixture.path(url)));
+        if (!addresses.isEmpty())
+            data.setUrls(addresses);
+        if (!text.isEmpty())
+            data.setText(fixture.path(text));
+        QWidget *on = child<QAbstractScrollArea>(w, target.toLatin1().constData())->viewport();
+        const QPoint at = on->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &enter);
+        QCOMPARE(enter.isAccepted(), opens);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &drop);
+        QCoreApplication::processEvents();
+
+        QTRY_COMPARE(w.historyFilePath(), opens ? other : file);
+        QCOMPARE(versionsList(w)->topLevelItemCount(), opens ? 2 : 4);
+        QCOMPARE(fixture.readSetting(QStringLiteral("LastFile")), opens ? CollapsePath(other) : lastFile);
+        QCOMPARE(wrapPanel(w)->toPlainText().contains(u'/'), false);
         QCOMPARE(MessageBox::shownTexts(), QStringList());
     }
 };
