@@ -101,7 +101,7 @@ QString HistoryFileWatcher::troubleReading(const QString &path)
 
 QString HistoryFileWatcher::reloadedText(bool cameBack)
 {
-    return cameBack ? QStringLiteral("Reloaded: the file is back on disk")
+    return cameBack ? QStringLiteral("Reloaded: the file can be read again")
                     : QStringLiteral("Reloaded: the file changed on disk");
 }
 

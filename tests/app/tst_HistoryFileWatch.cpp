@@ -17,7 +17,7 @@ using namespace std::chrono_literals;
 
 namespace {
 const QString ChangedText = QStringLiteral("Reloaded: the file changed on disk");
-const QString BackText = QStringLiteral("Reloaded: the file is back on disk");
+const QString BackText = QStringLiteral("Reloaded: the file can be read again");
 
 // The sample history with a new release on top and a new fix on top of release 2.0.
 QStringList newerHistory()
