@@ -39,7 +39,7 @@ QStringList newerHistory()
 frmMain &startFollowing(MainWindowFixture &fixture, const QString &file)
 {
     frmMain &w = fixture.start(file);
-    w.findChild<HistoryFileWatcher *>()->setSettleTime(20ms);
+    w.findChild<HistoryFileWatcher *>()->setSettleTime(100ms);
     return w;
 }
 
