@@ -4,6 +4,8 @@
 VELOMIR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VELOMIR_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
                   libgl-dev libglx-dev qt6-qpa-plugins fonts-dejavu-core)
+# What tools/check-style.sh needs beyond them.
+VELOMIR_STYLE_PACKAGES=(clang-format clang-tidy git)
 # What tools/package.sh needs beyond them to make and check the Debian package.
 VELOMIR_PACKAGING_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream gzip)
 
