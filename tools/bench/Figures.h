@@ -22,6 +22,7 @@ struct Figure
 struct FileFigures
 {
     QString path;
+    QString encoding; // as the viewer tells it: "ASCII", "UTF-8", "Windows-1252", "UTF-16"
     qint64 bytes = 0;
     int lines = 0;
     int releases = 0;
