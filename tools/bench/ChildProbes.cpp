@@ -2,18 +2,15 @@
 
 #include "FirstPaintWatcher.h"
 #include "Measure.h"
+#include "ProbeWindow.h"
 
 #include "app/frmMain.h"
 #include "history/HistoryLoader.h"
-#include "mainwin/DisplaySettings.h"
-#include "settings/Globals.h"
-#include "settings/cProfile.h"
 
 #include <QApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -44,16 +41,8 @@ int runLoadProbe(const QString &path)
 int runWindowProbe(int argc, char *argv[], const QString &path)
 {
     QApplication app(argc, argv);
-    // A settings file of its own, as on a first run; the file manager is not looked for.
-    QTemporaryDir dir;
-    Globals &g = globals();
-    InitGlobals();
-    g.AppDir = dir.path() + QLatin1Char('/');
-    g.IniFilePath = dir.filePath(QStringLiteral("velomir.ini"));
-    g.FileManagerDir = g.MissingValueMarker;
-    cProfile profile;
-    frmMain window(profile, StartOptions{path, QString()});
-    window.resize(900, 600);
+    ProbeWindow probe(path);
+    frmMain &window = probe.window();
 
     auto *list = window.findChild<QTableView *>(QStringLiteral("lvChangesList"));
     if (!list)

@@ -1,14 +1,21 @@
 // velomir_bench [--reps N] [--json PATH] [FILE...] [--forms FILE...]
+// velomir_bench --check-window APPEAR_S ANSWER_S FILE...
 //
 // Times the viewer's work on each history file against wc and grep run on the same file, and
 // prints one Markdown table of every figure (median of N runs, milliseconds and ratio to the
 // baseline) followed by the targets; the same goes to PATH as JSON. The files after --forms are
 // one history in several encodings: they get a table of their own, where each figure is also set
 // against the first form's.
+//
+// --check-window starts the viewer on each file in a child process, chooses "All" once the
+// history is shown, and prints one line per file, fields separated by tabs: the file, "held" or
+// "failed", milliseconds to the first paint and to the answer after "All" (-1: none), and a note.
+// The viewer has APPEAR_S seconds to show the history and ANSWER_S to answer.
 #include "BenchReport.h"
 #include "ChildProbes.h"
 #include "FileBench.h"
 #include "FormsReport.h"
+#include "WindowCheck.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -20,7 +27,9 @@ namespace {
 
 int usage()
 {
-    std::fputs("usage: velomir_bench [--reps N] [--json PATH] [FILE...] [--forms FILE...]\n", stderr);
+    std::fputs("usage: velomir_bench [--reps N] [--json PATH] [FILE...] [--forms FILE...]\n"
+               "       velomir_bench --check-window APPEAR_S ANSWER_S FILE...\n",
+               stderr);
     return 2;
 }
 
@@ -54,6 +63,26 @@ FileFigures measureFile(const QString &self, const QString &path, int reps)
     return figures;
 }
 
+int checkWindows(int argc, char *argv[])
+{
+    const int appearS = QString::fromLocal8Bit(argv[2]).toInt();
+    const int answerS = QString::fromLocal8Bit(argv[3]).toInt();
+    if (appearS < 1 || answerS < 1)
+        return usage();
+    QCoreApplication app(argc, argv);
+    const QString self = QCoreApplication::applicationFilePath();
+    for (int i = 4; i < argc; ++i) {
+        const QString path = QString::fromLocal8Bit(argv[i]);
+        say(QStringLiteral("%1: the window, \"All\" chosen").arg(path));
+        const WindowAnswer answer = checkWindowAnswers(self, path, appearS * 1000, answerS * 1000);
+        std::printf("%s\t%s\t%.0f\t%.0f\t%s\n", qPrintable(path),
+                    answer.verdict == WindowAnswer::Verdict::Held ? "held" : "failed", answer.appearedMs,
+                    answer.answeredMs, qPrintable(answer.note.simplified()));
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -64,6 +93,10 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3 && std::strcmp(argv[1], WindowProbeFlag) == 0)
         return runWindowProbe(argc, argv, QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && std::strcmp(argv[1], AllProbeFlag) == 0)
+        return runAllProbe(argc, argv, QString::fromLocal8Bit(argv[2]));
+    if (argc >= 5 && std::strcmp(argv[1], "--check-window") == 0)
+        return checkWindows(argc, argv);
 
     int reps = 5;
     QString jsonPath;
