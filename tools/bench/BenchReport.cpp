@@ -194,6 +194,8 @@ QJsonArray filesJson(const std::vector<FileFigures> &files, const FileFigures *f
                 o.insert(QStringLiteral("comparedWith"), baseName(f.base));
                 o.insert(QStringLiteral("ratio"), file.ratio(f));
             }
+            if (f.count >= 0)
+                o.insert(QStringLiteral("count"), f.count);
             if (first && first != &file)
                 o.insert(QStringLiteral("ratioToFirst"), formRatio(file, *first, f.key));
             figures.append(o);

@@ -16,6 +16,7 @@ struct Figure
     double ms = -1;          // negative: not measured
     QString note;            // counts and remarks shown beside the figure
     bool userAction = false; // something a user does on a loaded file: it must not keep the window busy long
+    qint64 count = -1;       // what it found or built (lines, rows, matches); -1: nothing counted
 };
 
 // Everything measured on one file.

@@ -74,10 +74,11 @@ FileFigures FileBench::run()
     return m_result;
 }
 
-void FileBench::add(const QString &key, const QString &label, Baseline base, double ms, const QString &note,
-                    bool userAction)
+Figure &FileBench::add(const QString &key, const QString &label, Baseline base, double ms,
+                       const QString &note, bool userAction)
 {
     m_result.figures.push_back(Figure{key, label, base, ms, note, userAction});
+    return m_result.figures.back();
 }
 
 void FileBench::measureBaselines()
@@ -110,7 +111,8 @@ void FileBench::measureLoad()
         [&] { loaded.reset(); });
     (void)::LoadHistory(m_path, m_settings, m_document);
     add(QStringLiteral("load"), QStringLiteral("load (LoadHistory)"), Baseline::WcLines, ok ? ms : -1,
-        QStringLiteral("%1 lines, %2 releases").arg(m_document.lines.size()).arg(m_document.releases.size()));
+        QStringLiteral("%1 lines, %2 releases").arg(m_document.lines.size()).arg(m_document.releases.size()))
+        .count = m_document.lines.size();
 }
 
 void FileBench::showContent(ChangesListContent content)
@@ -151,7 +153,8 @@ void FileBench::measureViews()
     int rows = 0;
     const double rowsMs = medianMs(m_reps, [&] { rows = BuildChangesList(m_document, {}).rows.size(); });
     add(QStringLiteral("view_all_rows"), QStringLiteral("\"All\" rows alone (BuildChangesList)"),
-        Baseline::WcLines, rowsMs, QStringLiteral("%1 rows").arg(rows));
+        Baseline::WcLines, rowsMs, QStringLiteral("%1 rows").arg(rows))
+        .count = rows;
     for (const Case &c : cases) {
         // Each run replaces a list of the other kind, as a click in the window does.
         const ChangesListRequest other{c.request.releaseIndex < 0 ? std::max(lastRelease, 0) : -1,
@@ -160,7 +163,8 @@ void FileBench::measureViews()
             m_reps, [&] { showList(c.request); }, [&] { showList(other); });
         showList(c.request);
         add(QString::fromLatin1(c.key), QString::fromLatin1(c.label), Baseline::WcLines, ms,
-            QStringLiteral("%1 rows").arg(m_model->rowCount()), true);
+            QStringLiteral("%1 rows").arg(m_model->rowCount()), true)
+            .count = m_model->rowCount();
     }
 }
 
@@ -195,7 +199,8 @@ void FileBench::measureSearches()
                 showList({-1, ViewFilter::AllChanges, false});
             });
         add(QString::fromLatin1(c.key), c.label, c.base, ms,
-            QStringLiteral("\"%1\": %2 matches").arg(c.text).arg(results.SearchResultLines().size()), true);
+            QStringLiteral("\"%1\": %2 matches").arg(c.text).arg(results.SearchResultLines().size()), true)
+            .count = results.SearchResultLines().size();
     }
 
     // FindString from the top, each search starting after the previous match, to the last one.
@@ -220,7 +225,8 @@ void FileBench::measureSearches()
     const double longest = stepMs.empty() ? 0 : *std::max_element(stepMs.begin(), stepMs.end());
     add(QStringLiteral("findstring_walk"),
         QStringLiteral("FindString \"%1\", top to last match").arg(m_words.common), Baseline::GrepFixed,
-        walkMs, QStringLiteral("%1 steps, longest %2 ms").arg(steps).arg(longest, 0, 'f', 2));
+        walkMs, QStringLiteral("%1 steps, longest %2 ms").arg(steps).arg(longest, 0, 'f', 2))
+        .count = steps;
     add(QStringLiteral("findstring_step"), QStringLiteral("FindString, longest single step"), Baseline::None,
         longest, {}, true);
 }
@@ -263,5 +269,6 @@ void FileBench::measureCopy()
     });
     add(QStringLiteral("copy_all"), QStringLiteral("copy every row of \"All\" (cStringBuilder)"),
         Baseline::WcLines, copied >= 0 ? ms : -1,
-        QStringLiteral("%1 rows, %2 characters").arg(rowCount).arg(copied), true);
+        QStringLiteral("%1 rows, %2 characters").arg(rowCount).arg(copied), true)
+        .count = rowCount;
 }

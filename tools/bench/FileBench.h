@@ -39,8 +39,8 @@ public:
     FileFigures run();
 
 private:
-    void add(const QString &key, const QString &label, Baseline base, double ms, const QString &note = {},
-             bool userAction = false);
+    Figure &add(const QString &key, const QString &label, Baseline base, double ms, const QString &note = {},
+                bool userAction = false);
     void measureBaselines();
     void measureLoad();
     void measureViews();

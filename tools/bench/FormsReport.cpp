@@ -2,6 +2,8 @@
 
 #include "ReportText.h"
 
+#include <QStringList>
+
 #include <functional>
 
 namespace {
@@ -130,6 +132,21 @@ std::vector<TargetCheck> checkFormTargets(const std::vector<FileFigures> &forms)
         }
         checks.push_back({QStringLiteral("worst memory figure (%1) / %2's").arg(whichMemory, against), name,
                           worstMemory, FormBound, FormBound, x});
+        // A form that is fast because it finds or lists less is not fast: the counts must agree.
+        QStringList differing;
+        for (const Figure &f : first.figures) {
+            const Figure *other = form.find(f.key);
+            if (f.count >= 0 && (!other || other->count != f.count))
+                differing << QStringLiteral("%1 %2 against %3")
+                                 .arg(f.key)
+                                 .arg(other ? other->count : -1)
+                                 .arg(f.count);
+        }
+        checks.push_back({QStringLiteral("lines, rows and matches that differ from %1's%2")
+                              .arg(against, differing.isEmpty() ? QString()
+                                                                : QStringLiteral(" (%1)").arg(
+                                                                      differing.join(QStringLiteral(", ")))),
+                          name, static_cast<double>(differing.size()), 0, 0, QString()});
     }
     return checks;
 }
