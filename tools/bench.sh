@@ -25,22 +25,13 @@ cmake -S "$VELOMIR_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELOM
       -DVELOMIR_BUILD_BENCH=ON >/dev/null
 build_into "$build"
 
-# generated FILE GEN-ARGS...: makes FILE with tools/gen-history unless it is already up to date.
-generated() {
-    local f=$1; shift
-    if [ ! -s "$f" ] || [ "$VELOMIR_ROOT/tools/gen-history" -nt "$f" ]; then
-        echo "Generating $f" >&2
-        "$VELOMIR_ROOT/tools/gen-history" "$@" > "$f.tmp" && mv "$f.tmp" "$f"
-    fi
-}
-
 args=("$@")
 if [ ${#args[@]} -eq 0 ]; then
     which=${BENCH_SET:-all}
     case $which in all | sizes | forms) ;; *) echo "BENCH_SET must be all, sizes or forms" >&2; exit 2 ;; esac
     if [ "$which" != forms ]; then
         for n in 10000 100000 1000000; do
-            generated "$out/history-$n.txt" "$n"
+            generated_history "$out/history-$n.txt" "$n"
             args+=("$out/history-$n.txt")
         done
     fi
@@ -48,7 +39,7 @@ if [ ${#args[@]} -eq 0 ]; then
         args+=(--forms)
         for encoding in ascii utf8 cp1252; do
             f=$out/history-accented-1000000-$encoding.txt
-            generated "$f" --accents most --encoding "$encoding" 1000000
+            generated_history "$f" --accents most --encoding "$encoding" 1000000
             args+=("$f")
         done
     fi

@@ -54,15 +54,6 @@ trap 'rm -rf "$work"' EXIT
 # Settings of their own: the reports only read them, and defaults are what is checked.
 ini=$work/velomir.ini
 
-# generated FILE GEN-ARGS...: makes FILE with tools/gen-history unless it is already up to date.
-generated() {
-    local f=$1; shift
-    if [ ! -s "$f" ] || [ "$VELOMIR_ROOT/tools/gen-history" -nt "$f" ]; then
-        echo "Generating $f" >&2
-        "$VELOMIR_ROOT/tools/gen-history" "$@" > "$f.tmp" && mv "$f.tmp" "$f"
-    fi
-}
-
 # made FILE FIRST BODY BYTES LAST: FIRST, then BYTES bytes of BODY ("text": words and blanks,
 # "crlf": empty lines), then LAST (printf formats); made once.
 made() {
@@ -114,7 +105,8 @@ peak_run() {
     run_status=0
     /usr/bin/time -f '%M %e' -o "$work/time" timeout -k 5 "$limit" "$@" >/dev/null 2>"$work/stderr" ||
         run_status=$?
-    read -r peak_kb run_s < <(tail -n 1 "$work/time")
+    peak_kb=0 run_s=-
+    read -r peak_kb run_s < <(tail -n 1 "$work/time") || true
     run_err=$(grep -v -E '^(QStandardPaths|This plugin)' "$work/stderr" | head -n 3 || true)
 }
 
@@ -148,16 +140,19 @@ check_form() {
         "$([ "$run_status" -eq 0 ] || echo "status $run_status: $run_err")"
 }
 
-# How a report run on an absurd file ended, in words, and whether that is allowed.
+# How a report run on an absurd file ended, in words, with its status and what it said on
+# standard error.
 outcome() {
+    local said=""
+    [ -z "$run_err" ] || said="; stderr: $run_err"
     if [ "$run_status" -eq 124 ] || [ "$run_status" -eq 137 ]; then
-        echo "stopped after ${killAfter} s"
+        echo "stopped after ${killAfter} s (status $run_status)$said"
     elif [ "$run_status" -gt 128 ]; then
-        echo "killed by signal $((run_status - 128))"
+        echo "killed by signal $((run_status - 128)) (status $run_status)$said"
     elif [ "$run_status" -eq 0 ]; then
-        echo "done"
+        echo "done (status 0)$said"
     elif [ -n "$run_err" ]; then
-        echo "refused (status $run_status): $run_err"
+        echo "refused (status $run_status)$said"
     else
         echo "status $run_status without a message"
     fi
@@ -198,7 +193,7 @@ if [ "$which" != absurd ]; then
     if [ ${#forms[@]} -eq 0 ]; then
         for encoding in ascii utf8 cp1252; do
             f=$out/history-accented-1000000-$encoding.txt
-            generated "$f" --accents most --encoding "$encoding" 1000000
+            generated_history "$f" --accents most --encoding "$encoding" 1000000
             forms+=("$f")
         done
     fi
