@@ -67,7 +67,7 @@ int runAllProbe(int argc, char *argv[], const QString &path)
         answer.start();
         QTreeWidgetItem *all = versions->topLevelItem(0);
         if (!all) {
-            std::printf("answered ms=0 text=no \"All\" item\n");
+            std::printf("answered ms=0 text=no item\n");
             std::fflush(stdout);
             app.quit();
             return;
@@ -75,8 +75,8 @@ int runAllProbe(int argc, char *argv[], const QString &path)
         versions->scrollToItem(all);
         click(versions, all);
         window.repaint();
-        QTimer::singleShot(0, &app, [&app, answer] {
-            say("answered", answer);
+        QTimer::singleShot(0, &app, [&app, &window, answer] {
+            say("answered", answer, window.allSelected() ? QString() : QStringLiteral(" text=not chosen"));
             app.quit();
         });
     };
@@ -176,9 +176,14 @@ WindowAnswer checkWindowAnswers(const QString &self, const QString &path, int ap
     result.answeredMs = field(output, "answered");
     result.verdict =
         result.answeredMs <= answerLimitMs ? WindowAnswer::Verdict::Held : WindowAnswer::Verdict::Failed;
-    result.note = output.contains("text=no")           ? QStringLiteral("no \"All\" item")
-                  : result.answeredMs <= answerLimitMs ? QStringLiteral("answered")
-                                                       : QStringLiteral("answered late");
+    if (output.contains("text=not chosen")) {
+        result.verdict = WindowAnswer::Verdict::Failed;
+        result.note = QStringLiteral("answered, but the click did not choose \"All\"");
+    } else {
+        result.note = output.contains("text=no item")      ? QStringLiteral("no \"All\" item")
+                      : result.answeredMs <= answerLimitMs ? QStringLiteral("answered")
+                                                           : QStringLiteral("answered late");
+    }
     // Tearing a large history down may take a while; that is not what is checked here.
     child.waitForFinished(QuitLimitMs);
     if (child.state() != QProcess::NotRunning) {
