@@ -129,7 +129,7 @@ void FileBench::showContent(ChangesListContent content)
     m_view->viewport()->repaint();
 }
 
-void FileBench::showList(const ChangesListRequest &request)
+void FileBench::showList(const ChangesView &request)
 {
     showContent(BuildChangesList(m_document, request, m_model->takeSpareStorage()));
 }
@@ -141,7 +141,7 @@ void FileBench::measureViews()
     {
         const char *key;
         const char *label;
-        ChangesListRequest request;
+        ChangesView request;
     };
     const Case cases[] = {
         {"view_all", "\"All\" view built and shown", {-1, ViewFilter::AllChanges, false}},
@@ -157,8 +157,8 @@ void FileBench::measureViews()
         .count = rows;
     for (const Case &c : cases) {
         // Each run replaces a list of the other kind, as a click in the window does.
-        const ChangesListRequest other{c.request.releaseIndex < 0 ? std::max(lastRelease, 0) : -1,
-                                       ViewFilter::Additions, false};
+        const ChangesView other{c.request.releaseIndex < 0 ? std::max(lastRelease, 0) : -1,
+                                ViewFilter::Additions, false};
         const double ms = medianMs(
             m_reps, [&] { showList(c.request); }, [&] { showList(other); });
         showList(c.request);
@@ -194,7 +194,11 @@ void FileBench::measureSearches()
     SearchResults results;
     for (const Case &c : cases) {
         const double ms = medianMs(
-            m_reps, [&] { showContent(results.findAll(m_document, c.text, 0, c.wholeWord, false)); },
+            m_reps,
+            [&] {
+                showContent(
+                    results.findAll(m_document, c.text, SearchIn::Everywhere, c.wholeWord != 0, false));
+            },
             [&] {
                 showList({-1, ViewFilter::AllChanges, false});
             });
@@ -210,15 +214,15 @@ void FileBench::measureSearches()
     const double walkMs = medianMs(m_reps, [&] {
         steps = 0;
         stepMs.clear();
-        int start = 0;
+        LineIndex start = 0;
         for (;;) {
             QElapsedTimer step;
             step.start();
-            const int result = findStringResult(lines, m_words.common, start, 0, 0);
+            const LineIndex match = findNext(lines, m_words.common, start, SearchIn::Everywhere, false);
             stepMs.push_back(static_cast<double>(step.nsecsElapsed()) / 1e6);
-            if (result > lines.size())
+            if (match < 0)
                 break;
-            start = result;
+            start = match + 1;
             ++steps;
         }
     });

@@ -48,7 +48,7 @@ private:
     void measureStatistics();
     void measureCopy();
     // Builds and shows a list as the window does: one vector fill, one model reset, a repaint.
-    void showList(const ChangesListRequest &request);
+    void showList(const ChangesView &request);
     void showContent(ChangesListContent content);
 
     QString m_path;

@@ -2,8 +2,8 @@
 
 #include "ProbeWindow.h"
 
-#include "app/MessageBox.h"
 #include "app/frmMain.h"
+#include "widgets/MessageBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -76,7 +76,8 @@ int runAllProbe(int argc, char *argv[], const QString &path)
         click(versions, all);
         window.repaint();
         QTimer::singleShot(0, &app, [&app, &window, answer] {
-            say("answered", answer, window.allSelected() ? QString() : QStringLiteral(" text=not chosen"));
+            say("answered", answer,
+                window.changesView().allSelected() ? QString() : QStringLiteral(" text=not chosen"));
             app.quit();
         });
     };
