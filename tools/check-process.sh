@@ -75,12 +75,13 @@ made() {
 
 now_us() { echo "${EPOCHREALTIME/./}"; }
 
-# timed_ms CMD...: runs CMD with its output dropped, prints its wall time in ms; status 1 when
-# it failed (grep finding nothing counts as done) or overran the limit.
+# timed_ms CMD...: runs CMD, prints its wall time in ms; status 1 when it failed (grep finding
+# nothing counts as done) or overran the limit. The output goes to a file, not to /dev/null:
+# grep, seeing /dev/null, stops at the first match.
 timed_ms() {
     local start end status=0
     start=$(now_us)
-    timeout -k 5 "$killAfter" "$@" >/dev/null 2>"$work/stderr" || status=$?
+    timeout -k 5 "$killAfter" "$@" >"$work/stdout" 2>"$work/stderr" || status=$?
     end=$(now_us)
     awk -v us=$((end - start)) 'BEGIN { printf "%.1f\n", us / 1000 }'
     [ "$status" -le 1 ]
