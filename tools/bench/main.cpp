@@ -49,7 +49,7 @@ FileFigures measureFile(const QString &self, const QString &path, int reps)
         figures = bench.run();
     }
     say(QStringLiteral("%1: memory and start of the viewer, in fresh processes").arg(path));
-    const LoadMemory memory = probeLoadMemory(self, path);
+    const LoadMemory memory = probeLoadMemory(self, path, reps);
     if (memory.ok) {
         figures.loadPeakBytes = memory.peakBytes;
         figures.loadRetainedBytes = memory.afterBytes - memory.beforeBytes;
