@@ -11,9 +11,9 @@
 // each figure also as a ratio to the first form's: the viewer's speed and memory must not depend
 // on which letters a history holds.
 
-// Figures of the first form below this many milliseconds on both sides are left out of the worst
-// ratio: at that size the timer's noise is larger than any difference.
-inline constexpr double FormFloorMs = 1.0;
+// Figures below this many milliseconds in both forms are left out of the worst ratio: at that
+// size a moment of another process's work is larger than any difference.
+inline constexpr double FormFloorMs = 5.0;
 // How far another form's figures may lie above the first form's.
 inline constexpr double FormBound = 1.3;
 
