@@ -117,11 +117,11 @@ void FileBench::measureLoad()
 
 void FileBench::showContent(ChangesListContent content)
 {
-    const int selected = content.selectedRow;
+    const ListRow selected = content.selectedRow;
     m_model->setContent(&m_document, std::move(content));
     m_view->clearSelection();
-    if (selected >= 0) {
-        const QModelIndex index = m_model->index(selected, 0);
+    if (!selected.isNone()) {
+        const QModelIndex index = m_model->index(selected.value(), 0);
         m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                              QItemSelectionModel::Rows);
         m_view->scrollTo(index);
@@ -214,13 +214,13 @@ void FileBench::measureSearches()
     const double walkMs = medianMs(m_reps, [&] {
         steps = 0;
         stepMs.clear();
-        LineIndex start = 0;
+        LineIndex start{0};
         for (;;) {
             QElapsedTimer step;
             step.start();
             const LineIndex match = findNext(lines, m_words.common, start, SearchIn::Everywhere, false);
             stepMs.push_back(static_cast<double>(step.nsecsElapsed()) / 1e6);
-            if (match < 0)
+            if (match.isNone())
                 break;
             start = match + 1;
             ++steps;
@@ -267,8 +267,8 @@ void FileBench::measureCopy()
     qsizetype copied = 0;
     // What the copy command does with every row selected.
     const double ms = medianMs(m_reps, [&] {
-        const QString all =
-            changeRowsText(m_document, m_model->content().rows, {RowSpan{0, rowCount - 1}}, RowTextColumns{});
+        const QString all = changeRowsText(m_document, m_model->content().rows,
+                                           {RowSpan{ListRow{0}, ListRow{rowCount - 1}}}, RowTextColumns{});
         copied = all.size();
     });
     add(QStringLiteral("copy_all"), QStringLiteral("copy every row of \"All\" (cStringBuilder)"),
