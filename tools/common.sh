@@ -39,3 +39,13 @@ build_into() {
     cmake --build "$dir" -j "$(nproc)" | grep -v -E '^\[[0-9]+/[0-9]+\] ' || true
     return "${PIPESTATUS[0]}"
 }
+
+# generated_history FILE GEN-ARGS...: makes FILE with tools/gen-history GEN-ARGS unless it is
+# there already and newer than the generator.
+generated_history() {
+    local f=$1; shift
+    if [ ! -s "$f" ] || [ "$VELOMIR_ROOT/tools/gen-history" -nt "$f" ]; then
+        echo "Generating $f" >&2
+        "$VELOMIR_ROOT/tools/gen-history" "$@" > "$f.tmp" && mv "$f.tmp" "$f"
+    fi
+}
