@@ -166,7 +166,7 @@ private slots:
 
     void reopeningRestoresTheLook()
     {
-        const QList<std::pair<QString, QString>> look{{StatisticsWindowPositionKey, "300,450,6000,12000"},
+        const QList<std::pair<QString, QString>> look{{StatisticsWindowPositionKey, "600,150,6000,11400"},
                                                       {StatisticsHeadersSizeKey, "900,1200,1350,1500"},
                                                       {StatisticsHeadersSize2Key, "1500,1650,3000,750,900"},
                                                       {StatisticsSortedColumnKey, "4"},
@@ -178,7 +178,7 @@ private slots:
             QVERIFY(m_profile->WriteValue(SectionVelomir, key, value, globals().IniFilePath));
 
         Window w(m_host, *m_profile);
-        QCOMPARE(w.window.size(), QSize(800, 400));
+        QCOMPARE(w.window.size(), QSize(760, 400));
         QCOMPARE(w.summary->columnWidth(0), 60);
         QCOMPARE(w.releases->columnWidth(4), 60);
         QCOMPARE(w.summary->horizontalHeader()->sortIndicatorSection(), 3);
