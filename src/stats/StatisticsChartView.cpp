@@ -1,5 +1,7 @@
 #include "stats/StatisticsChartView.h"
 
+#include "widgets/SystemColors.h"
+
 #include <QAbstractAxis>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -38,6 +40,16 @@ void StatisticsChartView::setColors(const QColor &additions, const QColor &fixes
     m_additions = additions;
     m_fixes = fixes;
     colorSeries();
+}
+
+QColor StatisticsChartView::additionsColor() const
+{
+    return readableOn(m_additions, palette().color(QPalette::Base));
+}
+
+QColor StatisticsChartView::fixesColor() const
+{
+    return readableOn(m_fixes, palette().color(QPalette::Base));
 }
 
 void StatisticsChartView::applyLook()

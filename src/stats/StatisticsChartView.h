@@ -16,10 +16,11 @@ class StatisticsChartView : public QChartView
 public:
     explicit StatisticsChartView(QWidget *parent = nullptr);
 
-    // The colours to draw additions and fixes in, already readable on the palette's base colour.
+    // The colours of additions and fixes. They are drawn readable on the chart's background, which
+    // follows the palette and so may differ from the background the colours were chosen for.
     void setColors(const QColor &additions, const QColor &fixes);
-    QColor additionsColor() const { return m_additions; }
-    QColor fixesColor() const { return m_fixes; }
+    QColor additionsColor() const;
+    QColor fixesColor() const;
 
     // The chart as it is drawn, without the focus mark.
     QImage image();

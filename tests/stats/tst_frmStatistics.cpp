@@ -30,6 +30,8 @@ struct FakeHost : StatisticsHost
     QString dayFormat() const override { return QStringLiteral("dddd"); }
     QString dateFormat() const override { return QStringLiteral("dd/MM/yyyy"); }
     QFont listFont() const override { return QFont(); }
+    QColor additionsColor() const override { return QColor(0, 0, 128); }
+    QColor fixesColor() const override { return QColor(128, 0, 0); }
     bool GoToVersion(const QString &key) override
     {
         keysShown << key;
