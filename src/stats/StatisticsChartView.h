@@ -44,6 +44,7 @@ protected:
     void setCountRange(QValueAxis *axis, qint64 largest) const;
 
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -52,6 +53,7 @@ protected:
 private:
     QColor m_additions{0x00, 0x00, 0x80};
     QColor m_fixes{0x80, 0x00, 0x00};
+    QMargins m_roomyMargins;
     bool m_applying = false;
     bool m_looked = false; // applyLook ran once: the subclass has made its series
 };
