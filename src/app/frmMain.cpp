@@ -559,6 +559,16 @@ QFont frmMain::listFont() const
     return m_w.lvChangesList->font();
 }
 
+QColor frmMain::additionsColor() const
+{
+    return DisplayColors::of(displaySettings()).additions;
+}
+
+QColor frmMain::fixesColor() const
+{
+    return DisplayColors::of(displaySettings()).fixes;
+}
+
 void frmMain::openWrapPanel()
 {
     if (!displaySettings().WrapPanelVisible)

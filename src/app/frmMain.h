@@ -62,6 +62,8 @@ public:
     QString dayFormat() const override { return displaySettings().DayFormat; }
     QString dateFormat() const override { return displaySettings().DateFormat; }
     QFont listFont() const override;
+    QColor additionsColor() const override;
+    QColor fixesColor() const override;
     cProfile &profile() { return m_profile; }
     const MainMenus &menus() const { return m_menus; }
     const ChangesView &changesView() const { return m_view; }

@@ -1,5 +1,7 @@
 #include "mainwin/CenterForm.h"
 
+#include "widgets/ScreenPlacement.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -16,4 +18,6 @@ void CenterForm(QWidget *form)
     const QRect area = screen->geometry();
     const QSize size = form->frameGeometry().size();
     form->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    // Centred on a screen smaller than itself, it would reach past the edges.
+    ScreenPlacement::keepOnScreen(form);
 }

@@ -16,6 +16,8 @@ public:
 
     void setRows(std::vector<ReleaseStatsRow> rows, const QString &dateFormat);
     const ReleaseStatsRow &row(int r) const { return m_rows[static_cast<std::size_t>(r)]; }
+    // In the order setRows gave them, whatever the sort of the list.
+    const std::vector<ReleaseStatsRow> &rows() const { return m_rows; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

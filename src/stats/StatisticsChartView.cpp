@@ -1,5 +1,7 @@
 #include "stats/StatisticsChartView.h"
 
+#include "widgets/SystemColors.h"
+
 #include <QAbstractAxis>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -16,6 +18,8 @@ namespace {
 constexpr int DarkLightness = 128;
 constexpr int MostTicks = 5;
 constexpr int FocusWidth = 2;
+// Below this many lines of text in height, legend and axis titles would leave the plot no room.
+constexpr int RoomyLines = 10;
 
 } // namespace
 
@@ -27,6 +31,7 @@ StatisticsChartView::StatisticsChartView(QWidget *parent)
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Plain);
     chart()->setAnimationOptions(QChart::NoAnimation);
+    m_roomyMargins = chart()->margins();
     connect(chart(), &QChart::plotAreaChanged, this, [this] {
         if (m_looked)
             fitToPlotArea();
@@ -38,6 +43,16 @@ void StatisticsChartView::setColors(const QColor &additions, const QColor &fixes
     m_additions = additions;
     m_fixes = fixes;
     colorSeries();
+}
+
+QColor StatisticsChartView::additionsColor() const
+{
+    return readableOn(m_additions, palette().color(QPalette::Base));
+}
+
+QColor StatisticsChartView::fixesColor() const
+{
+    return readableOn(m_fixes, palette().color(QPalette::Base));
 }
 
 void StatisticsChartView::applyLook()
@@ -130,6 +145,21 @@ void StatisticsChartView::keyPressEvent(QKeyEvent *event)
         return;
     }
     QChartView::keyPressEvent(event);
+}
+
+void StatisticsChartView::resizeEvent(QResizeEvent *event)
+{
+    // A low chart keeps its plot, without the legend, the axis titles and the room around them; a
+    // narrow one without that room.
+    const int line = fontMetrics().height();
+    const bool roomy = event->size().height() >= RoomyLines * line;
+    const bool wide = event->size().width() >= 2 * RoomyLines * line;
+    chart()->setMargins(roomy && wide ? m_roomyMargins : QMargins());
+    chart()->legend()->setVisible(roomy);
+    const QList<QAbstractAxis *> axes = chart()->axes();
+    for (QAbstractAxis *axis : axes)
+        axis->setTitleVisible(roomy);
+    QChartView::resizeEvent(event);
 }
 
 void StatisticsChartView::changeEvent(QEvent *event)

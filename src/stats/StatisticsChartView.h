@@ -16,10 +16,11 @@ class StatisticsChartView : public QChartView
 public:
     explicit StatisticsChartView(QWidget *parent = nullptr);
 
-    // The colours to draw additions and fixes in, already readable on the palette's base colour.
+    // The colours of additions and fixes. They are drawn readable on the chart's background, which
+    // follows the palette and so may differ from the background the colours were chosen for.
     void setColors(const QColor &additions, const QColor &fixes);
-    QColor additionsColor() const { return m_additions; }
-    QColor fixesColor() const { return m_fixes; }
+    QColor additionsColor() const;
+    QColor fixesColor() const;
 
     // The chart as it is drawn, without the focus mark.
     QImage image();
@@ -43,6 +44,7 @@ protected:
     void setCountRange(QValueAxis *axis, qint64 largest) const;
 
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -51,6 +53,7 @@ protected:
 private:
     QColor m_additions{0x00, 0x00, 0x80};
     QColor m_fixes{0x80, 0x00, 0x00};
+    QMargins m_roomyMargins;
     bool m_applying = false;
     bool m_looked = false; // applyLook ran once: the subclass has made its series
 };

@@ -97,6 +97,9 @@ StatisticsWindowSettings StatisticsWindowSettings::load(const SettingReader &rea
 
     if (const std::optional<double> split = number(read(StatisticsSplitPositionKey, QStringLiteral("10350"))))
         s.SplitPosition = std::round(*split);
+    if (const std::optional<double> split =
+            number(read(StatisticsChartSplitPositionKey, QStringLiteral("3000"))))
+        s.ChartSplitPosition = std::round(*split);
     return s;
 }
 
@@ -117,6 +120,7 @@ void StatisticsWindowSettings::save(const SettingWriter &write) const
     write(StatisticsSortedColumn2Key, QString::number(SortedColumn2));
     write(StatisticsSortOrder2Key, QString::number(SortOrder2));
     write(StatisticsSplitPositionKey, QString::number(SplitPosition, 'g', 15));
+    write(StatisticsChartSplitPositionKey, QString::number(ChartSplitPosition, 'g', 15));
 }
 
 QDebug operator<<(QDebug debug, const StatisticsWindowSettings &s)
@@ -124,8 +128,8 @@ QDebug operator<<(QDebug debug, const StatisticsWindowSettings &s)
     QDebugStateSaver saver(debug);
     debug.nospace() << "StatisticsWindowSettings(" << s.Top << ',' << s.Left << ',' << s.Height << ','
                     << s.Width << " grid " << s.GridLines << " sort " << s.SortedColumn << '/' << s.SortOrder
-                    << ' ' << s.SortedColumn2 << '/' << s.SortOrder2 << " split " << s.SplitPosition
-                    << " widths";
+                    << ' ' << s.SortedColumn2 << '/' << s.SortOrder2 << " split " << s.SplitPosition << '/'
+                    << s.ChartSplitPosition << " widths";
     for (const auto &w : s.HeadersSize)
         debug << ' ' << w.value_or(-1);
     debug << " |";

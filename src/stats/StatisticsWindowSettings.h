@@ -17,6 +17,7 @@ inline const QString StatisticsSortOrderKey = QStringLiteral("StatisticsSortOrde
 inline const QString StatisticsSortedColumn2Key = QStringLiteral("StatisticsSortedColumn2");
 inline const QString StatisticsSortOrder2Key = QStringLiteral("StatisticsSortOrder2");
 inline const QString StatisticsSplitPositionKey = QStringLiteral("StatisticsSplitPosition");
+inline const QString StatisticsChartSplitPositionKey = QStringLiteral("StatisticsChartSplitPosition");
 
 // How the statistics window looked when it was last closed. Twips throughout; "1" list is the
 // weekday summary (4 columns), "2" the release list (5 columns). Sort columns count from 1 and
@@ -39,6 +40,9 @@ struct StatisticsWindowSettings
     int SortedColumn2 = 2;
     int SortOrder2 = 1;
     double SplitPosition = 10350;
+    // The bar between the lists above and the charts below, from the top: room for the weekday
+    // list's nine rows at the default font, the rest of the default window for the charts.
+    double ChartSplitPosition = 3000;
 
     bool operator==(const StatisticsWindowSettings &) const = default;
 

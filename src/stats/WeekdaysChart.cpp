@@ -90,7 +90,8 @@ void WeekdaysChart::fitToPlotArea()
         largest = std::max({largest, bar.additions, bar.fixes});
     setCountRange(m_counts, largest);
 
-    // Day names too wide for their room are cut to their first letters, as many as fit.
+    // Day names too wide for their room are cut to their first three letters, as the usual short
+    // names are, or to two or one when three do not fit either; "Tuesda" would read as a slip.
     const QFontMetrics metrics(m_days->labelsFont());
     const qreal room = chart()->plotArea().width() / std::max<std::size_t>(1, m_bars.size()) - LabelGap;
     QStringList names;
@@ -105,8 +106,11 @@ void WeekdaysChart::fitToPlotArea()
         });
     };
     qsizetype letters = longest;
-    while (letters > 1 && !fit(letters))
-        --letters;
+    for (const qsizetype shorter : {3, 2, 1}) {
+        if (fit(letters))
+            break;
+        letters = std::min(letters, shorter);
+    }
     for (QString &name : names)
         name.truncate(letters);
     names = distinctNames(names);

@@ -3,11 +3,15 @@
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
 #include "stats/ReleaseStatsModel.h"
+#include "stats/ReleasesChart.h"
+#include "stats/StatisticsChartSeries.h"
+#include "stats/StatisticsChartsPane.h"
 #include "stats/StatisticsComputation.h"
 #include "stats/StatisticsHost.h"
 #include "stats/StatisticsRoles.h"
 #include "stats/StatisticsSortProxy.h"
 #include "stats/WeekdayStatsModel.h"
+#include "stats/WeekdaysChart.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ScreenPlacement.h"
 #include "widgets/Twips.h"
@@ -33,6 +37,8 @@ namespace {
 
 constexpr int PollInterval = 250; // ms
 constexpr int MinPanePixels = 180;
+constexpr int MinListsPixels = 60;
+constexpr int MinChartsPixels = 100;
 constexpr int SummaryRuleLength = 40;
 constexpr int ReleaseRuleLength = 70;
 
@@ -51,15 +57,22 @@ frmStatistics::frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *p
         return m_profile.ReadValue(SectionVelomir, key, defaultValue, globals().IniFilePath);
     });
 
-    m_listsContainer = new QFrame(this);
+    m_chartsContainer = new QFrame(this);
+    m_chartsContainer->setObjectName(QStringLiteral("picStatistics"));
+    m_chartsContainer->move(1, 1);
+    m_listsContainer = new QFrame(m_chartsContainer);
     m_listsContainer->setObjectName(QStringLiteral("Picture1"));
-    m_listsContainer->move(1, 1);
     m_splitterBar = new QFrame(m_listsContainer);
     m_splitterBar->setObjectName(QStringLiteral("Frame1"));
     m_releaseList = new QTableView(m_listsContainer);
     m_releaseList->setObjectName(QStringLiteral("ListView2"));
     m_weekdayList = new QTableView(m_listsContainer);
     m_weekdayList->setObjectName(QStringLiteral("ListView1"));
+    m_chartsBar = new QFrame(m_chartsContainer);
+    m_chartsBar->setObjectName(QStringLiteral("Frame2"));
+    m_charts = new StatisticsChartsPane(m_chartsContainer);
+    m_charts->releases()->setColors(m_host.additionsColor(), m_host.fixesColor());
+    m_charts->weekdays()->setColors(m_host.additionsColor(), m_host.fixesColor());
     m_cmdClose = new QPushButton(QStringLiteral("&Close"), this);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     m_cmdClose->resize(m_cmdClose->sizeHint());
@@ -127,6 +140,22 @@ frmStatistics::frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *p
     layout.splitterStartPos = static_cast<int>(m_settings.SplitPosition);
     layout.splitterSize = Twips::fromPixelsX(3);
     (void)m_splitter->CreateSplitter(m_listsContainer, m_splitterBar, m_releaseList, m_weekdayList, layout);
+    // A window narrower than the stored split still shows the weekday list; wider again, it gets
+    // the split back.
+    m_splitter->CheckSplitterPos = true;
+    connect(m_splitter, &cSplitter::PanesArranged, this,
+            [this] { m_charts->lineUpWith(m_releaseList, m_weekdayList); });
+
+    m_chartsSplitter = new cSplitter(this);
+    m_chartsSplitter->MinLeftPanelWidth = Twips::fromPixelsY(MinListsPixels);
+    m_chartsSplitter->MinRightPanelWidth = Twips::fromPixelsY(MinChartsPixels);
+    m_chartsSplitter->CheckSplitterPos = true;
+    cSplitter::Layout charts;
+    charts.direction = cSplitter::Stacked;
+    charts.splitterStartPos = static_cast<int>(m_settings.ChartSplitPosition);
+    charts.splitterSize = Twips::fromPixelsY(3);
+    (void)m_chartsSplitter->CreateSplitter(m_chartsContainer, m_chartsBar, m_listsContainer, m_charts,
+                                           charts);
     resizeEvent(nullptr);
 }
 
@@ -175,12 +204,12 @@ void frmStatistics::resizeEvent(QResizeEvent *event)
 {
     if (event)
         QDialog::resizeEvent(event);
-    if (!m_splitter || !m_cmdClose)
+    if (!m_chartsSplitter || !m_cmdClose)
         return;
     const int height = this->height();
     const int width = this->width();
-    m_splitter->Resize(static_cast<float>(Twips::fromPixelsY(height - (m_cmdClose->height() + 14))),
-                       static_cast<float>(Twips::fromPixelsX(width - 2)));
+    m_chartsSplitter->Resize(static_cast<float>(Twips::fromPixelsY(height - (m_cmdClose->height() + 14))),
+                             static_cast<float>(Twips::fromPixelsX(width - 2)));
     m_cmdClose->move(width - m_cmdClose->width() - 6, height - m_cmdClose->height() - 6);
 }
 
@@ -203,7 +232,9 @@ void frmStatistics::applySort(QTableView *list, int column, int order)
 
 void frmStatistics::ShowStatistics(const WeekdayCounts &counts)
 {
-    m_weekdays->setCounts(counts, DayNames(m_host.dayFormat()));
+    const QStringList dayNames = DayNames(m_host.dayFormat());
+    m_weekdays->setCounts(counts, dayNames);
+    m_charts->weekdays()->setSeries(StatisticsChartSeries::weekdayBars(counts, dayNames));
 }
 
 std::vector<int> frmStatistics::selectedReleaseRows() const
@@ -226,6 +257,7 @@ void frmStatistics::CalcStatistics()
         headers.push_back(m_releases->row(row).headerLine);
     ShowStatistics(::CalcStatistics(m_host.statisticsDocument(), headers, m_host.versionDetectList(),
                                     m_host.dayFormat()));
+    m_charts->releases()->setSeries(StatisticsChartSeries::releasePoints(m_releases->rows(), headers));
 }
 
 // Keyboard selection raises no click; the poll notices it. It compares the selected releases
@@ -353,6 +385,7 @@ void frmStatistics::saveSettings()
     for (int i = 0; i < StatisticsWindowSettings::ReleaseColumns; ++i)
         m_settings.HeadersSize2[i] = Twips::fromPixelsX(m_releaseList->columnWidth(i));
     m_settings.SplitPosition = m_splitter->SplitPosition();
+    m_settings.ChartSplitPosition = m_chartsSplitter->SplitPosition();
     m_settings.save([this](const QString &key, const QString &value) {
         (void)m_profile.WriteValue(SectionVelomir, key, value, globals().IniFilePath);
     });

@@ -17,13 +17,16 @@ class QPushButton;
 class QTableView;
 class QTimer;
 class ReleaseStatsModel;
+class StatisticsChartsPane;
 class StatisticsHost;
 class StatisticsSortProxy;
 class WeekdayStatsModel;
 
 // The statistics of the loaded history: every release with its additions and fixes on the left,
 // and on the right the additions, fixes and release headers per weekday of the releases selected
-// on the left. Open it with exec(); it keeps its look in the settings when it closes.
+// on the left. Below the lists, as charts, the releases over time with the selected ones marked,
+// and the weekday counts as bars. Open it with exec(); it keeps its look in the settings when it
+// closes.
 class frmStatistics : public QDialog
 {
     Q_OBJECT
@@ -32,7 +35,7 @@ public:
     frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *parent = nullptr);
     ~frmStatistics() override;
 
-    // Shows the weekday counts in the summary list.
+    // Shows the weekday counts in the summary list and its chart.
     void ShowStatistics(const WeekdayCounts &counts);
 
     void done(int result) override;
@@ -61,6 +64,9 @@ private:
     StatisticsWindowSettings m_settings;
     WindowPlacement m_placement; // as placed, so that an unmoved window keeps its twips
 
+    QFrame *m_chartsContainer = nullptr; // the lists above, the charts below
+    QFrame *m_chartsBar = nullptr;
+    StatisticsChartsPane *m_charts = nullptr;
     QFrame *m_listsContainer = nullptr;
     QFrame *m_splitterBar = nullptr;
     QTableView *m_weekdayList = nullptr;
@@ -71,6 +77,7 @@ private:
     QAction *m_mnuContext1SelectAll = nullptr;
     QAction *m_mnuContext1Copy = nullptr;
     cSplitter *m_splitter = nullptr;
+    cSplitter *m_chartsSplitter = nullptr;
 
     WeekdayStatsModel *m_weekdays = nullptr;
     ReleaseStatsModel *m_releases = nullptr;

@@ -3,6 +3,7 @@
 #include "settings/Globals.h"
 #include "version.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/ScreenPlacement.h"
 
 #include <QDesktopServices>
 #include <QFocusEvent>
@@ -120,4 +121,5 @@ void frmAbout::centerOnScreen()
         return;
     const QRect area = target->geometry();
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    ScreenPlacement::keepOnScreen(this);
 }

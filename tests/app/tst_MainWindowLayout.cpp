@@ -106,6 +106,23 @@ private slots:
         QCOMPARE(wrapPanel(w)->geometry().bottom(), pane->height() - 1);
     }
 
+    // A window manager maximises a new window only after its first layout; the inner bar, pulled
+    // up inside the small window of that moment, goes back to the stored split.
+    void windowGrownAfterStartShowsStoredSplit()
+    {
+        MainWindowFixture fixture;
+        fixture.writeSetting(QStringLiteral("MainWindowPosition"), QStringLiteral("1500,300,6000,10500"));
+        fixture.writeSetting(QStringLiteral("MainWindowMaxmized"), QStringLiteral("0"));
+        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()), true);
+        QWidget *bar = child(w, "Frame1");
+        QTRY_VERIFY(bar->y() < 480);
+        w.resize(780, 760);
+        QTRY_COMPARE(bar->y(), 480);
+        QCOMPARE(changesList(w)->height(), 480);
+        fixture.close();
+        QCOMPARE(fixture.readSetting(QStringLiteral("SplitPosition2")), QStringLiteral("7200"));
+    }
+
     void splitPositionsSurviveRestart()
     {
         MainWindowFixture fixture;

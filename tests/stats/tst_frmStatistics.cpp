@@ -1,7 +1,9 @@
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
+#include "stats/ReleasesChart.h"
 #include "stats/StatisticsHost.h"
 #include "stats/StatisticsWindowSettings.h"
+#include "stats/WeekdaysChart.h"
 #include "stats/frmStatistics.h"
 #include "widgets/MessageBox.h"
 
@@ -30,6 +32,8 @@ struct FakeHost : StatisticsHost
     QString dayFormat() const override { return QStringLiteral("dddd"); }
     QString dateFormat() const override { return QStringLiteral("dd/MM/yyyy"); }
     QFont listFont() const override { return QFont(); }
+    QColor additionsColor() const override { return QColor(0, 0, 128); }
+    QColor fixesColor() const override { return QColor(128, 0, 0); }
     bool GoToVersion(const QString &key) override
     {
         keysShown << key;
@@ -61,6 +65,37 @@ QStringList column(const QTableView *list, int c)
     for (int r = 0; r < list->model()->rowCount(); ++r)
         texts << list->model()->index(r, c).data().toString();
     return texts;
+}
+
+// "day additions fixes" of the seven weekday rows of the summary, by day.
+QStringList weekdayRows(const QTableView *summary)
+{
+    QStringList rows;
+    for (int r = 0; r < 7; ++r) {
+        const auto cell = [&](int c) { return summary->model()->index(r, c).data().toString(); };
+        rows << cell(0) + ' ' + cell(1) + ' ' + cell(2);
+    }
+    rows.sort();
+    return rows;
+}
+
+QStringList weekdayBars(const WeekdaysChart *chart)
+{
+    QStringList bars;
+    for (const StatisticsChartSeries::WeekdayBar &bar : chart->series())
+        bars << QStringLiteral("%1 %2 %3").arg(bar.dayName).arg(bar.additions).arg(bar.fixes);
+    bars.sort();
+    return bars;
+}
+
+QStringList markedReleases(const ReleasesChart *chart)
+{
+    QStringList keys;
+    for (const StatisticsChartSeries::ReleasePoint &point : chart->series()) {
+        if (point.selected)
+            keys << point.key;
+    }
+    return keys;
 }
 
 } // namespace
@@ -108,6 +143,46 @@ private slots:
         QTest::keyClick(w.releases, Qt::Key_Up, Qt::ShiftModifier);
         QTRY_COMPARE(column(w.summary, 3).last(), QStringLiteral("1"));
         QCOMPARE(column(w.summary, 2).last(), QStringLiteral("2"));
+    }
+
+    void chartsFollowSelection()
+    {
+        Window w(m_host, *m_profile);
+        const auto *bars = w.window.findChild<WeekdaysChart *>(QStringLiteral("chtWeekdays"));
+        const auto *releases = w.window.findChild<ReleasesChart *>(QStringLiteral("chtReleases"));
+        QVERIFY(bars && releases);
+        QCOMPARE(releases->series().size(), std::size_t(2));
+        QCOMPARE(markedReleases(releases), QStringList{"k5"});
+        QCOMPARE(weekdayBars(bars), weekdayRows(w.summary));
+
+        w.releases->setFocus();
+        QTest::keyClick(w.releases, Qt::Key_Down);
+        QTRY_COMPARE(markedReleases(releases), QStringList{"k0"});
+        QCOMPARE(weekdayBars(bars), weekdayRows(w.summary));
+        QTest::keyClick(w.releases, Qt::Key_Up, Qt::ShiftModifier);
+        QTRY_COMPARE(markedReleases(releases), QStringList({"k0", "k5"}));
+        QCOMPARE(weekdayBars(bars), weekdayRows(w.summary));
+        QCOMPARE(weekdayBars(bars).join(u','), QStringLiteral("Friday 0 0,Monday 0 1,Saturday 0 1,Sunday 2 0,"
+                                                              "Thursday 0 0,Tuesday 0 0,Wednesday 0 0"));
+    }
+
+    void ctrlCOnChartCopiesImage()
+    {
+        Window w(m_host, *m_profile);
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        auto *chart = w.window.findChild<ReleasesChart *>(QStringLiteral("chtReleases"));
+        chart->setFocus();
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::keyClick(chart, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->image().size(),
+                 chart->viewport()->size() * chart->devicePixelRatio());
+        QCOMPARE(MessageBox::beepCount(), 0);
+
+        w.summary->setFocus();
+        QTest::keyClick(w.summary, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->image().isNull());
+        QVERIFY(
+            QGuiApplication::clipboard()->text().startsWith(QStringLiteral("\tAdditon\tFix\tRelease\r\n")));
     }
 
     void headerClickTurnsOrderRound()
@@ -166,19 +241,20 @@ private slots:
 
     void reopeningRestoresTheLook()
     {
-        const QList<std::pair<QString, QString>> look{{StatisticsWindowPositionKey, "300,450,6000,12000"},
+        const QList<std::pair<QString, QString>> look{{StatisticsWindowPositionKey, "600,150,6000,11400"},
                                                       {StatisticsHeadersSizeKey, "900,1200,1350,1500"},
                                                       {StatisticsHeadersSize2Key, "1500,1650,3000,750,900"},
                                                       {StatisticsSortedColumnKey, "4"},
                                                       {StatisticsSortOrderKey, "0"},
                                                       {StatisticsSortedColumn2Key, "3"},
                                                       {StatisticsSortOrder2Key, "1"},
-                                                      {StatisticsSplitPositionKey, "6000"}};
+                                                      {StatisticsSplitPositionKey, "6000"},
+                                                      {StatisticsChartSplitPositionKey, "2400"}};
         for (const auto &[key, value] : look)
             QVERIFY(m_profile->WriteValue(SectionVelomir, key, value, globals().IniFilePath));
 
         Window w(m_host, *m_profile);
-        QCOMPARE(w.window.size(), QSize(800, 400));
+        QCOMPARE(w.window.size(), QSize(760, 400));
         QCOMPARE(w.summary->columnWidth(0), 60);
         QCOMPARE(w.releases->columnWidth(4), 60);
         QCOMPARE(w.summary->horizontalHeader()->sortIndicatorSection(), 3);
@@ -187,6 +263,7 @@ private slots:
         QCOMPARE(w.releases->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
         QCOMPARE(w.releases->x(), 0);
         QCOMPARE(w.releases->width(), 400);
+        QCOMPARE(w.releases->height(), 160);
         w.window.findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
         for (const auto &[key, value] : look)
             QCOMPARE(m_profile->ReadValue(SectionVelomir, key, "(none)", globals().IniFilePath), value);

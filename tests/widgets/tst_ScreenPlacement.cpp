@@ -1,0 +1,62 @@
+#include "settings/Globals.h"
+#include "widgets/ScreenPlacement.h"
+#include "widgets/Twips.h"
+
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+
+class tst_ScreenPlacement : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { globals().TwipsPerPixelX = globals().TwipsPerPixelY = 15; }
+
+    // Offscreen, the one screen offers 800 x 800 pixels.
+    void windowEndsOnScreen_data()
+    {
+        QTest::addColumn<QRect>("stored"); // pixels; empty: a window centred on the screen by itself
+        QTest::addColumn<QRect>("window"); // as placed or centred
+        QTest::addColumn<QSize>("size");   // the size it keeps; empty: shrunk to the available area
+        QTest::addColumn<bool>("kept");    // left where it was
+
+        QTest::newRow("fits: left where it was stored")
+            << QRect(100, 80, 300, 200) << QRect() << QSize(300, 200) << true;
+        QTest::newRow("off every screen: moved, its size kept")
+            << QRect(6000, 6000, 300, 200) << QRect() << QSize(300, 200) << false;
+        QTest::newRow("stored larger than the screen: moved and shrunk")
+            << QRect(0, 0, 1179, 900) << QRect() << QSize() << false;
+        QTest::newRow("centred dialog larger than the screen: moved and shrunk")
+            << QRect() << QRect(-200, -100, 1200, 900) << QSize() << false;
+    }
+    void windowEndsOnScreen()
+    {
+        QFETCH(QRect, stored);
+        QFETCH(QRect, window);
+        QFETCH(QSize, size);
+        QFETCH(bool, kept);
+        QWidget w;
+        if (!stored.isEmpty()) {
+            WindowPlacement placement{double(stored.top() * 15), double(stored.left() * 15),
+                                      double(stored.height() * 15), double(stored.width() * 15), false};
+            (void)ScreenPlacement::place(&w, placement);
+        } else {
+            w.setGeometry(window);
+            ScreenPlacement::keepOnScreen(&w);
+        }
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect available = w.screen()->availableGeometry();
+        // The title bar and the borders too.
+        QVERIFY2(available.contains(w.frameGeometry()), qPrintable(QDebug::toString(w.frameGeometry())));
+        if (size.isValid())
+            QCOMPARE(w.size(), size);
+        else
+            QVERIFY(w.width() < available.width() && w.height() < available.height());
+        QCOMPARE(w.geometry() == stored, kept);
+    }
+};
+
+QTEST_MAIN(tst_ScreenPlacement)
+#include "tst_ScreenPlacement.moc"
