@@ -2,6 +2,8 @@
 // two copies writing at once, and a file, folder or disk that refuses the write. The writers are
 // this test program started again with "--child". The kill schedule is random: its seed is
 // printed, and VELOMIR_SURVIVE_SEED=<seed> replays it.
+#include "TestFiles.h"
+
 #include "settings/Globals.h"
 #include "settings/IniFile.h"
 #include "settings/cProfile.h"
@@ -56,19 +58,6 @@ QByteArray fileAfterWrites(const QString &prefix, int count)
             qFatal("cannot build the expected file");
     }
     return ini.toBytes();
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
 }
 
 quint32 killSeed()
@@ -139,7 +128,7 @@ private slots:
         m_ini = m_dir->filePath(QStringLiteral("velomir.ini"));
         InitGlobals();
         globals().IniFilePath = m_ini;
-        writeFile(m_ini, startingFile());
+        QVERIFY(writeFile(m_ini, startingFile()));
     }
 
     void killedWriterLeavesWholeFile()
@@ -148,7 +137,7 @@ private slots:
         qInfo("kill schedule seed %u (replay: VELOMIR_SURVIVE_SEED=%u)", seed, seed);
         QRandomGenerator schedule(seed);
         for (int round = 0; round < 15; ++round) {
-            writeFile(m_ini, startingFile());
+            QVERIFY(writeFile(m_ini, startingFile()));
             std::unique_ptr<QProcess> writer(startChild({"write-forever", m_ini, "Key"}));
             // Kill after a random number of finished writes, so the kill falls in the next one.
             const int writesBeforeKill = schedule.bounded(1, 12);
@@ -161,7 +150,7 @@ private slots:
             QVERIFY(writer->waitForFinished(Waited));
             QVERIFY2(acknowledged >= writesBeforeKill, "the writer stopped before it was killed");
 
-            const QByteArray bytes = readAll(m_ini);
+            const QByteArray bytes = readFile(m_ini);
             const int keys = int(IniFile::fromBytes(bytes).keyNames(SectionVelomir).size()) - 1;
             QVERIFY2(keys >= acknowledged, "an acknowledged write is missing");
             QCOMPARE(bytes, fileAfterWrites(QStringLiteral("Key"), keys));
@@ -199,7 +188,7 @@ private slots:
         QCOMPARE(profile.WriteValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("x"), m_ini),
                  false);
         QCOMPARE_LT(waited.elapsed(), 10 * timeout.count());
-        QCOMPARE(readAll(m_ini), startingFile());
+        QCOMPARE(readFile(m_ini), startingFile());
     }
 
     void refusedWriteKeepsFile_data()
@@ -233,7 +222,7 @@ private slots:
         if (child->exitCode() == 3)
             QSKIP("this machine does not let the test drop its rights or limit file sizes");
         QCOMPARE(child->readAllStandardOutput(), QByteArray("refused /home/user/History.txt\n"));
-        QCOMPARE(readAll(m_ini), startingFile());
+        QCOMPARE(readFile(m_ini), startingFile());
     }
 
     void endlessDeviceIsNotRead()

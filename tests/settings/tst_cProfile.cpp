@@ -1,28 +1,14 @@
+#include "TestFiles.h"
+
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
 #include "settings/cProfile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
 const QString Marker = QStringLiteral("QWERTY000042zxcvbn");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 } // namespace
 
 class tst_cProfile : public QObject
@@ -44,7 +30,7 @@ private slots:
 
     void markerTellsAbsentFromEmptyAndIsNeverWritten()
     {
-        writeAll(m_ini, "[Velomir]\nEmpty=\n");
+        QVERIFY(writeFile(m_ini, "[Velomir]\nEmpty=\n"));
         cProfile profile;
         QCOMPARE(profile.ReadValue(SectionVelomir, "Absent", Marker, m_ini), Marker);
         QCOMPARE(profile.ReadValue(SectionVelomir, "Empty", Marker, m_ini), QString());
@@ -85,11 +71,11 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QByteArray, line);
         if (!file.isEmpty())
-            writeAll(m_ini, file);
+            QVERIFY(writeFile(m_ini, file));
         cProfile profile;
         QVERIFY(profile.WriteValue(SectionVelomir, "K", value, m_ini));
         if (!line.isEmpty())
-            QVERIFY(readAll(m_ini).contains(line + '\n'));
+            QVERIFY(readFile(m_ini).contains(line + '\n'));
         if (!value.startsWith(TwoQuotes))
             QCOMPARE(profile.ReadValue(SectionVelomir, "K", Marker, m_ini), value);
     }
@@ -130,7 +116,7 @@ private slots:
         QFETCH(QString, section);
         QFETCH(QString, expected);
 
-        writeAll(m_ini, main);
+        QVERIFY(writeFile(m_ini, main));
         cProfile profile;
         const QString file = expected == u"main"  ? m_ini
                              : expected == u"alt" ? m_dir.filePath(QStringLiteral("alt.ini"))
@@ -140,19 +126,19 @@ private slots:
 
     void redirectionKeysStayInGivenFile()
     {
-        writeAll(m_ini, "[Configuration]\nAlternateUserIni=alt.ini\n[Velomir]\nUseIniInProgramDir=1\n");
+        QVERIFY(
+            writeFile(m_ini, "[Configuration]\nAlternateUserIni=alt.ini\n[Velomir]\nUseIniInProgramDir=1\n"));
         cProfile profile;
         QCOMPARE(profile.ReadValue(SectionVelomir, "useiniinprogramdir", Marker, m_ini), QStringLiteral("1"));
         QVERIFY(profile.WriteValue(SectionVelomir, "RedirectSection", "0", m_ini));
         QVERIFY(profile.WriteValue(SectionVelomir, "LastFile", "x", m_ini));
-        QVERIFY(readAll(m_ini).contains("RedirectSection=0"));
-        QVERIFY(readAll(m_ini).contains("LastFile=x"));
-        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("alt.ini"))));
+        QCOMPARE(readFile(m_ini), QByteArray("[Configuration]\nAlternateUserIni=alt.ini\n[Velomir]\n"
+                                             "UseIniInProgramDir=1\nRedirectSection=0\nLastFile=x\n"));
     }
 
     void readsCommentedKey()
     {
-        writeAll(m_ini, "[Velomir]\n;Hidden=old\nShown=1\n");
+        QVERIFY(writeFile(m_ini, "[Velomir]\n;Hidden=old\nShown=1\n"));
         cProfile profile;
         QCOMPARE(profile.ReadValueOrComment(SectionVelomir, "Hidden", Marker, m_ini, ";"),
                  QStringLiteral("old"));
@@ -166,20 +152,20 @@ private slots:
 
     void deleteSectionKeepsHeaderWhenPreserving()
     {
-        writeAll(m_ini, "[Velomir]\nPreserveSectionPosition=1\n[Stats]\na=1\nb=2\n[Next]\nc=3\n");
+        QVERIFY(writeFile(m_ini, "[Velomir]\nPreserveSectionPosition=1\n[Stats]\na=1\nb=2\n[Next]\nc=3\n"));
         cProfile profile;
         QVERIFY(profile.DeleteSection("Stats", m_ini));
-        QCOMPARE(readAll(m_ini), QByteArray("[Velomir]\nPreserveSectionPosition=1\n[Stats]\n[Next]\nc=3\n"));
+        QCOMPARE(readFile(m_ini), QByteArray("[Velomir]\nPreserveSectionPosition=1\n[Stats]\n[Next]\nc=3\n"));
 
-        writeAll(m_ini, "[Stats]\na=1\n[Next]\nc=3\n");
+        QVERIFY(writeFile(m_ini, "[Stats]\na=1\n[Next]\nc=3\n"));
         cProfile plain;
         QVERIFY(plain.DeleteSection("Stats", m_ini));
-        QCOMPARE(readAll(m_ini), QByteArray("[Next]\nc=3\n"));
+        QCOMPARE(readFile(m_ini), QByteArray("[Next]\nc=3\n"));
     }
 
     void listsAndSorts()
     {
-        writeAll(m_ini, "[Velomir]\nb=2\nC=3\na=1\n[Empty]\n");
+        QVERIFY(writeFile(m_ini, "[Velomir]\nb=2\nC=3\na=1\n[Empty]\n"));
         cProfile profile;
         profile.ReadFileSectionsName(m_ini);
         QCOMPARE(profile.FileSectionsNameCount(), 1);
