@@ -41,12 +41,6 @@ private slots:
         QTEST(line.iniPath, "ini");
     }
 
-    void usageNamesEveryModeOption()
-    {
-        for (const char *option : {"--releases", "--changes", "--find", "--weekdays", "--help", "--version"})
-            QVERIFY2(commandLineUsage().contains(QLatin1String(option)), option);
-    }
-
     void usageErrorsAreReported_data()
     {
         QTest::addColumn<QStringList>("args");

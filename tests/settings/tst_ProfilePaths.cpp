@@ -76,15 +76,6 @@ private slots:
         QTEST(CollapsePath(path), "stored");
     }
 
-    void collapsedFormExpandsBack()
-    {
-        const QString path = QStringLiteral("/opt/velomir/tc/History.txt");
-        for (int mode = 0; mode <= 3; ++mode) {
-            globals().UnExpandPaths = mode;
-            QCOMPARE(ExpandPath(CollapsePath(path)), path);
-        }
-    }
-
     void systemProgramDir_data()
     {
         QTest::addColumn<QString>("appDir");
