@@ -1,13 +1,13 @@
+#include "TestFiles.h"
+
 #include "search/SearchHost.h"
 #include "search/frmSearchFor.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
 #include "widgets/MessageBox.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,12 +20,6 @@ namespace {
 
 const QString Marker = QStringLiteral("QWERTY000042zxcvbn");
 
-QByteArray fileBytes()
-{
-    QFile file(globals().IniFilePath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Stands in for the main window: records the searches, one line each, and answers with scripted
 // results.
 class FakeHost : public SearchHost
@@ -34,23 +28,25 @@ public:
     LineIndex FindString(const QString &text, LineIndex start, SearchIn searchIn, bool wholeWord) override
     {
         starts << start.value();
-        calls << QStringLiteral("find %1 in %2%3")
-                     .arg(text)
-                     .arg(searchInNumber(searchIn))
-                     .arg(wholeWord ? " whole" : "");
+        calls << describe("find", text, searchIn, wholeWord);
         return LineIndex(results.isEmpty() ? lastLine + 2 : results.takeFirst());
     }
     void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) override
     {
-        calls << QStringLiteral("all %1 in %2%3")
-                     .arg(text)
-                     .arg(searchInNumber(searchIn))
-                     .arg(wholeWord ? " whole" : "");
+        calls << describe("all", text, searchIn, wholeWord);
     }
     LineIndex LastLineIndex() const override { return LineIndex(lastLine); }
     SearchIn &SearchInChoice() override { return searchInChoice; }
     void focusChangesList() override { ++listFocused; }
     void setFindNextEnabled(bool enabled) override { findNextEnabled = enabled; }
+
+    static QString describe(const char *call, const QString &text, SearchIn searchIn, bool wholeWord)
+    {
+        return QStringLiteral("%1 %2 in %3%4")
+            .arg(call, text)
+            .arg(searchInNumber(searchIn))
+            .arg(wholeWord ? " whole" : "");
+    }
 
     QList<int> results;
     QList<int> starts;
@@ -202,13 +198,12 @@ private slots:
     {
         store("Find1", "Tab");
         open();
-        const QByteArray before = fileBytes();
+        const QByteArray before = readFile(globals().IniFilePath);
         type("TAB");
         pressEnter();
 
-        QCOMPARE(combo()->count(), 1);
-        QCOMPARE(combo()->itemText(0), "Tab");
-        QCOMPARE(fileBytes(), before);
+        QCOMPARE(entries(), QStringList{"Tab"});
+        QCOMPARE(readFile(globals().IniFilePath), before);
     }
 
     void newTextDropsOldestOfFullHistory_data()

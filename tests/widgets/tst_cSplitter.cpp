@@ -49,44 +49,6 @@ class tst_cSplitter : public QObject
     Q_OBJECT
 
 private slots:
-    void hiddenPaneLetsTheOtherFill_data()
-    {
-        QTest::addColumn<int>("direction");
-        QTest::addColumn<bool>("hideLeft");
-        QTest::newRow("stacked, left hidden") << Stacked << true;
-        QTest::newRow("side by side, right hidden") << SideBySide << false;
-    }
-    void hiddenPaneLetsTheOtherFill()
-    {
-        QFETCH(int, direction);
-        QFETCH(bool, hideLeft);
-        Host host;
-        QVERIFY(host.create(direction, 1500));
-        if (hideLeft)
-            host.splitter.setLeftPanelVisible(false);
-        else
-            host.splitter.setRightPanelVisible(false);
-        QCOMPARE((hideLeft ? host.pane2 : host.pane1)->geometry(), host.container->rect());
-        QVERIFY(host.bar->isHidden());
-    }
-
-    void hidingBothPanesHidesContainerUntilOneIsShown()
-    {
-        Host host;
-        QVERIFY(host.create(Stacked, 1500));
-        const QRect bar = host.bar->geometry();
-        host.splitter.setRightPanelVisible(false);
-        QVERIFY(!host.container->isHidden());
-        host.splitter.setLeftPanelVisible(false);
-        QVERIFY(host.container->isHidden());
-        host.splitter.setLeftPanelVisible(true);
-        host.splitter.setRightPanelVisible(true);
-        QVERIFY(!host.container->isHidden());
-        QVERIFY(!host.bar->isHidden());
-        QCOMPARE(host.bar->geometry(), bar);
-        QCOMPARE(host.pane1->height(), bar.top());
-    }
-
     void panesFollowDragAndPositionFollowsRelease_data()
     {
         QTest::addColumn<Qt::MouseButtons>("buttons");
@@ -182,19 +144,6 @@ private slots:
         QCOMPARE(host.bar->height(), 250);
     }
 
-    void swapPanelsExchangesSlots()
-    {
-        Host host;
-        QVERIFY(host.create(SideBySide, 900));
-        host.splitter.SwapPanels();
-        QVERIFY(host.splitter.Swapped);
-        QCOMPARE(host.pane2->geometry(), QRect(0, 0, 60, 300));
-        QCOMPARE(host.pane1->x(), 63);
-        host.splitter.setLeftPanelVisible(false);
-        QVERIFY(host.pane2->isHidden());
-        QCOMPARE(host.pane1->geometry(), host.container->rect());
-    }
-
     void startBeyondExtentKeptOnlyOnFirstCreate()
     {
         Host host;
@@ -213,8 +162,7 @@ private slots:
                                               cSplitter::Layout{Stacked, 600, 3 * Twips}));
         // Calls before a successful creation have nothing to act on and must not crash.
         host.splitter.setSplitPosition(700);
-        host.splitter.SwapPanels();
-        host.splitter.setLeftPanelVisible(false);
+        host.splitter.setRightPanelVisible(false);
         QCOMPARE(host.pane1->parentWidget(), &host.window);
     }
 };
