@@ -111,26 +111,6 @@ private slots:
         QCOMPARE(panelText(w, "StatusBar1_Panel2"), longDate);
     }
 
-    void rowMarksReleaseOfLine_data()
-    {
-        QTest::addColumn<int>("line");
-        QTest::addColumn<int>("release");
-        QTest::newRow("line before the first release keeps All") << 0 << 0;
-        QTest::newRow("a release's heading line") << 5 << 2;
-        QTest::newRow("the line before the next heading") << 4 << 1;
-        QTest::newRow("the last release's heading") << 8 << 3;
-        QTest::newRow("the last line") << 10 << 3;
-    }
-    void rowMarksReleaseOfLine()
-    {
-        QFETCH(int, line);
-        MainWindowFixture fixture;
-        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        clickVersion(w, 0);
-        changesList(w)->setCurrentIndex(changesList(w)->model()->index(line, 0)); // "All": a row per line
-        QTEST(markedVersion(w), "release");
-    }
-
     void goToLine_data()
     {
         QTest::addColumn<bool>("reversed");
@@ -147,6 +127,8 @@ private slots:
         QTest::newRow("empty line shows the change before it")
             << false << true << "" << 3 << 1 << "03.03.03 Added: alpha tab one";
         QTest::newRow("line before the first release") << false << true << "" << 0 << 0 << "Preface line";
+        QTest::newRow("a release's heading")
+            << false << true << "" << 5 << 2 << "Release Total Commander 2.0";
         QTest::newRow("wrap panel hidden") << false << false << "" << 6 << 2 << "02.02.02 Added: gamma";
     }
     void goToLine()
@@ -168,7 +150,8 @@ private slots:
         QTEST(markedVersion(w), "release");
         QCOMPARE(wrapPanel(w)->toPlainText(), wrapText);
         QCOMPARE(changesList(w)->selectionModel()->selectedRows().size(), 1);
-        QCOMPARE(currentChangeText(w), line == 0 ? wrapText : wrapText.mid(9));
+        // A dated line shows its change without the date.
+        QCOMPARE(currentChangeText(w), wrapText.front().isDigit() ? wrapText.mid(9) : wrapText);
         QCOMPARE(action(w, "mnuViewAllChanges")->isChecked(), true);
         QCOMPARE(action(w, "mnuViewWrapPanel")->isChecked(), true);
     }
