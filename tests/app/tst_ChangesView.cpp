@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "MainWindowFixture.h"
 
 #include <QApplication>
@@ -63,18 +64,15 @@ class tst_ChangesView : public QObject
 private slots:
     void columnsFromSettings_data()
     {
-        QTest::addColumn<QStringList>("settings");
-        QTest::addColumn<QStringList>("columns");
+        const auto row = addColumns<QStringList, QStringList>({"settings", "columns"});
         const QString sizes = QStringLiteral("ColumnHeadersSize3=3000,2250,9000");
-        QTest::newRow("separate columns by default")
-            << QStringList{} << QStringList{"Day 100", "Date 100", "Change 800"};
-        QTest::newRow("stored widths and order") << QStringList{sizes, "ColumnHeadersPosition3=3,1,2"}
-                                                 << QStringList{"Date 150", "Change 600", "Day 200"};
-        QTest::newRow("order that is no permutation is ignored")
-            << QStringList{sizes, "ColumnHeadersPosition3=1,1,2"}
-            << QStringList{"Day 200", "Date 150", "Change 600"};
-        QTest::newRow("single column")
-            << QStringList{"DateInSeparateColumns=0", "ColumnHeadersSize=6000"} << QStringList{"Change 400"};
+        row("separate columns by default", QStringList{}, QStringList{"Day 100", "Date 100", "Change 800"});
+        row("stored widths and order", QStringList{sizes, "ColumnHeadersPosition3=3,1,2"},
+            QStringList{"Date 150", "Change 600", "Day 200"});
+        row("order that is no permutation is ignored", QStringList{sizes, "ColumnHeadersPosition3=1,1,2"},
+            QStringList{"Day 200", "Date 150", "Change 600"});
+        row("single column", QStringList{"DateInSeparateColumns=0", "ColumnHeadersSize=6000"},
+            QStringList{"Change 400"});
     }
     void columnsFromSettings()
     {
@@ -87,13 +85,9 @@ private slots:
     // Widths that are no whole number of pixels are written back unchanged when untouched.
     void columnsWrittenAtExit_data()
     {
-        QTest::addColumn<QStringList>("settings");
-        QTest::addColumn<bool>("edit"); // the first column made 150 pixels wide, the last moved first
-        QTest::addColumn<QStringList>("written");
-        const auto row = [](const char *name, const QStringList &settings, bool edit,
-                            const QStringList &written) {
-            QTest::newRow(name) << settings << edit << written;
-        };
+        // edit: the first column made 150 pixels wide, the last moved first
+        const auto row = addColumns<QStringList, bool, QStringList>({"settings", "edit", "written"});
+
         const QString single = QStringLiteral("DateInSeparateColumns=0");
         row("separate columns moved and resized", {}, true,
             {"ColumnHeadersSize3=2250,1500,12000", "ColumnHeadersPosition3=2,3,1"});
@@ -128,15 +122,9 @@ private slots:
     // "menu:NAME" triggers a command, "button:KEY" clicks a toolbar button.
     void viewCommandsListRowsAndCheckMenuAndButtons_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QList<int>>("lines");
-        QTest::addColumn<QString>("current");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<QString>("checked"); // All Changes, Additions, Fixes, Reversed List
-        const auto row = [](const char *name, QStringList steps, QList<int> lines, QString current,
-                            QString status, QString checked) {
-            QTest::newRow(name) << steps << lines << current << status << checked;
-        };
+        // checked: All Changes, Additions, Fixes, Reversed List
+        const auto row = addColumns<QStringList, QList<int>, QString, QString, QString>(
+            {"steps", "lines", "current", "status", "checked"});
 
         const QList<int> all{1, 2, 4};
         const QString added = QStringLiteral("Added: alpha tab one"), fixed = QStringLiteral("Fixed: beta");
@@ -173,16 +161,14 @@ private slots:
 
     void toolbarLayoutFromSettings_data()
     {
-        QTest::addColumn<QStringList>("settings");
-        QTest::addColumn<QStringList>("contents");
-        QTest::newRow("built-in") << QStringList{}
-                                  << QStringList{"a Open",  "|", "b All Changes",   "c Additions",
-                                                 "d Fixes", "|", "g Reversed List", "|",
-                                                 "f Find",  "|", "e Options"};
-        QTest::newRow("ToolbarButtons")
-            << QStringList{"DefaultToolbar=0",
-                           "ToolbarButtons=c,2,2,104,1|-,300,-,-,1|g,1,7,122,0|-,-,-,-,1|a,0,1,102,1"}
-            << QStringList{"c Additions", "gap 20", "g Reversed List (hidden)", "|", "a Open"};
+        const auto row = addColumns<QStringList, QStringList>({"settings", "contents"});
+        row("built-in", QStringList{},
+            QStringList{"a Open", "|", "b All Changes", "c Additions", "d Fixes", "|", "g Reversed List", "|",
+                        "f Find", "|", "e Options"});
+        row("ToolbarButtons",
+            QStringList{"DefaultToolbar=0",
+                        "ToolbarButtons=c,2,2,104,1|-,300,-,-,1|g,1,7,122,0|-,-,-,-,1|a,0,1,102,1"},
+            QStringList{"c Additions", "gap 20", "g Reversed List (hidden)", "|", "a Open"});
     }
     void toolbarLayoutFromSettings()
     {
@@ -194,11 +180,11 @@ private slots:
 
     void toolbarRightClick_data()
     {
-        QTest::addColumn<QString>("ignore"); // ToolbarIgnoreRightClick
-        QTest::addColumn<QStringList>("offered");
-        QTest::newRow("offers the view commands")
-            << "0" << QStringList{"mnuViewToolbar", "mnuViewStatusBar", "mnuViewWrapPanel"};
-        QTest::newRow("ignored when set") << "1" << QStringList{};
+        // ignore: ToolbarIgnoreRightClick
+        const auto row = addColumns<QString, QStringList>({"ignore", "offered"});
+        row("offers the view commands", "0",
+            QStringList{"mnuViewToolbar", "mnuViewStatusBar", "mnuViewWrapPanel"});
+        row("ignored when set", "1", QStringList{});
     }
     void toolbarRightClick()
     {

@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "MainWindowFixture.h"
 
 #include "settings/ProfilePaths.h"
@@ -14,14 +15,11 @@ class tst_MainWindowStart : public QObject
 private slots:
     void releaseClicksMarkReleaseAndListItsLines_data()
     {
-        QTest::addColumn<QList<int>>("clicks");
-        QTest::addColumn<int>("marked");
-        QTest::addColumn<QList<int>>("lines");
+        const auto row = addColumns<QList<int>, int, QList<int>>({"clicks", "marked", "lines"});
 
-        QTest::newRow("first release after loading") << QList<int>{} << 1 << QList<int>{1, 2, 4};
-        QTest::newRow("All lists every line")
-            << QList<int>{0} << 0 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-        QTest::newRow("release after All") << QList<int>{0, 3} << 3 << QList<int>{8, 9, 10};
+        row("first release after loading", QList<int>{}, 1, QList<int>{1, 2, 4});
+        row("All lists every line", QList<int>{0}, 0, QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+        row("release after All", QList<int>{0, 3}, 3, QList<int>{8, 9, 10});
     }
     void releaseClicksMarkReleaseAndListItsLines()
     {
@@ -54,10 +52,9 @@ private slots:
 
     void startFileChoice_data()
     {
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<bool>("fallsBack");
-        QTest::newRow("command-line file before LastFile") << "named.txt" << false;
-        QTest::newRow("missing command-line file falls back to LastFile") << "gone.txt" << true;
+        const auto row = addColumns<QString, bool>({"commandLine", "fallsBack"});
+        row("command-line file before LastFile", "named.txt", false);
+        row("missing command-line file falls back to LastFile", "gone.txt", true);
     }
     void startFileChoice()
     {
@@ -75,11 +72,10 @@ private slots:
     // reported by name and changes nothing.
     void fileOpen_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("readable");
-        QTest::newRow("another history") << "Other.txt" << true;
-        QTest::newRow("missing file") << "Gone.txt" << false;
-        QTest::newRow("folder") << "folder.txt" << false; // cannot be read as a file, whoever runs the test
+        const auto row = addColumns<QString, bool>({"name", "readable"});
+        row("another history", "Other.txt", true);
+        row("missing file", "Gone.txt", false);
+        row("folder", "folder.txt", false); // cannot be read as a file, whoever runs the test
     }
     void fileOpen()
     {

@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "TestFiles.h"
 
 #include "app/Application.h"
@@ -74,14 +76,10 @@ private slots:
 
     void historyInPrefixOpensAtStart_data()
     {
-        QTest::addColumn<QByteArray>("userValue");    // the line under the key in user.reg; none: no file
-        QTest::addColumn<QByteArray>("machineValue"); // the same in system.reg
-        QTest::addColumn<QStringList>("environment");
-        QTest::addColumn<QString>("folder"); // where History.txt lies, below the scratch folder
-        const auto row = [](const char *tag, const QByteArray &user, const QByteArray &machine,
-                            const QStringList &environment, const char *folder) {
-            QTest::newRow(tag) << user << machine << environment << QString::fromLatin1(folder);
-        };
+        // The lines under the key in user.reg and in system.reg (none: no file), and the folder of
+        // History.txt below the scratch folder.
+        const auto row = addColumns<QByteArray, QByteArray, QStringList, QString>(
+            {"userValue", "machineValue", "environment", "folder"});
 
         const char *driveC = "prefix/drive_c/totalcmd";
         row("C: through dosdevices", "\"InstallDir\"=\"C:\\\\totalcmd\"", "", {}, driveC);

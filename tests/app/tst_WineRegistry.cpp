@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "app/WinePrefix.h"
 #include "app/WineRegistryFile.h"
 
@@ -26,14 +28,12 @@ class tst_WineRegistry : public QObject
 private slots:
     void valueFromHive_data()
     {
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected"); // "<none>" when nothing is found
-        const auto row = [](const char *tag, const QByteArray &body, const QString &name,
-                            const QString &expected, const QString &key = tcKey) {
-            QTest::newRow(tag) << header + body << key << name << expected;
-        };
+        // expected: "<none>" when nothing is found
+        const auto add =
+            addColumns<QByteArray, QString, QString, QString>({"body", "key", "name", "expected"});
+        const auto row = [&](const char *tag, const QByteArray &body, const QString &name,
+                             const QString &expected,
+                             const QString &key = tcKey) { add(tag, header + body, key, name, expected); };
 
         const QByteArray tc = "[Software\\\\Ghisler\\\\Total Commander] 1700000000\n#time=1d9\n";
         row("escaped backslashes", tc + "\"InstallDir\"=\"C:\\\\totalcmd\"\n", "InstallDir", "C:\\totalcmd");
@@ -57,9 +57,7 @@ private slots:
         row("unterminated text", tc + "\"V\"=\"C:\\\\tot\n", "V", "<none>");
         row("file cut after a backslash", tc + "\"V\"=\"abc\\", "V", "<none>");
         row("file cut in a key name", "[Software\\\\Ghi", "V", "<none>");
-        QTest::newRow("file without header holds nothing") << tc + "\"V\"=\"x\"\n"
-                                                           << tcKey << "V"
-                                                           << "<none>";
+        add("file without header holds nothing", tc + "\"V\"=\"x\"\n", tcKey, "V", "<none>");
     }
     void valueFromHive()
     {
@@ -72,18 +70,17 @@ private slots:
 
     void windowsPathMappedThroughPrefix_data()
     {
-        QTest::addColumn<bool>("deviceLink"); // without dosdevices/c: the prefix's drive_c is taken
-        QTest::addColumn<QString>("windowsPath");
-        QTest::addColumn<QString>("expected"); // "<drive_c>" stands for the prefix's real drive_c
+        // deviceLink: without dosdevices/c: the prefix's drive_c is taken; expected: "<drive_c>" stands for
+        // the prefix's real drive_c
+        const auto row = addColumns<bool, QString, QString>({"deviceLink", "windowsPath", "expected"});
 
-        QTest::newRow("folder on C:") << true << "C:\\totalcmd" << QStringLiteral("<drive_c>/totalcmd");
-        QTest::newRow("drive letter in lower case")
-            << true << "c:\\totalcmd\\" << QStringLiteral("<drive_c>/totalcmd/");
-        QTest::newRow("drive root") << true << "C:" << QStringLiteral("<drive_c>/");
-        QTest::newRow("forward slashes") << true << "C:/totalcmd" << QStringLiteral("<drive_c>/totalcmd");
-        QTest::newRow("drive without a device") << true << "D:\\tc" << QStringLiteral("D:\\tc");
-        QTest::newRow("no drive letter") << true << "totalcmd" << QStringLiteral("totalcmd");
-        QTest::newRow("drive_c without a device link") << false << "C:\\tc" << QStringLiteral("<drive_c>/tc");
+        row("folder on C:", true, "C:\\totalcmd", QStringLiteral("<drive_c>/totalcmd"));
+        row("drive letter in lower case", true, "c:\\totalcmd\\", QStringLiteral("<drive_c>/totalcmd/"));
+        row("drive root", true, "C:", QStringLiteral("<drive_c>/"));
+        row("forward slashes", true, "C:/totalcmd", QStringLiteral("<drive_c>/totalcmd"));
+        row("drive without a device", true, "D:\\tc", QStringLiteral("D:\\tc"));
+        row("no drive letter", true, "totalcmd", QStringLiteral("totalcmd"));
+        row("drive_c without a device link", false, "C:\\tc", QStringLiteral("<drive_c>/tc"));
     }
     void windowsPathMappedThroughPrefix()
     {

@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "TestFiles.h"
 
 #include "search/SearchHost.h"
@@ -129,14 +130,12 @@ private slots:
 
     void enterSearchesFromFirstLineThenAfterEachMatch_data()
     {
-        QTest::addColumn<QList<int>>("results");
-        QTest::addColumn<QList<int>>("starts");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("match in the middle") << QList<int>{4, 8, 9} << QList<int>{0, 4, 8} << QStringList{};
-        QTest::newRow("match on the last line")
-            << QList<int>{10, 11, 4} << QList<int>{0, 10, 0} << QStringList{"Cannot find \"tab\""};
-        QTest::newRow("no match left: once, then from the top")
-            << QList<int>{4, 11, 4} << QList<int>{0, 4, 0} << QStringList{"Cannot find \"tab\""};
+        const auto row = addColumns<QList<int>, QList<int>, QStringList>({"results", "starts", "messages"});
+        row("match in the middle", QList<int>{4, 8, 9}, QList<int>{0, 4, 8}, QStringList{});
+        row("match on the last line", QList<int>{10, 11, 4}, QList<int>{0, 10, 0},
+            QStringList{"Cannot find \"tab\""});
+        row("no match left: once, then from the top", QList<int>{4, 11, 4}, QList<int>{0, 4, 0},
+            QStringList{"Cannot find \"tab\""});
     }
     void enterSearchesFromFirstLineThenAfterEachMatch()
     {
@@ -155,11 +154,11 @@ private slots:
 
     void changeMakesNextSearchStartAtFirstLine_data()
     {
-        QTest::addColumn<QString>("change");
-        QTest::newRow("text") << "text";
-        QTest::newRow("search-in option") << "optColumn_1";
-        QTest::newRow("whole-word box") << "chkWholeWord";
-        QTest::newRow("entry picked") << "pick";
+        const auto row = addColumns<QString>({"change"});
+        row("text", "text");
+        row("search-in option", "optColumn_1");
+        row("whole-word box", "chkWholeWord");
+        row("entry picked", "pick");
     }
     void changeMakesNextSearchStartAtFirstLine()
     {
@@ -208,9 +207,9 @@ private slots:
 
     void newTextDropsOldestOfFullHistory_data()
     {
-        QTest::addColumn<bool>("overOldest");
-        QTest::newRow("typed") << false;
-        QTest::newRow("typed over the oldest entry picked") << true;
+        const auto row = addColumns<bool>({"overOldest"});
+        row("typed", false);
+        row("typed over the oldest entry picked", true);
     }
     void newTextDropsOldestOfFullHistory()
     {
@@ -237,17 +236,10 @@ private slots:
 
     void optionsAreStoredAndRestored_data()
     {
-        QTest::addColumn<int>("picked");
-        QTest::addColumn<int>("choice");
-        QTest::addColumn<bool>("whole");
-        QTest::addColumn<QStringList>("list");
-        QTest::addColumn<QString>("options");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("entry picked") << 2 << 0 << false << QStringList{"a", "b", "c"} << "2,0,0"
-                                      << "c";
-        QTest::newRow("typed text, fixes, whole words")
-            << -1 << 2 << true << QStringList{"typed", "a", "b", "c"} << "-1,2,1"
-            << "";
+        const auto row = addColumns<int, int, bool, QStringList, QString, QString>(
+            {"picked", "choice", "whole", "list", "options", "text"});
+        row("entry picked", 2, 0, false, QStringList{"a", "b", "c"}, "2,0,0", "c");
+        row("typed text, fixes, whole words", -1, 2, true, QStringList{"typed", "a", "b", "c"}, "-1,2,1", "");
     }
     void optionsAreStoredAndRestored()
     {
@@ -290,9 +282,9 @@ private slots:
 
     void clearList_data()
     {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("No") << false;
-        QTest::newRow("Yes") << true;
+        const auto row = addColumns<bool>({"yes"});
+        row("No", false);
+        row("Yes", true);
     }
     void clearList()
     {
@@ -314,9 +306,9 @@ private slots:
 
     void closingOnlyHides_data()
     {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("close box") << false;
-        QTest::newRow("Escape") << true;
+        const auto row = addColumns<bool>({"escape"});
+        row("close box", false);
+        row("Escape", true);
     }
     void closingOnlyHides()
     {

@@ -2,6 +2,7 @@
 // two copies writing at once, and a file, folder or disk that refuses the write. The writers are
 // this test program started again with "--child". The kill schedule is random: its seed is
 // printed, and VELOMIR_SURVIVE_SEED=<seed> replays it.
+#include "DataTable.h"
 #include "TestFiles.h"
 
 #include "settings/Globals.h"
@@ -193,14 +194,10 @@ private slots:
 
     void refusedWriteKeepsFile_data()
     {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("setup");
-        QTest::newRow("read-only file") << "drop-to-nobody"
-                                        << "read-only file";
-        QTest::newRow("read-only folder") << "drop-to-nobody"
-                                          << "read-only folder";
-        QTest::newRow("disk full") << "file-size-limit"
-                                   << "";
+        const auto row = addColumns<QString, QString>({"mode", "setup"});
+        row("read-only file", "drop-to-nobody", "read-only file");
+        row("read-only folder", "drop-to-nobody", "read-only folder");
+        row("disk full", "file-size-limit", "");
     }
     void refusedWriteKeepsFile()
     {

@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "TestFiles.h"
 
 #include "settings/Globals.h"
@@ -43,12 +44,9 @@ private slots:
     // An empty line column: only the value read back is compared.
     void valueReadsBackAsWritten_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QByteArray>("line");
-        const QByteArray existing("[Velomir]\nK=old\n");
+        const auto add = addColumns<QByteArray, QString, QByteArray>({"file", "value", "line"});
         const auto row = [&](const char *name, const QString &value, const QByteArray &line = {}) {
-            QTest::newRow(name) << existing << value << line;
+            add(name, "[Velomir]\nK=old\n", value, line);
         };
         row("leading blank", " a", "K=\" a\"");
         row("trailing blank", "a ", "K=\"a \"");
@@ -63,7 +61,7 @@ private slots:
         row("trailing form feed", "x\f");
         row("no-break space at both ends", QStringLiteral("\u00A0x\u00A0"));
         row("only blanks", "   ");
-        QTest::newRow("new key in new file") << QByteArray() << "\tx " << QByteArray();
+        add("new key in new file", {}, "\tx ", {});
     }
     void valueReadsBackAsWritten()
     {
@@ -82,12 +80,9 @@ private slots:
 
     void resolvesSection_data()
     {
-        QTest::addColumn<QByteArray>("main");
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("expected"); // "main", "alt" or a full path
+        // expected: "main", "alt" or a full path
+        const auto row = addColumns<QByteArray, QString, QString>({"main", "section", "expected"});
 
-        const auto row = [](const char *name, const QByteArray &main, const QString &section,
-                            const QString &expected) { QTest::newRow(name) << main << section << expected; };
         const QByteArray alt = "[Configuration]\nAlternateUserIni=alt.ini\n";
         const QByteArray velomir = "[Velomir]\nRedirectSection=";
         row("no redirection", "[Velomir]\n", "Velomir", "main");

@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "settings/Globals.h"
 #include "widgets/cSplitter.h"
 
@@ -51,11 +53,10 @@ class tst_cSplitter : public QObject
 private slots:
     void panesFollowDragAndPositionFollowsRelease_data()
     {
-        QTest::addColumn<Qt::MouseButtons>("buttons");
-        QTest::addColumn<int>("barTwips");
+        const auto row = addColumns<Qt::MouseButtons, int>({"buttons", "barTwips"});
         // Proposed 750: the bar lands 30 twips before it.
-        QTest::newRow("left button moves the bar") << Qt::MouseButtons(Qt::LeftButton) << 720;
-        QTest::newRow("left and right buttons leave it") << (Qt::LeftButton | Qt::RightButton) << 600;
+        row("left button moves the bar", Qt::MouseButtons(Qt::LeftButton), 720);
+        row("left and right buttons leave it", (Qt::LeftButton | Qt::RightButton), 600);
     }
     void panesFollowDragAndPositionFollowsRelease()
     {
@@ -79,11 +80,10 @@ private slots:
 
     void resizeAndBar_data()
     {
-        QTest::addColumn<bool>("check");
-        QTest::addColumn<int>("barTop");
+        const auto row = addColumns<bool, int>({"check", "barTop"});
         // The bar starts at 3990; the container shrinks to 2250 twips.
-        QTest::newRow("no check: bar left outside") << false << 3990;
-        QTest::newRow("check: pulled to 6 pixels before the end") << true << 2250 - 90;
+        row("no check: bar left outside", false, 3990);
+        row("check: pulled to 6 pixels before the end", true, 2250 - 90);
     }
     void resizeAndBar()
     {
@@ -100,14 +100,12 @@ private slots:
     // the window is still small, before it is maximised. (The rule's other cases: tst_SplitterGeometry.)
     void checkedBarFollowsContainer_data()
     {
-        QTest::addColumn<QList<int>>("heights"); // of the container in pixels, one resize after another
-        QTest::addColumn<bool>("drag");          // the user drags the bar to 4935 twips before them
-        QTest::addColumn<int>("barTop");         // pixels, after the last resize
-        QTest::addColumn<float>("held");
+        // heights: of the container in pixels, one resize after another; drag: the user drags the bar to 4935
+        // twips before them; barTop: pixels, after the last resize
+        const auto row = addColumns<QList<int>, bool, int, float>({"heights", "drag", "barTop", "held"});
         // Stored at 7200 twips (480 pixels); the wrap panel keeps 40 pixels and the bar 3.
-        QTest::newRow("small then large: the stored split") << QList<int>{300, 927} << false << 480 << 7200.f;
-        QTest::newRow("dragged, small, large: the dragged split")
-            << QList<int>{300, 927} << true << 329 << 4935.f;
+        row("small then large: the stored split", QList<int>{300, 927}, false, 480, 7200.f);
+        row("dragged, small, large: the dragged split", QList<int>{300, 927}, true, 329, 4935.f);
     }
     void checkedBarFollowsContainer()
     {
