@@ -105,11 +105,8 @@ class tst_frmSearchFor : public QObject
     void storeTexts(const QStringList &texts)
     {
         for (int n = 0; n < texts.size(); ++n)
-            store(QStringLiteral("Find%1").arg(n + 1), texts[n]);
-    }
-    void store(const QString &key, const QString &value)
-    {
-        QVERIFY(m_profile->WriteValue(SectionVelomir, key, value, globals().IniFilePath));
+            QVERIFY(m_profile->WriteValue(SectionVelomir, QStringLiteral("Find%1").arg(n + 1), texts[n],
+                                          globals().IniFilePath));
     }
 
 private slots:
@@ -163,7 +160,7 @@ private slots:
     void changeMakesNextSearchStartAtFirstLine()
     {
         QFETCH(QString, change);
-        store("Find1", "tab");
+        storeTexts({"tab"});
         m_host->results = {5, 7};
         open();
         type("tab");
@@ -195,7 +192,7 @@ private slots:
 
     void textDifferingOnlyInCaseAddsNothing()
     {
-        store("Find1", "Tab");
+        storeTexts({"Tab"});
         open();
         const QByteArray before = readFile(globals().IniFilePath);
         type("TAB");
@@ -270,7 +267,7 @@ private slots:
         open();
         click("optColumn_2");
         m_dialog.reset();
-        store("FindOptions", "0,7,1");
+        QVERIFY(m_profile->WriteValue(SectionVelomir, "FindOptions", "0,7,1", globals().IniFilePath));
         open();
         type("tab");
         pressEnter();
