@@ -301,43 +301,38 @@ private slots:
         QCOMPARE(m_host->findNextEnabled, !yes);
     }
 
-    void closingOnlyHides_data()
+    // The close box, Escape and Find All hide the dialog, hand the focus to the changes list and
+    // keep the text and options for the next Ctrl+F; only Find All searches.
+    void hidingKeepsTextAndOptions_data()
     {
-        const auto row = addColumns<bool>({"escape"});
-        row("close box", false);
-        row("Escape", true);
+        const auto row = addColumns<QString, QStringList, QString>({"action", "calls", "stored"});
+        row("close box", "close", {}, Marker);
+        row("Escape", "escape", {}, Marker);
+        row("Find All", "cmdFindAll", {"all tab in 2 whole"}, "tab");
     }
-    void closingOnlyHides()
+    void hidingKeepsTextAndOptions()
     {
-        QFETCH(bool, escape);
-        open();
-        type("tab");
-        click("optColumn_1");
-        if (escape)
-            QTest::keyClick(combo()->lineEdit(), Qt::Key_Escape);
-        else
-            QCOMPARE(m_dialog->close(), false);
-
-        QCOMPARE(m_dialog->isVisible(), false);
-        QCOMPARE(m_host->listFocused, 1);
-        m_dialog->ShowFind();
-        QCOMPARE(m_dialog->isVisible(), true);
-        QCOMPARE(combo()->lineEdit()->selectedText(), "tab");
-        QCOMPARE(find<QRadioButton>("optColumn_1")->isChecked(), true);
-    }
-
-    void findAllHandsOptionsToMainWindow()
-    {
+        QFETCH(QString, action);
         open();
         type("tab");
         click("optColumn_2");
         click("chkWholeWord");
-        click("cmdFindAll");
+        if (action == u"escape")
+            QTest::keyClick(combo()->lineEdit(), Qt::Key_Escape);
+        else if (action == u"close")
+            QCOMPARE(m_dialog->close(), false);
+        else
+            click(action);
 
-        QCOMPARE(m_host->calls, QStringList{"all tab in 2 whole"});
         QCOMPARE(m_dialog->isVisible(), false);
         QCOMPARE(m_host->listFocused, 1);
-        QCOMPARE(stored("Find1"), "tab");
+        QTEST(m_host->calls, "calls");
+        QTEST(stored("Find1"), "stored");
+        m_dialog->ShowFind();
+        QCOMPARE(m_dialog->isVisible(), true);
+        QCOMPARE(combo()->lineEdit()->selectedText(), "tab");
+        QCOMPARE(find<QRadioButton>("optColumn_2")->isChecked(), true);
+        QCOMPARE(find<QCheckBox>("chkWholeWord")->isChecked(), true);
     }
 };
 
