@@ -58,6 +58,12 @@ public:
     {
         cProfile().WriteValue(SectionVelomir, key, value, globals().IniFilePath);
     }
+    // Writes each "Key=value" of `pairs`.
+    void writeSettings(const QStringList &pairs)
+    {
+        for (const QString &pair : pairs)
+            writeSetting(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    }
     QString readSetting(const QString &key)
     {
         return cProfile().ReadValue(SectionVelomir, key, globals().MissingValueMarker, globals().IniFilePath);

@@ -12,9 +12,7 @@
 class IniFileLock
 {
 public:
-    static constexpr std::chrono::milliseconds DefaultTimeout{5000};
-
-    explicit IniFileLock(const QString &iniPath, std::chrono::milliseconds timeout = DefaultTimeout);
+    IniFileLock(const QString &iniPath, std::chrono::milliseconds timeout);
     IniFileLock(const IniFileLock &) = delete;
     IniFileLock &operator=(const IniFileLock &) = delete;
 

@@ -67,7 +67,8 @@ QString QuoteProfileValue(const QString &value)
     return value;
 }
 
-cProfile::cProfile()
+cProfile::cProfile(std::chrono::milliseconds lockTimeout)
+    : m_lockTimeout(lockTimeout)
 {
     m_sectionBufferSize = SectionBufferSize;
     const QString &ini = globals().IniFilePath;
@@ -177,7 +178,7 @@ bool cProfile::writeResolved(const QString &section, const QString &key, const Q
     if (isMarker(value))
         return true;
     const QString target = ResolveProfileFile(section, key, file);
-    const IniFileLock lock(target);
+    const IniFileLock lock(target, m_lockTimeout);
     if (!lock.isLocked())
         return false;
     IniFile ini = IniFile::load(target);
@@ -200,7 +201,7 @@ bool cProfile::DeleteValue(const QString &strSectionName, const QString &strKeyN
                            const QString &strFileName)
 {
     const QString target = ResolveProfileFile(strSectionName, strKeyName, strFileName);
-    const IniFileLock lock(target);
+    const IniFileLock lock(target, m_lockTimeout);
     if (!lock.isLocked())
         return false;
     IniFile ini = IniFile::load(target);
@@ -210,7 +211,7 @@ bool cProfile::DeleteValue(const QString &strSectionName, const QString &strKeyN
 bool cProfile::DeleteSection(const QString &strSectionName, const QString &strFileName)
 {
     const QString target = ResolveProfileFile(strSectionName, QString(), strFileName);
-    const IniFileLock lock(target);
+    const IniFileLock lock(target, m_lockTimeout);
     if (!lock.isLocked())
         return false;
     IniFile ini = IniFile::load(target);
@@ -229,7 +230,7 @@ bool cProfile::WriteSection(const QString &strSectionName, const QString &strSec
                             const QString &strFileName)
 {
     const QString target = ResolveProfileFile(strSectionName, QString(), strFileName);
-    const IniFileLock lock(target);
+    const IniFileLock lock(target, m_lockTimeout);
     if (!lock.isLocked())
         return false;
     IniFile ini = IniFile::load(target);

@@ -3,14 +3,19 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+
 // The one gateway to the settings: values under sections and keys in INI files, with the file
 // manager's redirection rules ("RedirectSection", "AlternateUserIni").
 // (Declared here so that every folder codes against the same calls; the settings folder owns it.)
 class cProfile
 {
 public:
+    static constexpr std::chrono::milliseconds DefaultLockTimeout{5000};
+
     // Reads "PreserveSectionPosition" and "SectionsNotRedirectedByDefault" from globals().IniFilePath.
-    cProfile();
+    // A write that cannot have the settings file's lock within `lockTimeout` is given up.
+    explicit cProfile(std::chrono::milliseconds lockTimeout = DefaultLockTimeout);
 
     bool LastReadedKeyIsCommented() const;
     void setLastReadedKeyIsCommented(bool value);
@@ -69,6 +74,7 @@ private:
     QStringList m_notRedirectedSections;
     int m_preserveSectionPosition = 0;
     int m_sectionBufferSize = 32700;
+    std::chrono::milliseconds m_lockTimeout;
 };
 
 // The form a value is written in so that reading it back gives the same text: outer blanks and

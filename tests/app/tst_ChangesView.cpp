@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "MainWindowFixture.h"
 
 #include <QApplication>
@@ -37,8 +38,8 @@ void clickToolbarButton(frmMain &w, const QString &key)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// The toolbar from left to right: button keys, "(hidden)" after a hidden one, "|" for a separator,
-// "gap N" for an empty gap of N pixels.
+// The toolbar from left to right: each button's key and tooltip, "(hidden)" after a hidden one, "|"
+// for a separator, "gap N" for an empty gap of N pixels.
 QStringList toolbarContents(frmMain &w)
 {
     QToolBar *toolbar = child<QToolBar>(w, "Toolbar1");
@@ -47,7 +48,8 @@ QStringList toolbarContents(frmMain &w)
         if (action->isSeparator())
             contents << QStringLiteral("|");
         else if (action->objectName().startsWith(QLatin1String("Toolbar1_")))
-            contents << action->objectName().mid(9) + (action->isVisible() ? "" : "(hidden)");
+            contents << action->objectName().mid(9) + u' ' + action->toolTip() +
+                            (action->isVisible() ? "" : " (hidden)");
         else if (QWidget *gap = toolbar->widgetForAction(action))
             contents << QStringLiteral("gap %1").arg(gap->width());
     }
@@ -62,106 +64,67 @@ class tst_ChangesView : public QObject
 private slots:
     void columnsFromSettings_data()
     {
-        QTest::addColumn<QString>("separate");
-        QTest::addColumn<QString>("sizes");
-        QTest::addColumn<QString>("positions");
-        QTest::addColumn<QStringList>("columns");
-        const auto row = [](const char *name, QString separate, QString sizes, QString positions,
-                            QStringList columns) {
-            QTest::newRow(name) << separate << sizes << positions << columns;
-        };
-
-        row("separate columns by default", "", "", "", {"Day 100", "Date 100", "Change 800"});
-        row("stored widths and order", "1", "3000,2250,9000", "3,1,2", {"Date 150", "Change 600", "Day 200"});
-        row("order that is no permutation is ignored", "1", "3000,2250,9000", "1,1,2",
-            {"Day 200", "Date 150", "Change 600"});
-        row("single column", "0", "6000", "", {"Change 400"});
+        const auto row = addColumns<QStringList, QStringList>({"settings", "columns"});
+        const QString sizes = QStringLiteral("ColumnHeadersSize3=3000,2250,9000");
+        row("separate columns by default", QStringList{}, QStringList{"Day 100", "Date 100", "Change 800"});
+        row("stored widths and order", QStringList{sizes, "ColumnHeadersPosition3=3,1,2"},
+            QStringList{"Date 150", "Change 600", "Day 200"});
+        row("order that is no permutation is ignored", QStringList{sizes, "ColumnHeadersPosition3=1,1,2"},
+            QStringList{"Day 200", "Date 150", "Change 600"});
+        row("single column", QStringList{"DateInSeparateColumns=0", "ColumnHeadersSize=6000"},
+            QStringList{"Change 400"});
     }
     void columnsFromSettings()
     {
-        QFETCH(QString, separate);
-        QFETCH(QString, sizes);
-        QFETCH(QString, positions);
+        QFETCH(QStringList, settings);
         MainWindowFixture fixture;
-        if (!separate.isEmpty())
-            fixture.writeSetting(QStringLiteral("DateInSeparateColumns"), separate);
-        if (!sizes.isEmpty())
-            fixture.writeSetting(separate == "0" ? "ColumnHeadersSize" : "ColumnHeadersSize3", sizes);
-        if (!positions.isEmpty())
-            fixture.writeSetting(QStringLiteral("ColumnHeadersPosition3"), positions);
+        fixture.writeSettings(settings);
         QTEST(shownColumns(fixture.start(fixture.writeHistory(sampleHistory()))), "columns");
     }
 
-    void columnLayoutWrittenAtExit_data()
+    // Widths that are no whole number of pixels are written back unchanged when untouched.
+    void columnsWrittenAtExit_data()
     {
-        QTest::addColumn<bool>("single");
-        QTest::addColumn<QStringList>("columns");
-        QTest::addColumn<QStringList>("stored");
+        // edit: the first column made 150 pixels wide, the last moved first
+        const auto row = addColumns<QStringList, bool, QStringList>({"settings", "edit", "written"});
 
-        QTest::newRow("separate columns moved and resized")
-            << false << QStringList{"Change 800", "Day 150", "Date 100"}
-            << QStringList{"2250,1500,12000", "2,3,1"};
-        QTest::newRow("single column resized") << true << QStringList{"Change 150"} << QStringList{"2250"};
+        const QString single = QStringLiteral("DateInSeparateColumns=0");
+        row("separate columns moved and resized", {}, true,
+            {"ColumnHeadersSize3=2250,1500,12000", "ColumnHeadersPosition3=2,3,1"});
+        row("single column resized", {single}, true, {"ColumnHeadersSize=2250"});
+        row("untouched separate columns", {"ColumnHeadersSize3=1510,1500,12007"}, false,
+            {"ColumnHeadersSize3=1510,1500,12007"});
+        row("untouched single column", {single, "ColumnHeadersSize=15001"}, false,
+            {"ColumnHeadersSize=15001"});
+        row("releases list default", {}, false, {"ColumnHeadersSize2=4400"});
+        row("releases list stored", {"ColumnHeadersSize2=3007"}, false, {"ColumnHeadersSize2=3007"});
     }
-    void columnLayoutWrittenAtExit()
+    void columnsWrittenAtExit()
     {
-        QFETCH(bool, single);
+        QFETCH(QStringList, settings);
+        QFETCH(bool, edit);
+        QFETCH(QStringList, written);
         MainWindowFixture fixture;
-        fixture.writeSetting(QStringLiteral("DateInSeparateColumns"), single ? "0" : "1");
-        const QString file = fixture.writeHistory(sampleHistory());
-        QHeaderView *header = changesList(fixture.start(file))->horizontalHeader();
-        header->resizeSection(0, 150);
-        if (!single)
-            header->moveSection(2, 0);
+        fixture.writeSettings(settings);
+        QHeaderView *header =
+            changesList(fixture.start(fixture.writeHistory(sampleHistory())))->horizontalHeader();
+        if (edit) {
+            header->resizeSection(0, 150);
+            header->moveSection(header->count() - 1, 0);
+        }
         fixture.close();
-        QStringList written{fixture.readSetting(single ? "ColumnHeadersSize" : "ColumnHeadersSize3")};
-        if (!single)
-            written << fixture.readSetting(QStringLiteral("ColumnHeadersPosition3"));
-        QTEST(written, "stored");
-        QTEST(shownColumns(fixture.start(file)), "columns");
-    }
-
-    void untouchedColumnsKeepStoredWidths_data()
-    {
-        QTest::addColumn<QString>("separate");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("stored"); // empty: not in the file
-        QTest::addColumn<QString>("written");
-        const auto row = [](const char *name, QString separate, QString key, QString stored,
-                            QString written) { QTest::newRow(name) << separate << key << stored << written; };
-
-        // Widths that are no whole number of pixels.
-        row("separate columns", "1", "ColumnHeadersSize3", "1510,1500,12007", "1510,1500,12007");
-        row("single column", "0", "ColumnHeadersSize", "15001", "15001");
-        row("releases list default", "1", "ColumnHeadersSize2", "", "4400");
-        row("releases list stored", "1", "ColumnHeadersSize2", "3007", "3007");
-    }
-    void untouchedColumnsKeepStoredWidths()
-    {
-        QFETCH(QString, key);
-        QFETCH(QString, stored);
-        MainWindowFixture fixture;
-        QFETCH(QString, separate);
-        fixture.writeSetting(QStringLiteral("DateInSeparateColumns"), separate);
-        if (!stored.isEmpty())
-            fixture.writeSetting(key, stored);
-        fixture.start(fixture.writeHistory(sampleHistory()));
-        fixture.close();
-        QTEST(fixture.readSetting(key), "written");
+        QStringList stored;
+        for (const QString &pair : written)
+            stored << pair.section(u'=', 0, 0) + u'=' + fixture.readSetting(pair.section(u'=', 0, 0));
+        QCOMPARE(stored, written);
     }
 
     // "menu:NAME" triggers a command, "button:KEY" clicks a toolbar button.
     void viewCommandsListRowsAndCheckMenuAndButtons_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QList<int>>("lines");
-        QTest::addColumn<QString>("current");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<QString>("checked"); // All Changes, Additions, Fixes, Reversed List
-        const auto row = [](const char *name, QStringList steps, QList<int> lines, QString current,
-                            QString status, QString checked) {
-            QTest::newRow(name) << steps << lines << current << status << checked;
-        };
+        // checked: All Changes, Additions, Fixes, Reversed List
+        const auto row = addColumns<QStringList, QList<int>, QString, QString, QString>(
+            {"steps", "lines", "current", "status", "checked"});
 
         const QList<int> all{1, 2, 4};
         const QString added = QStringLiteral("Added: alpha tab one"), fixed = QStringLiteral("Fixed: beta");
@@ -198,41 +161,30 @@ private slots:
 
     void toolbarLayoutFromSettings_data()
     {
-        QTest::addColumn<QString>("buttons"); // ToolbarButtons, taken with DefaultToolbar 0
-        QTest::addColumn<QStringList>("contents");
-        QTest::newRow("built-in") << "" << QStringList{"a", "|", "b", "c", "d", "|", "g", "|", "f", "|", "e"};
-        QTest::newRow("ToolbarButtons") << "c,2,2,104,1|-,300,-,-,1|g,1,7,122,0|-,-,-,-,1|a,0,1,102,1"
-                                        << QStringList{"c", "gap 20", "g(hidden)", "|", "a"};
+        const auto row = addColumns<QStringList, QStringList>({"settings", "contents"});
+        row("built-in", QStringList{},
+            QStringList{"a Open", "|", "b All Changes", "c Additions", "d Fixes", "|", "g Reversed List", "|",
+                        "f Find", "|", "e Options"});
+        row("ToolbarButtons",
+            QStringList{"DefaultToolbar=0",
+                        "ToolbarButtons=c,2,2,104,1|-,300,-,-,1|g,1,7,122,0|-,-,-,-,1|a,0,1,102,1"},
+            QStringList{"c Additions", "gap 20", "g Reversed List (hidden)", "|", "a Open"});
     }
     void toolbarLayoutFromSettings()
     {
-        QFETCH(QString, buttons);
+        QFETCH(QStringList, settings);
         MainWindowFixture fixture;
-        if (!buttons.isEmpty()) {
-            fixture.writeSetting(QStringLiteral("DefaultToolbar"), QStringLiteral("0"));
-            fixture.writeSetting(QStringLiteral("ToolbarButtons"), buttons);
-        }
+        fixture.writeSettings(settings);
         QTEST(toolbarContents(fixture.start(fixture.writeHistory(sampleHistory()))), "contents");
-    }
-
-    void toolbarTooltipsAreMenuCaptions()
-    {
-        MainWindowFixture fixture;
-        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        QStringList tooltips;
-        for (const char *key : {"a", "b", "c", "d", "g", "f", "e"})
-            tooltips << action(w, QByteArray("Toolbar1_").append(key).constData())->toolTip();
-        QCOMPARE(tooltips, (QStringList{"Open", "All Changes", "Additions", "Fixes", "Reversed List", "Find",
-                                        "Options"}));
     }
 
     void toolbarRightClick_data()
     {
-        QTest::addColumn<QString>("ignore"); // ToolbarIgnoreRightClick
-        QTest::addColumn<QStringList>("offered");
-        QTest::newRow("offers the view commands")
-            << "0" << QStringList{"mnuViewToolbar", "mnuViewStatusBar", "mnuViewWrapPanel"};
-        QTest::newRow("ignored when set") << "1" << QStringList{};
+        // ignore: ToolbarIgnoreRightClick
+        const auto row = addColumns<QString, QStringList>({"ignore", "offered"});
+        row("offers the view commands", "0",
+            QStringList{"mnuViewToolbar", "mnuViewStatusBar", "mnuViewWrapPanel"});
+        row("ignored when set", "1", QStringList{});
     }
     void toolbarRightClick()
     {

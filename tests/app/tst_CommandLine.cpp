@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "app/CommandLine.h"
 #include "app/ToolbarLayout.h"
 
@@ -10,14 +12,11 @@ class tst_CommandLine : public QObject
 private slots:
     void reportOptionsAreRead_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("ini");
-        const auto row = [](const char *tag, QStringList args, CommandLine::Mode mode, QString file,
-                            QString text,
-                            QString ini) { QTest::newRow(tag) << args << int(mode) << file << text << ini; };
+        const auto add =
+            addColumns<QStringList, int, QString, QString, QString>({"args", "mode", "file", "text", "ini"});
+        const auto row = [&](const char *tag, const QStringList &args, CommandLine::Mode mode,
+                             const QString &file, const QString &text,
+                             const QString &ini) { add(tag, args, int(mode), file, text, ini); };
 
         using M = CommandLine::Mode;
         row("viewer with a file", {"H.txt"}, M::Viewer, "H.txt", "", "");
@@ -41,21 +40,15 @@ private slots:
         QTEST(line.iniPath, "ini");
     }
 
-    void usageNamesEveryModeOption()
-    {
-        for (const char *option : {"--releases", "--changes", "--find", "--weekdays", "--help", "--version"})
-            QVERIFY2(commandLineUsage().contains(QLatin1String(option)), option);
-    }
-
     void usageErrorsAreReported_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::newRow("unknown option") << QStringList{"--frobnicate", "H.txt"};
-        QTest::newRow("report without file") << QStringList{"--releases"};
-        QTest::newRow("ini without value") << QStringList{"--ini"};
-        QTest::newRow("bad filter") << QStringList{"--changes", "H.txt", "--filter", "some"};
-        QTest::newRow("bad search place") << QStringList{"--find", "x", "H.txt", "--in", "headers"};
-        QTest::newRow("two files") << QStringList{"a.txt", "b.txt"};
+        const auto row = addColumns<QStringList>({"args"});
+        row("unknown option", QStringList{"--frobnicate", "H.txt"});
+        row("report without file", QStringList{"--releases"});
+        row("ini without value", QStringList{"--ini"});
+        row("bad filter", QStringList{"--changes", "H.txt", "--filter", "some"});
+        row("bad search place", QStringList{"--find", "x", "H.txt", "--in", "headers"});
+        row("two files", QStringList{"a.txt", "b.txt"});
     }
     void usageErrorsAreReported()
     {
@@ -79,14 +72,9 @@ private slots:
 
     void toolbarLayoutChoiceFollowsDefaultToolbar_data()
     {
-        QTest::addColumn<QString>("defaultToolbar");
-        QTest::addColumn<QString>("buttons");
-        QTest::addColumn<bool>("present");
-        QTest::addColumn<bool>("builtIn");
-        const auto row = [](const char *tag, QString defaultToolbar, QString buttons, bool present,
-                            bool builtIn) {
-            QTest::newRow(tag) << defaultToolbar << buttons << present << builtIn;
-        };
+        const auto row =
+            addColumns<QString, QString, bool, bool>({"defaultToolbar", "buttons", "present", "builtIn"});
+
         row("default keeps built-in", "1", "a,0,1,1,1", true, true);
         row("0 takes the setting", "0", "a,0,1,1,1", true, false);
         row("0 without a setting", "0", "", false, true);

@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "app/FileManagerLocation.h"
 #include "app/StartFileChoice.h"
 
@@ -38,16 +40,8 @@ class tst_FileManagerLocation : public QObject
 private slots:
     void directorySources_data()
     {
-        QTest::addColumn<QString>("environment");
-        QTest::addColumn<QString>("user");
-        QTest::addColumn<QString>("machine");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QStringList>("written");
-        const auto row = [](const char *tag, QString environment, QString user, QString machine,
-                            QString stored, QString expected, QStringList written) {
-            QTest::newRow(tag) << environment << user << machine << stored << expected << written;
-        };
+        const auto row = addColumns<QString, QString, QString, QString, QString, QStringList>(
+            {"environment", "user", "machine", "stored", "expected", "written"});
 
         const QString m = marker;
         row("environment wins and is remembered", "C:\\FM", "/u", "/m", "/s", "C:\\FM/", {"C:\\FM"});
@@ -85,15 +79,8 @@ private slots:
 
     void startFile_data()
     {
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("fileManagerDir");
-        QTest::addColumn<QString>("lastFile");
-        QTest::addColumn<QStringList>("existing");
-        QTest::addColumn<StartFileChoice>("expected");
-        const auto row = [](const char *tag, QString commandLine, QString dir, QString lastFile,
-                            QStringList existing, StartFileChoice expected) {
-            QTest::newRow(tag) << commandLine << dir << lastFile << existing << expected;
-        };
+        const auto row = addColumns<QString, QString, QString, QStringList, StartFileChoice>(
+            {"commandLine", "fileManagerDir", "lastFile", "existing", "expected"});
 
         const QString m = marker;
         using S = StartFileSource;

@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -56,14 +58,12 @@ private slots:
 
     void failuresExitWithMessage_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("named"); // what the one line on stderr must name
+        // named: what the one line on stderr must name
+        const auto row = addColumns<QStringList, int, QString>({"arguments", "exitCode", "named"});
 
-        QTest::newRow("unknown release key")
-            << QStringList{"--changes", Examples, "--release", "k999999"} << 2 << "k999999";
+        row("unknown release key", QStringList{"--changes", Examples, "--release", "k999999"}, 2, "k999999");
         const QString missing = QStringLiteral(VELOMIR_TEST_DATA "/history/no such History.txt");
-        QTest::newRow("missing file") << QStringList{"--releases", missing} << 1 << missing;
+        row("missing file", QStringList{"--releases", missing}, 1, missing);
     }
     void failuresExitWithMessage()
     {

@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "MainWindowFixture.h"
 
 #include <QApplication>
@@ -41,15 +42,14 @@ class tst_MainWindowLayout : public QObject
 private slots:
     void containerInsetByOnePixel_data()
     {
-        QTest::addColumn<bool>("toolbar");
-        QTest::addColumn<bool>("statusBar");
-        QTest::addColumn<QString>("toggled"); // a View command triggered after start
-        QTest::newRow("toolbar and status bar hidden") << false << false << "";
-        QTest::newRow("both shown") << true << true << "";
-        QTest::newRow("toolbar hidden from the menu") << true << true << "mnuViewToolbar";
-        QTest::newRow("toolbar shown from the menu") << false << true << "mnuViewToolbar";
-        QTest::newRow("status bar hidden from the menu") << true << true << "mnuViewStatusBar";
-        QTest::newRow("status bar shown from the menu") << true << false << "mnuViewStatusBar";
+        // toggled: a View command triggered after start
+        const auto row = addColumns<bool, bool, QString>({"toolbar", "statusBar", "toggled"});
+        row("toolbar and status bar hidden", false, false, "");
+        row("both shown", true, true, "");
+        row("toolbar hidden from the menu", true, true, "mnuViewToolbar");
+        row("toolbar shown from the menu", false, true, "mnuViewToolbar");
+        row("status bar hidden from the menu", true, true, "mnuViewStatusBar");
+        row("status bar shown from the menu", true, false, "mnuViewStatusBar");
     }
     void containerInsetByOnePixel()
     {
@@ -143,22 +143,20 @@ private slots:
 
     void placementWrittenAtClose_data()
     {
-        QTest::addColumn<QString>("stored"); // MainWindowPosition in twips; empty: not in the file
-        QTest::addColumn<bool>("maximized");
-        QTest::addColumn<QRect>("shown");   // the normal geometry after start; empty when maximised
-        QTest::addColumn<QRect>("movedTo"); // empty: left where it started
-        QTest::addColumn<QString>("written");
+        // stored: MainWindowPosition in twips; empty: not in the file; shown: the normal geometry after
+        // start; empty when maximised; movedTo: empty: left where it started
+        const auto row = addColumns<QString, bool, QRect, QRect, QString>(
+            {"stored", "maximized", "shown", "movedTo", "written"});
 
         const QRect byDefault(16, 132, 767, 314);
-        QTest::newRow("maximised writes only the flag")
-            << "1500,300,6000,9000" << true << QRect() << QRect() << "1500,300,6000,9000";
+        row("maximised writes only the flag", "1500,300,6000,9000", true, QRect(), QRect(),
+            "1500,300,6000,9000");
         // 11500 twips is no whole number of pixels: an unmoved window writes it back as it was.
-        QTest::newRow("unmoved keeps the default")
-            << "" << false << byDefault << QRect() << "1980,240,4710,11500";
-        QTest::newRow("field that is no number keeps its value")
-            << "1500,left,6000,9000" << false << QRect(16, 100, 600, 400) << QRect() << "1500,240,6000,9000";
-        QTest::newRow("moved window writes Top,Left,Height,Width")
-            << "" << false << byDefault << QRect(30, 40, 500, 300) << "600,450,4500,7500";
+        row("unmoved keeps the default", "", false, byDefault, QRect(), "1980,240,4710,11500");
+        row("field that is no number keeps its value", "1500,left,6000,9000", false, QRect(16, 100, 600, 400),
+            QRect(), "1500,240,6000,9000");
+        row("moved window writes Top,Left,Height,Width", "", false, byDefault, QRect(30, 40, 500, 300),
+            "600,450,4500,7500");
     }
     void placementWrittenAtClose()
     {
@@ -185,10 +183,11 @@ private slots:
 
     void viewFlagsSurviveRestart_data()
     {
-        QTest::addColumn<QStringList>("flags"); // toolbar, status bar, wrap panel, reversed list
-        QTest::newRow("all on") << QStringList{"1", "1", "1", "1"};
-        QTest::newRow("all off") << QStringList{"0", "0", "0", "0"};
-        QTest::newRow("mixed") << QStringList{"0", "1", "0", "1"};
+        // flags: toolbar, status bar, wrap panel, reversed list
+        const auto row = addColumns<QStringList>({"flags"});
+        row("all on", QStringList{"1", "1", "1", "1"});
+        row("all off", QStringList{"0", "0", "0", "0"});
+        row("mixed", QStringList{"0", "1", "0", "1"});
     }
     void viewFlagsSurviveRestart()
     {

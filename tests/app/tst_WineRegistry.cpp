@@ -1,11 +1,8 @@
-#include "app/FileManagerLocation.h"
+#include "DataTable.h"
+
 #include "app/WinePrefix.h"
 #include "app/WineRegistryFile.h"
-#include "app/cRegistry.h"
-#include "settings/Globals.h"
-#include "settings/ProfilePaths.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,12 +10,6 @@ namespace {
 
 const QByteArray header = "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21\n\n";
 const QString tcKey = QStringLiteral("Software\\Ghisler\\Total Commander");
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
 
 // A prefix laid out as Wine makes it: drive_c, and dosdevices/c: linking to it.
 bool makePrefix(const QString &dir)
@@ -35,18 +26,14 @@ class tst_WineRegistry : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { InitGlobals(); }
-
     void valueFromHive_data()
     {
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected"); // "<none>" when nothing is found
-        const auto row = [](const char *tag, const QByteArray &body, const QString &name,
-                            const QString &expected, const QString &key = tcKey) {
-            QTest::newRow(tag) << body << key << name << expected;
-        };
+        // expected: "<none>" when nothing is found
+        const auto add =
+            addColumns<QByteArray, QString, QString, QString>({"body", "key", "name", "expected"});
+        const auto row = [&](const char *tag, const QByteArray &body, const QString &name,
+                             const QString &expected,
+                             const QString &key = tcKey) { add(tag, header + body, key, name, expected); };
 
         const QByteArray tc = "[Software\\\\Ghisler\\\\Total Commander] 1700000000\n#time=1d9\n";
         row("escaped backslashes", tc + "\"InstallDir\"=\"C:\\\\totalcmd\"\n", "InstallDir", "C:\\totalcmd");
@@ -70,6 +57,7 @@ private slots:
         row("unterminated text", tc + "\"V\"=\"C:\\\\tot\n", "V", "<none>");
         row("file cut after a backslash", tc + "\"V\"=\"abc\\", "V", "<none>");
         row("file cut in a key name", "[Software\\\\Ghi", "V", "<none>");
+        add("file without header holds nothing", tc + "\"V\"=\"x\"\n", tcKey, "V", "<none>");
     }
     void valueFromHive()
     {
@@ -77,30 +65,22 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, name);
         QFETCH(QString, expected);
-        QCOMPARE(WineRegistryFile(header + body).value(key, name).value_or(QStringLiteral("<none>")),
-                 expected);
-    }
-
-    void fileWithoutHeaderHoldsNothing()
-    {
-        const WineRegistryFile file("[Software\\\\Ghisler\\\\Total Commander] 1\n\"InstallDir\"=\"x\"\n");
-        QCOMPARE(file.value(tcKey, QStringLiteral("InstallDir")), std::nullopt);
+        QCOMPARE(WineRegistryFile(body).value(key, name).value_or(QStringLiteral("<none>")), expected);
     }
 
     void windowsPathMappedThroughPrefix_data()
     {
-        QTest::addColumn<bool>("deviceLink"); // without dosdevices/c: the prefix's drive_c is taken
-        QTest::addColumn<QString>("windowsPath");
-        QTest::addColumn<QString>("expected"); // "<drive_c>" stands for the prefix's real drive_c
+        // deviceLink: without dosdevices/c: the prefix's drive_c is taken; expected: "<drive_c>" stands for
+        // the prefix's real drive_c
+        const auto row = addColumns<bool, QString, QString>({"deviceLink", "windowsPath", "expected"});
 
-        QTest::newRow("folder on C:") << true << "C:\\totalcmd" << QStringLiteral("<drive_c>/totalcmd");
-        QTest::newRow("drive letter in lower case")
-            << true << "c:\\totalcmd\\" << QStringLiteral("<drive_c>/totalcmd/");
-        QTest::newRow("drive root") << true << "C:" << QStringLiteral("<drive_c>/");
-        QTest::newRow("forward slashes") << true << "C:/totalcmd" << QStringLiteral("<drive_c>/totalcmd");
-        QTest::newRow("drive without a device") << true << "D:\\tc" << QStringLiteral("D:\\tc");
-        QTest::newRow("no drive letter") << true << "totalcmd" << QStringLiteral("totalcmd");
-        QTest::newRow("drive_c without a device link") << false << "C:\\tc" << QStringLiteral("<drive_c>/tc");
+        row("folder on C:", true, "C:\\totalcmd", QStringLiteral("<drive_c>/totalcmd"));
+        row("drive letter in lower case", true, "c:\\totalcmd\\", QStringLiteral("<drive_c>/totalcmd/"));
+        row("drive root", true, "C:", QStringLiteral("<drive_c>/"));
+        row("forward slashes", true, "C:/totalcmd", QStringLiteral("<drive_c>/totalcmd"));
+        row("drive without a device", true, "D:\\tc", QStringLiteral("D:\\tc"));
+        row("no drive letter", true, "totalcmd", QStringLiteral("totalcmd"));
+        row("drive_c without a device link", false, "C:\\tc", QStringLiteral("<drive_c>/tc"));
     }
     void windowsPathMappedThroughPrefix()
     {
@@ -112,41 +92,6 @@ private slots:
         const QString driveC =
             deviceLink ? QFileInfo(dir.path() + "/drive_c").canonicalFilePath() : dir.path() + "/drive_c";
         QCOMPARE(WinePrefix(dir.path()).toLocalPath(windowsPath), expected.replace("<drive_c>", driveC));
-    }
-
-    void installDirFoundAsRealFolder()
-    {
-        QTemporaryDir dir;
-        QVERIFY(makePrefix(dir.path()));
-        QVERIFY(writeFile(dir.path() + "/user.reg", header + "[Software\\\\Ghisler\\\\Total Commander] 1\n"
-                                                             "\"InstallDir\"=\"C:\\\\totalcmd\"\n"));
-        QVERIFY(writeFile(dir.path() + "/system.reg", header +
-                                                          "[Software\\\\Ghisler\\\\Total Commander] 1\n"
-                                                          "\"InstallDir\"=\"C:\\\\Program Files\\\\tc\"\n"));
-        qputenv("WINEPREFIX", dir.path().toLocal8Bit());
-        qunsetenv("Commander_Path");
-        const cRegistry registry;
-        QCOMPARE(registry.ReadValue("HKEY_LOCAL_MACHINE\\" + tcKey, QStringLiteral("InstallDir")),
-                 QStringLiteral("C:\\Program Files\\tc"));
-        QCOMPARE(registry.ReadValue("HKEY_USERS\\" + tcKey, QStringLiteral("InstallDir")),
-                 globals().MissingValueMarker);
-
-        FileManagerDirSources sources = systemFileManagerDirSources(registry, globals().MissingValueMarker);
-        sources.expandPath = ExpandPath;
-        sources.addBackslash = AddBackslash;
-        sources.writeStoredDir = [](const QString &) {};
-        QCOMPARE(FindFileManagerDir(sources),
-                 QFileInfo(dir.path() + QStringLiteral("/drive_c/totalcmd")).canonicalFilePath() + u'/');
-    }
-
-    void noPrefixFindsNothing()
-    {
-        QTemporaryDir home;
-        qputenv("WINEPREFIX", (home.path() + QStringLiteral("/missing")).toLocal8Bit());
-        const cRegistry registry;
-        QCOMPARE(registry.ReadValue("HKEY_CURRENT_USER\\" + tcKey, QStringLiteral("InstallDir")),
-                 globals().MissingValueMarker);
-        QCOMPARE(registry.LocalPath(QStringLiteral("C:\\totalcmd")), QStringLiteral("C:\\totalcmd"));
     }
 };
 

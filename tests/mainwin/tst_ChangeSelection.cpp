@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "MainWindowFixture.h"
 
 #include <QClipboard>
@@ -11,19 +12,15 @@ class tst_ChangeSelection : public QObject
 private slots:
     void copiesSelectedRows_data()
     {
-        QTest::addColumn<QString>("separateColumns");
-        QTest::addColumn<bool>("changeHeadingFirst");
-        QTest::addColumn<QList<int>>("rows");
-        QTest::addColumn<QString>("expected");
+        const auto row = addColumns<QString, bool, QList<int>, QString>(
+            {"separateColumns", "changeHeadingFirst", "rows", "expected"});
 
-        QTest::newRow("three columns, Change heading dragged first")
-            << "1" << true << QList<int>{0, 1, 2}
-            << "Release Total Commander 3.0\t\t\r\nAdded: alpha tab one\tMonday\t03/03/2003\r\n"
-               "Fixed: beta\tMonday\t03/03/2003\r\n";
-        QTest::newRow("one column, rows in list order")
-            << "0" << false << QList<int>{2, 1}
-            << "03.03.03 Added: alpha tab one\r\n03.03.03 Fixed: beta\r\n";
-        QTest::newRow("nothing selected") << "1" << false << QList<int>{} << "";
+        row("three columns, Change heading dragged first", "1", true, QList<int>{0, 1, 2},
+            "Release Total Commander 3.0\t\t\r\nAdded: alpha tab one\tMonday\t03/03/2003\r\n"
+            "Fixed: beta\tMonday\t03/03/2003\r\n");
+        row("one column, rows in list order", "0", false, QList<int>{2, 1},
+            "03.03.03 Added: alpha tab one\r\n03.03.03 Fixed: beta\r\n");
+        row("nothing selected", "1", false, QList<int>{}, "");
     }
     void copiesSelectedRows()
     {
@@ -61,14 +58,11 @@ private slots:
 
     void copyKeys_data()
     {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("copies");
-        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier) << true;
-        QTest::newRow("Ctrl+Insert") << int(Qt::Key_Insert) << int(Qt::ControlModifier) << true;
-        QTest::newRow("Ctrl+Shift+C")
-            << int(Qt::Key_C) << int(Qt::ControlModifier | Qt::ShiftModifier) << false;
-        QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << false;
+        const auto row = addColumns<int, int, bool>({"key", "modifiers", "copies"});
+        row("Ctrl+C", int(Qt::Key_C), int(Qt::ControlModifier), true);
+        row("Ctrl+Insert", int(Qt::Key_Insert), int(Qt::ControlModifier), true);
+        row("Ctrl+Shift+C", int(Qt::Key_C), int(Qt::ControlModifier | Qt::ShiftModifier), false);
+        row("Shift+Insert", int(Qt::Key_Insert), int(Qt::ShiftModifier), false);
     }
     void copyKeys()
     {
@@ -111,43 +105,19 @@ private slots:
         QCOMPARE(panelText(w, "StatusBar1_Panel2"), longDate);
     }
 
-    void rowMarksReleaseOfLine_data()
-    {
-        QTest::addColumn<int>("line");
-        QTest::addColumn<int>("release");
-        QTest::newRow("line before the first release keeps All") << 0 << 0;
-        QTest::newRow("a release's heading line") << 5 << 2;
-        QTest::newRow("the line before the next heading") << 4 << 1;
-        QTest::newRow("the last release's heading") << 8 << 3;
-        QTest::newRow("the last line") << 10 << 3;
-    }
-    void rowMarksReleaseOfLine()
-    {
-        QFETCH(int, line);
-        MainWindowFixture fixture;
-        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        clickVersion(w, 0);
-        changesList(w)->setCurrentIndex(changesList(w)->model()->index(line, 0)); // "All": a row per line
-        QTEST(markedVersion(w), "release");
-    }
-
     void goToLine_data()
     {
-        QTest::addColumn<bool>("reversed");
-        QTest::addColumn<bool>("wrapPanelVisible");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<int>("release");
-        QTest::addColumn<QString>("wrapText");
+        const auto row = addColumns<bool, bool, QString, int, int, QString>(
+            {"reversed", "wrapPanelVisible", "filter", "line", "release", "wrapText"});
 
-        QTest::newRow("line of the last release") << false << true << "" << 10 << 3 << "01.01.01 Fixed: zeta";
-        QTest::newRow("reversed list") << true << true << "" << 9 << 3 << "01.02.03 Added: epsilon";
-        QTest::newRow("fix under the additions filter")
-            << false << true << "mnuViewAdditions" << 7 << 2 << "02.02.02 Fixed: delta tab";
-        QTest::newRow("empty line shows the change before it")
-            << false << true << "" << 3 << 1 << "03.03.03 Added: alpha tab one";
-        QTest::newRow("line before the first release") << false << true << "" << 0 << 0 << "Preface line";
-        QTest::newRow("wrap panel hidden") << false << false << "" << 6 << 2 << "02.02.02 Added: gamma";
+        row("line of the last release", false, true, "", 10, 3, "01.01.01 Fixed: zeta");
+        row("reversed list", true, true, "", 9, 3, "01.02.03 Added: epsilon");
+        row("fix under the additions filter", false, true, "mnuViewAdditions", 7, 2,
+            "02.02.02 Fixed: delta tab");
+        row("empty line shows the change before it", false, true, "", 3, 1, "03.03.03 Added: alpha tab one");
+        row("line before the first release", false, true, "", 0, 0, "Preface line");
+        row("a release's heading", false, true, "", 5, 2, "Release Total Commander 2.0");
+        row("wrap panel hidden", false, false, "", 6, 2, "02.02.02 Added: gamma");
     }
     void goToLine()
     {
@@ -168,7 +138,8 @@ private slots:
         QTEST(markedVersion(w), "release");
         QCOMPARE(wrapPanel(w)->toPlainText(), wrapText);
         QCOMPARE(changesList(w)->selectionModel()->selectedRows().size(), 1);
-        QCOMPARE(currentChangeText(w), line == 0 ? wrapText : wrapText.mid(9));
+        // A dated line shows its change without the date.
+        QCOMPARE(currentChangeText(w), wrapText.front().isDigit() ? wrapText.mid(9) : wrapText);
         QCOMPARE(action(w, "mnuViewAllChanges")->isChecked(), true);
         QCOMPARE(action(w, "mnuViewWrapPanel")->isChecked(), true);
     }

@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "mainwin/DisplayFonts.h"
 #include "mainwin/DisplaySettings.h"
 #include "widgets/cCommonDialog.h"
@@ -12,14 +14,12 @@ class tst_DisplayFonts : public QObject
 private slots:
     void chosenFontStyleBits_data()
     {
-        QTest::addColumn<QFont::Weight>("weight");
-        QTest::addColumn<bool>("italic");
-        QTest::addColumn<bool>("strikeout");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("bold italic is 3") << QFont::Bold << true << false << 3;
-        QTest::newRow("demibold is not bold") << QFont::DemiBold << false << false << 0;
-        QTest::newRow("black is not bold") << QFont::Black << false << false << 0;
-        QTest::newRow("strikeout underline is 12") << QFont::Normal << false << true << 12;
+        const auto row =
+            addColumns<QFont::Weight, bool, bool, int>({"weight", "italic", "strikeout", "expected"});
+        row("bold italic is 3", QFont::Bold, true, false, 3);
+        row("demibold is not bold", QFont::DemiBold, false, false, 0);
+        row("black is not bold", QFont::Black, false, false, 0);
+        row("strikeout underline is 12", QFont::Normal, false, true, 12);
     }
     void chosenFontStyleBits()
     {

@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "MemorySettingsStore.h"
 
 #include "mainwin/DisplaySettings.h"
@@ -28,22 +29,18 @@ private slots:
 
     void storedNumber_data()
     {
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("expected");
+        const auto row = addColumns<QString, QString, QString, int>({"section", "key", "stored", "expected"});
 
         const QString v = SectionVelomir;
-        QTest::newRow("SplitPosition 0 is one pixel high") << v << KeySplitPosition << "0" << 15;
-        QTest::newRow("SplitPosition2 negative is one pixel wide") << v << KeySplitPosition2 << "-40" << 12;
-        QTest::newRow("UnExpandPaths 7 held to 3") << SectionCommon << KeyUnExpandPaths << "7" << 3;
-        QTest::newRow("UnExpandPaths -1 held to 0") << SectionCommon << KeyUnExpandPaths << "-1" << 0;
-        QTest::newRow("UnExpandPaths read from Common only") << v << KeyUnExpandPaths << "1" << 3;
-        QTest::newRow("FontSize not a number takes default") << v << KeyFontSize << "abc" << 8;
-        QTest::newRow("FontStyle fraction takes default") << v << KeyFontStyle << "1.5" << 0;
-        QTest::newRow("FixesColor past 32 bits takes default") << v << KeyFixesColor << "4294967296" << 128;
-        QTest::newRow("ForegroundColor system colour")
-            << v << KeyForegroundColor << "-2147483633" << -2147483633;
+        row("SplitPosition 0 is one pixel high", v, KeySplitPosition, "0", 15);
+        row("SplitPosition2 negative is one pixel wide", v, KeySplitPosition2, "-40", 12);
+        row("UnExpandPaths 7 held to 3", SectionCommon, KeyUnExpandPaths, "7", 3);
+        row("UnExpandPaths -1 held to 0", SectionCommon, KeyUnExpandPaths, "-1", 0);
+        row("UnExpandPaths read from Common only", v, KeyUnExpandPaths, "1", 3);
+        row("FontSize not a number takes default", v, KeyFontSize, "abc", 8);
+        row("FontStyle fraction takes default", v, KeyFontStyle, "1.5", 0);
+        row("FixesColor past 32 bits takes default", v, KeyFixesColor, "4294967296", 128);
+        row("ForegroundColor system colour", v, KeyForegroundColor, "-2147483633", -2147483633);
     }
 
     void storedNumber()
@@ -67,11 +64,10 @@ private slots:
 
     void detectListSplit_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("pieces keep their blanks") << "Release , New" << QStringList{"Release ", " New"};
-        QTest::newRow("empty setting is no pattern") << "" << QStringList{};
-        QTest::newRow("trailing comma gives an empty last piece") << "Release," << QStringList{"Release", ""};
+        const auto row = addColumns<QString, QStringList>({"stored", "expected"});
+        row("pieces keep their blanks", "Release , New", QStringList{"Release ", " New"});
+        row("empty setting is no pattern", "", QStringList{});
+        row("trailing comma gives an empty last piece", "Release,", QStringList{"Release", ""});
     }
     void detectListSplit()
     {

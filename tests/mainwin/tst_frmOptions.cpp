@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "MemorySettingsStore.h"
 
 #include "mainwin/ColorSwatch.h"
@@ -122,12 +123,10 @@ private slots:
 
     void swatchAsksForColour_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("keyboard");
-        QTest::addColumn<QString>("systemName");
-        QTest::newRow("foreground may stay window text") << 0 << false << "WindowText";
-        QTest::newRow("background may stay window") << 1 << true << "Window";
-        QTest::newRow("additions has no system colour") << 2 << false << "";
+        const auto row = addColumns<int, bool, QString>({"index", "keyboard", "systemName"});
+        row("foreground may stay window text", 0, false, "WindowText");
+        row("background may stay window", 1, true, "Window");
+        row("additions has no system colour", 2, false, "");
     }
 
     void swatchAsksForColour()

@@ -1,13 +1,14 @@
+#include "DataTable.h"
+#include "TestFiles.h"
+
 #include "search/SearchHost.h"
 #include "search/frmSearchFor.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
 #include "widgets/MessageBox.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,47 +21,37 @@ namespace {
 
 const QString Marker = QStringLiteral("QWERTY000042zxcvbn");
 
-QByteArray fileBytes()
-{
-    QFile file(globals().IniFilePath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-struct Call
-{
-    QString text;
-    int start = 0;
-    int searchIn = 0;
-    int wholeWord = 0;
-    bool operator==(const Call &) const = default;
-};
-
-QDebug operator<<(QDebug debug, const Call &call)
-{
-    return debug << call.text << call.start << call.searchIn << call.wholeWord;
-}
-
-// Stands in for the main window: records the searches and answers with scripted results.
+// Stands in for the main window: records the searches, one line each, and answers with scripted
+// results.
 class FakeHost : public SearchHost
 {
 public:
     LineIndex FindString(const QString &text, LineIndex start, SearchIn searchIn, bool wholeWord) override
     {
-        finds << Call{text, start.value(), searchInNumber(searchIn), wholeWord ? 1 : 0};
+        starts << start.value();
+        calls << describe("find", text, searchIn, wholeWord);
         return LineIndex(results.isEmpty() ? lastLine + 2 : results.takeFirst());
     }
     void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) override
     {
-        findAlls << Call{text, -1, searchInNumber(searchIn), wholeWord ? 1 : 0};
+        calls << describe("all", text, searchIn, wholeWord);
     }
     LineIndex LastLineIndex() const override { return LineIndex(lastLine); }
     SearchIn &SearchInChoice() override { return searchInChoice; }
     void focusChangesList() override { ++listFocused; }
     void setFindNextEnabled(bool enabled) override { findNextEnabled = enabled; }
 
+    static QString describe(const char *call, const QString &text, SearchIn searchIn, bool wholeWord)
+    {
+        return QStringLiteral("%1 %2 in %3%4")
+            .arg(call, text)
+            .arg(searchInNumber(searchIn))
+            .arg(wholeWord ? " whole" : "");
+    }
+
     QList<int> results;
-    QList<Call> finds;
-    QList<Call> findAlls;
+    QList<int> starts;
+    QStringList calls;
     int lastLine = 9;
     SearchIn searchInChoice = SearchIn::Everywhere;
     int listFocused = 0;
@@ -114,11 +105,8 @@ class tst_frmSearchFor : public QObject
     void storeTexts(const QStringList &texts)
     {
         for (int n = 0; n < texts.size(); ++n)
-            store(QStringLiteral("Find%1").arg(n + 1), texts[n]);
-    }
-    void store(const QString &key, const QString &value)
-    {
-        QVERIFY(m_profile->WriteValue(SectionVelomir, key, value, globals().IniFilePath));
+            QVERIFY(m_profile->WriteValue(SectionVelomir, QStringLiteral("Find%1").arg(n + 1), texts[n],
+                                          globals().IniFilePath));
     }
 
 private slots:
@@ -139,14 +127,12 @@ private slots:
 
     void enterSearchesFromFirstLineThenAfterEachMatch_data()
     {
-        QTest::addColumn<QList<int>>("results");
-        QTest::addColumn<QList<int>>("starts");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("match in the middle") << QList<int>{4, 8, 9} << QList<int>{0, 4, 8} << QStringList{};
-        QTest::newRow("match on the last line")
-            << QList<int>{10, 11, 4} << QList<int>{0, 10, 0} << QStringList{"Cannot find \"tab\""};
-        QTest::newRow("no match left: once, then from the top")
-            << QList<int>{4, 11, 4} << QList<int>{0, 4, 0} << QStringList{"Cannot find \"tab\""};
+        const auto row = addColumns<QList<int>, QList<int>, QStringList>({"results", "starts", "messages"});
+        row("match in the middle", QList<int>{4, 8, 9}, QList<int>{0, 4, 8}, QStringList{});
+        row("match on the last line", QList<int>{10, 11, 4}, QList<int>{0, 10, 0},
+            QStringList{"Cannot find \"tab\""});
+        row("no match left: once, then from the top", QList<int>{4, 11, 4}, QList<int>{0, 4, 0},
+            QStringList{"Cannot find \"tab\""});
     }
     void enterSearchesFromFirstLineThenAfterEachMatch()
     {
@@ -158,26 +144,23 @@ private slots:
         for (int press = 0; press < starts.size(); ++press)
             pressEnter();
 
-        QList<int> seen;
-        for (const Call &call : m_host->finds)
-            seen << call.start;
-        QCOMPARE(seen, starts);
+        QCOMPARE(m_host->starts, starts);
         QTEST(MessageBox::shownTexts(), "messages");
         QVERIFY(m_dialog->isVisible());
     }
 
     void changeMakesNextSearchStartAtFirstLine_data()
     {
-        QTest::addColumn<QString>("change");
-        QTest::newRow("text") << "text";
-        QTest::newRow("search-in option") << "optColumn_1";
-        QTest::newRow("whole-word box") << "chkWholeWord";
-        QTest::newRow("entry picked") << "pick";
+        const auto row = addColumns<QString>({"change"});
+        row("text", "text");
+        row("search-in option", "optColumn_1");
+        row("whole-word box", "chkWholeWord");
+        row("entry picked", "pick");
     }
     void changeMakesNextSearchStartAtFirstLine()
     {
         QFETCH(QString, change);
-        store("Find1", "tab");
+        storeTexts({"tab"});
         m_host->results = {5, 7};
         open();
         type("tab");
@@ -190,8 +173,7 @@ private slots:
             click(change);
         pressEnter();
 
-        QCOMPARE(m_host->finds.size(), 2);
-        QCOMPARE(m_host->finds[1].start, 0);
+        QCOMPARE(m_host->starts, (QList<int>{0, 0}));
     }
 
     void emptyTextBeepsAndDisablesSearching()
@@ -205,27 +187,26 @@ private slots:
         QCOMPARE(find<QPushButton>("cmdFindAll")->isEnabled(), false);
         m_dialog->FindNextString();
         QCOMPARE(MessageBox::beepCount(), 1);
-        QCOMPARE(m_host->finds.size(), 0);
+        QCOMPARE(m_host->calls, QStringList());
     }
 
     void textDifferingOnlyInCaseAddsNothing()
     {
-        store("Find1", "Tab");
+        storeTexts({"Tab"});
         open();
-        const QByteArray before = fileBytes();
+        const QByteArray before = readFile(globals().IniFilePath);
         type("TAB");
         pressEnter();
 
-        QCOMPARE(combo()->count(), 1);
-        QCOMPARE(combo()->itemText(0), "Tab");
-        QCOMPARE(fileBytes(), before);
+        QCOMPARE(entries(), QStringList{"Tab"});
+        QCOMPARE(readFile(globals().IniFilePath), before);
     }
 
     void newTextDropsOldestOfFullHistory_data()
     {
-        QTest::addColumn<bool>("overOldest");
-        QTest::newRow("typed") << false;
-        QTest::newRow("typed over the oldest entry picked") << true;
+        const auto row = addColumns<bool>({"overOldest"});
+        row("typed", false);
+        row("typed over the oldest entry picked", true);
     }
     void newTextDropsOldestOfFullHistory()
     {
@@ -252,17 +233,10 @@ private slots:
 
     void optionsAreStoredAndRestored_data()
     {
-        QTest::addColumn<int>("picked");
-        QTest::addColumn<int>("choice");
-        QTest::addColumn<bool>("whole");
-        QTest::addColumn<QStringList>("list");
-        QTest::addColumn<QString>("options");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("entry picked") << 2 << 0 << false << QStringList{"a", "b", "c"} << "2,0,0"
-                                      << "c";
-        QTest::newRow("typed text, fixes, whole words")
-            << -1 << 2 << true << QStringList{"typed", "a", "b", "c"} << "-1,2,1"
-            << "";
+        const auto row = addColumns<int, int, bool, QStringList, QString, QString>(
+            {"picked", "choice", "whole", "list", "options", "text"});
+        row("entry picked", 2, 0, false, QStringList{"a", "b", "c"}, "2,0,0", "c");
+        row("typed text, fixes, whole words", -1, 2, true, QStringList{"typed", "a", "b", "c"}, "-1,2,1", "");
     }
     void optionsAreStoredAndRestored()
     {
@@ -293,21 +267,21 @@ private slots:
         open();
         click("optColumn_2");
         m_dialog.reset();
-        store("FindOptions", "0,7,1");
+        QVERIFY(m_profile->WriteValue(SectionVelomir, "FindOptions", "0,7,1", globals().IniFilePath));
         open();
         type("tab");
         pressEnter();
 
         QCOMPARE(find<QCheckBox>("chkWholeWord")->isChecked(), true);
         QCOMPARE(find<QRadioButton>("optColumn_2")->isChecked(), true);
-        QCOMPARE(m_host->finds.value(0), (Call{"tab", 0, 2, 1}));
+        QCOMPARE(m_host->calls, QStringList{"find tab in 2 whole"});
     }
 
     void clearList_data()
     {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("No") << false;
-        QTest::newRow("Yes") << true;
+        const auto row = addColumns<bool>({"yes"});
+        row("No", false);
+        row("Yes", true);
     }
     void clearList()
     {
@@ -327,43 +301,38 @@ private slots:
         QCOMPARE(m_host->findNextEnabled, !yes);
     }
 
-    void closingOnlyHides_data()
+    // The close box, Escape and Find All hide the dialog, hand the focus to the changes list and
+    // keep the text and options for the next Ctrl+F; only Find All searches.
+    void hidingKeepsTextAndOptions_data()
     {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("close box") << false;
-        QTest::newRow("Escape") << true;
+        const auto row = addColumns<QString, QStringList, QString>({"action", "calls", "stored"});
+        row("close box", "close", {}, Marker);
+        row("Escape", "escape", {}, Marker);
+        row("Find All", "cmdFindAll", {"all tab in 2 whole"}, "tab");
     }
-    void closingOnlyHides()
+    void hidingKeepsTextAndOptions()
     {
-        QFETCH(bool, escape);
-        open();
-        type("tab");
-        click("optColumn_1");
-        if (escape)
-            QTest::keyClick(combo()->lineEdit(), Qt::Key_Escape);
-        else
-            QCOMPARE(m_dialog->close(), false);
-
-        QCOMPARE(m_dialog->isVisible(), false);
-        QCOMPARE(m_host->listFocused, 1);
-        m_dialog->ShowFind();
-        QCOMPARE(m_dialog->isVisible(), true);
-        QCOMPARE(combo()->lineEdit()->selectedText(), "tab");
-        QCOMPARE(find<QRadioButton>("optColumn_1")->isChecked(), true);
-    }
-
-    void findAllHandsOptionsToMainWindow()
-    {
+        QFETCH(QString, action);
         open();
         type("tab");
         click("optColumn_2");
         click("chkWholeWord");
-        click("cmdFindAll");
+        if (action == u"escape")
+            QTest::keyClick(combo()->lineEdit(), Qt::Key_Escape);
+        else if (action == u"close")
+            QCOMPARE(m_dialog->close(), false);
+        else
+            click(action);
 
-        QCOMPARE(m_host->findAlls, (QList<Call>{{"tab", -1, 2, 1}}));
         QCOMPARE(m_dialog->isVisible(), false);
         QCOMPARE(m_host->listFocused, 1);
-        QCOMPARE(stored("Find1"), "tab");
+        QTEST(m_host->calls, "calls");
+        QTEST(stored("Find1"), "stored");
+        m_dialog->ShowFind();
+        QCOMPARE(m_dialog->isVisible(), true);
+        QCOMPARE(combo()->lineEdit()->selectedText(), "tab");
+        QCOMPARE(find<QRadioButton>("optColumn_2")->isChecked(), true);
+        QCOMPARE(find<QCheckBox>("chkWholeWord")->isChecked(), true);
     }
 };
 

@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
 
@@ -22,13 +24,10 @@ private slots:
 
     void expandPath_data()
     {
-        QTest::addColumn<QString>("fileManagerDir");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("expanded");
-
-        const auto row = [](const char *name, const QString &stored, const QString &expanded,
-                            const QString &fileManagerDir = QStringLiteral("/opt/velomir/tc/")) {
-            QTest::newRow(name) << fileManagerDir << stored << expanded;
+        const auto add = addColumns<QString, QString, QString>({"stored", "expanded", "fileManagerDir"});
+        const auto row = [&](const char *name, const QString &stored, const QString &expanded,
+                             const QString &fileManagerDir = QStringLiteral("/opt/velomir/tc/")) {
+            add(name, stored, expanded, fileManagerDir);
         };
         row("empty stays empty", "", "");
         row("program folder placeholder", "PELLAVORIN:\\sub\\a.ini", "/opt/velomir/sub/a.ini");
@@ -52,13 +51,8 @@ private slots:
 
     void collapsePath_data()
     {
-        QTest::addColumn<int>("unExpandPaths");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("stored");
+        const auto row = addColumns<int, QString, QString>({"unExpandPaths", "path", "stored"});
 
-        const auto row = [](const char *name, int unExpandPaths, const QString &path, const QString &stored) {
-            QTest::newRow(name) << unExpandPaths << path << stored;
-        };
         const QString tcHistory = QStringLiteral("/opt/velomir/tc/History.txt");
         row("3: program folder wins", 3, tcHistory, "pellavorin:\\tc/History.txt");
         row("2: file manager form", 2, tcHistory, "%Commander_Path%/History.txt");
@@ -76,27 +70,17 @@ private slots:
         QTEST(CollapsePath(path), "stored");
     }
 
-    void collapsedFormExpandsBack()
-    {
-        const QString path = QStringLiteral("/opt/velomir/tc/History.txt");
-        for (int mode = 0; mode <= 3; ++mode) {
-            globals().UnExpandPaths = mode;
-            QCOMPARE(ExpandPath(CollapsePath(path)), path);
-        }
-    }
-
     void systemProgramDir_data()
     {
-        QTest::addColumn<QString>("appDir");
-        QTest::addColumn<bool>("system");
+        const auto row = addColumns<QString, bool>({"appDir", "system"});
 
-        QTest::newRow("distribution's program folder") << "/usr/bin/" << true;
-        QTest::newRow("local installation") << "/usr/local/bin/" << true;
-        QTest::newRow("folder it was built to be installed in") << "/opt/velomir/bin/" << true;
-        QTest::newRow("same folder, written otherwise") << "/opt/velomir/./bin" << true;
-        QTest::newRow("another folder under /opt") << "/opt/velomir/" << false;
-        QTest::newRow("name that only begins like /usr") << "/usrdata/velomir/" << false;
-        QTest::newRow("build tree") << "/home/ann/velomir/build/" << false;
+        row("distribution's program folder", "/usr/bin/", true);
+        row("local installation", "/usr/local/bin/", true);
+        row("folder it was built to be installed in", "/opt/velomir/bin/", true);
+        row("same folder, written otherwise", "/opt/velomir/./bin", true);
+        row("another folder under /opt", "/opt/velomir/", false);
+        row("name that only begins like /usr", "/usrdata/velomir/", false);
+        row("build tree", "/home/ann/velomir/build/", false);
     }
     void systemProgramDir()
     {
@@ -106,15 +90,10 @@ private slots:
 
     void choosesIniFile_data()
     {
-        QTest::addColumn<QString>("explicitPath");
-        QTest::addColumn<QString>("programDir"); // "build", "installed" or "missing"
-        QTest::addColumn<bool>("iniBeside");
-        QTest::addColumn<QString>("chosen"); // "explicit", "beside" or "user"
+        // programDir: "build", "installed" or "missing"; chosen: "explicit", "beside" or "user"
+        const auto row = addColumns<QString, QString, bool, QString>(
+            {"explicitPath", "programDir", "iniBeside", "chosen"});
 
-        const auto row = [](const char *name, const QString &explicitPath, const QString &programDir,
-                            bool iniBeside, const QString &chosen) {
-            QTest::newRow(name) << explicitPath << programDir << iniBeside << chosen;
-        };
         row("--ini wins over everything", "/x/named.ini", "installed", true, "explicit");
         row("build tree writes beside the program", "", "build", false, "beside");
         row("installed program goes per user though its folder is writable", "", "installed", false, "user");

@@ -1,28 +1,15 @@
+#include "DataTable.h"
+#include "TestFiles.h"
+
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
 #include "settings/cProfile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
 const QString Marker = QStringLiteral("QWERTY000042zxcvbn");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 } // namespace
 
 class tst_cProfile : public QObject
@@ -44,7 +31,7 @@ private slots:
 
     void markerTellsAbsentFromEmptyAndIsNeverWritten()
     {
-        writeAll(m_ini, "[Velomir]\nEmpty=\n");
+        QVERIFY(writeFile(m_ini, "[Velomir]\nEmpty=\n"));
         cProfile profile;
         QCOMPARE(profile.ReadValue(SectionVelomir, "Absent", Marker, m_ini), Marker);
         QCOMPARE(profile.ReadValue(SectionVelomir, "Empty", Marker, m_ini), QString());
@@ -57,12 +44,9 @@ private slots:
     // An empty line column: only the value read back is compared.
     void valueReadsBackAsWritten_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QByteArray>("line");
-        const QByteArray existing("[Velomir]\nK=old\n");
+        const auto add = addColumns<QByteArray, QString, QByteArray>({"file", "value", "line"});
         const auto row = [&](const char *name, const QString &value, const QByteArray &line = {}) {
-            QTest::newRow(name) << existing << value << line;
+            add(name, "[Velomir]\nK=old\n", value, line);
         };
         row("leading blank", " a", "K=\" a\"");
         row("trailing blank", "a ", "K=\"a \"");
@@ -77,7 +61,7 @@ private slots:
         row("trailing form feed", "x\f");
         row("no-break space at both ends", QStringLiteral("\u00A0x\u00A0"));
         row("only blanks", "   ");
-        QTest::newRow("new key in new file") << QByteArray() << "\tx " << QByteArray();
+        add("new key in new file", {}, "\tx ", {});
     }
     void valueReadsBackAsWritten()
     {
@@ -85,23 +69,20 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QByteArray, line);
         if (!file.isEmpty())
-            writeAll(m_ini, file);
+            QVERIFY(writeFile(m_ini, file));
         cProfile profile;
         QVERIFY(profile.WriteValue(SectionVelomir, "K", value, m_ini));
         if (!line.isEmpty())
-            QVERIFY(readAll(m_ini).contains(line + '\n'));
+            QVERIFY(readFile(m_ini).contains(line + '\n'));
         if (!value.startsWith(TwoQuotes))
             QCOMPARE(profile.ReadValue(SectionVelomir, "K", Marker, m_ini), value);
     }
 
     void resolvesSection_data()
     {
-        QTest::addColumn<QByteArray>("main");
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("expected"); // "main", "alt" or a full path
+        // expected: "main", "alt" or a full path
+        const auto row = addColumns<QByteArray, QString, QString>({"main", "section", "expected"});
 
-        const auto row = [](const char *name, const QByteArray &main, const QString &section,
-                            const QString &expected) { QTest::newRow(name) << main << section << expected; };
         const QByteArray alt = "[Configuration]\nAlternateUserIni=alt.ini\n";
         const QByteArray velomir = "[Velomir]\nRedirectSection=";
         row("no redirection", "[Velomir]\n", "Velomir", "main");
@@ -130,7 +111,7 @@ private slots:
         QFETCH(QString, section);
         QFETCH(QString, expected);
 
-        writeAll(m_ini, main);
+        QVERIFY(writeFile(m_ini, main));
         cProfile profile;
         const QString file = expected == u"main"  ? m_ini
                              : expected == u"alt" ? m_dir.filePath(QStringLiteral("alt.ini"))
@@ -140,78 +121,14 @@ private slots:
 
     void redirectionKeysStayInGivenFile()
     {
-        writeAll(m_ini, "[Configuration]\nAlternateUserIni=alt.ini\n[Velomir]\nUseIniInProgramDir=1\n");
+        QVERIFY(
+            writeFile(m_ini, "[Configuration]\nAlternateUserIni=alt.ini\n[Velomir]\nUseIniInProgramDir=1\n"));
         cProfile profile;
         QCOMPARE(profile.ReadValue(SectionVelomir, "useiniinprogramdir", Marker, m_ini), QStringLiteral("1"));
         QVERIFY(profile.WriteValue(SectionVelomir, "RedirectSection", "0", m_ini));
         QVERIFY(profile.WriteValue(SectionVelomir, "LastFile", "x", m_ini));
-        QVERIFY(readAll(m_ini).contains("RedirectSection=0"));
-        QVERIFY(readAll(m_ini).contains("LastFile=x"));
-        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("alt.ini"))));
-    }
-
-    void readsCommentedKey()
-    {
-        writeAll(m_ini, "[Velomir]\n;Hidden=old\nShown=1\n");
-        cProfile profile;
-        QCOMPARE(profile.ReadValueOrComment(SectionVelomir, "Hidden", Marker, m_ini, ";"),
-                 QStringLiteral("old"));
-        QCOMPARE(profile.LastReadedKeyIsCommented(), true);
-        QCOMPARE(profile.ReadValueOrComment(SectionVelomir, "Shown", Marker, m_ini, ";"),
-                 QStringLiteral("1"));
-        QCOMPARE(profile.LastReadedKeyIsCommented(), false);
-        QCOMPARE(profile.ReadValueOrComment(SectionVelomir, "Hidden", "d", m_ini, ";"), QStringLiteral("d"));
-        QCOMPARE(profile.LastReadedKeyIsCommented(), false);
-    }
-
-    void deleteSectionKeepsHeaderWhenPreserving()
-    {
-        writeAll(m_ini, "[Velomir]\nPreserveSectionPosition=1\n[Stats]\na=1\nb=2\n[Next]\nc=3\n");
-        cProfile profile;
-        QVERIFY(profile.DeleteSection("Stats", m_ini));
-        QCOMPARE(readAll(m_ini), QByteArray("[Velomir]\nPreserveSectionPosition=1\n[Stats]\n[Next]\nc=3\n"));
-
-        writeAll(m_ini, "[Stats]\na=1\n[Next]\nc=3\n");
-        cProfile plain;
-        QVERIFY(plain.DeleteSection("Stats", m_ini));
-        QCOMPARE(readAll(m_ini), QByteArray("[Next]\nc=3\n"));
-    }
-
-    void listsAndSorts()
-    {
-        writeAll(m_ini, "[Velomir]\nb=2\nC=3\na=1\n[Empty]\n");
-        cProfile profile;
-        profile.ReadFileSectionsName(m_ini);
-        QCOMPARE(profile.FileSectionsNameCount(), 1);
-        QCOMPARE(profile.FileSectionsNameList(1), QStringLiteral("Empty"));
-        profile.ReadSectionKeysNameAndValue(SectionVelomir, m_ini);
-        QCOMPARE(profile.SectionKeysNameAndValueList(2), QStringLiteral("a=1"));
-        profile.ReadSectionKeysNameOnly(SectionVelomir, m_ini);
-        profile.SortKeysNameOnlyList();
-        QCOMPARE(profile.SectionKeysNameOnlyCount(), 2);
-        QCOMPARE((QStringList{profile.SectionKeysNameOnlyList(0), profile.SectionKeysNameOnlyList(1),
-                              profile.SectionKeysNameOnlyList(2), profile.SectionKeysNameOnlyList(3)}),
-                 QStringList({"a", "b", "C", ""}));
-        profile.ReadSectionKeysNameOnly(SectionVelomir, m_ini, 4); // room for "b" and a cut "C"
-        QCOMPARE(profile.SectionKeysNameOnlyCount(), 0);
-        QCOMPARE(profile.SectionKeysNameOnlyList(0), QStringLiteral("b"));
-        profile.ReadSectionKeysNameOnly("Empty", m_ini);
-        QCOMPARE(profile.SectionKeysNameOnlyCount(), -1);
-        profile.ReadFileSectionsName(m_dir.filePath(QStringLiteral("missing.ini")));
-        QCOMPARE(profile.FileSectionsNameCount(), -1);
-    }
-
-    void longSectionKeepsOuterBlanks()
-    {
-        cProfile profile;
-        QString contents = QStringLiteral("Pad=\" kept \"\r\n");
-        contents += QStringLiteral("Long=") + QString(70000, u'y') + QStringLiteral("\r\n");
-        QVERIFY(profile.WriteSection(SectionVelomir, contents, m_ini));
-        QCOMPARE(profile.ReadValue(SectionVelomir, "Pad", Marker, m_ini), QStringLiteral(" kept "));
-
-        QVERIFY(profile.WriteSection("Short", QStringLiteral("Pad=\" kept \"\r\nx=1"), m_ini));
-        QCOMPARE(profile.ReadValue("Short", "Pad", Marker, m_ini), QStringLiteral(" kept "));
-        QCOMPARE(profile.ReadValue("Short", "x", Marker, m_ini), QStringLiteral("1"));
+        QCOMPARE(readFile(m_ini), QByteArray("[Configuration]\nAlternateUserIni=alt.ini\n[Velomir]\n"
+                                             "UseIniInProgramDir=1\nRedirectSection=0\nLastFile=x\n"));
     }
 
 private:

@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "widgets/SplitterGeometry.h"
 
 #include <QTest>
@@ -17,68 +19,41 @@ class tst_SplitterGeometry : public QObject
     Q_OBJECT
 
 private slots:
+    // The program hides only the second pane and uses no margins.
     void arrangePanes_data()
     {
-        QTest::addColumn<int>("direction");
-        QTest::addColumn<int>("margin");
-        QTest::addColumn<bool>("leftVisible");
-        QTest::addColumn<bool>("rightVisible");
-        QTest::addColumn<Layout>("before");
-        QTest::addColumn<Layout>("after");
-
+        const auto row =
+            addColumns<int, bool, Layout, Layout>({"direction", "secondVisible", "before", "after"});
         const Rect old{7, 7, 7, 7};
         // Container 3000 x 2000, bar at 900 on the split axis.
         const Layout stacked{3000, 2000, {0, 900, 10, 10}, old, old};
-        const Layout side{3000, 2000, {900, 0, 10, 10}, old, old};
-        QTest::newRow("stacked, both panes")
-            << Stacked << 0 << true << true << stacked
-            << Layout{3000, 2000, {0, 900, 3000, Bar}, {0, 0, 3000, 900}, {0, 945, 3000, 1055}};
-        QTest::newRow("side by side, both panes")
-            << SideBySide << 0 << true << true << side
-            << Layout{3000, 2000, {900, 0, Bar, 2000}, {0, 0, 900, 2000}, {945, 0, 2055, 2000}};
-        QTest::newRow("stacked, margins")
-            << Stacked << 60 << true << true << stacked
-            << Layout{3000, 2000, {60, 900, 2880, Bar}, {60, 60, 2880, 840}, {60, 945, 2880, 995}};
-        QTest::newRow("left hidden: right fills, bar untouched")
-            << SideBySide << 60 << false << true << side
-            << Layout{3000, 2000, {900, 0, 10, 10}, old, {60, 60, 2880, 1880}};
-        QTest::newRow("right hidden: left fills, bar untouched")
-            << Stacked << 60 << true << false << stacked
-            << Layout{3000, 2000, {0, 900, 10, 10}, {60, 60, 2880, 1880}, old};
-        QTest::newRow("both hidden: left fills")
-            << Stacked << 0 << false << false << stacked
-            << Layout{3000, 2000, {0, 900, 10, 10}, {0, 0, 3000, 2000}, old};
-        QTest::newRow("container smaller than margins keeps old sizes")
-            << Stacked << 60 << true << false << Layout{100, 100, {}, old, old}
-            << Layout{100, 100, {}, {60, 60, 7, 7}, old};
-        QTest::newRow("bar beyond container keeps the lower pane's old height")
-            << Stacked << 0 << true << true << Layout{3000, 500, {0, 900, 10, 10}, old, old}
-            << Layout{3000, 500, {0, 900, 3000, Bar}, {0, 0, 3000, 900}, {0, 945, 3000, 7}};
+        row("stacked, both panes", Stacked, true, stacked,
+            {3000, 2000, {0, 900, 3000, Bar}, {0, 0, 3000, 900}, {0, 945, 3000, 1055}});
+        row("side by side, both panes", SideBySide, true, {3000, 2000, {900, 0, 10, 10}, old, old},
+            {3000, 2000, {900, 0, Bar, 2000}, {0, 0, 900, 2000}, {945, 0, 2055, 2000}});
+        row("second hidden: first fills, bar untouched", Stacked, false, stacked,
+            {3000, 2000, {0, 900, 10, 10}, {0, 0, 3000, 2000}, old});
+        row("bar beyond container keeps the second pane's old height", Stacked, true,
+            {3000, 500, {0, 900, 10, 10}, old, old},
+            {3000, 500, {0, 900, 3000, Bar}, {0, 0, 3000, 900}, {0, 945, 3000, 7}});
     }
     void arrangePanes()
     {
         QFETCH(int, direction);
-        QFETCH(int, margin);
-        QFETCH(bool, leftVisible);
-        QFETCH(bool, rightVisible);
+        QFETCH(bool, secondVisible);
         QFETCH(Layout, before);
-        SplitterGeometry(direction, {margin, margin, margin, margin}, Bar)
-            .arrangePanes(before, leftVisible, rightVisible);
+        SplitterGeometry(direction, {}, Bar).arrangePanes(before, true, secondVisible);
         QTEST(before, "after");
     }
 
     void fitPanesToBar_data()
     {
-        QTest::addColumn<int>("direction");
-        QTest::addColumn<Layout>("before");
-        QTest::addColumn<Layout>("after");
+        const auto row = addColumns<int, Layout, Layout>({"direction", "before", "after"});
         const Rect old{5, 5, 5, 5};
-        QTest::newRow("stacked") << Stacked << Layout{3000, 2000, {0, 1200, 3000, Bar}, old, old}
-                                 << Layout{
-                                        3000, 2000, {0, 1200, 3000, Bar}, {5, 5, 5, 1200}, {5, 1245, 5, 755}};
-        QTest::newRow("side by side")
-            << SideBySide << Layout{3000, 2000, {600, 0, Bar, 2000}, old, old}
-            << Layout{3000, 2000, {600, 0, Bar, 2000}, {5, 5, 600, 5}, {645, 5, 2355, 5}};
+        row("stacked", Stacked, Layout{3000, 2000, {0, 1200, 3000, Bar}, old, old},
+            Layout{3000, 2000, {0, 1200, 3000, Bar}, {5, 5, 5, 1200}, {5, 1245, 5, 755}});
+        row("side by side", SideBySide, Layout{3000, 2000, {600, 0, Bar, 2000}, old, old},
+            Layout{3000, 2000, {600, 0, Bar, 2000}, {5, 5, 600, 5}, {645, 5, 2355, 5}});
     }
     void fitPanesToBar()
     {
@@ -90,14 +65,13 @@ private slots:
 
     void dragLimits_data()
     {
-        QTest::addColumn<int>("proposed");
-        QTest::addColumn<bool>("accepted");
+        const auto row = addColumns<int, bool>({"proposed", "accepted"});
         // Extent 3000, minimum left 100, minimum right 600.
-        QTest::newRow("at minimum left + 30") << 130 << false;
-        QTest::newRow("one past minimum left + 30") << 131 << true;
-        QTest::newRow("at extent - minimum right") << 2400 << false;
-        QTest::newRow("one before extent - minimum right") << 2399 << true;
-        QTest::newRow("beyond the container") << 3100 << false;
+        row("at minimum left + 30", 130, false);
+        row("one past minimum left + 30", 131, true);
+        row("at extent - minimum right", 2400, false);
+        row("one before extent - minimum right", 2399, true);
+        row("beyond the container", 3100, false);
     }
     void dragLimits()
     {
@@ -107,14 +81,12 @@ private slots:
 
     void pullBackAfterResize_data()
     {
-        QTest::addColumn<int>("barPosition");
-        QTest::addColumn<int>("newExtent");
-        QTest::addColumn<std::optional<int>>("pulledTo");
-        QTest::newRow("bar beyond a large container") << 5000 << 3000 << std::optional<int>(2910);
-        QTest::newRow("bar exactly at the end stays") << 3000 << 3000 << std::optional<int>();
-        QTest::newRow("bar inside stays") << 1000 << 3000 << std::optional<int>();
-        QTest::newRow("container of exactly 120 pixels") << 5000 << 1800 << std::optional<int>();
-        QTest::newRow("container of 121 pixels") << 5000 << 1815 << std::optional<int>(1725);
+        const auto row = addColumns<int, int, std::optional<int>>({"barPosition", "newExtent", "pulledTo"});
+        row("bar beyond a large container", 5000, 3000, std::optional<int>(2910));
+        row("bar exactly at the end stays", 3000, 3000, std::optional<int>());
+        row("bar inside stays", 1000, 3000, std::optional<int>());
+        row("container of exactly 120 pixels", 5000, 1800, std::optional<int>());
+        row("container of 121 pixels", 5000, 1815, std::optional<int>(1725));
     }
     void pullBackAfterResize()
     {
@@ -125,19 +97,14 @@ private slots:
 
     void checkedBar_data()
     {
-        QTest::addColumn<int>("barPosition");
-        QTest::addColumn<int>("previousExtent");
-        QTest::addColumn<int>("extent");
-        QTest::addColumn<std::optional<int>>("movedTo");
+        const auto row = addColumns<int, int, int, std::optional<int>>(
+            {"barPosition", "previousExtent", "extent", "movedTo"});
         // Held at 7200; the second pane keeps 600 and the bar 45, so the room ends 645 before the end.
-        QTest::newRow("shrunk: pulled to leave the second pane its room")
-            << 7200 << 13905 << 4500 << std::optional(3855);
-        QTest::newRow("grown again: back to the held position")
-            << 3855 << 4500 << 13905 << std::optional(7200);
-        QTest::newRow("grown a little: by as much as it grew") << 3855 << 4500 << 5000 << std::optional(4355);
-        QTest::newRow("same size, short of the held position: stays")
-            << 3000 << 4500 << 4500 << std::optional<int>();
-        QTest::newRow("no room for the first pane: stays") << 7200 << 4500 << 1850 << std::optional<int>();
+        row("shrunk: pulled to leave the second pane its room", 7200, 13905, 4500, std::optional(3855));
+        row("grown again: back to the held position", 3855, 4500, 13905, std::optional(7200));
+        row("grown a little: by as much as it grew", 3855, 4500, 5000, std::optional(4355));
+        row("same size, short of the held position: stays", 3000, 4500, 4500, std::optional<int>());
+        row("no room for the first pane: stays", 7200, 4500, 1850, std::optional<int>());
     }
     void checkedBar()
     {

@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "mainwin/DisplaySettings.h"
 #include "widgets/SystemColors.h"
 
@@ -11,16 +13,15 @@ class tst_SystemColors : public QObject
 private slots:
     void storedColour_data()
     {
-        QTest::addColumn<qint32>("stored");
-        QTest::addColumn<QColor>("expected");
-        QTest::newRow("explicit 128 is dark red") << qint32(128) << QColor(128, 0, 0);
-        QTest::newRow("explicit bytes are blue green red") << qint32(0x00336699) << QColor(0x99, 0x66, 0x33);
-        QTest::newRow("8 window text") << SystemWindowTextColor << QColor(1, 1, 1);
-        QTest::newRow("5 window") << SystemWindowColor << QColor(2, 2, 2);
-        QTest::newRow("15 button face") << qint32(0x8000000Fu) << QColor(3, 3, 3);
-        QTest::newRow("17 gray text is disabled text") << qint32(0x80000011u) << QColor(4, 4, 4);
-        QTest::newRow("9 caption text") << qint32(0x80000009u) << QColor(7, 7, 7);
-        QTest::newRow("unknown number is text") << qint32(0x80000063u) << QColor(1, 1, 1);
+        const auto row = addColumns<qint32, QColor>({"stored", "expected"});
+        row("explicit 128 is dark red", qint32(128), QColor(128, 0, 0));
+        row("explicit bytes are blue green red", qint32(0x00336699), QColor(0x99, 0x66, 0x33));
+        row("8 window text", SystemWindowTextColor, QColor(1, 1, 1));
+        row("5 window", SystemWindowColor, QColor(2, 2, 2));
+        row("15 button face", qint32(0x8000000Fu), QColor(3, 3, 3));
+        row("17 gray text is disabled text", qint32(0x80000011u), QColor(4, 4, 4));
+        row("9 caption text", qint32(0x80000009u), QColor(7, 7, 7));
+        row("unknown number is text", qint32(0x80000063u), QColor(1, 1, 1));
     }
     void storedColour()
     {
@@ -43,17 +44,12 @@ private slots:
     // Additions and fixes drawn on the lists' background must stay readable in a dark theme.
     void changeColourStaysReadable_data()
     {
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<QColor>("background");
-        QTest::addColumn<QColor>("drawn");
-        QTest::newRow("dark blue on white kept")
-            << QColor(0, 0, 128) << QColor(Qt::white) << QColor(0, 0, 128);
-        QTest::newRow("dark red on white kept")
-            << QColor(128, 0, 0) << QColor(Qt::white) << QColor(128, 0, 0);
-        QTest::newRow("dark blue on dark grey lightened")
-            << QColor(0, 0, 128) << QColor(45, 45, 45) << QColor::fromHslF(2.0f / 3.0f, 1.0f, 0.75f);
-        QTest::newRow("white on white turns black")
-            << QColor(Qt::white) << QColor(Qt::white) << QColor(Qt::black);
+        const auto row = addColumns<QColor, QColor, QColor>({"color", "background", "drawn"});
+        row("dark blue on white kept", QColor(0, 0, 128), QColor(Qt::white), QColor(0, 0, 128));
+        row("dark red on white kept", QColor(128, 0, 0), QColor(Qt::white), QColor(128, 0, 0));
+        row("dark blue on dark grey lightened", QColor(0, 0, 128), QColor(45, 45, 45),
+            QColor::fromHslF(2.0f / 3.0f, 1.0f, 0.75f));
+        row("white on white turns black", QColor(Qt::white), QColor(Qt::white), QColor(Qt::black));
     }
     void changeColourStaysReadable()
     {

@@ -11,51 +11,6 @@ class tst_cStringBuilder : public QObject
     Q_OBJECT
 
 private slots:
-    void edit_data()
-    {
-        QTest::addColumn<char>("operation"); // Remove, Insert or Overwrite
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QString>("result");
-        // Every row starts from "0123456789".
-        const QString same = QStringLiteral("0123456789");
-        QTest::newRow("remove with length 0 cuts to the end") << 'R' << "" << 3 << 0 << "012";
-        QTest::newRow("remove past the end cuts to the end") << 'R' << "" << 7 << 50 << "0123456";
-        QTest::newRow("remove inside") << 'R' << "" << 2 << 3 << "0156789";
-        QTest::newRow("remove at the length does nothing") << 'R' << "" << 10 << 1 << same;
-        QTest::newRow("remove at -1 does nothing") << 'R' << "" << -1 << 1 << same;
-        QTest::newRow("remove negative length does nothing") << 'R' << "" << 2 << -1 << same;
-        QTest::newRow("insert at the length appends") << 'I' << "ab" << 10 << 0 << "0123456789ab";
-        QTest::newRow("insert at 0") << 'I' << "ab" << 0 << 0 << "ab0123456789";
-        QTest::newRow("insert inside") << 'I' << "ab" << 4 << 0 << "0123ab456789";
-        QTest::newRow("insert at -1 does nothing") << 'I' << "ab" << -1 << 0 << same;
-        QTest::newRow("insert past the length does nothing") << 'I' << "ab" << 11 << 0 << same;
-        QTest::newRow("overwrite running past the end") << 'O' << "abcd" << 8 << 0 << "01234567abcd";
-        QTest::newRow("overwrite inside") << 'O' << "ab" << 2 << 0 << "01ab456789";
-        QTest::newRow("overwrite at the length appends") << 'O' << "ab" << 10 << 0 << "0123456789ab";
-        QTest::newRow("overwrite past the length does nothing") << 'O' << "ab" << 11 << 0 << same;
-    }
-    void edit()
-    {
-        QFETCH(char, operation);
-        QFETCH(QString, value);
-        QFETCH(int, index);
-        QFETCH(int, length);
-        QFETCH(QString, result);
-        cStringBuilder builder;
-        QVERIFY(builder.Append(u"0123456789"));
-        if (operation == 'R')
-            builder.Remove(index, length);
-        else
-            QVERIFY(operation == 'I' ? builder.Insert(index, value) : builder.Overwrite(index, value));
-        QCOMPARE(builder.StringData(), result);
-        QCOMPARE(builder.StringLength(), result.size());
-        // The text must end in zeros: an append after the edit follows the text directly.
-        QVERIFY(builder.Append(u"!"));
-        QCOMPARE(builder.StringData(), result + u'!');
-    }
-
     void shortAppendsGrowInSteps()
     {
         const QString line = QStringLiteral("12.03.24 Added: a line of ordinary length\r\n");
@@ -85,15 +40,6 @@ private slots:
         QVERIFY(builder.Append(big));
         QVERIFY(builder.capacityBytes() >= 2 * (first.size() + big.size()));
         QCOMPARE(builder.StringData(), first + big);
-    }
-
-    void writingStringDataResetsCapacity()
-    {
-        cStringBuilder builder;
-        QVERIFY(builder.Append(QString(Step, u'x')));
-        QVERIFY(builder.setStringData(u"fresh"));
-        QCOMPARE(builder.capacityBytes(), Step);
-        QCOMPARE(builder.StringData(), QStringLiteral("fresh"));
     }
 
     void extendLeavesRoomWrittenInPlace()

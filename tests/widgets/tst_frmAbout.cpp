@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "widgets/frmAbout.h"
 
 #include <QLabel>
@@ -31,9 +33,9 @@ class tst_frmAbout : public QObject
 private slots:
     void visitNowOpensWebAddress_data()
     {
-        QTest::addColumn<bool>("byKeyboard");
-        QTest::newRow("mouse click") << false;
-        QTest::newRow("space key") << true;
+        const auto row = addColumns<bool>({"byKeyboard"});
+        row("mouse click", false);
+        row("space key", true);
     }
     void visitNowOpensWebAddress()
     {

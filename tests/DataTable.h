@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QTest>
+
+#include <array>
+
+// Declares the columns of a test's data table, one type and name each, and returns the function
+// that adds a named row with one value per column:
+//     const auto row = addColumns<QString, int>({"text", "length"});
+//     row("empty text", "", 0);
+template <typename... Types> auto addColumns(const std::array<const char *, sizeof...(Types)> &names)
+{
+    std::size_t column = 0;
+    (QTest::addColumn<Types>(names[column++]), ...);
+    return [](const char *rowName, const Types &...values) { (QTest::newRow(rowName) << ... << values); };
+}
