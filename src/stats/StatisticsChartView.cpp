@@ -116,7 +116,9 @@ void StatisticsChartView::setCountRange(QValueAxis *axis, qint64 largest) const
     axis->setTickAnchor(0);
     axis->setTickInterval(static_cast<qreal>(step));
     axis->setLabelFormat(QStringLiteral("%d"));
-    axis->setRange(0, static_cast<qreal>((largest / step + 1) * step));
+    // The whole step above the largest count, so that its bar never touches the top.
+    const qint64 top = (largest / step + 1) * step;
+    axis->setRange(0, static_cast<qreal>(top));
 }
 
 QImage StatisticsChartView::image()
