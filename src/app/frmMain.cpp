@@ -65,6 +65,8 @@ frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
     displaySettings() = LoadDisplaySettings(store);
     RestoreWindowPlacement();
 
+    m_firstActivation.setSingleShot(true);
+    connect(&m_firstActivation, &QTimer::timeout, this, &frmMain::firstActivation);
     m_menus = MainMenus::create(this);
     createWidgets();
     createChangeCommands();
@@ -162,7 +164,7 @@ void frmMain::showEvent(QShowEvent *event)
     if (!m_wasActivated) {
         m_wasActivated = true;
         // Loading waits until the window is on screen, so a large file never delays its first paint.
-        QTimer::singleShot(0, this, &frmMain::firstActivation);
+        m_firstActivation.start();
     }
 }
 
@@ -278,7 +280,7 @@ void frmMain::reloadHistory(bool cameBack)
 LoadResult frmMain::readHistory(const QString &path, const ShownPlace &place)
 {
     HistoryDocument loaded;
-    const LoadResult result = loadWithProgress(this, path, displaySettings().detection(), loaded);
+    LoadResult result = loadWithProgress(this, path, displaySettings().detection(), loaded);
     if (!result.ok)
         return result;
     m_changesModel->setContent(nullptr, {});

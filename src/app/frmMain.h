@@ -15,6 +15,7 @@
 #include "widgets/WindowPlacement.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
 
@@ -149,6 +150,7 @@ private:
     QString m_historyFilePath;
     bool m_isLoading = true;
     bool m_wasActivated = false;
+    QTimer m_firstActivation; // fires once, after the window is first shown
     ChangesView m_view;
     SearchIn m_searchInChoice = SearchIn::Everywhere;
     bool m_closing = false;
