@@ -396,28 +396,27 @@ void frmMain::toggleReversedList()
 
 void frmMain::toggleToolbar()
 {
-    DisplaySettings &s = displaySettings();
-    s.ToolbarVisible = !s.ToolbarVisible;
-    m_w.Toolbar1->setVisible(s.ToolbarVisible);
-    m_menus.mnuViewToolbar->setChecked(s.ToolbarVisible);
-    ResizeForm();
+    toggleShown(displaySettings().ToolbarVisible, m_menus.mnuViewToolbar,
+                [this](bool shown) { m_w.Toolbar1->setVisible(shown); });
 }
 
 void frmMain::toggleStatusBar()
 {
-    DisplaySettings &s = displaySettings();
-    s.StatusBarVisible = !s.StatusBarVisible;
-    statusBar()->setVisible(s.StatusBarVisible);
-    m_menus.mnuViewStatusBar->setChecked(s.StatusBarVisible);
-    ResizeForm();
+    toggleShown(displaySettings().StatusBarVisible, m_menus.mnuViewStatusBar,
+                [this](bool shown) { statusBar()->setVisible(shown); });
 }
 
 void frmMain::toggleWrapPanel()
 {
-    DisplaySettings &s = displaySettings();
-    s.WrapPanelVisible = !s.WrapPanelVisible;
-    m_innerSplitter->setRightPanelVisible(s.WrapPanelVisible);
-    m_menus.mnuViewWrapPanel->setChecked(s.WrapPanelVisible);
+    toggleShown(displaySettings().WrapPanelVisible, m_menus.mnuViewWrapPanel,
+                [this](bool shown) { m_innerSplitter->setRightPanelVisible(shown); });
+}
+
+void frmMain::toggleShown(bool &shown, QAction *menu, const std::function<void(bool)> &show)
+{
+    shown = !shown;
+    show(shown);
+    menu->setChecked(shown);
     ResizeForm();
 }
 
@@ -534,16 +533,6 @@ void frmMain::createChangeCommands()
     m_selection = new ChangeSelection(selectionWidgets, m_document, m_view, *this, this);
     const SearchCommands::Widgets searchWidgets{this, m_w.lvChangesList, m_changesModel, m_w.statusPanel1};
     m_search = new SearchCommands(searchWidgets, m_document, m_view, *this, *m_selection, this);
-}
-
-LineIndex frmMain::FindString(const QString &text, LineIndex startItem, SearchIn searchIn, bool wholeWord)
-{
-    return m_search->FindString(text, startItem, searchIn, wholeWord);
-}
-
-void frmMain::FindAll(const QString &text, SearchIn searchIn, bool wholeWord)
-{
-    m_search->FindAll(text, searchIn, wholeWord);
 }
 
 void frmMain::focusChangesList()

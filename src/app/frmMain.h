@@ -17,8 +17,10 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
+class QAction;
 class QLabel;
 class QPlainTextEdit;
 class QToolBar;
@@ -76,9 +78,14 @@ public:
     bool openHistory(const QString &path);
 
     // Searching and going to a line; the work is done by SearchCommands and ChangeSelection.
-    LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn,
-                         bool wholeWord) override;
-    void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) override;
+    LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn, bool wholeWord) override
+    {
+        return m_search->FindString(text, startItem, searchIn, wholeWord);
+    }
+    void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) override
+    {
+        m_search->FindAll(text, searchIn, wholeWord);
+    }
     LineIndex LastLineIndex() const override { return m_document.lines.lastLineIndex(); }
     SearchIn &SearchInChoice() override { return m_searchInChoice; }
     void focusChangesList() override;
@@ -114,6 +121,8 @@ private:
     void toggleToolbar();
     void toggleStatusBar();
     void toggleWrapPanel();
+    // Flips one of the stored "shown" flags, shows or hides its part of the window and ticks its menu.
+    void toggleShown(bool &shown, QAction *menu, const std::function<void(bool)> &show);
     void SetupChangeColumns();
     void saveChangeColumns();
     int storedVersionWidth();
