@@ -91,12 +91,10 @@ IniFile IniFile::load(const QString &path)
     // Only a regular file is read: a pipe would block and a device such as /dev/full never ends.
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         IniFile failed;
-        failed.m_existed = true;
         failed.m_unreadable = true;
         return failed;
     }
     IniFile ini = fromBytes(file.readAll());
-    ini.m_existed = true;
     ini.m_unreadable = file.error() != QFileDevice::NoError;
     return ini;
 }

@@ -19,9 +19,6 @@ public:
     static IniFile load(const QString &path);
     static IniFile fromBytes(const QByteArray &bytes);
 
-    bool existed() const { return m_existed; }
-    // The file is there but could not be read: saving would wipe what it holds, so save refuses.
-    bool unreadable() const { return m_unreadable; }
     Encoding encoding() const { return m_encoding; }
 
     // The value after the first "=", blanks at both ends and one pair of enclosing double quotes
@@ -62,8 +59,7 @@ private:
     QStringList m_lines; // without '\n'; a line read with CR LF keeps its '\r'
     bool m_finalNewline = true;
     bool m_crlf = false;
-    bool m_existed = false;
-    bool m_unreadable = false;
+    bool m_unreadable = false; // there but not readable: saving would wipe it, so save refuses
     bool m_modified = false;
     Encoding m_encoding = Encoding::Utf8;
 };

@@ -133,7 +133,6 @@ private slots:
         row("button c", {"button:c"}, {1, 2}, added, "1 Additions", "0100");
         row("button d after c", {"button:c", "button:d"}, {1, 4}, fixed, "1 Fixes", "0010");
         row("button b after d", {"button:d", "button:b"}, all, added, both, "1000");
-        row("menu Fixes", {"menu:mnuViewFixes"}, {1, 4}, fixed, "1 Fixes", "0010");
         row("button g", {"button:g"}, {4, 2, 1}, fixed, both, "1001");
         row("button g twice", {"button:g", "button:g"}, all, added, both, "1000");
         row("menu Reversed List", {"menu:mnuViewReversedList"}, {4, 2, 1}, fixed, both, "1001");

@@ -1,4 +1,6 @@
+#include "DataTable.h"
 #include "MainWindowFixture.h"
+#include "TestFiles.h"
 
 #include "app/HistoryFileWatcher.h"
 #include "settings/ProfilePaths.h"
@@ -47,22 +49,11 @@ frmMain &startFollowing(MainWindowFixture &fixture, const QString &file)
 void rewrite(const QString &file, const QStringList &lines, bool renameOver)
 {
     const QByteArray bytes = lines.join(QStringLiteral("\r\n")).toUtf8();
-    if (renameOver) {
-        QSaveFile saved(file);
-        QVERIFY(saved.open(QIODevice::WriteOnly));
-        saved.write(bytes);
-        QVERIFY(saved.commit());
-    } else {
-        QFile written(file);
-        QVERIFY(written.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        written.write(bytes);
-    }
-}
-
-QByteArray contentsOf(const QString &file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    QSaveFile saved(file);
+    if (!renameOver)
+        QVERIFY(writeFile(file, bytes));
+    else
+        QVERIFY(saved.open(QIODevice::WriteOnly) && saved.write(bytes) == bytes.size() && saved.commit());
 }
 
 int currentLine(frmMain &w)
@@ -85,26 +76,14 @@ class tst_HistoryFileWatch : public QObject
 private slots:
     void reloadKeepsWhatIsShown_data()
     {
-        QTest::addColumn<bool>("renameOver");
-        QTest::addColumn<int>("release");
-        QTest::addColumn<QString>("view"); // a View command run after the release is chosen
-        QTest::addColumn<int>("selectedLine");
-        QTest::addColumn<QStringList>("after");
-        QTest::addColumn<int>("shown"); // 0 "All", else the release's position
-        QTest::addColumn<QList<int>>("lines");
-        QTest::addColumn<int>("current");
-
-        const QStringList newer = newerHistory();
-        QTest::newRow("written in place: release by its label, line by its text")
-            << false << 2 << "" << 6 << newer << 3 << QList<int>{7, 8, 9, 10} << 9;
-        QTest::newRow("renamed over: release by its label, line by its text")
-            << true << 2 << "" << 6 << newer << 3 << QList<int>{7, 8, 9, 10} << 9;
-        QTest::newRow("All with additions kept")
-            << true << 0 << "mnuViewAdditions" << 2 << newer << 0 << QList<int>{2, 4, 9} << 4;
-        QTest::newRow("reversed order kept")
-            << false << 1 << "mnuViewReversedList" << 4 << newer << 2 << QList<int>{6, 4, 3} << 6;
-        QTest::newRow("release gone: the first one, line gone: the first change")
-            << false << 3 << "" << 10 << newer << 1 << QList<int>{1, 2} << 2;
+        // view: a View command run after the release is chosen; shown: 0 "All", else the release's position
+        const auto row = addColumns<bool, int, QString, int, int, QList<int>, int>(
+            {"renameOver", "release", "view", "selectedLine", "shown", "lines", "current"});
+        row("written in place: release by its label, line by its text", false, 2, "", 6, 3, {7, 8, 9, 10}, 9);
+        row("renamed over: release by its label, line by its text", true, 2, "", 6, 3, {7, 8, 9, 10}, 9);
+        row("All with additions kept", true, 0, "mnuViewAdditions", 2, 0, {2, 4, 9}, 4);
+        row("reversed order kept", false, 1, "mnuViewReversedList", 4, 2, {6, 4, 3}, 6);
+        row("release gone: the first one, line gone: the first change", false, 3, "", 10, 1, {1, 2}, 2);
     }
     void reloadKeepsWhatIsShown()
     {
@@ -112,7 +91,6 @@ private slots:
         QFETCH(int, release);
         QFETCH(QString, view);
         QFETCH(int, selectedLine);
-        QFETCH(QStringList, after);
         MainWindowFixture fixture;
         const QString file = fixture.writeHistory(sampleHistory());
         frmMain &w = startFollowing(fixture, file);
@@ -121,9 +99,9 @@ private slots:
             trigger(w, view);
         makeCurrentLine(w, selectedLine);
         QCOMPARE(currentLine(w), selectedLine);
-        const QByteArray settings = contentsOf(globals().IniFilePath);
+        const QByteArray settings = readFile(globals().IniFilePath);
 
-        rewrite(file, after, renameOver);
+        rewrite(file, newerHistory(), renameOver);
         QTRY_COMPARE(panelText(w, "StatusBar1_Panel2"), ChangedText);
         QTEST(w.changesView().releaseIndex + 1, "shown");
         QTEST(shownLines(w), "lines");
@@ -132,7 +110,7 @@ private slots:
         QCOMPARE(action(w, "mnuViewReversedList")->isChecked(), view == "mnuViewReversedList");
         QCOMPARE(w.historyFilePath(), file);
         QCOMPARE(MessageBox::shownTexts(), QStringList());
-        QCOMPARE(contentsOf(globals().IniFilePath), settings);
+        QCOMPARE(readFile(globals().IniFilePath), settings);
 
         // Followed further, written in place: the watch has moved to the file now in place.
         rewrite(file, sampleHistory(), false);
@@ -141,15 +119,12 @@ private slots:
 
     void searchResultsSearchedAgain_data()
     {
-        QTest::addColumn<QStringList>("after");
-        QTest::addColumn<QList<int>>("lines");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<QString>("count");
-
-        QTest::newRow("new match listed under the filter, line kept")
-            << newerHistory() << QList<int>{-1, 2, 4} << 4 << "2 instance(s) found";
-        QTest::newRow("no match left") << QStringList{"Release Total Commander 1.0", "01.01.01 Added: x"}
-                                       << QList<int>{-1} << -1 << "0 instance(s) found";
+        const auto row =
+            addColumns<QStringList, QList<int>, int, QString>({"after", "lines", "current", "count"});
+        row("new match listed under the filter, line kept", newerHistory(), {-1, 2, 4}, 4,
+            "2 instance(s) found");
+        row("no match left", {"Release Total Commander 1.0", "01.01.01 Added: x"}, {-1}, -1,
+            "0 instance(s) found");
     }
     void searchResultsSearchedAgain()
     {
@@ -177,13 +152,10 @@ private slots:
 
     void removedFileKeepsHistoryAndIsTakenUpAgain_data()
     {
-        QTest::addColumn<bool>("folder");
-        QTest::addColumn<QString>("why");
-
-        QTest::newRow("removed") << false
-                                 << "Cannot reload: The file was removed. The history shown is as last read.";
-        QTest::newRow("a folder in its place")
-            << true << "Cannot reload: A folder has taken its name. The history shown is as last read.";
+        const auto row = addColumns<bool, QString>({"folder", "why"});
+        row("removed", false, "Cannot reload: The file was removed. The history shown is as last read.");
+        row("a folder in its place", true,
+            "Cannot reload: A folder has taken its name. The history shown is as last read.");
     }
     void removedFileKeepsHistoryAndIsTakenUpAgain()
     {
@@ -213,20 +185,14 @@ private slots:
 
     void dropOpensOneLocalFile_data()
     {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QStringList>("urls"); // names in the test folder, or whole addresses
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("opens");
-
-        QTest::newRow("one file on the changes list")
-            << "lvChangesList" << QStringList{"Other.txt"} << "" << true;
-        QTest::newRow("one file on the wrap panel") << "Text1" << QStringList{"Other.txt"} << "" << true;
-        QTest::newRow("two files") << "lvChangesList" << QStringList{"Other.txt", "History.txt"} << ""
-                                   << false;
-        QTest::newRow("a folder") << "lvChangesList" << QStringList{"folder"} << "" << false;
-        QTest::newRow("a web address")
-            << "lvChangesList" << QStringList{"https://example.org/History.txt"} << "" << false;
-        QTest::newRow("text naming a file") << "Text1" << QStringList{} << "Other.txt" << false;
+        // urls: names in the test folder, or whole addresses
+        const auto row = addColumns<QString, QStringList, QString, bool>({"target", "urls", "text", "opens"});
+        row("one file on the changes list", "lvChangesList", {"Other.txt"}, "", true);
+        row("one file on the wrap panel", "Text1", {"Other.txt"}, "", true);
+        row("two files", "lvChangesList", {"Other.txt", "History.txt"}, "", false);
+        row("a folder", "lvChangesList", {"folder"}, "", false);
+        row("a web address", "lvChangesList", {"https://example.org/History.txt"}, "", false);
+        row("text naming a file", "Text1", {}, "Other.txt", false);
     }
     void dropOpensOneLocalFile()
     {

@@ -45,7 +45,6 @@ private slots:
         // toggled: a View command triggered after start
         const auto row = addColumns<bool, bool, QString>({"toolbar", "statusBar", "toggled"});
         row("toolbar and status bar hidden", false, false, "");
-        row("both shown", true, true, "");
         row("toolbar hidden from the menu", true, true, "mnuViewToolbar");
         row("toolbar shown from the menu", false, true, "mnuViewToolbar");
         row("status bar hidden from the menu", true, true, "mnuViewStatusBar");
@@ -153,8 +152,6 @@ private slots:
             "1500,300,6000,9000");
         // 11500 twips is no whole number of pixels: an unmoved window writes it back as it was.
         row("unmoved keeps the default", "", false, byDefault, QRect(), "1980,240,4710,11500");
-        row("field that is no number keeps its value", "1500,left,6000,9000", false, QRect(16, 100, 600, 400),
-            QRect(), "1500,240,6000,9000");
         row("moved window writes Top,Left,Height,Width", "", false, byDefault, QRect(30, 40, 500, 300),
             "600,450,4500,7500");
     }
@@ -185,9 +182,8 @@ private slots:
     {
         // flags: toolbar, status bar, wrap panel, reversed list
         const auto row = addColumns<QStringList>({"flags"});
-        row("all on", QStringList{"1", "1", "1", "1"});
-        row("all off", QStringList{"0", "0", "0", "0"});
-        row("mixed", QStringList{"0", "1", "0", "1"});
+        row("on, off, on, off", QStringList{"1", "0", "1", "0"});
+        row("off, on, off, on", QStringList{"0", "1", "0", "1"});
     }
     void viewFlagsSurviveRestart()
     {

@@ -50,21 +50,13 @@ private slots:
         QCOMPARE(shownLines(w), (QList<int>{8, 9, 10}));
     }
 
-    void startFileChoice_data()
+    // Which file opens is the rule's (tst_FileManagerLocation); the window opens what it chose.
+    void commandLineFileBeforeLastFile()
     {
-        const auto row = addColumns<QString, bool>({"commandLine", "fallsBack"});
-        row("command-line file before LastFile", "named.txt", false);
-        row("missing command-line file falls back to LastFile", "gone.txt", true);
-    }
-    void startFileChoice()
-    {
-        QFETCH(QString, commandLine);
-        QFETCH(bool, fallsBack);
         MainWindowFixture fixture;
-        fixture.writeHistory(sampleHistory(), QStringLiteral("named.txt"));
+        const QString named = fixture.writeHistory(sampleHistory(), QStringLiteral("named.txt"));
         fixture.writeSetting(QStringLiteral("LastFile"), fixture.writeHistory(sampleHistory(), "last.txt"));
-        QCOMPARE(fixture.start(fixture.path(commandLine)).historyFilePath(),
-                 fixture.path(fallsBack ? "last.txt" : commandLine));
+        QCOMPARE(fixture.start(named).historyFilePath(), named);
         QCOMPARE(cCommonDialog::openRequests().size(), 0);
     }
 

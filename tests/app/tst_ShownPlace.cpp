@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "HistoryFixture.h"
 #include "app/ShownPlace.h"
 
@@ -30,22 +31,15 @@ class tst_ShownPlace : public QObject
 private slots:
     void releaseFoundAgainByLabel_data()
     {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QStringList>("after");
-        QTest::addColumn<int>("expected");
-
-        QTest::newRow("moved down by a new release")
-            << QStringList{"2.0", "1.0"} << 2 << QStringList{"3.0", "2.0", "1.0"} << 3;
-        QTest::newRow("gone: the first release")
-            << QStringList{"2.0", "1.0"} << 2 << QStringList{"3.0", "2.0"} << 1;
-        QTest::newRow("of equal labels the nearest")
-            << QStringList{"A", "R", "B", "R"} << 4 << QStringList{"R", "B", "R"} << 3;
-        QTest::newRow("All stays All") << QStringList{"2.0"} << 0 << QStringList{"3.0", "2.0"} << 0;
-        QTest::newRow("All stays All without releases") << QStringList{"2.0"} << 0 << QStringList{} << 0;
-        QTest::newRow("no release left: nothing") << QStringList{"2.0"} << 1 << QStringList{} << -1;
-        QTest::newRow("nothing shown before: the first release")
-            << QStringList{} << -1 << QStringList{"1.0"} << 1;
+        const auto row =
+            addColumns<QStringList, int, QStringList, int>({"before", "position", "after", "expected"});
+        row("moved down by a new release", {"2.0", "1.0"}, 2, {"3.0", "2.0", "1.0"}, 3);
+        row("gone: the first release", {"2.0", "1.0"}, 2, {"3.0", "2.0"}, 1);
+        row("of equal labels the nearest", {"A", "R", "B", "R"}, 4, {"R", "B", "R"}, 3);
+        row("All stays All", {"2.0"}, 0, {"3.0", "2.0"}, 0);
+        row("All stays All without releases", {"2.0"}, 0, {}, 0);
+        row("no release left: nothing", {"2.0"}, 1, {}, -1);
+        row("nothing shown before: the first release", {}, -1, {"1.0"}, 1);
     }
     void releaseFoundAgainByLabel()
     {
@@ -59,20 +53,14 @@ private slots:
 
     void selectedLineFoundAgainByText_data()
     {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QStringList>("after");
-        QTest::addColumn<int>("expected");
-
-        QTest::newRow("where it was")
-            << QStringList{"a", "b", "c"} << 1 << QStringList{"a", "b", "c", "d"} << 1;
-        QTest::newRow("moved down by new lines above")
-            << QStringList{"a", "b", "c"} << 1 << QStringList{"new", "newer", "a", "b", "c"} << 3;
-        QTest::newRow("moved up") << QStringList{"a", "b", "c"} << 2 << QStringList{"c"} << 0;
-        QTest::newRow("of equal texts the nearest")
-            << QStringList{"x", "a", "x", "b", "c", "x"} << 5 << QStringList{"x", "a", "x", "b", "x"} << 4;
-        QTest::newRow("gone: none") << QStringList{"a", "b", "c"} << 1 << QStringList{"a", "c"} << -1;
-        QTest::newRow("none selected") << QStringList{"a", "b"} << -1 << QStringList{"a", "b"} << -1;
+        const auto row =
+            addColumns<QStringList, int, QStringList, int>({"before", "selected", "after", "expected"});
+        row("where it was", {"a", "b", "c"}, 1, {"a", "b", "c", "d"}, 1);
+        row("moved down by new lines above", {"a", "b", "c"}, 1, {"new", "newer", "a", "b", "c"}, 3);
+        row("moved up", {"a", "b", "c"}, 2, {"c"}, 0);
+        row("of equal texts the nearest", {"x", "a", "x", "b", "c", "x"}, 5, {"x", "a", "x", "b", "x"}, 4);
+        row("gone: none", {"a", "b", "c"}, 1, {"a", "c"}, -1);
+        row("none selected", {"a", "b"}, -1, {"a", "b"}, -1);
     }
     void selectedLineFoundAgainByText()
     {

@@ -75,7 +75,6 @@ private slots:
         const auto row = addColumns<QString, bool>({"appDir", "system"});
 
         row("distribution's program folder", "/usr/bin/", true);
-        row("local installation", "/usr/local/bin/", true);
         row("folder it was built to be installed in", "/opt/velomir/bin/", true);
         row("same folder, written otherwise", "/opt/velomir/./bin", true);
         row("another folder under /opt", "/opt/velomir/", false);

@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "settings/Globals.h"
 #include "widgets/ScreenPlacement.h"
 #include "widgets/Twips.h"
@@ -16,19 +18,14 @@ private slots:
     // Offscreen, the one screen offers 800 x 800 pixels.
     void windowEndsOnScreen_data()
     {
-        QTest::addColumn<QRect>("stored"); // pixels; empty: a window centred on the screen by itself
-        QTest::addColumn<QRect>("window"); // as placed or centred
-        QTest::addColumn<QSize>("size");   // the size it keeps; empty: shrunk to the available area
-        QTest::addColumn<bool>("kept");    // left where it was
-
-        QTest::newRow("fits: left where it was stored")
-            << QRect(100, 80, 300, 200) << QRect() << QSize(300, 200) << true;
-        QTest::newRow("off every screen: moved, its size kept")
-            << QRect(6000, 6000, 300, 200) << QRect() << QSize(300, 200) << false;
-        QTest::newRow("stored larger than the screen: moved and shrunk")
-            << QRect(0, 0, 1179, 900) << QRect() << QSize() << false;
-        QTest::newRow("centred dialog larger than the screen: moved and shrunk")
-            << QRect() << QRect(-200, -100, 1200, 900) << QSize() << false;
+        // stored: pixels, empty for a window centred on the screen by itself; window: as placed or
+        // centred; size: the size it keeps, empty when shrunk to the available area; kept: left where it was
+        const auto row = addColumns<QRect, QRect, QSize, bool>({"stored", "window", "size", "kept"});
+        row("fits: left where it was stored", {100, 80, 300, 200}, {}, {300, 200}, true);
+        row("off every screen: moved, its size kept", {6000, 6000, 300, 200}, {}, {300, 200}, false);
+        row("stored larger than the screen: moved and shrunk", {0, 0, 1179, 900}, {}, {}, false);
+        row("centred dialog larger than the screen: moved and shrunk", {}, {-200, -100, 1200, 900}, {},
+            false);
     }
     void windowEndsOnScreen()
     {

@@ -46,23 +46,6 @@ private slots:
         QTEST(before, "after");
     }
 
-    void fitPanesToBar_data()
-    {
-        const auto row = addColumns<int, Layout, Layout>({"direction", "before", "after"});
-        const Rect old{5, 5, 5, 5};
-        row("stacked", Stacked, Layout{3000, 2000, {0, 1200, 3000, Bar}, old, old},
-            Layout{3000, 2000, {0, 1200, 3000, Bar}, {5, 5, 5, 1200}, {5, 1245, 5, 755}});
-        row("side by side", SideBySide, Layout{3000, 2000, {600, 0, Bar, 2000}, old, old},
-            Layout{3000, 2000, {600, 0, Bar, 2000}, {5, 5, 600, 5}, {645, 5, 2355, 5}});
-    }
-    void fitPanesToBar()
-    {
-        QFETCH(int, direction);
-        QFETCH(Layout, before);
-        SplitterGeometry(direction, {}, Bar).fitPanesToBar(before);
-        QTEST(before, "after");
-    }
-
     void dragLimits_data()
     {
         const auto row = addColumns<int, bool>({"proposed", "accepted"});

@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "widgets/WindowPlacement.h"
 
 #include <QHash>
@@ -10,13 +12,8 @@ class tst_WindowPlacement : public QObject
 private slots:
     void load_data()
     {
-        QTest::addColumn<QString>("position"); // "<none>": the key is absent
-        QTest::addColumn<QString>("maximized");
-        QTest::addColumn<WindowPlacement>("expected");
-        const auto row = [](const char *tag, QString position, QString maximized, WindowPlacement expected) {
-            QTest::newRow(tag) << position << maximized << expected;
-        };
-
+        // position: "<none>" when the key is absent
+        const auto row = addColumns<QString, QString, WindowPlacement>({"position", "maximized", "expected"});
         row("nothing stored", "<none>", "<none>", {});
         row("normal placement", "10,20,300,400", "0", {10, 20, 300, 400, false});
         row("fewer fields keep the rest", "10,20", "1", {10, 20, 4710, 11500, true});
@@ -46,15 +43,10 @@ private slots:
 
     void record_data()
     {
-        QTest::addColumn<WindowShowState>("state");
-        QTest::addColumn<WindowPlacement>("expected");
-
-        QTest::newRow("normal takes the geometry")
-            << WindowShowState::Normal << WindowPlacement{20, 10, 40, 30, false};
-        QTest::newRow("minimised keeps last normal")
-            << WindowShowState::Minimized << WindowPlacement{1, 2, 3, 4, false};
-        QTest::newRow("maximised keeps last normal")
-            << WindowShowState::Maximized << WindowPlacement{1, 2, 3, 4, true};
+        const auto row = addColumns<WindowShowState, WindowPlacement>({"state", "expected"});
+        row("normal takes the geometry", WindowShowState::Normal, {20, 10, 40, 30, false});
+        row("minimised keeps last normal", WindowShowState::Minimized, {1, 2, 3, 4, false});
+        row("maximised keeps last normal", WindowShowState::Maximized, {1, 2, 3, 4, true});
     }
     void record()
     {
@@ -65,20 +57,15 @@ private slots:
 
     void keptOnScreen_data()
     {
-        QTest::addColumn<WindowPlacement>("placement");
-        QTest::addColumn<WindowPlacement>("expected");
-
-        const WindowPlacement normal{1980, 240, 4710, 11500, false};
-        QTest::newRow("on the primary screen") << normal << normal;
-        QTest::newRow("on the second screen") << WindowPlacement{100, 30000, 4000, 4000, false}
-                                              << WindowPlacement{100, 30000, 4000, 4000, false};
-        QTest::newRow("partly visible") << WindowPlacement{-1000, -1000, 2000, 2000, true}
-                                        << WindowPlacement{-1000, -1000, 2000, 2000, true};
-        QTest::newRow("off every screen moves onto the primary")
-            << WindowPlacement{90000, 90000, 4000, 6000, false}
-            << WindowPlacement{6100, 11400, 4000, 6000, false};
-        QTest::newRow("larger than the primary goes to its corner")
-            << WindowPlacement{-90000, 0, 20000, 40000, false} << WindowPlacement{0, 0, 20000, 40000, false};
+        const auto row = addColumns<WindowPlacement, WindowPlacement>({"placement", "expected"});
+        const WindowPlacement second{100, 30000, 4000, 4000, false}, partly{-1000, -1000, 2000, 2000, true};
+        row("on the primary screen", {1980, 240, 4710, 11500, false}, {1980, 240, 4710, 11500, false});
+        row("on the second screen", second, second);
+        row("partly visible", partly, partly);
+        row("off every screen moves onto the primary", {90000, 90000, 4000, 6000, false},
+            {6100, 11400, 4000, 6000, false});
+        row("larger than the primary goes to its corner", {-90000, 0, 20000, 40000, false},
+            {0, 0, 20000, 40000, false});
     }
     void keptOnScreen()
     {

@@ -75,66 +75,38 @@ private slots:
         QCOMPARE(host.splitter.SplitPosition(), float(barTwips));
     }
 
-    void resizeAndBar_data()
+    // A checked bar left outside a shrunk container is pulled back to 6 pixels before its end.
+    void resizePullsCheckedBarBack()
     {
-        const auto row = addColumns<bool, int>({"check", "barTop"});
-        // The bar starts at 3990; the container shrinks to 2250 twips.
-        row("no check: bar left outside", false, 3990);
-        row("check: pulled to 6 pixels before the end", true, 2250 - 90);
-    }
-    void resizeAndBar()
-    {
-        QFETCH(bool, check);
         Host host;
         QVERIFY(host.create(Stacked, 3990));
-        host.splitter.CheckSplitterPos = check;
+        host.splitter.CheckSplitterPos = true;
         host.splitter.Resize(2250.f, 3000.f);
-        QTEST(host.splitter.layout().bar.top, "barTop");
+        QCOMPARE(host.splitter.layout().bar.top, 2250 - 90);
         QCOMPARE(host.splitter.SplitPosition(), 3990.f);
     }
 
-    // The main window's inner splitter: checked from the first activation, which may come while
-    // the window is still small, before it is maximised. (The rule's other cases: tst_SplitterGeometry.)
-    void checkedBarFollowsContainer_data()
+    // The main window's inner splitter, checked from the first activation: a bar the user dragged
+    // comes back to where it was dragged when the window shrinks and grows again. (The stored split
+    // after a small first layout: tst_MainWindowLayout; the rule's other cases: tst_SplitterGeometry.)
+    void checkedBarKeepsDraggedSplit()
     {
-        // heights: of the container in pixels, one resize after another; drag: the user drags the bar to 4935
-        // twips before them; barTop: pixels, after the last resize
-        const auto row = addColumns<QList<int>, bool, int, float>({"heights", "drag", "barTop", "held"});
-        // Stored at 7200 twips (480 pixels); the wrap panel keeps 40 pixels and the bar 3.
-        row("small then large: the stored split", QList<int>{300, 927}, false, 480, 7200.f);
-        row("dragged, small, large: the dragged split", QList<int>{300, 927}, true, 329, 4935.f);
-    }
-    void checkedBarFollowsContainer()
-    {
-        QFETCH(QList<int>, heights);
-        QFETCH(bool, drag);
         Host host;
         host.container->resize(200, 927);
         QVERIFY(host.create(Stacked, 7200));
         host.splitter.MinRightPanelWidth = 40 * Twips;
         host.splitter.CheckSplitterPos = true;
         host.splitter.keepSecondPaneInside();
-        if (drag) {
-            host.mouse(QEvent::MouseButtonPress, {1, 1}, Qt::LeftButton, Qt::LeftButton);
-            host.mouse(QEvent::MouseMove, {1, -148}, Qt::NoButton, Qt::LeftButton);
-            host.mouse(QEvent::MouseButtonRelease, {1, -148}, Qt::LeftButton, Qt::NoButton);
-        }
-        for (int height : heights)
-            host.container->resize(200, height);
-        QTEST(host.bar->y(), "barTop");
+        host.mouse(QEvent::MouseButtonPress, {1, 1}, Qt::LeftButton, Qt::LeftButton);
+        host.mouse(QEvent::MouseMove, {1, -148}, Qt::NoButton, Qt::LeftButton);
+        host.mouse(QEvent::MouseButtonRelease, {1, -148}, Qt::LeftButton, Qt::NoButton);
+        host.container->resize(200, 300);
+        host.container->resize(200, 927);
+        QCOMPARE(host.bar->y(), 329);
         QCOMPARE(host.pane1->height(), host.bar->y());
         QCOMPARE(host.pane2->y() + host.pane2->height(), host.container->height());
         // What the window writes at exit.
-        QTEST(host.splitter.SplitPosition(), "held");
-    }
-
-    void containerResizeLaysOutPanes()
-    {
-        Host host;
-        QVERIFY(host.create(SideBySide, 900));
-        host.container->resize(300, 250);
-        QCOMPARE(host.pane2->geometry(), QRect(63, 0, 237, 250));
-        QCOMPARE(host.bar->height(), 250);
+        QCOMPARE(host.splitter.SplitPosition(), 4935.f);
     }
 
     void startBeyondExtentKept()

@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
@@ -58,14 +57,6 @@ private slots:
         auto *address = about.child<QLineEdit>("Text1");
         address->setFocus(Qt::MouseFocusReason);
         QTRY_COMPARE(address->selectedText(), frmAbout::contactAddress());
-    }
-
-    void okCloses()
-    {
-        RecordingAbout about;
-        about.show();
-        QTest::mouseClick(about.child<QPushButton>("cmdOK"), Qt::LeftButton);
-        QVERIFY(!about.isVisible());
     }
 };
 
