@@ -23,11 +23,27 @@
 
 namespace {
 
-struct FakeHost : StatisticsHost
+// The open window over a main window that shows the two releases and records the releases it is
+// asked to show; its summary (ListView1) and release list (ListView2) under model testers.
+struct Window : StatisticsHost
 {
     HistoryDocument document = twoReleases();
     QStringList keysShown;
+    frmStatistics window;
+    QTableView *summary = window.findChild<QTableView *>(QStringLiteral("ListView1"));
+    QTableView *releases = window.findChild<QTableView *>(QStringLiteral("ListView2"));
+    WeekdaysChart *weekdayChart = window.findChild<WeekdaysChart *>(QStringLiteral("chtWeekdays"));
+    ReleasesChart *releaseChart = window.findChild<ReleasesChart *>(QStringLiteral("chtReleases"));
+    QAbstractItemModelTester summaryTester{summary->model(),
+                                           QAbstractItemModelTester::FailureReportingMode::QtTest};
+    QAbstractItemModelTester releasesTester{releases->model(),
+                                            QAbstractItemModelTester::FailureReportingMode::QtTest};
 
+    explicit Window(cProfile &profile)
+        : window(*this, profile)
+    {
+        window.show();
+    }
     const HistoryDocument &statisticsDocument() const override { return document; }
     QStringList versionDetectList() const override { return DefaultVersionDetect; }
     QString dayFormat() const override { return QStringLiteral("dddd"); }
@@ -39,24 +55,6 @@ struct FakeHost : StatisticsHost
     {
         keysShown << key;
         return true;
-    }
-};
-
-// The open window with its summary (ListView1) and release list (ListView2) under model testers.
-struct Window
-{
-    frmStatistics window;
-    QTableView *summary = window.findChild<QTableView *>(QStringLiteral("ListView1"));
-    QTableView *releases = window.findChild<QTableView *>(QStringLiteral("ListView2"));
-    QAbstractItemModelTester summaryTester{summary->model(),
-                                           QAbstractItemModelTester::FailureReportingMode::QtTest};
-    QAbstractItemModelTester releasesTester{releases->model(),
-                                            QAbstractItemModelTester::FailureReportingMode::QtTest};
-
-    Window(FakeHost &host, cProfile &profile)
-        : window(host, profile)
-    {
-        window.show();
     }
 };
 
@@ -94,7 +92,6 @@ class tst_frmStatistics : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    FakeHost m_host;
     std::unique_ptr<cProfile> m_profile;
 
 private slots:
@@ -104,7 +101,6 @@ private slots:
         QFile::remove(globals().IniFilePath);
         globals().TwipsPerPixelX = 15;
         globals().TwipsPerPixelY = 15;
-        m_host = FakeHost();
         m_profile = std::make_unique<cProfile>();
         MessageBox::scriptAnswers(MessageBox::Answer::Ok);
     }
@@ -114,10 +110,8 @@ private slots:
     // summary's totals and both charts.
     void selectionReachesSummaryAndCharts()
     {
-        Window w(m_host, *m_profile);
-        const auto *bars = w.window.findChild<WeekdaysChart *>(QStringLiteral("chtWeekdays"));
-        const auto *releases = w.window.findChild<ReleasesChart *>(QStringLiteral("chtReleases"));
-        QVERIFY(bars && releases);
+        Window w(*m_profile);
+        QVERIFY(w.weekdayChart && w.releaseChart);
         const auto totals = [&w] {
             const QAbstractItemModel *model = w.summary->model();
             return QStringList{model->index(7, 0).data().toString(), model->index(8, 0).data().toString(),
@@ -125,24 +119,25 @@ private slots:
                                model->index(8, 3).data().toString()};
         };
         QCOMPARE(totals(), (QStringList{"--------", "Total", "0", "1", "1"}));
-        QCOMPARE(markedReleases(releases), QStringList{"k5"});
+        QCOMPARE(markedReleases(w.releaseChart), QStringList{"k5"});
 
         w.releases->setFocus();
         QTest::keyClick(w.releases, Qt::Key_Down);
         QTRY_COMPARE(totals(), (QStringList{"--------", "Total", "2", "1", "0"}));
-        QCOMPARE(markedReleases(releases), QStringList{"k0"});
+        QCOMPARE(markedReleases(w.releaseChart), QStringList{"k0"});
         QTest::keyClick(w.releases, Qt::Key_Up, Qt::ShiftModifier);
         QTRY_COMPARE(totals(), (QStringList{"--------", "Total", "2", "2", "1"}));
-        QCOMPARE(markedReleases(releases), QStringList({"k0", "k5"}));
-        QCOMPARE(weekdayBars(bars).join(u','), QStringLiteral("Friday 0 0,Monday 0 1,Saturday 0 1,Sunday 2 0,"
-                                                              "Thursday 0 0,Tuesday 0 0,Wednesday 0 0"));
+        QCOMPARE(markedReleases(w.releaseChart), QStringList({"k0", "k5"}));
+        QCOMPARE(weekdayBars(w.weekdayChart).join(u','),
+                 QStringLiteral("Friday 0 0,Monday 0 1,Saturday 0 1,Sunday 2 0,"
+                                "Thursday 0 0,Tuesday 0 0,Wednesday 0 0"));
     }
 
     void ctrlCOnChartCopiesImage()
     {
-        Window w(m_host, *m_profile);
+        Window w(*m_profile);
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-        auto *chart = w.window.findChild<ReleasesChart *>(QStringLiteral("chtReleases"));
+        ReleasesChart *chart = w.releaseChart;
         chart->setFocus();
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         QTest::keyClick(chart, Qt::Key_C, Qt::ControlModifier);
@@ -153,7 +148,7 @@ private slots:
 
     void headerClickTurnsOrderRound()
     {
-        Window w(m_host, *m_profile);
+        Window w(*m_profile);
         QHeaderView *header = w.releases->horizontalHeader();
         const QPoint version(header->sectionViewportPosition(2) + 5, header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, version);
@@ -179,7 +174,7 @@ private slots:
     {
         QFETCH(bool, summary);
         QFETCH(bool, selectAll);
-        Window w(m_host, *m_profile);
+        Window w(*m_profile);
         QTableView *view = summary ? w.summary : w.releases;
         view->setFocus();
         view->clearSelection();
@@ -192,7 +187,7 @@ private slots:
 
     void copyWithoutFocusedListBeeps()
     {
-        Window w(m_host, *m_profile);
+        Window w(*m_profile);
         QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
         w.window.findChild<QPushButton *>(QStringLiteral("cmdClose"))->setFocus();
         const int beeps = MessageBox::beepCount();
@@ -216,7 +211,7 @@ private slots:
         for (const auto &[key, value] : look)
             QVERIFY(m_profile->WriteValue(SectionVelomir, key, value, globals().IniFilePath));
 
-        Window w(m_host, *m_profile);
+        Window w(*m_profile);
         QCOMPARE(w.window.size(), QSize(760, 400));
         QCOMPARE(w.summary->columnWidth(0), 60);
         QCOMPARE(w.releases->columnWidth(4), 60);
@@ -234,15 +229,15 @@ private slots:
 
     void doubleClickAndSpaceJumpToRelease()
     {
-        Window w(m_host, *m_profile);
+        Window w(*m_profile);
         const QPoint second = w.releases->visualRect(w.releases->model()->index(1, 0)).center();
         QTest::mouseClick(w.releases->viewport(), Qt::LeftButton, {}, second);
         QTest::mouseDClick(w.releases->viewport(), Qt::LeftButton, {}, second);
-        QCOMPARE(m_host.keysShown, QStringList{"k0"});
+        QCOMPARE(w.keysShown, QStringList{"k0"});
         w.releases->setFocus();
         QTest::keyClick(w.releases, Qt::Key_Up);
         QTest::keyClick(w.releases, Qt::Key_Space);
-        QCOMPARE(m_host.keysShown, QStringList({"k0", "k5"}));
+        QCOMPARE(w.keysShown, QStringList({"k0", "k5"}));
     }
 };
 
