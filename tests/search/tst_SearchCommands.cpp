@@ -16,9 +16,7 @@ private slots:
         const auto row = addColumns<bool, QString, int, int, bool, int, int>(
             {"additionsShown", "text", "start", "searchIn", "wholeWord", "result", "release"});
         row("first match", false, "TAB", 0, 0, false, 3, 1);
-        row("walking on from the last result", false, "tab", 3, 0, false, 8, 2);
         row("whole word not at the end of a line", false, "tab", 3, 0, true, 12, 1);
-        row("match on the last line", false, "zeta", 0, 0, false, 11, 3);
         row("start past the last line", false, "zeta", 11, 0, false, 12, 1);
         row("additions only skip a fix", false, "delta", 0, 1, false, 12, 1);
         row("fix found while only additions are shown", true, "delta", 0, 0, false, 8, 2);
