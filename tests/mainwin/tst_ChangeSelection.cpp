@@ -10,23 +10,31 @@ class tst_ChangeSelection : public QObject
     Q_OBJECT
 
 private slots:
+    // The context menu's Copy (no key) or a key copies the selected rows, or leaves the clipboard.
     void copiesSelectedRows_data()
     {
-        const auto row = addColumns<QString, bool, QList<int>, QString>(
-            {"separateColumns", "changeHeadingFirst", "rows", "expected"});
-
-        row("three columns, Change heading dragged first", "1", true, QList<int>{0, 1, 2},
+        const auto row = addColumns<QString, bool, QList<int>, int, int, QString>(
+            {"separateColumns", "changeHeadingFirst", "rows", "key", "modifiers", "expected"});
+        const int ctrl = Qt::ControlModifier;
+        const QString added = QStringLiteral("03.03.03 Added: alpha tab one\r\n");
+        row("three columns, Change heading dragged first", "1", true, {0, 1, 2}, 0, 0,
             "Release Total Commander 3.0\t\t\r\nAdded: alpha tab one\tMonday\t03/03/2003\r\n"
             "Fixed: beta\tMonday\t03/03/2003\r\n");
-        row("one column, rows in list order", "0", false, QList<int>{2, 1},
-            "03.03.03 Added: alpha tab one\r\n03.03.03 Fixed: beta\r\n");
-        row("nothing selected", "1", false, QList<int>{}, "");
+        row("one column, rows in list order", "0", false, {2, 1}, 0, 0, added + "03.03.03 Fixed: beta\r\n");
+        row("nothing selected", "1", false, {}, 0, 0, "");
+        row("Ctrl+C", "0", false, {1}, Qt::Key_C, ctrl, added);
+        row("Ctrl+Insert", "0", false, {1}, Qt::Key_Insert, ctrl, added);
+        row("Ctrl+Shift+C copies nothing", "0", false, {1}, Qt::Key_C, ctrl | Qt::ShiftModifier, "left over");
+        row("Shift+Insert copies nothing", "0", false, {1}, Qt::Key_Insert, int(Qt::ShiftModifier),
+            "left over");
     }
     void copiesSelectedRows()
     {
         QFETCH(QString, separateColumns);
         QFETCH(bool, changeHeadingFirst);
         QFETCH(QList<int>, rows);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
         MainWindowFixture fixture;
         fixture.writeSetting(KeyDateInSeparateColumns, separateColumns);
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
@@ -34,7 +42,10 @@ private slots:
             changesList(w)->horizontalHeader()->moveSection(2, 0);
         selectRows(w, rows);
         QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
-        trigger(w, "mnuContextCopy");
+        if (key)
+            QTest::keyClick(changesList(w), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        else
+            trigger(w, "mnuContextCopy");
         QTEST(QGuiApplication::clipboard()->text(), "expected");
     }
 
@@ -54,29 +65,6 @@ private slots:
         QCOMPARE(wrapPanel(w)->toPlainText(), shown);
         QTest::keyClick(changesList(w), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), expected);
-    }
-
-    void copyKeys_data()
-    {
-        const auto row = addColumns<int, int, bool>({"key", "modifiers", "copies"});
-        row("Ctrl+C", int(Qt::Key_C), int(Qt::ControlModifier), true);
-        row("Ctrl+Insert", int(Qt::Key_Insert), int(Qt::ControlModifier), true);
-        row("Ctrl+Shift+C", int(Qt::Key_C), int(Qt::ControlModifier | Qt::ShiftModifier), false);
-        row("Shift+Insert", int(Qt::Key_Insert), int(Qt::ShiftModifier), false);
-    }
-    void copyKeys()
-    {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(bool, copies);
-        MainWindowFixture fixture;
-        fixture.writeSetting(KeyDateInSeparateColumns, QStringLiteral("0"));
-        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        selectRows(w, {1});
-        QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
-        QTest::keyClick(changesList(w), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString(copies ? "03.03.03 Added: alpha tab one\r\n" : "left over"));
     }
 
     void rightButtonOpensContextMenu()

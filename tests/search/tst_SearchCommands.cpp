@@ -1,25 +1,10 @@
+#include "DataTable.h"
 #include "MainWindowFixture.h"
 #include "Positions.h"
-
-#include "mainwin/SearchTextSource.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QPushButton>
-
-namespace {
-struct FixedSearchText : SearchTextSource
-{
-    QString text;
-    QString searchText() const override { return text; }
-};
-
-QDialog *openFindDialog(frmMain &w)
-{
-    trigger(w, "mnuSearchFind");
-    return child<QDialog>(w, "frmSearchFor");
-}
-} // namespace
 
 class tst_SearchCommands : public QObject
 {
@@ -28,21 +13,13 @@ class tst_SearchCommands : public QObject
 private slots:
     void findString_data()
     {
-        QTest::addColumn<bool>("additionsShown");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("searchIn");
-        QTest::addColumn<int>("wholeWord");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("release");
-
-        QTest::newRow("first match") << false << "TAB" << 0 << 0 << 0 << 3 << 1;
-        QTest::newRow("walking on from the last result") << false << "tab" << 3 << 0 << 0 << 8 << 2;
-        QTest::newRow("whole word not at the end of a line") << false << "tab" << 3 << 0 << 1 << 12 << 1;
-        QTest::newRow("match on the last line") << false << "zeta" << 0 << 0 << 0 << 11 << 3;
-        QTest::newRow("start past the last line") << false << "zeta" << 11 << 0 << 0 << 12 << 1;
-        QTest::newRow("additions only skip a fix") << false << "delta" << 0 << 1 << 0 << 12 << 1;
-        QTest::newRow("fix found while only additions are shown") << true << "delta" << 0 << 0 << 0 << 8 << 2;
+        const auto row = addColumns<bool, QString, int, int, bool, int, int>(
+            {"additionsShown", "text", "start", "searchIn", "wholeWord", "result", "release"});
+        row("first match", false, "TAB", 0, 0, false, 3, 1);
+        row("whole word not at the end of a line", false, "tab", 3, 0, true, 12, 1);
+        row("start past the last line", false, "zeta", 11, 0, false, 12, 1);
+        row("additions only skip a fix", false, "delta", 0, 1, false, 12, 1);
+        row("fix found while only additions are shown", true, "delta", 0, 0, false, 8, 2);
     }
     void findString()
     {
@@ -50,14 +27,14 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, start);
         QFETCH(int, searchIn);
-        QFETCH(int, wholeWord);
+        QFETCH(bool, wholeWord);
         QFETCH(int, result);
         MainWindowFixture fixture;
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
         if (additionsShown)
             trigger(w, "mnuViewAdditions");
 
-        QCOMPARE(w.FindString(text, LineIndex(start), searchInFromNumber(searchIn), wholeWord == 1).value(),
+        QCOMPARE(w.FindString(text, LineIndex(start), searchInFromNumber(searchIn), wholeWord).value(),
                  result);
         QTEST(markedVersion(w), "release");
         if (result <= w.LastLineIndex().value() + 1)
@@ -65,16 +42,17 @@ private slots:
         QCOMPARE(action(w, "mnuViewAllChanges")->isChecked(), true);
     }
 
+    // Find All from the dialog; the wrap panel marks the dialog's text, whatever its case.
     void findAllListsMatchesAndMarksText()
     {
         MainWindowFixture fixture;
         fixture.writeSetting(KeyWrapPanelVisible, QStringLiteral("0"));
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        FixedSearchText searched;
-        searched.text = QStringLiteral("TAB");
-        w.setSearchTextSource(&searched);
-
-        w.FindAll(QStringLiteral("tab"), SearchIn::Everywhere, false);
+        trigger(w, "mnuSearchFind");
+        auto *dialog = child<QDialog>(w, "frmSearchFor");
+        QTest::keyClicks(dialog->findChild<QComboBox *>(QStringLiteral("cboFindWhat")),
+                         QStringLiteral("TAB"));
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindAll")), Qt::LeftButton);
 
         QCOMPARE(changeTexts(w), (QStringList{"Search Result:", "Added: alpha tab one", "Fixed: delta tab"}));
         QCOMPARE(panelText(w, "StatusBar1_Panel1"), QStringLiteral("2 instance(s) found"));
@@ -103,21 +81,16 @@ private slots:
 
     void relistsResults_data()
     {
-        QTest::addColumn<bool>("reversedAtSearch");
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("count");
-
+        const auto row =
+            addColumns<bool, QString, QStringList, QString>({"reversedAtSearch", "command", "rows", "count"});
         const QString head = QStringLiteral("Search Result:"), added = QStringLiteral("Added: alpha tab one");
         const QString fixed = QStringLiteral("Fixed: delta tab");
-        QTest::newRow("additions filter")
-            << false << "mnuViewAdditions" << QStringList{head, added} << "1 instance(s) found";
-        QTest::newRow("fixes filter")
-            << false << "mnuViewFixes" << QStringList{head, fixed} << "1 instance(s) found";
-        QTest::newRow("reversed order switched on")
-            << false << "mnuViewReversedList" << QStringList{head, fixed, added} << "2 instance(s) found";
-        QTest::newRow("reversed order switched off")
-            << true << "mnuViewReversedList" << QStringList{head, added, fixed} << "2 instance(s) found";
+        row("additions filter", false, "mnuViewAdditions", {head, added}, "1 instance(s) found");
+        row("fixes filter", false, "mnuViewFixes", {head, fixed}, "1 instance(s) found");
+        row("reversed order switched on", false, "mnuViewReversedList", {head, fixed, added},
+            "2 instance(s) found");
+        row("reversed order switched off", true, "mnuViewReversedList", {head, added, fixed},
+            "2 instance(s) found");
     }
     void relistsResults()
     {
@@ -144,19 +117,6 @@ private slots:
         trigger(w, "mnuViewReversedList");
         QCOMPARE(changeTexts(w),
                  (QStringList{"Fixed: zeta", "Added: epsilon", "Release Total Commander 1.0"}));
-    }
-
-    void findDialogFindAllListsResults()
-    {
-        MainWindowFixture fixture;
-        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        QDialog *dialog = openFindDialog(w);
-        QVERIFY(dialog && dialog->isVisible());
-        QTest::keyClicks(dialog->findChild<QComboBox *>(QStringLiteral("cboFindWhat")),
-                         QStringLiteral("tab"));
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindAll")), Qt::LeftButton);
-        QCOMPARE(panelText(w, "StatusBar1_Panel1"), QStringLiteral("2 instance(s) found"));
-        QCOMPARE(changeTexts(w), (QStringList{"Search Result:", "Added: alpha tab one", "Fixed: delta tab"}));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "stats/ReleaseStatsModel.h"
 #include "stats/StatisticsChartSeries.h"
 #include "stats/StatisticsComputation.h"
@@ -78,13 +79,11 @@ private slots:
     void releasesOldestFirst_data()
     {
         // "key:yyyy MM dd", or "key:" for a header without a date, in file order.
-        QTest::addColumn<QStringList>("fileOrder");
-        QTest::addColumn<QStringList>("chartOrder");
-        QTest::newRow("oldest first: as in the file")
-            << QStringList{"u:", "a:2001 01 01", "v:", "b:2003 01 01"} << QStringList{"u", "a", "v", "b"};
-        QTest::newRow("out of date order: moved with the undated release after it")
-            << QStringList{"a:2001 01 01", "c:2005 01 01", "u:", "b:2003 01 01"}
-            << QStringList{"a", "b", "c", "u"};
+        const auto row = addColumns<QStringList, QStringList>({"fileOrder", "chartOrder"});
+        row("oldest first: as in the file", {"u:", "a:2001 01 01", "v:", "b:2003 01 01"},
+            {"u", "a", "v", "b"});
+        row("out of date order: moved with the undated release after it",
+            {"a:2001 01 01", "c:2005 01 01", "u:", "b:2003 01 01"}, {"a", "b", "c", "u"});
     }
     void releasesOldestFirst()
     {

@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "Positions.h"
 #include "stats/ReleaseStatsModel.h"
 #include "stats/StatisticsSortProxy.h"
@@ -23,14 +24,12 @@ class tst_StatisticsLists : public QObject
 private slots:
     void releaseListSortsBothWays_data()
     {
-        QTest::addColumn<int>("sortColumn");
-        QTest::addColumn<QStringList>("ascending");
-        QTest::newRow("day, case ignored") << 0 << QStringList{"", "friday", "Sunday"};
-        QTest::newRow("date by date, shown in the date format")
-            << 1 << QStringList{"", "31.12.1999", "01.05.2011"};
-        QTest::newRow("version") << 2 << QStringList{"Alpha", "beta", "gamma"};
-        QTest::newRow("additions by number past a million") << 3 << QStringList{"9", "12", "1000001"};
-        QTest::newRow("fixes by number") << 4 << QStringList{"3", "20", "1000000"};
+        const auto row = addColumns<int, QStringList>({"sortColumn", "ascending"});
+        row("day, case ignored", 0, {"", "friday", "Sunday"});
+        row("date by date, shown in the date format", 1, {"", "31.12.1999", "01.05.2011"});
+        row("version", 2, {"Alpha", "beta", "gamma"});
+        row("additions by number past a million", 3, {"9", "12", "1000001"});
+        row("fixes by number", 4, {"3", "20", "1000000"});
     }
     void releaseListSortsBothWays()
     {
@@ -53,16 +52,12 @@ private slots:
 
     void summaryKeepsRuleAndTotalLast_data()
     {
-        QTest::addColumn<Qt::SortOrder>("order");
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QStringList>("additions");
-        QTest::newRow("ascending") << Qt::AscendingOrder << QStringList{"Mo", "Tu", "We",       "Th",   "Fr",
-                                                                        "Sa", "Su", "--------", "Total"}
-                                   << QStringList{"0", "0", "0", "0", "0", "1", "1000000", "", "1000001"};
-        QTest::newRow("descending") << Qt::DescendingOrder
-                                    << QStringList{"Su", "Sa", "Mo",       "Tu",   "We",
-                                                   "Th", "Fr", "--------", "Total"}
-                                    << QStringList{"1000000", "1", "0", "0", "0", "0", "0", "", "1000001"};
+        const auto row = addColumns<Qt::SortOrder, QStringList, QStringList>({"order", "names", "additions"});
+        row("ascending", Qt::AscendingOrder, {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su", "--------", "Total"},
+            {"0", "0", "0", "0", "0", "1", "1000000", "", "1000001"});
+        row("descending", Qt::DescendingOrder,
+            {"Su", "Sa", "Mo", "Tu", "We", "Th", "Fr", "--------", "Total"},
+            {"1000000", "1", "0", "0", "0", "0", "0", "", "1000001"});
     }
     void summaryKeepsRuleAndTotalLast()
     {

@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "stats/StatisticsWindowSettings.h"
 
 #include <QHash>
@@ -12,43 +13,33 @@ class tst_StatisticsWindowSettings : public QObject
 private slots:
     void load_data()
     {
-        QTest::addColumn<Stored>("stored");
-        QTest::addColumn<StatisticsWindowSettings>("expected");
-        const StatisticsWindowSettings defaults;
-        QTest::newRow("nothing stored") << Stored() << defaults;
-
-        StatisticsWindowSettings few = defaults;
-        few.HeadersSize = {900, 800, 1500, 1500};
-        QTest::newRow("fewer than four widths keep the others")
-            << Stored{{StatisticsHeadersSizeKey, "900,800"}} << few;
-
-        StatisticsWindowSettings leading = defaults;
-        leading.Top = 12;
-        leading.Left = 0;
-        leading.Height = 7020.5;
-        QTest::newRow("coordinates read their leading number")
-            << Stored{{StatisticsWindowPositionKey, " 12px,abc,7020.5"}} << leading;
-
-        QTest::newRow("sort values that are not numbers are skipped")
-            << Stored{{StatisticsSortedColumnKey, "x"},
-                      {StatisticsSortOrderKey, ""},
-                      {StatisticsSplitPositionKey, "y"}}
-            << defaults;
-        QTest::newRow("sort column the list does not have is skipped")
-            << Stored{{StatisticsSortedColumnKey, "5"}, {StatisticsSortedColumn2Key, "0"}} << defaults;
-
-        StatisticsWindowSettings sorted = defaults;
-        sorted.SortedColumn = 4;
-        sorted.SortOrder = 0;
-        sorted.SortedColumn2 = 5;
-        sorted.SortOrder2 = 0;
-        sorted.SplitPosition = 4000;
-        sorted.GridLines = true;
-        QTest::newRow("sorts, split and grid lines")
-            << Stored{{StatisticsSortedColumnKey, "4"},     {StatisticsSortOrderKey, "0"},
-                      {StatisticsSortedColumn2Key, "5"},    {StatisticsSortOrder2Key, "2"},
-                      {StatisticsSplitPositionKey, "4000"}, {StatisticsGridLinesKey, "7"}}
-            << sorted;
+        const auto row = addColumns<Stored, StatisticsWindowSettings>({"stored", "expected"});
+        using S = StatisticsWindowSettings;
+        row("nothing stored", {}, S{});
+        row("fewer than four widths keep the others", {{StatisticsHeadersSizeKey, "900,800"}},
+            S{.HeadersSize = {900, 800, 1500, 1500}});
+        row("coordinates read their leading number", {{StatisticsWindowPositionKey, " 12px,abc,7020.5"}},
+            S{.Top = 12, .Left = 0, .Height = 7020.5});
+        row("sort values that are not numbers are skipped",
+            {{StatisticsSortedColumnKey, "x"},
+             {StatisticsSortOrderKey, ""},
+             {StatisticsSplitPositionKey, "y"}},
+            S{});
+        row("sort column the list does not have is skipped",
+            {{StatisticsSortedColumnKey, "5"}, {StatisticsSortedColumn2Key, "0"}}, S{});
+        row("sorts, split and grid lines",
+            {{StatisticsSortedColumnKey, "4"},
+             {StatisticsSortOrderKey, "0"},
+             {StatisticsSortedColumn2Key, "5"},
+             {StatisticsSortOrder2Key, "2"},
+             {StatisticsSplitPositionKey, "4000"},
+             {StatisticsGridLinesKey, "7"}},
+            S{.GridLines = true,
+              .SortedColumn = 4,
+              .SortOrder = 0,
+              .SortedColumn2 = 5,
+              .SortOrder2 = 0,
+              .SplitPosition = 4000});
     }
     void load()
     {
