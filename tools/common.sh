@@ -4,6 +4,8 @@
 VELOMIR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VELOMIR_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
                   libgl-dev libglx-dev qt6-qpa-plugins fonts-dejavu-core)
+# What tools/check-style.sh needs beyond them.
+VELOMIR_STYLE_PACKAGES=(clang-format clang-tidy git)
 # What tools/package.sh needs beyond them to make and check the Debian package.
 VELOMIR_PACKAGING_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream gzip)
 
@@ -36,4 +38,14 @@ build_into() {
     find "$dir" -path '*_autogen/timestamp' -delete 2>/dev/null
     cmake --build "$dir" -j "$(nproc)" | grep -v -E '^\[[0-9]+/[0-9]+\] ' || true
     return "${PIPESTATUS[0]}"
+}
+
+# generated_history FILE GEN-ARGS...: makes FILE with tools/gen-history GEN-ARGS unless it is
+# there already and newer than the generator.
+generated_history() {
+    local f=$1; shift
+    if [ ! -s "$f" ] || [ "$VELOMIR_ROOT/tools/gen-history" -nt "$f" ]; then
+        echo "Generating $f" >&2
+        "$VELOMIR_ROOT/tools/gen-history" "$@" > "$f.tmp" && mv "$f.tmp" "$f"
+    fi
 }

@@ -11,10 +11,11 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(fuzz_ini fuzz_history fuzz_wildcard fuzz_dates)
 
-ensure_packages cmake ninja-build clang libclang-rt-14-dev qt6-base-dev
+ensure_packages "${VELOMIR_PACKAGES[@]}" clang libclang-rt-14-dev
 build="$VELOMIR_ROOT/build-fuzz"
 if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$VELOMIR_ROOT/tools/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    cmake -S "$VELOMIR_ROOT" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+          -DVELOMIR_BUILD_FUZZ=ON -DVELOMIR_BUILD_TESTS=OFF >/dev/null
 fi
 find "$build" -path '*_autogen/timestamp' -delete 2>/dev/null || true
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]}" | grep -v -E '^\[[0-9]+/[0-9]+\] ' || true
@@ -29,7 +30,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$work" "$findings"
     echo "== $target for ${seconds}s"
     if ! ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        "$build/$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -max_len=8192 \
+        "$build/tools/fuzz/$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -max_len=8192 \
         -print_final_stats=1 -artifact_prefix="$findings/" "$work" "$seeds" 2>"$build/$target.log"; then
         echo "$target: finding; see $build/$target.log and $findings/"
         tail -n 40 "$build/$target.log"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDebug>
 #include <QString>
 
 #include <vector>
@@ -20,6 +21,15 @@ struct ToolbarEntry
 
     bool operator==(const ToolbarEntry &) const = default;
 };
+
+inline QDebug operator<<(QDebug debug, const ToolbarEntry &entry)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "ToolbarEntry(" << int(entry.type) << ", " << entry.key << ", style "
+                    << int(entry.style) << ", image " << entry.image << ", " << entry.tag
+                    << (entry.visible ? "" : ", hidden") << ", gap " << entry.gapTwips << ')';
+    return debug;
+}
 
 // The keys of the toolbar's buttons, each running one menu command.
 namespace ToolbarKey {

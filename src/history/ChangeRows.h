@@ -2,6 +2,8 @@
 
 #include "history/HistoryLines.h"
 
+#include <QDebug>
+
 #include <cstdint>
 #include <vector>
 
@@ -13,6 +15,14 @@ struct ChangeRow
     bool header = false; // the release's own header row, or the search header row
     bool operator==(const ChangeRow &) const = default;
 };
+
+inline QDebug operator<<(QDebug debug, const ChangeRow &row)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "ChangeRow(" << row.line << (row.bold ? ", bold" : "")
+                    << (row.header ? ", header" : "") << ')';
+    return debug;
+}
 
 // The rows of the changes list, top to bottom. The "All" view of every kind lists every line,
 // so its rows are worked out from the row number and nothing is stored per row; other lists keep

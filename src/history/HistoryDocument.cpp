@@ -37,3 +37,10 @@ int HistoryDocument::releaseIndexOfKey(const QString &key) const
     }
     return -1;
 }
+
+QDebug operator<<(QDebug debug, const Release &release)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Release(" << release.key() << ", " << release.label << ')';
+    return debug;
+}

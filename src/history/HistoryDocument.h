@@ -2,6 +2,7 @@
 
 #include "history/HistoryLines.h"
 
+#include <QDebug>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ struct Release
     QString key() const { return QStringLiteral("k%1").arg(headerLine.value()); }
     bool operator==(const Release &) const = default;
 };
+
+QDebug operator<<(QDebug debug, const Release &release);
 
 // The patterns that recognise releases and change lines, from the settings.
 struct DetectionSettings

@@ -24,7 +24,11 @@ public:
     constexpr std::size_t at() const { return static_cast<std::size_t>(m_value); }
     constexpr bool isNone() const { return m_value < 0; }
 
-    constexpr auto operator<=>(const Position &) const = default;
+    constexpr bool operator==(const Position &) const = default;
+    constexpr std::strong_ordering operator<=>(const Position &other) const
+    {
+        return m_value <=> other.m_value;
+    }
 
     constexpr Position &operator++()
     {
@@ -83,8 +87,10 @@ inline constexpr ListRow NoRow{};
 Q_DECLARE_METATYPE(LineIndex)
 Q_DECLARE_METATYPE(ListRow)
 
-template <typename Kind>
-struct std::hash<Position<Kind>>
+template <typename Kind> struct std::hash<Position<Kind>>
 {
-    std::size_t operator()(Position<Kind> position) const noexcept { return std::hash<int>()(position.value()); }
+    std::size_t operator()(Position<Kind> position) const noexcept
+    {
+        return std::hash<int>()(position.value());
+    }
 };

@@ -2,6 +2,7 @@
 
 #include "history/ChangesList.h"
 
+#include <QDebug>
 #include <QString>
 
 #include <array>
@@ -14,6 +15,13 @@ struct RowSpan
     ListRow last{-1};
     bool operator==(const RowSpan &) const = default;
 };
+
+inline QDebug operator<<(QDebug debug, const RowSpan &span)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "RowSpan(" << span.first.value() << ".." << span.last.value() << ')';
+    return debug;
+}
 
 // How the copied rows are laid out: the Day, Date and Change texts in the order the user put the
 // headings in (0 Day, 1 Date, 2 Change), or the whole line when the date has no columns.

@@ -76,7 +76,7 @@ void frmOptions::createWidgets()
     fonts->addWidget(groupWithButton(QStringLiteral("Wrap Font:"), m_cmdChangeWrapFont, this));
 
     auto *textGroup = new QGroupBox(QStringLiteral("Text:"), this);
-    auto *swatches = new QGridLayout(textGroup);
+    auto *swatches = new QGridLayout;
     const std::array<QString, 4> captions{QStringLiteral("Foreground"), QStringLiteral("Background"),
                                           QStringLiteral("Additions"), QStringLiteral("Fixes")};
     for (int i = 0; i < int(m_lblColorChange.size()); ++i) {
@@ -86,6 +86,7 @@ void frmOptions::createWidgets()
         connect(swatch, &ColorSwatch::clicked, this, [this, i] { chooseColor(i); });
         m_lblColorChange[i] = swatch;
     }
+    textGroup->setLayout(swatches);
 
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));

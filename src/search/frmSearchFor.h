@@ -43,7 +43,7 @@ public:
     void setNextStartItem(LineIndex line) { m_nextStartItem = line; }
 
     // The text being searched for, as it stands in the dialog.
-    QString searchText() const override;
+    QString searchText() const final;
 
     // Stores the options; the owner calls it as the program ends (the destructor does it otherwise).
     void saveOnUnload();

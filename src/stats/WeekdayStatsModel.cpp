@@ -37,7 +37,7 @@ qint64 WeekdayStatsModel::count(int row, int column) const
                                           : column == Fixes   ? m_counts.fixes
                                                               : m_counts.headers;
     if (row != TotalRow)
-        return perDay[static_cast<std::size_t>(WeekdayCounts::Sunday + row)];
+        return perDay[static_cast<std::size_t>(WeekdayCounts::Sunday) + static_cast<std::size_t>(row)];
     qint64 total = 0;
     for (int k = WeekdayCounts::Sunday; k <= WeekdayCounts::Saturday; ++k)
         total += perDay[static_cast<std::size_t>(k)];

@@ -9,8 +9,8 @@
 class cStringBuilder
 {
 public:
-    static constexpr qint64 BlockStep = 1024 * 1024;   // bytes
-    static constexpr qint64 MaxTextBytes = 2147483647; // the text never passes 2 GiB
+    static constexpr qint64 BlockStep = qint64(1) << 20; // bytes
+    static constexpr qint64 MaxTextBytes = 2147483647;   // the text never passes 2 GiB
 
     cStringBuilder();
 

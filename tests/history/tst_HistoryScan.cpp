@@ -157,7 +157,7 @@ private slots:
         const Outcome plain = plainReading(bytes, DetectionSettings::defaults());
         QCOMPARE(scan.lines, plain.lines);
         QCOMPARE(scan.facts, plain.facts);
-        QVERIFY(scan.releases == plain.releases);
+        QCOMPARE(scan.releases, plain.releases);
     }
 };
 

@@ -2,18 +2,15 @@
 
 #include "FirstPaintWatcher.h"
 #include "Measure.h"
+#include "ProbeWindow.h"
 
 #include "app/frmMain.h"
 #include "history/HistoryLoader.h"
-#include "mainwin/DisplaySettings.h"
-#include "settings/Globals.h"
-#include "settings/cProfile.h"
 
 #include <QApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -44,16 +41,8 @@ int runLoadProbe(const QString &path)
 int runWindowProbe(int argc, char *argv[], const QString &path)
 {
     QApplication app(argc, argv);
-    // A settings file of its own, as on a first run; the file manager is not looked for.
-    QTemporaryDir dir;
-    Globals &g = globals();
-    InitGlobals();
-    g.AppDir = dir.path() + QLatin1Char('/');
-    g.IniFilePath = dir.filePath(QStringLiteral("velomir.ini"));
-    g.FileManagerDir = g.MissingValueMarker;
-    cProfile profile;
-    frmMain window(profile, StartOptions{path, QString()});
-    window.resize(900, 600);
+    ProbeWindow probe(path);
+    frmMain &window = probe.window();
 
     auto *list = window.findChild<QTableView *>(QStringLiteral("lvChangesList"));
     if (!list)
@@ -70,14 +59,24 @@ int runWindowProbe(int argc, char *argv[], const QString &path)
     return QApplication::exec();
 }
 
-LoadMemory probeLoadMemory(const QString &self, const QString &path)
+LoadMemory probeLoadMemory(const QString &self, const QString &path, int reps)
 {
-    const ProcessRun run = runProcess(self, {QString::fromLatin1(LoadProbeFlag), path});
+    // What one load keeps varies with the allocator's state from run to run: the median of each.
+    std::vector<double> before, after, peak;
+    for (int i = 0; i < reps; ++i) {
+        const ProcessRun run = runProcess(self, {QString::fromLatin1(LoadProbeFlag), path});
+        const qint64 peakBytes = field(run.output, "peak");
+        if (!run.ok || peakBytes <= 0)
+            return LoadMemory();
+        before.push_back(static_cast<double>(field(run.output, "before")));
+        after.push_back(static_cast<double>(field(run.output, "after")));
+        peak.push_back(static_cast<double>(peakBytes));
+    }
     LoadMemory memory;
-    memory.beforeBytes = field(run.output, "before");
-    memory.afterBytes = field(run.output, "after");
-    memory.peakBytes = field(run.output, "peak");
-    memory.ok = run.ok && memory.peakBytes > 0;
+    memory.beforeBytes = static_cast<qint64>(median(before));
+    memory.afterBytes = static_cast<qint64>(median(after));
+    memory.peakBytes = static_cast<qint64>(median(peak));
+    memory.ok = memory.peakBytes > 0;
     return memory;
 }
 

@@ -22,8 +22,8 @@ struct LoadMemory
     qint64 afterBytes = 0;
     qint64 peakBytes = 0;
 };
-// Parent side: one fresh process that loads the file.
-LoadMemory probeLoadMemory(const QString &self, const QString &path);
+// Parent side: `reps` fresh processes that load the file; the median of each figure.
+LoadMemory probeLoadMemory(const QString &self, const QString &path, int reps);
 
 struct WindowStart
 {

@@ -16,12 +16,14 @@ struct Figure
     double ms = -1;          // negative: not measured
     QString note;            // counts and remarks shown beside the figure
     bool userAction = false; // something a user does on a loaded file: it must not keep the window busy long
+    qint64 count = -1;       // what it found or built (lines, rows, matches); -1: nothing counted
 };
 
 // Everything measured on one file.
 struct FileFigures
 {
     QString path;
+    QString encoding; // as the viewer tells it: "ASCII", "UTF-8", "Windows-1252", "UTF-16"
     qint64 bytes = 0;
     int lines = 0;
     int releases = 0;

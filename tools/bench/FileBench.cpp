@@ -1,5 +1,6 @@
 #include "FileBench.h"
 
+#include "FileText.h"
 #include "Measure.h"
 
 #include "history/ChangesListModel.h"
@@ -9,7 +10,6 @@
 #include "search/SearchResults.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QTableView>
@@ -23,18 +23,6 @@
 #endif
 
 namespace {
-
-// Keeps results alive in the optimiser's eyes.
-volatile qint64 g_sink = 0;
-
-void readOnce(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    while (!file.atEnd())
-        g_sink = g_sink + file.read(1 << 20).size();
-}
 
 int countOf(const QByteArray &grepOutput)
 {
@@ -70,7 +58,9 @@ FileFigures FileBench::run()
     m_result = FileFigures();
     m_result.path = m_path;
     m_result.bytes = QFileInfo(m_path).size();
-    readOnce(m_path); // the file is measured warm in the page cache
+    const FileText text = inspectFile(m_path); // the file is measured warm in the page cache
+    m_result.encoding = text.encoding;
+    m_accentedNeedle = text.ascii ? withoutAccents(m_words.accented) : m_words.accented;
     measureBaselines();
     measureLoad();
     m_result.lines = m_document.lines.size();
@@ -84,10 +74,11 @@ FileFigures FileBench::run()
     return m_result;
 }
 
-void FileBench::add(const QString &key, const QString &label, Baseline base, double ms, const QString &note,
-                    bool userAction)
+Figure &FileBench::add(const QString &key, const QString &label, Baseline base, double ms,
+                       const QString &note, bool userAction)
 {
     m_result.figures.push_back(Figure{key, label, base, ms, note, userAction});
+    return m_result.figures.back();
 }
 
 void FileBench::measureBaselines()
@@ -120,16 +111,17 @@ void FileBench::measureLoad()
         [&] { loaded.reset(); });
     (void)::LoadHistory(m_path, m_settings, m_document);
     add(QStringLiteral("load"), QStringLiteral("load (LoadHistory)"), Baseline::WcLines, ok ? ms : -1,
-        QStringLiteral("%1 lines, %2 releases").arg(m_document.lines.size()).arg(m_document.releases.size()));
+        QStringLiteral("%1 lines, %2 releases").arg(m_document.lines.size()).arg(m_document.releases.size()))
+        .count = m_document.lines.size();
 }
 
 void FileBench::showContent(ChangesListContent content)
 {
-    const int selected = content.selectedRow;
+    const ListRow selected = content.selectedRow;
     m_model->setContent(&m_document, std::move(content));
     m_view->clearSelection();
-    if (selected >= 0) {
-        const QModelIndex index = m_model->index(selected, 0);
+    if (!selected.isNone()) {
+        const QModelIndex index = m_model->index(selected.value(), 0);
         m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                              QItemSelectionModel::Rows);
         m_view->scrollTo(index);
@@ -137,7 +129,7 @@ void FileBench::showContent(ChangesListContent content)
     m_view->viewport()->repaint();
 }
 
-void FileBench::showList(const ChangesListRequest &request)
+void FileBench::showList(const ChangesView &request)
 {
     showContent(BuildChangesList(m_document, request, m_model->takeSpareStorage()));
 }
@@ -149,7 +141,7 @@ void FileBench::measureViews()
     {
         const char *key;
         const char *label;
-        ChangesListRequest request;
+        ChangesView request;
     };
     const Case cases[] = {
         {"view_all", "\"All\" view built and shown", {-1, ViewFilter::AllChanges, false}},
@@ -161,16 +153,18 @@ void FileBench::measureViews()
     int rows = 0;
     const double rowsMs = medianMs(m_reps, [&] { rows = BuildChangesList(m_document, {}).rows.size(); });
     add(QStringLiteral("view_all_rows"), QStringLiteral("\"All\" rows alone (BuildChangesList)"),
-        Baseline::WcLines, rowsMs, QStringLiteral("%1 rows").arg(rows));
+        Baseline::WcLines, rowsMs, QStringLiteral("%1 rows").arg(rows))
+        .count = rows;
     for (const Case &c : cases) {
         // Each run replaces a list of the other kind, as a click in the window does.
-        const ChangesListRequest other{c.request.releaseIndex < 0 ? std::max(lastRelease, 0) : -1,
-                                       ViewFilter::Additions, false};
+        const ChangesView other{c.request.releaseIndex < 0 ? std::max(lastRelease, 0) : -1,
+                                ViewFilter::Additions, false};
         const double ms = medianMs(
             m_reps, [&] { showList(c.request); }, [&] { showList(other); });
         showList(c.request);
         add(QString::fromLatin1(c.key), QString::fromLatin1(c.label), Baseline::WcLines, ms,
-            QStringLiteral("%1 rows").arg(m_model->rowCount()), true);
+            QStringLiteral("%1 rows").arg(m_model->rowCount()), true)
+            .count = m_model->rowCount();
     }
 }
 
@@ -193,16 +187,24 @@ void FileBench::measureSearches()
          Baseline::GrepWord},
         {"findall_nonascii", QStringLiteral("FindAll \"%1\" (not ASCII)").arg(m_words.nonAscii),
          m_words.nonAscii, 0, Baseline::GrepFixed},
+        {"findall_accented",
+         QStringLiteral("FindAll \"%1\" (accented; without the accent in ASCII)").arg(m_words.accented),
+         m_accentedNeedle, 0, Baseline::GrepFixed},
     };
     SearchResults results;
     for (const Case &c : cases) {
         const double ms = medianMs(
-            m_reps, [&] { showContent(results.findAll(m_document, c.text, 0, c.wholeWord, false)); },
+            m_reps,
+            [&] {
+                showContent(
+                    results.findAll(m_document, c.text, SearchIn::Everywhere, c.wholeWord != 0, false));
+            },
             [&] {
                 showList({-1, ViewFilter::AllChanges, false});
             });
         add(QString::fromLatin1(c.key), c.label, c.base, ms,
-            QStringLiteral("%1 matches").arg(results.SearchResultLines().size()), true);
+            QStringLiteral("\"%1\": %2 matches").arg(c.text).arg(results.SearchResultLines().size()), true)
+            .count = results.SearchResultLines().size();
     }
 
     // FindString from the top, each search starting after the previous match, to the last one.
@@ -212,22 +214,23 @@ void FileBench::measureSearches()
     const double walkMs = medianMs(m_reps, [&] {
         steps = 0;
         stepMs.clear();
-        int start = 0;
+        LineIndex start{0};
         for (;;) {
             QElapsedTimer step;
             step.start();
-            const int result = findStringResult(lines, m_words.common, start, 0, 0);
+            const LineIndex match = findNext(lines, m_words.common, start, SearchIn::Everywhere, false);
             stepMs.push_back(static_cast<double>(step.nsecsElapsed()) / 1e6);
-            if (result > lines.size())
+            if (match.isNone())
                 break;
-            start = result;
+            start = match + 1;
             ++steps;
         }
     });
     const double longest = stepMs.empty() ? 0 : *std::max_element(stepMs.begin(), stepMs.end());
     add(QStringLiteral("findstring_walk"),
         QStringLiteral("FindString \"%1\", top to last match").arg(m_words.common), Baseline::GrepFixed,
-        walkMs, QStringLiteral("%1 steps, longest %2 ms").arg(steps).arg(longest, 0, 'f', 2));
+        walkMs, QStringLiteral("%1 steps, longest %2 ms").arg(steps).arg(longest, 0, 'f', 2))
+        .count = steps;
     add(QStringLiteral("findstring_step"), QStringLiteral("FindString, longest single step"), Baseline::None,
         longest, {}, true);
 }
@@ -264,11 +267,12 @@ void FileBench::measureCopy()
     qsizetype copied = 0;
     // What the copy command does with every row selected.
     const double ms = medianMs(m_reps, [&] {
-        const QString all =
-            changeRowsText(m_document, m_model->content().rows, {RowSpan{0, rowCount - 1}}, RowTextColumns{});
+        const QString all = changeRowsText(m_document, m_model->content().rows,
+                                           {RowSpan{ListRow{0}, ListRow{rowCount - 1}}}, RowTextColumns{});
         copied = all.size();
     });
     add(QStringLiteral("copy_all"), QStringLiteral("copy every row of \"All\" (cStringBuilder)"),
         Baseline::WcLines, copied >= 0 ? ms : -1,
-        QStringLiteral("%1 rows, %2 characters").arg(rowCount).arg(copied), true);
+        QStringLiteral("%1 rows, %2 characters").arg(rowCount).arg(copied), true)
+        .count = rowCount;
 }

@@ -74,7 +74,7 @@ bool referenceContains(QByteArrayView line, const QString &needle)
 void checkLines(const HistoryLines &lines)
 {
     check(lines.size() >= 1, "at least one line");
-    for (LineIndex i = 0; i < lines.size(); ++i) {
+    for (LineIndex i(0); lines.contains(i); ++i) {
         const QByteArrayView line = lines.bytes(i);
         check(wellFormedUtf8(line), "every line is well-formed UTF-8");
         check(!line.contains('\n') && !line.contains('\r'), "no line holds a line break");
@@ -89,7 +89,7 @@ void checkViews(const HistoryDocument &doc)
     const HistoryLines &lines = doc.lines;
     const int releases = static_cast<int>(doc.releases.size());
     for (int r = -1; r < releases; ++r) {
-        const LineIndex first = r < 0 ? 0 : doc.firstLineOf(r);
+        const LineIndex first = r < 0 ? LineIndex(0) : doc.firstLineOf(r);
         const LineIndex last = r < 0 ? lines.lastLineIndex() : doc.lastLineOf(r);
         int additions = -1, fixes = -1;
         for (const ViewFilter filter : {ViewFilter::AllChanges, ViewFilter::Additions, ViewFilter::Fixes}) {
@@ -97,7 +97,7 @@ void checkViews(const HistoryDocument &doc)
             const ChangesListContent backward = BuildChangesList(doc, {r, filter, true});
             check(forward.rows.size() == backward.rows.size(), "both orders list the same number of rows");
             std::vector<LineIndex> a, b;
-            for (int r = 0; r < forward.rows.size(); ++r) {
+            for (ListRow r(0); forward.rows.contains(r); ++r) {
                 const ChangeRow row = forward.rows.at(r, lines);
                 if (row.header)
                     continue;
@@ -106,7 +106,7 @@ void checkViews(const HistoryDocument &doc)
                 check(forward.rows.rowOfLine(row.line) == r, "a row is found again by its line");
                 a.push_back(row.line);
             }
-            for (int r = 0; r < backward.rows.size(); ++r) {
+            for (ListRow r(0); backward.rows.contains(r); ++r) {
                 const ChangeRow row = backward.rows.at(r, lines);
                 if (!row.header)
                     b.push_back(row.line);
@@ -170,7 +170,8 @@ void checkStatistics(const HistoryDocument &doc, const QStringList &versionDetec
     const WeekdayCounts all = CalcStatistics(doc, headers, versionDetectList, dayFormat);
     check(total(all.additions) == additions && total(all.fixes) == fixes,
           "the weekdays of all releases sum to the release counts");
-    check(CalcStatistics(doc, {-1, doc.lines.size()}, versionDetectList, dayFormat) == WeekdayCounts{},
+    check(CalcStatistics(doc, {NoLine, LineIndex(doc.lines.size())}, versionDetectList, dayFormat) ==
+              WeekdayCounts{},
           "lines that head no release count nothing");
 
     const WeekdaysReportResult report = weekdaysReport(doc, {}, versionDetectList, dayFormat);
@@ -187,15 +188,17 @@ void checkSearch(const HistoryLines &lines, const QString &text)
             const std::vector<LineIndex> all =
                 findAll(lines, text, searchInFromNumber(searchIn), wholeWord == 1);
             std::vector<LineIndex> expected;
-            for (LineIndex i = 0; i < lines.size(); ++i) {
+            for (LineIndex i(0); lines.contains(i); ++i) {
                 if (passesSearchIn(lines, i, searchInFromNumber(searchIn)) &&
                     referenceContains(lines.bytes(i), needle))
                     expected.push_back(i);
             }
             check(all == expected, "Find All lists exactly the lines holding the needle");
             std::vector<LineIndex> stepped;
-            for (LineIndex at = findNext(lines, text, 0, searchInFromNumber(searchIn), wholeWord == 1);
-                 at >= 0; at = findNext(lines, text, at + 1, searchInFromNumber(searchIn), wholeWord == 1)) {
+            for (LineIndex at =
+                     findNext(lines, text, LineIndex(0), searchInFromNumber(searchIn), wholeWord == 1);
+                 !at.isNone();
+                 at = findNext(lines, text, at + 1, searchInFromNumber(searchIn), wholeWord == 1)) {
                 stepped.push_back(at);
                 if (stepped.size() > all.size())
                     break;
@@ -218,7 +221,7 @@ HistoryLines checkScanInPieces(const QByteArray &bytes, const DetectionSettings 
     HistoryDocument scanned;
     scan.finish(bytes, scanned.lines, scanned.releases);
     check(scanned.lines.size() == plain.lines.size(), "the scan finds the lines the plain reading finds");
-    for (LineIndex i = 0; i < plain.lines.size(); ++i) {
+    for (LineIndex i(0); plain.lines.contains(i); ++i) {
         check(scanned.lines.bytes(i) == plain.lines.bytes(i),
               "the scan reads each line as the plain reading");
         check(scanned.lines.kind(i) == plain.lines.kind(i) &&
@@ -253,7 +256,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkLines(doc.lines);
     for (std::size_t r = 0; r < doc.releases.size(); ++r) {
         const LineIndex header = doc.releases[r].headerLine;
-        check(header >= 0 && header < doc.lines.size(), "a release header is a line of the file");
+        check(doc.lines.contains(header), "a release header is a line of the file");
         check(r == 0 || header > doc.releases[r - 1].headerLine, "releases stand in file order");
         check(doc.releaseIndexOfKey(doc.releases[r].key()) == int(r), "a release is found by its key");
     }
@@ -262,7 +265,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkStatistics(doc, settings.VersionDetectList);
 
     // The needle: a piece of the middle line, as a user would copy it from the list.
-    const LineIndex middle = doc.lines.size() / 2;
+    const LineIndex middle(doc.lines.size() / 2);
     const QString line = doc.lines.text(middle);
     checkSearch(doc.lines, line.mid(line.size() / 3, 6));
     checkSearch(scanned, line.mid(line.size() / 3, 6));
