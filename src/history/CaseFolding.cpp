@@ -3,6 +3,7 @@
 #include "settings/Windows1252.h"
 
 #include <QChar>
+#include <QString>
 
 #include <algorithm>
 #include <bitset>
@@ -22,6 +23,7 @@ struct Folds
     std::vector<std::pair<char32_t, char32_t>> byFolding; // (folding, character), sorted
     std::bitset<CaseFolding::LastCasedCharacter + 1> oddWidth;
     std::array<char16_t, 256> windows1252{};
+    std::array<bool, 256> oddWidthLeads{};
 
     Folds()
     {
@@ -32,8 +34,11 @@ struct Folds
             if (folded == c)
                 continue;
             byFolding.emplace_back(folded, c);
-            if (utf8Width(folded) != utf8Width(c))
+            if (utf8Width(folded) != utf8Width(c)) {
                 oddWidth.set(c);
+                const QByteArray utf8 = QString::fromUcs4(&c, 1).toUtf8();
+                oddWidthLeads[static_cast<unsigned char>(utf8[0])] = true;
+            }
         }
         std::sort(byFolding.begin(), byFolding.end());
         for (unsigned b = 0; b < 256; ++b) {
@@ -75,6 +80,11 @@ std::vector<char32_t> sameFolding(char32_t c)
 bool isOddWidth(char32_t c)
 {
     return c <= LastCasedCharacter && folds().oddWidth.test(c);
+}
+
+const std::array<bool, 256> &oddWidthLeads()
+{
+    return folds().oddWidthLeads;
 }
 
 const std::array<char16_t, 256> &windows1252Folds()

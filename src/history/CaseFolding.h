@@ -18,6 +18,8 @@ std::vector<char32_t> sameFolding(char32_t c);
 // bytes) to "k" and LATIN SMALL LETTER LONG S (two bytes) to "s". In text without them, a letter
 // and every letter it matches without regard to case take the same number of bytes.
 bool isOddWidth(char32_t c);
+// Whether a byte begins the UTF-8 form of some character of odd width; most bytes begin none.
+const std::array<bool, 256> &oddWidthLeads();
 
 // The folding of the character of each Windows-1252 byte.
 const std::array<char16_t, 256> &windows1252Folds();

@@ -9,59 +9,6 @@
 #include <bit>
 #include <cstring>
 
-namespace {
-
-inline bool allAscii8(const unsigned char *s)
-{
-    quint64 word;
-    std::memcpy(&word, s, 8);
-    return (word & 0x8080808080808080ULL) == 0;
-}
-
-struct Utf8Unit
-{
-    std::uint8_t length = 0;
-    std::array<char, 3> bytes{};
-};
-
-constexpr std::array<Utf8Unit, 256> makeCp1252Table()
-{
-    std::array<Utf8Unit, 256> table{};
-    for (unsigned b = 0; b < 256; ++b) {
-        const char32_t cp = (b >= 0x80 && b < 0xA0) ? Windows1252High[b - 0x80] : b;
-        Utf8Unit &u = table[b];
-        if (cp < 0x80) {
-            u = {1, {char(cp), 0, 0}};
-        } else if (cp < 0x800) {
-            u = {2, {char(0xC0 | (cp >> 6)), char(0x80 | (cp & 0x3F)), 0}};
-        } else {
-            u = {3, {char(0xE0 | (cp >> 12)), char(0x80 | ((cp >> 6) & 0x3F)), char(0x80 | (cp & 0x3F))}};
-        }
-    }
-    return table;
-}
-
-constexpr std::array<Utf8Unit, 256> Cp1252ToUtf8 = makeCp1252Table();
-
-} // namespace
-
-qsizetype validUtf8Prefix(const unsigned char *s, qsizetype n)
-{
-    qsizetype i = 0;
-    while (i < n) {
-        // History text is mostly ASCII: skip it eight bytes at a time.
-        while (i + 8 <= n && allAscii8(s + i))
-            i += 8;
-        if (i >= n)
-            break;
-        const int len = Utf8::sequenceLength(s + i, n - i);
-        if (len == 0)
-            return i;
-        i += len;
-    }
-    return n;
-}
-
 // Everything downstream may rely on well-formed UTF-8.
 QByteArray repairUtf8(const unsigned char *s, qsizetype n)
 {
@@ -79,27 +26,6 @@ QByteArray repairUtf8(const unsigned char *s, qsizetype n)
         }
     }
     return out;
-}
-
-// The array grows once (in place, for a block of this size) and the text is rewritten from its end.
-QByteArray fromWindows1252(QByteArray bytes)
-{
-    const qsizetype n = bytes.size();
-    const qsizetype extra = windows1252Growth(reinterpret_cast<const unsigned char *>(bytes.constData()), n);
-    if (extra == 0)
-        return bytes;
-    bytes.resize(n + extra);
-    char *const base = bytes.data();
-    windows1252ToUtf8Backward(base, base + n, base + n + extra);
-    return bytes;
-}
-
-QByteArray windows1252LineToUtf8(QByteArrayView line)
-{
-    const auto *s = reinterpret_cast<const unsigned char *>(line.data());
-    QByteArray utf8(line.size() + windows1252Growth(s, line.size()), Qt::Uninitialized);
-    windows1252ToUtf8Backward(line.data(), line.data() + line.size(), utf8.data() + utf8.size());
-    return utf8;
 }
 
 QByteArray fromUtf16(const unsigned char *s, qsizetype n, bool bigEndian)
@@ -147,42 +73,6 @@ Utf16Guess guessUtf16(const unsigned char *s, qsizetype n)
     return Utf16Guess::No;
 }
 
-qsizetype windows1252Growth(const unsigned char *s, qsizetype n)
-{
-    // Letters outside ASCII are rare: the text is counted in ASCII runs of eight bytes.
-    qsizetype extra = 0;
-    qsizetype i = 0;
-    for (; i + 8 <= n; i += 8) {
-        if (!allAscii8(s + i)) {
-            for (int k = 0; k < 8; ++k)
-                extra += Cp1252ToUtf8[s[i + k]].length - 1;
-        }
-    }
-    for (; i < n; ++i)
-        extra += Cp1252ToUtf8[s[i]].length - 1;
-    return extra;
-}
-
-char *windows1252ToUtf8Backward(const char *from, const char *end, char *writeEnd)
-{
-    // Each byte is read before its UTF-8 form is written, which may cover it. When the output
-    // lies over the input, writing never overtakes reading (the gap is what the bytes not yet
-    // read will grow by), and once the gap is closed the rest is already in place.
-    const char *r = end;
-    while (r != from && writeEnd != r) {
-        if (r - from >= 8 && allAscii8(reinterpret_cast<const unsigned char *>(r - 8))) {
-            r -= 8;
-            writeEnd -= 8;
-            std::memmove(writeEnd, r, 8);
-            continue;
-        }
-        const Utf8Unit &u = Cp1252ToUtf8[static_cast<unsigned char>(*--r)];
-        writeEnd -= u.length;
-        std::memcpy(writeEnd, u.bytes.data(), u.length);
-    }
-    return writeEnd - (r - from);
-}
-
 namespace {
 
 constexpr std::array<char16_t, 256> makeWindows1252Table()
@@ -195,8 +85,10 @@ constexpr std::array<char16_t, 256> makeWindows1252Table()
 
 constexpr std::array<char16_t, 256> Windows1252Characters = makeWindows1252Table();
 
-// The length of the ASCII run at the start of [s, s + n), found sixteen bytes at a time.
-qsizetype asciiRun(const unsigned char *s, qsizetype n)
+} // namespace
+
+// Sixteen bytes at a time.
+qsizetype asciiPrefixLength(const unsigned char *s, qsizetype n)
 {
     qsizetype i = 0;
 #ifdef VELOMIR_HAVE_SSE2
@@ -211,6 +103,8 @@ qsizetype asciiRun(const unsigned char *s, qsizetype n)
         ++i;
     return i;
 }
+
+namespace {
 
 // Writes ASCII bytes as UTF-16 and returns the position after them.
 char16_t *widenAscii(const unsigned char *in, qsizetype n, char16_t *out)
@@ -234,7 +128,7 @@ char16_t *widenAscii(const unsigned char *in, qsizetype n, char16_t *out)
 bool isAscii(QByteArrayView bytes)
 {
     const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
-    return asciiRun(s, bytes.size()) == bytes.size();
+    return asciiPrefixLength(s, bytes.size()) == bytes.size();
 }
 
 qsizetype utf16Length(QByteArrayView bytes, TextEncoding encoding)
@@ -245,7 +139,7 @@ qsizetype utf16Length(QByteArrayView bytes, TextEncoding encoding)
     const qsizetype n = bytes.size();
     qsizetype units = 0;
     for (qsizetype i = 0; i < n;) {
-        const qsizetype run = asciiRun(s + i, n - i);
+        const qsizetype run = asciiPrefixLength(s + i, n - i);
         units += run;
         i += run;
         if (i < n) {
@@ -262,7 +156,7 @@ char16_t *decodeInto(QByteArrayView bytes, TextEncoding encoding, char16_t *out)
     const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n;) {
-        const qsizetype run = asciiRun(s + i, n - i);
+        const qsizetype run = asciiPrefixLength(s + i, n - i);
         out = widenAscii(s + i, run, out);
         i += run;
         if (i == n)

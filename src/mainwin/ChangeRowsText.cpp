@@ -1,9 +1,8 @@
 #include "mainwin/ChangeRowsText.h"
 
-#include "history/AsciiNoCaseFinder.h"
 #include "history/DateTextTable.h"
+#include "history/HistoryEncoding.h"
 #include "history/LineRules.h"
-#include "history/Sse2.h"
 #include "widgets/cStringBuilder.h"
 
 #include <algorithm>
@@ -105,25 +104,6 @@ QByteArrayView changeBytes(QByteArrayView bytes, bool dated)
     return bytes.sliced(begin, end - begin);
 }
 
-// Writes ASCII bytes as UTF-16 and returns the position after them.
-char16_t *widenAscii(QByteArrayView bytes, char16_t *out)
-{
-    const char *in = bytes.data();
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-#ifdef VELOMIR_HAVE_SSE2
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= n; i += 16) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_unpacklo_epi8(chunk, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i + 8), _mm_unpackhi_epi8(chunk, zero));
-    }
-#endif
-    for (; i < n; ++i)
-        out[i] = static_cast<unsigned char>(in[i]);
-    return out + n;
-}
-
 char16_t *put(QStringView text, char16_t *out)
 {
     if (text.isEmpty())
@@ -141,6 +121,7 @@ public:
         : m_rows(rows)
         , m_columns(columns)
         , m_bytes(document.lines)
+        , m_encoding(document.lines.encoding())
         , m_dates(columns.dayFormat, columns.dateFormat)
     {
     }
@@ -164,11 +145,10 @@ public:
         }
         int first; // selected rows, counted as SelectedRows does
         int end;
-        qint64 length = 0;            // characters
-        std::vector<QString> decoded; // cells that are not ASCII, in the order they come
+        qint64 length = 0; // characters
     };
 
-    // Sums the lengths of the part's rows; cells that are not ASCII are decoded once, here.
+    // Sums the lengths of the part's rows, counted in the lines' bytes.
     void measure(const SelectedRows &selected, Part &part) const
     {
         qint64 length = 0;
@@ -177,31 +157,19 @@ public:
             length += cells.day.size() + cells.date.size() + 2;
             if (m_columns.separateColumns)
                 length += 2;
-            if (cells.header) {
-                length += SearchHeaderText.size();
-            } else if (AsciiNoCaseFinder::isAscii(cells.text)) {
-                length += cells.text.size();
-            } else {
-                part.decoded.push_back(QString::fromUtf8(cells.text));
-                length += part.decoded.back().size();
-            }
+            length += cells.header ? SearchHeaderText.size() : utf16Length(cells.text, m_encoding);
         });
         part.length = length;
     }
 
-    // Writes the part's rows from `out`, exactly as many characters as measure() counted.
+    // Writes the part's rows from `out`, exactly as many characters as measure() counted, each
+    // line decoded from its bytes straight into place.
     void write(const SelectedRows &selected, const Part &part, char16_t *out) const
     {
-        std::size_t nextDecoded = 0;
         selected.forEach(part.first, part.end, [&](ListRow row) {
             const Cells cells = cellsOf(row);
             auto putText = [&] {
-                if (cells.header)
-                    out = put(SearchHeaderText, out);
-                else if (AsciiNoCaseFinder::isAscii(cells.text))
-                    out = widenAscii(cells.text, out);
-                else
-                    out = put(part.decoded[nextDecoded++], out);
+                out = cells.header ? put(SearchHeaderText, out) : decodeInto(cells.text, m_encoding, out);
             };
             if (!m_columns.separateColumns) {
                 putText();
@@ -262,6 +230,7 @@ private:
     const ChangeRows &m_rows;
     const RowTextColumns &m_columns;
     LineBytes m_bytes;
+    TextEncoding m_encoding;
     DateTextTable m_dates;
 };
 } // namespace

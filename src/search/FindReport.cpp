@@ -10,7 +10,7 @@ QByteArray findReport(const HistoryDocument &document, const QString &text, Sear
     for (const LineIndex line : found) {
         report += QByteArray::number(line.value() + 1);
         report += '\t';
-        report += document.lines.bytes(line);
+        report += document.lines.text(line).toUtf8();
         report += '\n';
     }
     report += "# " + instanceCountText(static_cast<int>(found.size())).toUtf8() + '\n';
