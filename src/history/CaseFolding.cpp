@@ -1,9 +1,9 @@
 #include "history/CaseFolding.h"
 
+#include "history/Utf8.h"
 #include "settings/Windows1252.h"
 
 #include <QChar>
-#include <QString>
 
 #include <algorithm>
 #include <bitset>
@@ -36,7 +36,8 @@ struct Folds
             byFolding.emplace_back(folded, c);
             if (utf8Width(folded) != utf8Width(c)) {
                 oddWidth.set(c);
-                const QByteArray utf8 = QString::fromUcs4(&c, 1).toUtf8();
+                char utf8[4];
+                Utf8::encode(c, utf8);
                 oddWidthLeads[static_cast<unsigned char>(utf8[0])] = true;
             }
         }

@@ -6,6 +6,18 @@
 
 #include <algorithm>
 
+namespace {
+
+// The UTF-8 bytes of one character. Not through QString::fromUcs4, which takes U+FEFF at the
+// start for a byte order mark and drops it.
+QByteArray utf8Of(char32_t c)
+{
+    char bytes[4];
+    return QByteArray(bytes, Utf8::encode(c, bytes) - bytes);
+}
+
+} // namespace
+
 TextFinder::TextFinder(const QString &text, TextEncoding encoding)
     : m_text(text)
     , m_encoding(encoding)
@@ -57,10 +69,10 @@ void TextFinder::makeUtf8Pattern()
         } else if (QChar::isSurrogate(c))
             return; // half of a pair: only the decoded line can say what Qt makes of it
         const char32_t folded = CaseFolding::fold(c);
-        const QByteArray foldedBytes = QString::fromUcs4(&folded, 1).toUtf8();
+        const QByteArray foldedBytes = utf8Of(folded);
         std::vector<QByteArray> spellings;
         for (const char32_t same : CaseFolding::sameFolding(c)) {
-            const QByteArray bytes = QString::fromUcs4(&same, 1).toUtf8();
+            const QByteArray bytes = utf8Of(same);
             if (bytes.size() == foldedBytes.size())
                 spellings.push_back(bytes);
             else

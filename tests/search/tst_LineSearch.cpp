@@ -140,6 +140,8 @@ private slots:
             true, {1, 2});
         row("capital sharp s", {QStringLiteral("STRA\u1e9eE"), QStringLiteral("stra\u00dfe"), "strasse"},
             QStringLiteral("stra\u00dfe"), true, {0, 1});
+        row("byte order mark inside the needle", {QStringLiteral("abc\ufeffdef"), "abcdef"},
+            QStringLiteral("c\ufeffd"), true, {0});
         row("Cyrillic in both cases",
             {QStringLiteral("\u0420\u0430\u0437\u043c\u0435\u0440"),
              QStringLiteral("\u0440\u0410\u0417\u041c\u0415\u0420")},
