@@ -6,7 +6,6 @@
 #include "history/Utf8.h"
 
 #include <algorithm>
-#include <bit>
 #include <thread>
 
 namespace {
@@ -62,15 +61,30 @@ void TextSurvey::Stretch::countLineEnds(const unsigned char *s, qsizetype from, 
     qsizetype count = 0;
     qsizetype i = from;
 #ifdef VELOMIR_HAVE_SSE2
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    for (; i + 16 <= end; i += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i));
-        const auto crs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, cr)));
-        const auto lfs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lf)));
-        const unsigned completing = lfs & ((crs << 1) | afterCr);
-        count += std::popcount(crs) + std::popcount(lfs) - std::popcount(completing);
-        afterCr = crs >> 15;
+    if (end - from > 16) {
+        // The first byte alone: the one before it may lie in a stretch still being read. From then
+        // on each byte is compared with the one before it, loaded one byte earlier. A line end
+        // adds one to its byte's lane; the lanes are summed before any can overflow (without a
+        // processor's popcount, counting the bits of masks took a call per block).
+        count += s[i] == '\r' || (s[i] == '\n' && afterCr == 0);
+        ++i;
+        const __m128i cr = _mm_set1_epi8('\r');
+        const __m128i lf = _mm_set1_epi8('\n');
+        while (i + 16 <= end) {
+            __m128i lanes = _mm_setzero_si128();
+            const qsizetype stop = std::min(end, i + 255 * 16);
+            for (; i + 16 <= stop; i += 16) {
+                const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i));
+                const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i - 1));
+                const __m128i ends =
+                    _mm_or_si128(_mm_cmpeq_epi8(block, cr),
+                                 _mm_andnot_si128(_mm_cmpeq_epi8(before, cr), _mm_cmpeq_epi8(block, lf)));
+                lanes = _mm_sub_epi8(lanes, ends);
+            }
+            const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
+            count += _mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4);
+        }
+        afterCr = s[i - 1] == '\r' ? 1 : 0;
     }
 #endif
     for (; i < end; ++i) {
