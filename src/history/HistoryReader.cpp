@@ -1,10 +1,11 @@
 #include "history/HistoryReader.h"
 
+#include "history/HugePages.h"
+
 #include <QFile>
 
 #include <algorithm>
 #include <atomic>
-#include <cstdint>
 #include <cstring>
 #include <optional>
 
@@ -13,7 +14,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #else
@@ -57,20 +57,6 @@ QString tooLargeText(qint64 size, qint64 limit)
 }
 
 #ifdef Q_OS_UNIX
-// Asks for the buffer in pages of 2 MiB where the system allows it: filling a buffer of a hundred
-// megabytes a page of 4 KiB at a time cost more than reading the file into it.
-void preferHugePages([[maybe_unused]] char *data, [[maybe_unused]] qsizetype size)
-{
-#ifdef MADV_HUGEPAGE
-    constexpr std::uintptr_t Huge = std::uintptr_t(2) << 20;
-    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + Huge - 1) & ~(Huge - 1);
-    const auto end =
-        (reinterpret_cast<std::uintptr_t>(data) + static_cast<std::uintptr_t>(size)) & ~(Huge - 1);
-    if (end > begin)
-        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
-#endif
-}
-
 // Reads [from, to) of the file into `data`, a chunk at a time, surveying each chunk as it lands;
 // `reached` tells how far it got (short of `to` when the file shrank). Returns 0 or an errno value.
 int readStretch(int fd, char *data, qsizetype from, qsizetype to, TextSurvey::Stretch &stretch,

@@ -2,6 +2,7 @@
 
 #include "history/DateTextTable.h"
 #include "history/HistoryEncoding.h"
+#include "history/HugePages.h"
 #include "history/LineRules.h"
 #include "widgets/cStringBuilder.h"
 
@@ -289,6 +290,7 @@ QString changeRowsText(const HistoryDocument &document, const ChangeRows &rows,
     char16_t *out = builder.extend(parts[0].length + parts[1].length);
     if (!out)
         return QString(); // the block could not grow
+    preferHugePages(out, (parts[0].length + parts[1].length) * 2);
     runBothParts(together, [&](int part) {
         writer.write(selected, parts[part], part == 0 ? out : out + parts[0].length);
     });
