@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <cstddef>
 #include <cstdint>
 
 #ifdef Q_OS_LINUX
@@ -15,10 +16,11 @@ inline void preferHugePages([[maybe_unused]] void *data, [[maybe_unused]] qint64
 {
 #if defined(Q_OS_LINUX) && defined(MADV_HUGEPAGE)
     constexpr std::uintptr_t Huge = std::uintptr_t(2) << 20;
-    const auto at = reinterpret_cast<std::uintptr_t>(data);
-    const std::uintptr_t begin = (at + Huge - 1) & ~(Huge - 1);
-    const std::uintptr_t end = (at + static_cast<std::uintptr_t>(bytes)) & ~(Huge - 1);
-    if (end > begin)
-        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
+    char *const start = static_cast<char *>(data);
+    const std::uintptr_t at = reinterpret_cast<std::uintptr_t>(start);
+    const auto skipped = static_cast<qint64>((Huge - at % Huge) % Huge);
+    const qint64 whole = (bytes - skipped) / qint64(Huge) * qint64(Huge);
+    if (whole > 0)
+        ::madvise(start + skipped, static_cast<std::size_t>(whole), MADV_HUGEPAGE);
 #endif
 }

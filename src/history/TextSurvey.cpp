@@ -72,7 +72,7 @@ void TextSurvey::Stretch::countLineEnds(const unsigned char *s, qsizetype from, 
         const __m128i lf = _mm_set1_epi8('\n');
         while (i + 16 <= end) {
             __m128i lanes = _mm_setzero_si128();
-            const qsizetype stop = std::min(end, i + 255 * 16);
+            const qsizetype stop = std::min(end, i + qsizetype(255) * 16);
             for (; i + 16 <= stop; i += 16) {
                 const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i));
                 const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i - 1));

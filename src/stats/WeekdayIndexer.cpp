@@ -23,7 +23,7 @@ int WeekdayIndexer::indexOf(QByteArrayView line)
     if (slot >= m_rowOfSlot.size())
         m_rowOfSlot.resize(slot + 1, -1);
     if (m_rowOfSlot[slot] < 0)
-        m_rowOfSlot[slot] = static_cast<std::int8_t>(indexOfDayText(m_dates.dayText(int(slot))));
+        m_rowOfSlot[slot] = static_cast<std::int16_t>(indexOfDayText(m_dates.dayText(int(slot))));
     m_lastCode = code;
     m_lastIndex = m_rowOfSlot[slot];
     return m_lastIndex;

@@ -26,7 +26,7 @@ private:
 
     QStringList m_dayNames;
     DateTextTable m_dates;
-    std::vector<std::int8_t> m_rowOfSlot; // the row of each date of the table, -1 until worked out
+    std::vector<std::int16_t> m_rowOfSlot; // the row of each date of the table, -1 until worked out
     int m_undatedIndex = 0;
     int m_lastCode = -1;
     int m_lastIndex = 0;
