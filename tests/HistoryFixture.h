@@ -3,29 +3,31 @@
 #include "Positions.h"
 #include "history/ChangeRows.h"
 #include "history/HistoryDocument.h"
+#include "history/HistoryEncoding.h"
 
 #include <QRegularExpression>
 
 // A document made by hand, with facts set by simple checks that agree with the default patterns
 // "##.##.##*", "##.##.##*Added:*" and "##.##.##*Fixed:*".
-inline HistoryDocument makeDocument(const QStringList &lines, const QList<int> &releaseHeaders = {})
+inline HistoryDocument makeDocument(const QStringList &lines, const QList<int> &releaseHeaders = {},
+                                    TextEncoding encoding = TextEncoding::Utf8)
 {
     QByteArray text;
     std::vector<HistoryLines::Span> spans;
     for (const QString &line : lines) {
-        const QByteArray utf8 = line.toUtf8();
-        spans.push_back({text.size(), utf8.size()});
-        text += utf8 + '\n';
+        const QByteArray bytes = encodeText(line, encoding);
+        spans.push_back({text.size(), bytes.size()});
+        text += bytes + '\n';
     }
     HistoryDocument document;
-    document.lines = HistoryLines(text, spans);
+    document.lines = HistoryLines(text, spans, encoding);
     static const QRegularExpression date(QStringLiteral("^[0-9]{2}\\.[0-9]{2}\\.[0-9]{2}"));
     for (int i = 0; i < lines.size(); ++i) {
         const bool dated = date.match(lines[i]).hasMatch();
         const QString rest = lines[i].mid(8);
-        document.lines.setFacts(
-            LineIndex(i), {dated && rest.contains(QLatin1String("added:"), Qt::CaseInsensitive),
-                           dated && rest.contains(QLatin1String("fixed:"), Qt::CaseInsensitive), dated});
+        document.lines.setFacts(LineIndex(i),
+                                {dated && rest.contains(QLatin1String("added:"), Qt::CaseInsensitive),
+                                 dated && rest.contains(QLatin1String("fixed:"), Qt::CaseInsensitive)});
     }
     for (const int header : releaseHeaders)
         document.releases.push_back(Release{LineIndex(header), lines[header]});

@@ -1,6 +1,7 @@
 #include "history/ChangesListModel.h"
 
 #include "history/LineRules.h"
+#include "history/ShownText.h"
 
 #include <QBrush>
 
@@ -121,18 +122,19 @@ QString ChangesListModel::cellText(const ChangeRow &row, Column column) const
 {
     if (row.line.isNone())
         return column == ChangeColumn ? SearchHeaderText : QString();
-    const QString line = m_document->lines.text(row.line);
+    // Only what is shown is decoded: the date, and at most ShownCharacters of the text.
+    const HistoryLines &lines = m_document->lines;
     if (!m_look.separateColumns)
-        return line;
+        return shownLine(lines, row.line).text;
     switch (column) {
     case DayColumn:
-        return GetDayText(line, m_look.dayFormat);
+        return GetDayText(datePart(lines.bytes(row.line)), m_look.dayFormat);
     case DateColumn:
-        return GetDateText(line, m_look.dateFormat);
+        return GetDateText(datePart(lines.bytes(row.line)), m_look.dateFormat);
     case ChangeColumn:
         break;
     }
-    return GetChangeText(line);
+    return shownChange(lines, row.line).text;
 }
 
 QVariant ChangesListModel::cellFont(const ChangeRow &row, Column column) const

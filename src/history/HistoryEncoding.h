@@ -1,26 +1,39 @@
 #pragma once
 
+#include "history/TextEncoding.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
+#include <QStringView>
 
-// The encodings a history file may come in, and their conversion to the UTF-8 text held.
+// The encodings a history file may come in, the conversion of UTF-16 to the UTF-8 text held, and
+// the decoding of a line of the text held, in its encoding, to the characters shown.
 
-// Length of the well-formed UTF-8 prefix of `s`; equals `n` when all of it is well formed.
-qsizetype validUtf8Prefix(const unsigned char *s, qsizetype n);
+// Whether no byte has its top bit set.
+bool isAscii(QByteArrayView bytes);
+// How many bytes at the start have their top bit clear.
+qsizetype asciiPrefixLength(const unsigned char *s, qsizetype n);
+
+// How many UTF-16 code units the bytes decode to. In UTF-8 a byte that starts no well-formed
+// sequence is one character U+FFFD, as Utf8::decode reads it.
+qsizetype utf16Length(QByteArrayView bytes, TextEncoding encoding);
+// Writes the characters of the bytes at `out`, which has room for utf16Length of them, and returns
+// the position after them.
+char16_t *decodeInto(QByteArrayView bytes, TextEncoding encoding, char16_t *out);
+QString decodeText(QByteArrayView bytes, TextEncoding encoding);
+// The text in the encoding; in Windows-1252 a character the code page lacks becomes "?".
+QByteArray encodeText(QStringView text, TextEncoding encoding);
+// The character at `s` and its length in bytes (never more than `avail`, at least 1).
+struct Character
+{
+    char32_t value;
+    int length;
+};
+Character decodeCharacter(const unsigned char *s, qsizetype avail, TextEncoding encoding);
 
 // Text after a UTF-8 BOM that is not well formed keeps its good parts; each bad byte becomes U+FFFD.
 QByteArray repairUtf8(const unsigned char *s, qsizetype n);
-
-// Windows-1252 bytes as UTF-8, converted where they lie so that a large file never exists twice.
-QByteArray fromWindows1252(QByteArray bytes);
-// How many bytes longer the UTF-8 form of these Windows-1252 bytes is.
-qsizetype windows1252Growth(const unsigned char *s, qsizetype n);
-// Writes the UTF-8 form of the Windows-1252 bytes [from, end) so that it ends at `writeEnd`,
-// from the back, and returns where it begins. The two ranges may overlap when the output
-// begins at or after `from`.
-char *windows1252ToUtf8Backward(const char *from, const char *end, char *writeEnd);
-// One line of Windows-1252 bytes as UTF-8, in a block of its own.
-QByteArray windows1252LineToUtf8(QByteArrayView line);
 
 // UTF-16 code units (without BOM) as UTF-8; unpaired surrogates and a cut-off unit become U+FFFD.
 QByteArray fromUtf16(const unsigned char *s, qsizetype n, bool bigEndian);

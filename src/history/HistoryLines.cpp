@@ -1,38 +1,11 @@
 #include "history/HistoryLines.h"
 
+#include "history/CaseFolding.h"
+#include "history/HistoryEncoding.h"
+#include "history/LineRules.h"
+#include "history/Utf8.h"
+
 #include <algorithm>
-
-HistoryLines::HistoryLines()
-    : HistoryLines(QByteArray(), std::vector<Span>{Span{}})
-{
-}
-
-HistoryLines::HistoryLines(QByteArray utf8Text, std::vector<Span> spans)
-    : HistoryLines(std::move(utf8Text), std::move(spans), {})
-{
-}
-
-HistoryLines::HistoryLines(QByteArray utf8Text, std::vector<Span> spans,
-                           std::vector<std::uint8_t> packedFacts)
-    : m_text(std::move(utf8Text))
-    , m_spans(std::move(spans))
-    , m_facts(std::move(packedFacts))
-{
-    m_facts.resize(m_spans.size(), 0);
-    // A file always has at least one line, the empty one of an empty file.
-    if (m_spans.empty()) {
-        m_spans.push_back(Span{});
-        m_facts.push_back(0);
-    }
-    qsizetype previousEnd = 0;
-    for (const Span &s : m_spans) {
-        if (s.offset < previousEnd || s.length < 0 || s.length > m_text.size() - s.offset) {
-            m_spansInFileOrder = false;
-            break;
-        }
-        previousEnd = s.offset + s.length;
-    }
-}
 
 namespace {
 
@@ -41,31 +14,130 @@ bool lineBefore(const HistoryLines::ReplacedLine &entry, LineIndex line)
     return entry.first < line;
 }
 
+bool holdsOddWidthLetter(QByteArrayView bytes, TextEncoding encoding)
+{
+    if (encoding != TextEncoding::Utf8)
+        return false;
+    const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size();) {
+        const Utf8::CodePoint cp = Utf8::decode(s + i, bytes.size() - i);
+        if (cp.length > 1 && CaseFolding::isOddWidth(cp.value))
+            return true;
+        i += cp.length;
+    }
+    return false;
+}
+
 } // namespace
+
+HistoryLines::HistoryLines()
+    : m_entries(1)
+{
+}
+
+HistoryLines::HistoryLines(QByteArray text, TextEncoding encoding, std::vector<Entry> entries,
+                           std::vector<LineIndex> oddWidthLines, std::vector<LongLine> longLines)
+    : m_text(std::move(text))
+    , m_encoding(encoding)
+    , m_entries(std::move(entries))
+    , m_oddWidthLines(std::move(oddWidthLines))
+    , m_longLines(std::move(longLines))
+{
+    // A file always has at least one line, the empty one of an empty file.
+    if (m_entries.empty())
+        m_entries.emplace_back();
+}
+
+HistoryLines::HistoryLines(QByteArray text, const std::vector<Span> &spans, TextEncoding encoding)
+    : m_text(std::move(text))
+    , m_encoding(encoding)
+{
+    m_entries.reserve(std::max<std::size_t>(spans.size(), 1));
+    for (const Span &span : spans) {
+        const LineIndex line(size());
+        m_entries.push_back(entry(span.offset, span.offset + span.length, false, false));
+        const QByteArrayView bytes(m_text.constData() + span.offset, span.length);
+        if (holdsOddWidthLetter(bytes, encoding))
+            m_oddWidthLines.push_back(line);
+        if (span.length > LongLineBytes)
+            m_longLines.emplace_back(line, utf16Length(bytes, encoding));
+    }
+    if (m_entries.empty())
+        m_entries.emplace_back();
+}
 
 QByteArrayView HistoryLines::bytes(LineIndex line) const
 {
     if (isReplaced(line))
         return QByteArrayView(
             std::lower_bound(m_replaced.begin(), m_replaced.end(), line, lineBefore)->second);
-    const Span &s = m_spans[line.at()];
-    return QByteArrayView(m_text.constData() + s.offset, s.length);
+    const Entry &e = m_entries[line.at()];
+    const std::uint32_t begin = e.first & OffsetBits;
+    return QByteArrayView(m_text.constData() + begin, (e.last & OffsetBits) - begin);
+}
+
+LineText HistoryLines::lineText(LineIndex line) const
+{
+    return LineText{bytes(line), m_encoding, isPlain(line)};
 }
 
 QString HistoryLines::text(LineIndex line) const
 {
-    return QString::fromUtf8(bytes(line));
+    return decodeText(bytes(line), m_encoding);
 }
 
-void HistoryLines::replaceLine(LineIndex line, QByteArray utf8)
+qsizetype HistoryLines::characterCount(LineIndex line) const
+{
+    const QByteArrayView lineBytes = bytes(line);
+    if (lineBytes.size() > LongLineBytes && !isReplaced(line)) {
+        const auto found =
+            std::lower_bound(m_longLines.begin(), m_longLines.end(), line,
+                             [](const LongLine &l, LineIndex wanted) { return l.first < wanted; });
+        if (found != m_longLines.end() && found->first == line)
+            return found->second;
+    }
+    return utf16Length(lineBytes, m_encoding);
+}
+
+bool HistoryLines::isDated(LineIndex line) const
+{
+    return dateDigits(bytes(line)) >= 0;
+}
+
+bool HistoryLines::isPlain(LineIndex line) const
+{
+    if (m_encoding != TextEncoding::Utf8)
+        return true;
+    if (isReplaced(line))
+        return !holdsOddWidthLetter(bytes(line), m_encoding);
+    return !std::binary_search(m_oddWidthLines.begin(), m_oddWidthLines.end(), line);
+}
+
+void HistoryLines::setFacts(LineIndex line, Facts facts)
+{
+    Entry &e = m_entries[line.at()];
+    e.first = (e.first & OffsetBits) | (facts.matchesAddition ? TopBit : 0);
+    e.last = (e.last & OffsetBits) | (facts.matchesFix ? TopBit : 0);
+}
+
+void HistoryLines::replaceLine(LineIndex line, QByteArray bytes)
 {
     // Lines are mostly replaced in file order, so the new one usually goes to the end.
     const auto at = m_replaced.empty() || m_replaced.back().first < line
                         ? m_replaced.end()
                         : std::lower_bound(m_replaced.begin(), m_replaced.end(), line, lineBefore);
-    if (at != m_replaced.end() && at->first == line)
-        at->second = std::move(utf8);
-    else
-        m_replaced.emplace(at, line, std::move(utf8));
-    m_facts[line.at()] |= ReplacedBit;
+    if (at != m_replaced.end() && at->first == line) {
+        at->second = std::move(bytes);
+        return;
+    }
+    m_replaced.emplace(at, line, std::move(bytes));
+    // Swapped offsets mark the line as held apart. An empty line has nothing to swap: it keeps a
+    // range of one byte in the text that is not its own, which no search then finds inside it.
+    Entry &e = m_entries[line.at()];
+    std::uint32_t begin = e.first & OffsetBits;
+    std::uint32_t end = e.last & OffsetBits;
+    if (begin == end)
+        ++end;
+    e.first = end | (e.first & TopBit);
+    e.last = begin | (e.last & TopBit);
 }

@@ -1,40 +1,95 @@
 #include "history/HistoryLoader.h"
 
-#include "history/HistoryReader.h"
+#include "history/HistoryEncoding.h"
 #include "history/HistoryScan.h"
 
 #include <algorithm>
 
+namespace {
+
+// Share of a load's progress that reading the file takes; the walk over its lines takes the rest.
+constexpr double ReadShare = 0.5;
+
+QString tooManyLinesText(qsizetype lines, qint64 bytes, qint64 mostLines)
+{
+    return QStringLiteral("The file has too many lines for its size (%1 lines in %2 bytes; at most %3 "
+                          "lines are read from a file of this size).")
+        .arg(lines)
+        .arg(bytes)
+        .arg(mostLines);
+}
+
+} // namespace
+
+LoadResult decodeHistory(QByteArray bytes, const DetectionSettings &settings, HistoryDocument &out,
+                         const HistoryLimits &limits, std::optional<TextSurvey> survey,
+                         const LoadProgress &progress)
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype fileBytes = bytes.size();
+    if (!survey)
+        survey = TextSurvey::of(bytes);
+
+    // The text held: the file's own bytes, unless they are UTF-16 or broken UTF-8 behind a BOM.
+    QByteArray text;
+    TextEncoding encoding = TextEncoding::Utf8;
+    qsizetype begin = 0;
+    const Utf16Guess guess = guessUtf16(s, fileBytes);
+    if (hasUtf16Bom(s, fileBytes)) {
+        text = fromUtf16(s + 2, fileBytes - 2, s[0] == 0xFE);
+    } else if (guess != Utf16Guess::No) {
+        text = fromUtf16(s, fileBytes, guess == Utf16Guess::BigEndian);
+    } else if (survey->isUtf8()) {
+        begin = hasUtf8Bom(s, fileBytes) ? 3 : 0;
+        text = std::move(bytes);
+    } else if (hasUtf8Bom(s, fileBytes)) {
+        text = repairUtf8(s + 3, fileBytes - 3);
+    } else {
+        encoding = TextEncoding::Windows1252;
+        text = std::move(bytes);
+    }
+    bytes = QByteArray();
+    if (text.size() > HistoryLines::MaxTextBytes)
+        return {false,
+                QStringLiteral("The file is too large (%1 bytes once decoded; at most %2 bytes are held).")
+                    .arg(text.size())
+                    .arg(HistoryLines::MaxTextBytes)};
+    if (text.constData() != reinterpret_cast<const char *>(s) || text.size() != fileBytes)
+        survey = TextSurvey::of(text);
+
+    const qsizetype lines = survey->lineCount(text, begin);
+    const qint64 allowed = std::max(2 * qint64(fileBytes), limits.indexFloorBytes);
+    if (HistoryLines::indexBytes(lines, qint64(survey->oddLetters().size())) > allowed)
+        return {false, tooManyLinesText(lines, fileBytes, allowed / HistoryLines::indexBytes(1, 0))};
+
+    HistoryDocument document;
+    document.path = out.path;
+    HistoryScan(settings, encoding)
+        .scan(std::move(text), begin, *survey, lines, document.lines, document.releases, progress);
+    out = std::move(document);
+    return {true, {}};
+}
+
 LoadResult LoadHistory(const QString &path, const DetectionSettings &settings, HistoryDocument &out,
-                       const LoadProgress &progress)
+                       const LoadProgress &progress, const HistoryLimits &limits)
 {
     auto report = [&progress](double fraction) {
         if (progress)
             progress(fraction);
     };
     report(0);
-    // Lines are split, classified and searched for headers as the file arrives; what is left
-    // when it is complete (lines outside ASCII, the releases' labels) is little.
-    HistoryScan scan(settings);
     QByteArray bytes;
-    // However much has arrived at once, it is scanned a slice at a time, so that progress is
-    // told steadily even while the scan runs behind the reading. Once the whole file is there,
-    // the rest goes in one call, which shares it between two threads.
-    constexpr qsizetype ProgressSlice = qsizetype(1) << 20;
-    qsizetype scanned = 0;
-    LoadResult result = readHistoryFile(
-        path, DefaultHistorySizeLimit, bytes, [&](const char *data, qsizetype available, qsizetype size) {
-            do {
-                scanned = available == size ? available : std::min(available, scanned + ProgressSlice);
-                scan.scanArrived(data, scanned, size);
-                report(size > 0 ? 0.9 * double(scanned) / double(size) : 0.9);
-            } while (scanned < available);
-        });
+    TextSurvey survey;
+    LoadResult result = readHistoryFile(path, limits.fileBytes, bytes, survey,
+                                        [&](double read) { report(ReadShare * read); });
     if (!result.ok)
         return result;
     HistoryDocument document;
     document.path = path;
-    scan.finish(std::move(bytes), document.lines, document.releases);
+    result = decodeHistory(std::move(bytes), settings, document, limits, std::move(survey),
+                           [&](double walked) { report(ReadShare + (1 - ReadShare) * walked); });
+    if (!result.ok)
+        return result;
     out = std::move(document);
     report(1);
     return result;

@@ -1,69 +1,61 @@
 #pragma once
 
 #include "history/HistoryDocument.h"
+#include "history/HistoryLines.h"
 #include "history/LineClassifier.h"
 #include "history/ReleaseDetection.h"
+#include "history/TextSurvey.h"
 
 #include <QByteArray>
 
-#include <cstdint>
-#include <utility>
+#include <functional>
 #include <vector>
 
-// Splits a history file into lines, classifies them and looks for release headers while the file
-// is still being read, so that a load costs little more than the read itself. The outcome is the
-// same as decodeHistoryBytes, then LineClassifier::classifyAll, then detectReleases.
-//
-// Each line is finished while its bytes are fresh in the cache. Lines outside ASCII are taken as
-// UTF-8 until one of them is not well formed; from then on the file is Windows-1252, and the few
-// lines taken as UTF-8 before are done again at the end. A file in UTF-16, or one whose UTF-8 BOM
-// is followed by bytes that are not UTF-8, is decoded whole once it is complete.
+// Walks the lines of a history's text once, in its own encoding, and learns all that is kept of
+// each: where it lies (leading and trailing blanks cut off), whether it matches the change
+// patterns, whether it holds letters of odd width, how long it is when it is long, and whether it
+// is a release header. The index is made as large as the survey's count of lines before the walk
+// begins, so it never grows; a large text is walked in two parts side by side on two threads, each
+// writing its own stretch of the index, and the call returns when both are done.
 class HistoryScan
 {
 public:
-    explicit HistoryScan(const DetectionSettings &settings);
+    using Progress = std::function<void(double fraction)>;
 
-    // Bytes [0, available) of a file of `fileSize` bytes are final and lie at `bytes`; the rest
-    // is still to come. Called again as more arrive, always with the same buffer.
-    void scanArrived(const char *bytes, qsizetype available, qsizetype fileSize);
-    // All of the file's bytes are in `bytes`: the lines and releases of the whole file.
-    void finish(QByteArray bytes, HistoryLines &lines, std::vector<Release> &releases);
+    HistoryScan(const DetectionSettings &settings, TextEncoding encoding);
+
+    // The lines of `text` from `begin` (after a byte order mark), `lineCount` of them by the
+    // survey, and the releases they hold.
+    void scan(QByteArray text, qsizetype begin, const TextSurvey &survey, qsizetype lineCount,
+              HistoryLines &lines, std::vector<Release> &releases, const Progress &progress = {}) const;
 
 private:
-    enum class Mode { Undecided, Lines, WholeFile };
-    enum class Encoding { Utf8SoFar, Windows1252, BadUtf8AfterBom };
     struct Header
     {
         LineIndex line;
         qsizetype position; // where the detection text begins, in characters
-        bool operator<(const Header &other) const { return line < other.line; }
     };
-    using ConvertedLine = std::pair<LineIndex, QByteArray>;
+    // One stretch of the text and what its walk found; lines are counted from `firstLine`.
+    struct Part
+    {
+        qsizetype begin = 0;
+        qsizetype end = 0;
+        LineIndex firstLine{0};
+        int capacity = 0; // lines it may write
+        std::vector<qsizetype>::const_iterator oddLetter;
+        std::vector<qsizetype>::const_iterator oddEnd;
+        int count = 0;         // lines it wrote
+        bool overflow = false; // it found more lines than it may write
+        std::vector<Header> headers;
+        std::vector<LineIndex> oddWidthLines;
+        std::vector<HistoryLines::LongLine> longLines;
+    };
 
-    Mode decideMode(const unsigned char *bytes, qsizetype available, qsizetype fileSize) const;
-    void scanLines(const char *bytes, qsizetype available, bool fileComplete);
-    static qsizetype lineBoundaryAfter(const char *bytes, qsizetype from, qsizetype end);
-    void scanRestInTwo(const char *bytes, qsizetype size);
-    void append(HistoryScan &&tail);
-    void addLine(const char *bytes, const char *first, const char *last, bool ascii);
-    void addNonAsciiLine(LineIndex line, QByteArrayView bytes);
-    HistoryLines::Facts classify(LineIndex line, QByteArrayView utf8, bool ascii,
-                                 std::vector<Header> &headers);
-    void convertInPlace(QByteArray &bytes, const std::vector<LineIndex> &nonAsciiLines);
-    void finishWholeFile(QByteArray bytes, HistoryLines &lines, std::vector<Release> &releases) const;
+    void scanPart(const char *text, Part &part, HistoryLines::Entry *entries, const Progress &progress) const;
+    bool addLine(const char *text, const char *first, const char *last, bool ascii, Part &part,
+                 HistoryLines::Entry *entries) const;
 
-    DetectionSettings m_settings;
+    TextEncoding m_encoding;
     LineClassifier m_classifier;
     ReleaseDetector m_detector;
-
-    Mode m_mode = Mode::Undecided;
-    bool m_utf8Bom = false;
-    Encoding m_encoding = Encoding::Utf8SoFar;
-    qsizetype m_scanned = 0; // where the next line begins
-    std::vector<HistoryLines::Span> m_spans;
-    std::vector<std::uint8_t> m_facts;
-    std::vector<Header> m_headers;            // of lines whose text is final, in file order
-    std::vector<LineIndex> m_takenAsUtf8;     // lines outside ASCII before the encoding was known
-    std::vector<Header> m_headersTakenAsUtf8; // found among those
-    std::vector<ConvertedLine> m_converted;   // from Windows-1252, once that was known
 };

@@ -1,9 +1,9 @@
 #include "history/LineClassifier.h"
 
-#include "history/AsciiNoCaseFinder.h"
 #include "history/LineRules.h"
 
-LineClassifier::LineClassifier(const QStringList &ChangeDetectList)
+LineClassifier::LineClassifier(const QStringList &ChangeDetectList, TextEncoding encoding)
+    : m_encoding(encoding)
 {
     if (!ChangeDetectList.isEmpty())
         m_addition.emplace(ChangeDetectList.at(0));
@@ -15,29 +15,19 @@ LineClassifier::LineClassifier(const QStringList &ChangeDetectList)
 }
 
 bool LineClassifier::matches(const WildcardPattern &pattern, bool sharesDatePrefix, qsizetype datePrefix,
-                             QByteArrayView line, bool lineIsAscii) const
+                             const LineText &line) const
 {
     if (sharesDatePrefix)
-        return datePrefix >= 0 && pattern.wordsFollow(line, datePrefix, lineIsAscii);
-    return lineIsAscii ? pattern.matchesAsciiLine(line) : pattern.matches(line);
+        return datePrefix >= 0 && pattern.wordsFollow(line, datePrefix);
+    return pattern.matches(line);
 }
 
-HistoryLines::Facts LineClassifier::factsOf(QByteArrayView utf8Line, bool lineIsAscii) const
+HistoryLines::Facts LineClassifier::factsOf(const LineText &line) const
 {
     // "##.##.##*" has no words: the line is dated exactly when its prefix is there.
-    const qsizetype datePrefix = dateDigits(utf8Line) >= 0 ? 8 : -1;
+    const qsizetype datePrefix = dateDigits(line.bytes) >= 0 ? 8 : -1;
     HistoryLines::Facts facts;
-    facts.dated = datePrefix >= 0;
-    facts.matchesAddition =
-        m_addition && matches(*m_addition, m_additionSharesDatePrefix, datePrefix, utf8Line, lineIsAscii);
-    facts.matchesFix = m_fix && matches(*m_fix, m_fixSharesDatePrefix, datePrefix, utf8Line, lineIsAscii);
+    facts.matchesAddition = m_addition && matches(*m_addition, m_additionSharesDatePrefix, datePrefix, line);
+    facts.matchesFix = m_fix && matches(*m_fix, m_fixSharesDatePrefix, datePrefix, line);
     return facts;
-}
-
-void LineClassifier::classifyAll(HistoryLines &lines) const
-{
-    for (LineIndex i(0); i <= lines.lastLineIndex(); ++i) {
-        const QByteArrayView line = lines.bytes(i);
-        lines.setFacts(i, factsOf(line, AsciiNoCaseFinder::isAscii(line)));
-    }
 }

@@ -8,26 +8,24 @@
 #include <optional>
 
 // Works out each line's facts once at load: whether it matches the addition pattern (entry 0 of
-// ChangeDetectList), the fix pattern (entry 1) and "##.##.##*". A missing entry matches nothing.
+// ChangeDetectList) and the fix pattern (entry 1). A missing entry matches nothing.
 class LineClassifier
 {
 public:
-    explicit LineClassifier(const QStringList &ChangeDetectList);
+    explicit LineClassifier(const QStringList &ChangeDetectList, TextEncoding encoding = TextEncoding::Utf8);
 
-    HistoryLines::Facts factsOf(QByteArrayView utf8Line) const { return factsOf(utf8Line, false); }
-    // The same for a line known to hold only ASCII, which makes the look cheaper.
-    HistoryLines::Facts factsOfAsciiLine(QByteArrayView asciiLine) const { return factsOf(asciiLine, true); }
-    void classifyAll(HistoryLines &lines) const;
+    HistoryLines::Facts factsOf(const LineText &line) const;
+    TextEncoding encoding() const { return m_encoding; }
 
 private:
-    HistoryLines::Facts factsOf(QByteArrayView utf8Line, bool lineIsAscii) const;
     bool matches(const WildcardPattern &pattern, bool sharesDatePrefix, qsizetype datePrefix,
-                 QByteArrayView line, bool lineIsAscii) const;
+                 const LineText &line) const;
 
+    TextEncoding m_encoding;
     std::optional<WildcardPattern> m_addition;
     std::optional<WildcardPattern> m_fix;
     // With the usual patterns both change patterns begin with the date, so a line's date is
-    // checked once for all three.
+    // checked once for both.
     bool m_additionSharesDatePrefix = false;
     bool m_fixSharesDatePrefix = false;
 };

@@ -76,6 +76,11 @@ int dateDigits(QByteArrayView utf8Line)
     return digits;
 }
 
+QString datePart(QByteArrayView line)
+{
+    return dateDigits(line) >= 0 ? QString::fromLatin1(line.first(8)) : QString();
+}
+
 std::optional<QDate> lineDate(QStringView line)
 {
     if (!isDatedLine(line))

@@ -24,6 +24,10 @@ bool isDatedLine(QStringView line);
 int dateDigits(QByteArrayView utf8Line);
 inline constexpr int DateDigitsCount = 1000000;
 
+// The leading "dd.mm.yy" of a line's bytes as text, or the empty text for a line without one:
+// all that the Day, Date and sort texts read of a line, however long it is.
+QString datePart(QByteArrayView line);
+
 // The date of a dated line, or none for a line that is not dated.
 std::optional<QDate> lineDate(QStringView line);
 

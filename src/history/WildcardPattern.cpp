@@ -1,5 +1,7 @@
 #include "history/WildcardPattern.h"
 
+#include "history/CaseFolding.h"
+#include "history/HistoryEncoding.h"
 #include "history/Utf8.h"
 
 #include <QChar>
@@ -70,7 +72,7 @@ WildcardPattern::WildcardPattern(const QString &pattern)
     for (std::size_t t = m_prefixLength + 1; t < m_tokens.size(); ++t) {
         const Token &tok = m_tokens[t];
         if (tok.type == TokenType::Star) {
-            m_words.emplace_back(word);
+            m_words.push_back(BytePattern::asciiNoCase(word));
             word.clear();
         } else if (tok.type == TokenType::Literal && tok.ch < 0x80) {
             word.append(char(tok.ch));
@@ -113,8 +115,10 @@ bool WildcardPattern::matchesOne(const Token &token, char32_t c) const
     return false;
 }
 
-bool WildcardPattern::matchGeneral(const unsigned char *s, qsizetype n) const
+bool WildcardPattern::matchGeneral(const LineText &line) const
 {
+    const auto *s = reinterpret_cast<const unsigned char *>(line.bytes.data());
+    const qsizetype n = line.bytes.size();
     const std::size_t count = m_tokens.size();
     std::size_t t = 0;
     qsizetype i = 0;
@@ -128,17 +132,17 @@ bool WildcardPattern::matchGeneral(const unsigned char *s, qsizetype n) const
             continue;
         }
         if (t < count) {
-            const Utf8::CodePoint cp = Utf8::decode(s + i, n - i);
-            if (matchesOne(m_tokens[t], cp.value)) {
+            const Character c = decodeCharacter(s + i, n - i, line.encoding);
+            if (matchesOne(m_tokens[t], c.value)) {
                 ++t;
-                i += cp.length;
+                i += c.length;
                 continue;
             }
         }
         if (starToken == count)
             return false;
         // Let the last "*" take one more character and retry what follows it.
-        starPos += Utf8::decode(s + starPos, n - starPos).length;
+        starPos += decodeCharacter(s + starPos, n - starPos, line.encoding).length;
         i = starPos;
         t = starToken + 1;
     }
@@ -161,10 +165,10 @@ bool WildcardPattern::samePrefixAs(const WildcardPattern &other) const
     return true;
 }
 
-qsizetype WildcardPattern::prefixLength(QByteArrayView utf8Line) const
+qsizetype WildcardPattern::prefixLength(const LineText &line) const
 {
-    const auto *s = reinterpret_cast<const unsigned char *>(utf8Line.data());
-    const qsizetype n = utf8Line.size();
+    const auto *s = reinterpret_cast<const unsigned char *>(line.bytes.data());
+    const qsizetype n = line.bytes.size();
     qsizetype i = 0;
     for (std::size_t t = 0; t < m_prefixLength; ++t) {
         if (i >= n)
@@ -181,47 +185,45 @@ qsizetype WildcardPattern::prefixLength(QByteArrayView utf8Line) const
             ++i;
             continue;
         }
-        const Utf8::CodePoint cp = Utf8::decode(s + i, n - i);
-        if (!matchesOne(token, cp.value))
+        const Character c = decodeCharacter(s + i, n - i, line.encoding);
+        if (!matchesOne(token, c.value))
             return -1;
-        i += cp.length;
+        i += c.length;
     }
     return i;
 }
 
-bool WildcardPattern::wordsFollow(QByteArrayView utf8Line, qsizetype from, bool lineIsAscii) const
+bool WildcardPattern::wordsFollow(const LineText &line, qsizetype from) const
 {
-    const auto *s = reinterpret_cast<const unsigned char *>(utf8Line.data());
-    const qsizetype n = utf8Line.size();
     qsizetype i = from;
-    for (const AsciiNoCaseFinder &word : m_words) {
-        const qsizetype at = word.indexIn(utf8Line, i);
+    for (const BytePattern &word : m_words) {
+        const qsizetype at = word.indexIn(line.bytes, i);
         if (at < 0) {
-            // Two letters outside ASCII fold to ASCII ones (KELVIN SIGN to "k"), which a byte
-            // search cannot see: lines holding them take the general road.
-            return !lineIsAscii && AsciiNoCaseFinder::mayFoldToAscii(utf8Line.sliced(from)) &&
-                   matchGeneral(s, n);
+            // Letters of odd width (KELVIN SIGN folds to "k") escape a byte search: lines holding
+            // them take the general road.
+            return !line.plain && matchGeneral(line);
         }
         i = at + word.size();
     }
     return true;
 }
 
-bool WildcardPattern::matchFast(const unsigned char *s, qsizetype n, bool lineIsAscii) const
+bool WildcardPattern::matches(const LineText &line) const
 {
-    const QByteArrayView line(reinterpret_cast<const char *>(s), n);
+    if (!m_fastShape)
+        return matchGeneral(line);
     const qsizetype afterPrefix = prefixLength(line);
-    return afterPrefix >= 0 && wordsFollow(line, afterPrefix, lineIsAscii);
+    return afterPrefix >= 0 && wordsFollow(line, afterPrefix);
 }
 
 bool WildcardPattern::matches(QByteArrayView utf8Line) const
 {
     const auto *s = reinterpret_cast<const unsigned char *>(utf8Line.data());
-    return m_fastShape ? matchFast(s, utf8Line.size(), false) : matchGeneral(s, utf8Line.size());
-}
-
-bool WildcardPattern::matchesAsciiLine(QByteArrayView asciiLine) const
-{
-    const auto *s = reinterpret_cast<const unsigned char *>(asciiLine.data());
-    return m_fastShape ? matchFast(s, asciiLine.size(), true) : matchGeneral(s, asciiLine.size());
+    bool plain = true;
+    for (qsizetype i = 0; i < utf8Line.size() && plain;) {
+        const Utf8::CodePoint cp = Utf8::decode(s + i, utf8Line.size() - i);
+        plain = cp.length == 1 || !CaseFolding::isOddWidth(cp.value);
+        i += cp.length;
+    }
+    return matches(LineText{utf8Line, TextEncoding::Utf8, plain});
 }

@@ -1,18 +1,15 @@
 #include "mainwin/ChangeRowsText.h"
 
-#include "history/AsciiNoCaseFinder.h"
+#include "history/DateTextTable.h"
+#include "history/HistoryEncoding.h"
+#include "history/HugePages.h"
 #include "history/LineRules.h"
-#include "history/Sse2.h"
 #include "widgets/cStringBuilder.h"
-
-#include <QLocale>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <thread>
 
 namespace {
@@ -108,42 +105,6 @@ QByteArrayView changeBytes(QByteArrayView bytes, bool dated)
     return bytes.sliced(begin, end - begin);
 }
 
-// Writes ASCII bytes as UTF-16 and returns the position after them.
-char16_t *widenAscii(QByteArrayView bytes, char16_t *out)
-{
-    const char *in = bytes.data();
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-#ifdef VELOMIR_HAVE_SSE2
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= n; i += 16) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_unpacklo_epi8(chunk, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i + 8), _mm_unpackhi_epi8(chunk, zero));
-    }
-#endif
-    for (; i < n; ++i)
-        out[i] = static_cast<unsigned char>(in[i]);
-    return out + n;
-}
-
-// Whether a format gives one text for every date of a weekday: no quoted text, no month, no year,
-// and the day only by its name ("ddd" or "dddd"). Anything else is formatted date by date.
-bool namesWeekdayOnly(const QString &format)
-{
-    if (format.contains(u'\'') || format.contains(u'M') || format.contains(u'y'))
-        return false;
-    for (qsizetype i = 0; i < format.size();) {
-        qsizetype run = 0;
-        while (i + run < format.size() && format[i + run] == u'd')
-            ++run;
-        if (run != 0 && run != 3 && run != 4)
-            return false;
-        i += std::max<qsizetype>(run, 1);
-    }
-    return true;
-}
-
 char16_t *put(QStringView text, char16_t *out)
 {
     if (text.isEmpty())
@@ -151,79 +112,6 @@ char16_t *put(QStringView text, char16_t *out)
     std::memcpy(out, text.utf16(), static_cast<std::size_t>(text.size()) * 2);
     return out + text.size();
 }
-
-// The Day and Date texts of every distinct date among the copied lines. Formatting a date through
-// the locale is the costly part of a copy, so each is made once, and the table is filled before
-// the rows are measured and written, which then only read it.
-class DateTexts
-{
-public:
-    DateTexts()
-        : m_slotOfKey(static_cast<int *>(std::calloc(DateDigitsCount, sizeof(int))))
-    {
-        if (!m_slotOfKey)
-            throw std::bad_alloc();
-    }
-
-    void add(int key)
-    {
-        if (key >= 0 && m_slotOfKey.get()[key] == 0) {
-            m_keys.push_back(key);
-            m_slotOfKey.get()[key] = static_cast<int>(m_keys.size());
-        }
-    }
-
-    // Formats the dates added, half of them in each part. A Day format that names only the
-    // weekday (the usual "dddd") is formatted seven times in all.
-    void format(const RowTextColumns &columns, bool together)
-    {
-        std::array<QString, 7> weekdays;
-        const bool byWeekday = namesWeekdayOnly(columns.dayFormat);
-        if (byWeekday) {
-            const QDate monday(2024, 1, 1);
-            for (int day = 0; day < 7; ++day)
-                weekdays[static_cast<std::size_t>(day)] =
-                    QLocale::system().toString(monday.addDays(day), columns.dayFormat);
-        }
-        m_texts.resize(m_keys.size());
-        const std::size_t half = m_keys.size() / 2;
-        runBothParts(together, [&](int part) {
-            const std::size_t end = part == 0 ? half : m_keys.size();
-            for (std::size_t i = part == 0 ? 0 : half; i < end; ++i) {
-                const int key = m_keys[i];
-                // The key's digits back in their "dd.mm.yy" places.
-                const QString line = QStringLiteral("%1.%2.%3")
-                                         .arg(key / 10000, 2, 10, QLatin1Char('0'))
-                                         .arg(key / 100 % 100, 2, 10, QLatin1Char('0'))
-                                         .arg(key % 100, 2, 10, QLatin1Char('0'));
-                std::array<QString, 2> &texts = m_texts[i];
-                texts[1] = GetDateText(line, columns.dateFormat);
-                if (!byWeekday) {
-                    texts[0] = GetDayText(line, columns.dayFormat);
-                } else if (const std::optional<QDate> date = lineDate(line)) {
-                    texts[0] = weekdays[static_cast<std::size_t>(date->dayOfWeek() - 1)];
-                }
-            }
-        });
-    }
-
-    // The texts of a key added before formatting; none for -1.
-    const std::array<QString, 2> &of(int key) const
-    {
-        return key < 0 ? m_none : m_texts[static_cast<std::size_t>(m_slotOfKey.get()[key] - 1)];
-    }
-
-private:
-    struct Free
-    {
-        void operator()(int *p) const { std::free(p); }
-    };
-    // Zeroed lazily by the system, so that only the pages of dates that occur are ever touched.
-    std::unique_ptr<int, Free> m_slotOfKey; // 1 + index into m_keys, 0 for a date not seen
-    std::vector<int> m_keys;
-    std::vector<std::array<QString, 2>> m_texts;
-    const std::array<QString, 2> m_none{};
-};
 
 // The texts of the copied rows, measured and then written part by part: each part of the rows
 // can be measured and written on its own thread, into its own stretch of one buffer.
@@ -234,10 +122,14 @@ public:
         : m_rows(rows)
         , m_columns(columns)
         , m_bytes(document.lines)
+        , m_encoding(document.lines.encoding())
+        , m_dates(columns.dayFormat, columns.dateFormat)
     {
     }
 
-    DateTexts &dates() { return m_dates; }
+    // Formatting a date through the locale is the costly part of a copy: each distinct date is
+    // formatted once, before the rows are measured and written, which then only read the table.
+    DateTextTable &dates() { return m_dates; }
 
     int dateKeyOfRow(ListRow row) const
     {
@@ -254,11 +146,10 @@ public:
         }
         int first; // selected rows, counted as SelectedRows does
         int end;
-        qint64 length = 0;            // characters
-        std::vector<QString> decoded; // cells that are not ASCII, in the order they come
+        qint64 length = 0; // characters
     };
 
-    // Sums the lengths of the part's rows; cells that are not ASCII are decoded once, here.
+    // Sums the lengths of the part's rows, counted in the lines' bytes.
     void measure(const SelectedRows &selected, Part &part) const
     {
         qint64 length = 0;
@@ -267,31 +158,19 @@ public:
             length += cells.day.size() + cells.date.size() + 2;
             if (m_columns.separateColumns)
                 length += 2;
-            if (cells.header) {
-                length += SearchHeaderText.size();
-            } else if (AsciiNoCaseFinder::isAscii(cells.text)) {
-                length += cells.text.size();
-            } else {
-                part.decoded.push_back(QString::fromUtf8(cells.text));
-                length += part.decoded.back().size();
-            }
+            length += cells.header ? SearchHeaderText.size() : utf16Length(cells.text, m_encoding);
         });
         part.length = length;
     }
 
-    // Writes the part's rows from `out`, exactly as many characters as measure() counted.
+    // Writes the part's rows from `out`, exactly as many characters as measure() counted, each
+    // line decoded from its bytes straight into place.
     void write(const SelectedRows &selected, const Part &part, char16_t *out) const
     {
-        std::size_t nextDecoded = 0;
         selected.forEach(part.first, part.end, [&](ListRow row) {
             const Cells cells = cellsOf(row);
             auto putText = [&] {
-                if (cells.header)
-                    out = put(SearchHeaderText, out);
-                else if (AsciiNoCaseFinder::isAscii(cells.text))
-                    out = widenAscii(cells.text, out);
-                else
-                    out = put(part.decoded[nextDecoded++], out);
+                out = cells.header ? put(SearchHeaderText, out) : decodeInto(cells.text, m_encoding, out);
             };
             if (!m_columns.separateColumns) {
                 putText();
@@ -342,9 +221,9 @@ private:
             return cells;
         }
         const int key = dateDigits(bytes);
-        const std::array<QString, 2> &texts = m_dates.of(key);
-        cells.day = texts[0];
-        cells.date = texts[1];
+        const int slot = m_dates.slotOf(key);
+        cells.day = m_dates.dayText(slot);
+        cells.date = m_dates.dateText(slot);
         cells.text = changeBytes(bytes, key >= 0);
         return cells;
     }
@@ -352,7 +231,8 @@ private:
     const ChangeRows &m_rows;
     const RowTextColumns &m_columns;
     LineBytes m_bytes;
-    DateTexts m_dates;
+    TextEncoding m_encoding;
+    DateTextTable m_dates;
 };
 } // namespace
 
@@ -385,7 +265,7 @@ QString changeRowsText(const HistoryDocument &document, const ChangeRows &rows,
     if (columns.separateColumns) {
         selected.forEach(0, selected.count(),
                          [&](ListRow row) { writer.dates().add(writer.dateKeyOfRow(row)); });
-        writer.dates().format(columns, together);
+        writer.dates().formatAdded(together);
     }
 
     // Two parts of the rows, measured and then written side by side.
@@ -410,6 +290,7 @@ QString changeRowsText(const HistoryDocument &document, const ChangeRows &rows,
     char16_t *out = builder.extend(parts[0].length + parts[1].length);
     if (!out)
         return QString(); // the block could not grow
+    preferHugePages(out, (parts[0].length + parts[1].length) * 2);
     runBothParts(together, [&](int part) {
         writer.write(selected, parts[part], part == 0 ? out : out + parts[0].length);
     });

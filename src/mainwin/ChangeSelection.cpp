@@ -2,6 +2,7 @@
 
 #include "history/ChangesListModel.h"
 #include "history/LineRules.h"
+#include "history/ShownText.h"
 #include "mainwin/ChangeRowsText.h"
 #include "mainwin/ChangesListShell.h"
 #include "mainwin/DisplaySettings.h"
@@ -102,13 +103,16 @@ void ChangeSelection::ChangeRowClick(ListRow row)
     if (!m_document.lines.contains(line)) {
         // The "Search Result:" header shows no line of the history.
         m_w.wrapPanel->clear();
+        m_shownLineLength = 0;
         return;
     }
-    const QString text = m_document.lines.text(line);
-    const QString longDate = longDateText(text);
+    // A line too long to lay out is shown cut; its date is at its start.
+    const ShownText shown = shownLine(m_document.lines, line);
+    const QString longDate = longDateText(shown.text);
     if (!longDate.isEmpty())
         m_w.datePanel->setText(longDate);
-    m_w.wrapPanel->setPlainText(text);
+    m_w.wrapPanel->setPlainText(shown.text);
+    m_shownLineLength = shown.lineLength;
     if (m_view.searchResultsShown())
         MarkSearchText();
     FindReleaseOfLine(line);
@@ -163,7 +167,11 @@ void ChangeSelection::MarkSearchText()
     const QString wanted = m_searchText->searchText();
     if (wanted.isEmpty())
         return;
-    const qsizetype at = m_w.wrapPanel->toPlainText().indexOf(wanted, 0, Qt::CaseInsensitive);
+    // In a line shown cut, only the part shown can be marked.
+    const QString shown = m_w.wrapPanel->toPlainText();
+    const qsizetype at = QStringView(shown)
+                             .first(std::min(m_shownLineLength, shown.size()))
+                             .indexOf(wanted, 0, Qt::CaseInsensitive);
     if (at < 0)
         return;
     QTextCursor cursor = m_w.wrapPanel->textCursor();

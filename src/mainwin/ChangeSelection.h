@@ -64,4 +64,6 @@ private:
     QObject *m_viewport = nullptr;
     QMenu *m_mnuContext = nullptr;
     bool m_selecting = false;
+    qsizetype m_shownLineLength =
+        0; // characters of the wrap panel that are the line's own, before any cut marker
 };

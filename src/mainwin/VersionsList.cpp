@@ -1,5 +1,7 @@
 #include "mainwin/VersionsList.h"
 
+#include "history/ShownText.h"
+
 #include <QTreeWidget>
 
 namespace {
@@ -34,7 +36,7 @@ void VersionsList::fill(const std::vector<Release> &releases)
     all->setData(0, TagRole, 0);
     items << all;
     for (const Release &release : releases) {
-        auto *item = new QTreeWidgetItem(QStringList{release.label});
+        auto *item = new QTreeWidgetItem(QStringList{shownText(release.label)});
         item->setData(0, KeyRole, release.key());
         item->setData(0, TagRole, release.headerLine.value());
         items << item;

@@ -1,28 +1,28 @@
 #include "search/LineSearch.h"
 
-#include "search/LineMatcher.h"
+#include "history/TextFinder.h"
 #include "search/SearchRule.h"
 
 #include <algorithm>
 
 namespace {
 
-// The last line at or after `low` whose span starts at or before `offset`. Hits come in file
+// The last line at or after `low` whose text begins at or before `offset`. Hits come in file
 // order and mostly a few lines apart, so it gallops forward from `low` before bisecting, which
 // keeps to memory just read instead of jumping across the whole index.
 LineIndex lineAtOffset(const HistoryLines &lines, LineIndex low, qsizetype offset)
 {
     const qsizetype count = lines.size();
-    qsizetype below = low.value();     // starts at or before offset
-    qsizetype above = low.value() + 1; // first candidate not yet known to start at or before offset
-    for (qsizetype step = 1; above < count && lines.span(LineIndex(int(above))).offset <= offset; step *= 2) {
+    qsizetype below = low.value();     // begins at or before offset
+    qsizetype above = low.value() + 1; // first candidate not yet known to begin at or before offset
+    for (qsizetype step = 1; above < count && lines.textBegin(LineIndex(int(above))) <= offset; step *= 2) {
         below = above;
         above = below + step;
     }
     above = std::min(above, count);
     while (above - below > 1) {
         const qsizetype mid = below + (above - below) / 2;
-        if (lines.span(LineIndex(int(mid))).offset <= offset)
+        if (lines.textBegin(LineIndex(int(mid))) <= offset)
             below = mid;
         else
             above = mid;
@@ -30,49 +30,88 @@ LineIndex lineAtOffset(const HistoryLines &lines, LineIndex low, qsizetype offse
     return LineIndex(int(below));
 }
 
-// Reports each matching line that release detection left as it was, from `first` on, scanning
-// the whole text at once and stopping before byte `stopOffset`. `onMatch` returns false to stop.
+// Reports each line from `first` on whose bytes in the text hold a hit of the pattern, scanning
+// the whole text at once and stopping before byte `stopOffset`. Returns false when `onMatch` did.
 template <typename OnMatch>
-void scanText(const HistoryLines &lines, const AsciiNoCaseFinder &matcher, LineIndex first,
-              qsizetype stopOffset, SearchIn searchIn, OnMatch onMatch)
+bool scanText(const HistoryLines &lines, const BytePattern &pattern, LineIndex first, qsizetype stopOffset,
+              SearchIn searchIn, OnMatch onMatch)
 {
-    const char *base = lines.utf8Text().constData();
+    const char *base = lines.rawText().constData();
     const char *stop = base + stopOffset;
-    const qsizetype needleLength = matcher.size();
     auto nextLineStart = [&](LineIndex line) {
-        return line < lines.lastLineIndex() ? base + lines.span(line + 1).offset : stop;
+        return line < lines.lastLineIndex() ? base + lines.textBegin(line + 1) : stop;
     };
-
     LineIndex line = first;
-    const char *from = base + lines.span(first).offset;
+    const char *from = base + lines.textBegin(first);
     while (from < stop) {
-        const char *hit = matcher.find(from, stop);
+        const char *hit = pattern.find(from, stop);
         if (hit == stop)
-            return;
+            return true;
         line = lineAtOffset(lines, line, hit - base);
-        const HistoryLines::Span &s = lines.span(line);
-        // A hit reaching past the line's end (into trimmed blanks, a line break or the next
-        // line) is no match, and no later hit in this line can end inside it either.
-        const bool inside = hit - base + needleLength <= s.offset + s.length;
-        if (inside && !lines.isReplaced(line) && passesSearchIn(lines, line, searchIn) && !onMatch(line))
-            return;
-        from = nextLineStart(line);
+        // A hit reaching past the line's end (into trimmed blanks, a line break or the next line)
+        // is no match, and no later hit in this line can end inside it either. A line held apart
+        // lies nowhere in the text, so no hit is ever inside it.
+        const bool inside = hit - base + pattern.size() <= lines.textEnd(line);
+        if (inside && passesSearchIn(lines, line, searchIn) && !onMatch(line))
+            return false;
+        from = std::max(nextLineStart(line), hit + 1);
     }
+    return true;
 }
 
-// The lines held apart from the buffer (rewritten headers, converted lines), from `first` on.
-std::vector<HistoryLines::ReplacedLine>::const_iterator replacedFrom(const HistoryLines &lines,
-                                                                     LineIndex first)
+// The lines from `first` on that the pattern cannot judge in the text: those held apart, and,
+// when the text has letters whose partners take another number of bytes, those holding such
+// letters. In line order, each once.
+std::vector<LineIndex> linesTestedAlone(const HistoryLines &lines, const TextFinder &finder, LineIndex first)
 {
-    const auto &replaced = lines.replacedLines();
-    return std::lower_bound(
-        replaced.begin(), replaced.end(), first,
-        [](const HistoryLines::ReplacedLine &entry, LineIndex line) { return entry.first < line; });
+    std::vector<LineIndex> alone;
+    for (const HistoryLines::ReplacedLine &replaced : lines.replacedLines()) {
+        if (replaced.first >= first && lines.contains(replaced.first))
+            alone.push_back(replaced.first);
+    }
+    if (finder.plainLinesOnly()) {
+        const std::vector<LineIndex> &odd = lines.oddWidthLines();
+        const std::size_t apart = alone.size();
+        alone.insert(alone.end(), std::lower_bound(odd.begin(), odd.end(), first), odd.end());
+        std::inplace_merge(alone.begin(), alone.begin() + std::ptrdiff_t(apart), alone.end());
+        alone.erase(std::unique(alone.begin(), alone.end()), alone.end());
+    }
+    return alone;
 }
 
-bool lineMatches(const HistoryLines &lines, const LineMatcher &matcher, LineIndex line, SearchIn searchIn)
+// Reports every matching line from `first` on, in ascending order, until `onMatch` returns false.
+template <typename OnMatch>
+void forEachMatch(const HistoryLines &lines, const TextFinder &finder, LineIndex first, SearchIn searchIn,
+                  OnMatch onMatch)
 {
-    return passesSearchIn(lines, line, searchIn) && matcher.matches(lines.bytes(line));
+    auto testAlone = [&](LineIndex line) {
+        return passesSearchIn(lines, line, searchIn) && finder.contains(lines.lineText(line));
+    };
+    if (finder.neverMatches())
+        return;
+    if (finder.isEmpty() || !finder.pattern()) {
+        for (LineIndex line = first; lines.contains(line); ++line) {
+            if (testAlone(line) && !onMatch(line))
+                return;
+        }
+        return;
+    }
+    // The text is scanned up to the next line tested alone, which is tested, and so on past it,
+    // so that a step costs what lies before its match.
+    const std::vector<LineIndex> alone = linesTestedAlone(lines, finder, first);
+    LineIndex from = first;
+    for (auto it = alone.begin();; ++it) {
+        const bool aloneAhead = it != alone.end();
+        const qsizetype stopOffset = aloneAhead ? lines.textBegin(*it) : lines.rawText().size();
+        if (lines.contains(from) && (!aloneAhead || from < *it) &&
+            !scanText(lines, *finder.pattern(), from, stopOffset, searchIn, onMatch))
+            return;
+        if (!aloneAhead)
+            return;
+        if (testAlone(*it) && !onMatch(*it))
+            return;
+        from = *it + 1;
+    }
 }
 
 } // namespace
@@ -83,36 +122,13 @@ LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex sta
     const LineIndex first = std::max(start, LineIndex(0));
     if (!lines.contains(first) || searchIn == SearchIn::Nowhere)
         return NoLine;
-    const LineMatcher matcher(searchNeedle(text, wholeWord));
-
-    if (matcher.ascii() && lines.spansInFileOrder()) {
-        // Lines held apart have their text outside the buffer: scan the buffer up to the next
-        // of them, test it, and go on past it, so that a step costs what lies before its match.
-        const auto &replaced = lines.replacedLines();
-        LineIndex from = first;
-        for (auto it = replacedFrom(lines, first);; ++it) {
-            const bool apartAhead = it != replaced.end() && lines.contains(it->first);
-            const qsizetype stopOffset = apartAhead ? lines.span(it->first).offset : lines.utf8Text().size();
-            LineIndex found;
-            if (lines.contains(from)) {
-                scanText(lines, *matcher.ascii(), from, stopOffset, searchIn, [&](LineIndex line) {
-                    found = line;
-                    return false;
-                });
-            }
-            if (!found.isNone() || !apartAhead)
-                return found;
-            if (lineMatches(lines, matcher, it->first, searchIn))
-                return it->first;
-            from = it->first + 1;
-        }
-    }
-
-    for (LineIndex line = first; lines.contains(line); ++line) {
-        if (lineMatches(lines, matcher, line, searchIn))
-            return line;
-    }
-    return NoLine;
+    LineIndex found;
+    forEachMatch(lines, TextFinder(searchNeedle(text, wholeWord), lines.encoding()), first, searchIn,
+                 [&found](LineIndex line) {
+                     found = line;
+                     return false;
+                 });
+    return found;
 }
 
 std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, SearchIn searchIn,
@@ -121,30 +137,10 @@ std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, S
     std::vector<LineIndex> found;
     if (searchIn == SearchIn::Nowhere)
         return found;
-    const LineMatcher matcher(searchNeedle(text, wholeWord));
-
-    if (matcher.ascii() && lines.spansInFileOrder()) {
-        scanText(lines, *matcher.ascii(), LineIndex(0), lines.utf8Text().size(), searchIn,
-                 [&](LineIndex line) {
+    forEachMatch(lines, TextFinder(searchNeedle(text, wholeWord), lines.encoding()), LineIndex(0), searchIn,
+                 [&found](LineIndex line) {
                      found.push_back(line);
                      return true;
                  });
-        std::vector<LineIndex> replacedHits;
-        const auto &replaced = lines.replacedLines();
-        for (auto it = replaced.begin(); it != replaced.end() && lines.contains(it->first); ++it) {
-            if (lineMatches(lines, matcher, it->first, searchIn))
-                replacedHits.push_back(it->first);
-        }
-        if (!replacedHits.empty()) {
-            const auto middle = found.insert(found.end(), replacedHits.begin(), replacedHits.end());
-            std::inplace_merge(found.begin(), middle, found.end());
-        }
-        return found;
-    }
-
-    for (LineIndex line(0); lines.contains(line); ++line) {
-        if (lineMatches(lines, matcher, line, searchIn))
-            found.push_back(line);
-    }
     return found;
 }

@@ -1,5 +1,6 @@
 #include "stats/ReleaseStatsModel.h"
 
+#include "history/ShownText.h"
 #include "stats/StatisticsRoles.h"
 
 #include <QDate>
@@ -56,7 +57,7 @@ QVariant ReleaseStatsModel::data(const QModelIndex &index, int role) const
     case Date:
         return sorting ? r.sortableDate : dateText(r);
     case Version:
-        return r.label;
+        return shownText(r.label);
     case Additions:
         return sorting ? QVariant(r.additions) : QVariant(QString::number(r.additions));
     case Fixes:

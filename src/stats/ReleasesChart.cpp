@@ -1,5 +1,7 @@
 #include "stats/ReleasesChart.h"
 
+#include "history/ShownText.h"
+
 #include <QLegend>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -134,7 +136,7 @@ void ReleasesChart::showPoint(const QPointF &point, bool state)
     const StatisticsChartSeries::ReleasePoint &release = m_points[static_cast<std::size_t>(index)];
     QToolTip::showText(QCursor::pos(),
                        QStringLiteral("%1\nAdditions: %2\nFixes: %3")
-                           .arg(release.label)
+                           .arg(shownText(release.label))
                            .arg(release.additions)
                            .arg(release.fixes),
                        this);

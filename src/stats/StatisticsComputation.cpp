@@ -1,54 +1,37 @@
 #include "stats/StatisticsComputation.h"
 
+#include <algorithm>
 #include <vector>
 
-#include "history/AsciiNoCaseFinder.h"
 #include "history/LineRules.h"
+#include "history/TextFinder.h"
 #include "stats/WeekdayIndexer.h"
 
 namespace {
 
 constexpr int PaddedWidth = 6;
 
-// The release texts, searched in the bytes of a line without making a string of it: ASCII texts
-// (the usual case) compare bytes without regard to case, others go through a decoded copy.
+// The release texts, searched in the bytes of a line in the history's encoding without making a
+// string of it.
 class ReleaseTexts
 {
 public:
-    explicit ReleaseTexts(const QStringList &texts)
+    ReleaseTexts(const QStringList &texts, TextEncoding encoding)
     {
         for (const QString &t : texts) {
-            if (t.isEmpty())
-                continue;
-            bool ascii = true;
-            for (QChar c : t)
-                ascii = ascii && c.unicode() < 0x80;
-            if (ascii)
-                m_ascii.emplace_back(t.toLatin1());
-            else
-                m_other << t;
+            if (!t.isEmpty())
+                m_finders.emplace_back(t, encoding);
         }
     }
 
-    bool occurIn(QByteArrayView line) const
+    bool occurIn(const LineText &line) const
     {
-        for (const AsciiNoCaseFinder &finder : m_ascii) {
-            if (finder.contains(line))
-                return true;
-        }
-        if (m_other.isEmpty())
-            return false;
-        const QString text = QString::fromUtf8(line);
-        for (const QString &t : m_other) {
-            if (text.contains(t, Qt::CaseInsensitive))
-                return true;
-        }
-        return false;
+        return std::any_of(m_finders.begin(), m_finders.end(),
+                           [&line](const TextFinder &finder) { return finder.contains(line); });
     }
 
 private:
-    std::vector<AsciiNoCaseFinder> m_ascii;
-    QStringList m_other;
+    std::vector<TextFinder> m_finders;
 };
 
 } // namespace
@@ -71,7 +54,7 @@ std::vector<ReleaseStatsRow> GetVersionList(const HistoryDocument &document, con
     std::vector<ReleaseStatsRow> rows;
     rows.reserve(document.releases.size());
     for (const Release &release : document.releases) {
-        const QString header = document.lines.text(release.headerLine);
+        const QString header = datePart(document.lines.bytes(release.headerLine));
         ReleaseStatsRow row;
         row.key = release.key();
         row.headerLine = release.headerLine;
@@ -107,8 +90,8 @@ WeekdayCounts CalcStatistics(const HistoryDocument &document, const std::vector<
 {
     WeekdayCounts counts;
     WeekdayIndexer weekdays(dayFormat);
-    const ReleaseTexts releaseTexts(versionDetectList);
     const HistoryLines &lines = document.lines;
+    const ReleaseTexts releaseTexts(versionDetectList, lines.encoding());
     for (LineIndex header : releaseHeaders) {
         const int release = document.releaseOfLine(header);
         if (release < 0 || document.releases[release].headerLine != header)
@@ -125,7 +108,8 @@ WeekdayCounts CalcStatistics(const HistoryDocument &document, const std::vector<
                 ++counts.fixes[idx];
                 break;
             case ChangeKind::Other:
-                if (idx < WeekdayCounts::NoWeekday && !bytes.isEmpty() && releaseTexts.occurIn(bytes))
+                if (idx < WeekdayCounts::NoWeekday && !bytes.isEmpty() &&
+                    releaseTexts.occurIn(lines.lineText(line)))
                     ++counts.headers[idx];
                 break;
             }

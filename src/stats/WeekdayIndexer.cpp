@@ -4,11 +4,9 @@
 #include "stats/StatisticsComputation.h"
 #include "stats/WeekdayCounts.h"
 
-#include <new>
-
 WeekdayIndexer::WeekdayIndexer(const QString &dayFormat)
-    : m_dayFormat(dayFormat)
-    , m_dayNames(DayNames(dayFormat))
+    : m_dayNames(DayNames(dayFormat))
+    , m_dates(dayFormat)
 {
     m_undatedIndex = indexOfDayText(QString());
 }
@@ -21,17 +19,13 @@ int WeekdayIndexer::indexOf(QByteArrayView line)
     // Lines of one day usually follow each other.
     if (code == m_lastCode)
         return m_lastIndex;
-    if (!m_rowByDate) {
-        m_rowByDate.reset(static_cast<std::uint8_t *>(std::calloc(DateDigitsCount, 1)));
-        if (!m_rowByDate)
-            throw std::bad_alloc();
-    }
-    std::uint8_t &row = m_rowByDate.get()[code];
-    if (row == 0)
-        row = static_cast<std::uint8_t>(
-            1 + indexOfDayText(GetDayText(QString::fromLatin1(line.first(8)), m_dayFormat)));
+    const auto slot = static_cast<std::size_t>(m_dates.formattedSlotOf(code));
+    if (slot >= m_rowOfSlot.size())
+        m_rowOfSlot.resize(slot + 1, -1);
+    if (m_rowOfSlot[slot] < 0)
+        m_rowOfSlot[slot] = static_cast<std::int16_t>(indexOfDayText(m_dates.dayText(int(slot))));
     m_lastCode = code;
-    m_lastIndex = row - 1;
+    m_lastIndex = m_rowOfSlot[slot];
     return m_lastIndex;
 }
 

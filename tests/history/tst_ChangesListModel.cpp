@@ -1,5 +1,6 @@
 #include "HistoryFixture.h"
 #include "history/ChangesListModel.h"
+#include "history/ShownText.h"
 
 #include <QAbstractItemModelTester>
 #include <QLocale>
@@ -93,6 +94,38 @@ private slots:
         QCOMPARE(m_model.columnCount(), 1);
         QCOMPARE(m_model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Change"));
         QCOMPARE(cell(1, 0, Qt::DisplayRole).toString(), QStringLiteral("10.03.99 Added: a"));
+    }
+
+    // Laying out a line of many megabytes froze the window: a cell shows at most ShownCharacters
+    // characters of it, never parting the two halves of a character, and says how long it is.
+    void longLineIsShownCut_data()
+    {
+        QTest::addColumn<bool>("separate");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("shown");
+        const QString accents(70000, QChar(0xe9));
+        const QString marker = QStringLiteral(" \u2026 [the line goes on; it has %1 characters]");
+        QTest::newRow("Change column") << true << "10.03.99 Added: " + accents
+                                       << "Added: " + accents.first(ShownCharacters - 7) + marker.arg(70007);
+        QTest::newRow("whole line") << false << "10.03.99 Added: " + accents
+                                    << "10.03.99 Added: " + accents.first(ShownCharacters - 16) +
+                                           marker.arg(70016);
+        const QString smile = QStringLiteral("\U0001F600");
+        QTest::newRow("a pair of halves at the cut")
+            << false << "x" + smile.repeated(40000) << "x" + smile.repeated(32767) + marker.arg(80001);
+        QTest::newRow("line just short of the cut")
+            << false << accents.first(ShownCharacters) << accents.first(ShownCharacters);
+    }
+    void longLineIsShownCut()
+    {
+        QFETCH(bool, separate);
+        QFETCH(QString, line);
+        const HistoryDocument document = makeDocument({line});
+        m_look.separateColumns = separate;
+        m_model.setLook(m_look);
+        m_model.setContent(&document, BuildChangesList(document, {-1, ViewFilter::AllChanges, false}));
+        QTEST(cell(0, m_model.columnCount() - 1, Qt::DisplayRole).toString(), "shown");
+        m_model.setContent(nullptr, {});
     }
 
     void searchHeaderRow_data()

@@ -1,40 +1,14 @@
 // History files no change log should be: huge, binary, oddly encoded, or no file at all. Each is
 // read to a sensible result or refused with a clear reason, and never crashes or blocks.
 #include "Positions.h"
-#include "history/ChangesList.h"
 #include "history/HistoryLoader.h"
-#include "history/HistoryReader.h"
-#include "history/Utf8.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-
-QStringList textLines(const HistoryLines &lines)
-{
-    QStringList out;
-    for (LineIndex i(0); lines.contains(i); ++i)
-        out.append(lines.text(i));
-    return out;
-}
-
-QByteArray utf16(const QString &text, bool bigEndian)
-{
-    QByteArray out;
-    for (const QChar c : text) {
-        const char hi = char(c.unicode() >> 8), lo = char(c.unicode() & 0xFF);
-        out.append(bigEndian ? hi : lo).append(bigEndian ? lo : hi);
-    }
-    return out;
-}
-
-} // namespace
 
 class tst_HostileFiles : public QObject
 {
@@ -51,12 +25,19 @@ class tst_HostileFiles : public QObject
         return path;
     }
     // Loads into a document that already holds a history, so that a refusal can be seen to keep it.
-    LoadResult loadOverPrevious(const QString &path, HistoryDocument &doc)
+    LoadResult loadOverPrevious(const QString &path, HistoryDocument &doc, const HistoryLimits &limits = {})
     {
         const QString previous = write(QStringLiteral("previous.txt"), "Release Total Commander 1\n");
         if (!LoadHistory(previous, DetectionSettings::defaults(), doc).ok)
             qFatal("cannot load the previous history");
-        return LoadHistory(path, DetectionSettings::defaults(), doc);
+        return LoadHistory(path, DetectionSettings::defaults(), doc, {}, limits);
+    }
+    HistoryLines load(const QString &name, const QByteArray &bytes)
+    {
+        HistoryDocument doc;
+        if (!LoadHistory(write(name, bytes), DetectionSettings::defaults(), doc).ok)
+            qFatal("cannot load %s", qPrintable(name));
+        return std::move(doc.lines);
     }
 
 private slots:
@@ -64,57 +45,6 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-    }
-
-    void oddContentReadsAsLines_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("lines");
-
-        const QString text = QStringLiteral("Release Wincmd 1\r\n10.03.99 Added: \u00E9t\u00E9");
-        const QStringList expected{"Release Wincmd 1", QStringLiteral("10.03.99 Added: \u00E9t\u00E9")};
-        QTest::newRow("no line end at all")
-            << QByteArray("Release Wincmd 1") << QStringList{"Release Wincmd 1"};
-        QTest::newRow("invalid UTF-8 read as Windows-1252")
-            << QByteArray("caf\xE9\n\xC3\n\x80")
-            << QStringList{QStringLiteral("caf\u00E9"), QStringLiteral("\u00C3"), QStringLiteral("\u20AC")};
-        QTest::newRow("UTF-16 little-endian without BOM") << utf16(text, false) << expected;
-        QTest::newRow("UTF-16 big-endian without BOM") << utf16(text, true) << expected;
-        QTest::newRow("NUL bytes inside a line are no line end")
-            << QByteArray("a\0b\nc", 5) << QStringList{QString::fromUtf8("a\0b", 3), "c"};
-    }
-    void oddContentReadsAsLines()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, lines);
-
-        HistoryLines read;
-        QCOMPARE(ReadFileLines(write(QStringLiteral("History.txt"), bytes), read).ok, true);
-        QCOMPARE(textLines(read), lines);
-    }
-
-    void randomBytesGiveWellFormedLines()
-    {
-        QByteArray bytes(10 * 1024 * 1024, Qt::Uninitialized);
-        QRandomGenerator random(20240601);
-        random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
-        HistoryDocument doc;
-        QCOMPARE(
-            LoadHistory(write(QStringLiteral("random.txt"), bytes), DetectionSettings::defaults(), doc).ok,
-            true);
-
-        LineIndex firstBadLine;
-        for (LineIndex i(0); doc.lines.contains(i) && firstBadLine.isNone(); ++i) {
-            const QByteArrayView line = doc.lines.bytes(i);
-            const auto *s = reinterpret_cast<const unsigned char *>(line.data());
-            for (qsizetype k = 0; k < line.size() && firstBadLine.isNone();) {
-                const int length = Utf8::sequenceLength(s + k, line.size() - k);
-                if (length == 0)
-                    firstBadLine = i;
-                k += length;
-            }
-        }
-        QCOMPARE(firstBadLine, NoLine);
     }
 
     void hugeLineStaysWhole_data()
@@ -126,20 +56,40 @@ private slots:
     void hugeLineStaysWhole()
     {
         QFETCH(QByteArray, bytes);
-        HistoryLines read;
-        QCOMPARE(ReadFileLines(write(QStringLiteral("long.txt"), bytes), read).ok, true);
+        const HistoryLines read = load(QStringLiteral("long.txt"), bytes);
         QCOMPARE(read.size(), 1);
         QCOMPARE(read.bytes(0_line).size(), bytes.size());
     }
 
-    void millionEmptyLinesAreAllListed()
+    // The index takes eight bytes a line: a file of short lines is refused when that is more
+    // than twice its size and more than the floor, as a file over the size limit is.
+    void tooManyLinesAreRefused_data()
     {
-        const int count = 1000 * 1000;
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<qint64>("floor");
+        QTest::addColumn<QString>("error");
+        const QString tooMany =
+            QStringLiteral("The file has too many lines for its size (%1 lines in %2 bytes; "
+                           "at most %3 lines are read from a file of this size).");
+        QTest::newRow("blank lines") << QByteArray("\n") << 100000 << qint64(0)
+                                     << tooMany.arg(100000).arg(100000).arg(25000);
+        QTest::newRow("blank lines within the floor") << QByteArray("\n") << 100000 << qint64(800000) << "";
+        QTest::newRow("lines of three bytes")
+            << QByteArray("ab\n") << 1000 << qint64(0) << tooMany.arg(1000).arg(3000).arg(750);
+        QTest::newRow("lines of four bytes") << QByteArray("abc\n") << 1000 << qint64(0) << "";
+    }
+    void tooManyLinesAreRefused()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, count);
+        QFETCH(qint64, floor);
         HistoryDocument doc;
-        const QString path = write(QStringLiteral("empty-lines.txt"), QByteArray(count, '\n'));
-        QCOMPARE(LoadHistory(path, DetectionSettings::defaults(), doc).ok, true);
-        QCOMPARE(doc.lines.size(), count);
-        QCOMPARE(BuildChangesList(doc, {-1, ViewFilter::AllChanges, false}).rows.size(), count);
+        const LoadResult result =
+            loadOverPrevious(write(QStringLiteral("short-lines.txt"), line.repeated(count)), doc,
+                             HistoryLimits{DefaultHistorySizeLimit, floor});
+        QTEST(result.error, "error");
+        QCOMPARE(doc.lines.size(), result.ok ? count : 1);
     }
 
     void unreadableFileIsRefused_data()
@@ -187,13 +137,13 @@ private slots:
 
     void onlyFileOverSizeLimitIsRefused()
     {
-        HistoryLines read = decodeHistoryBytes("kept");
+        HistoryDocument doc;
         const QString path = write(QStringLiteral("big.txt"), QByteArray(4000, 'x'));
-        const LoadResult result = ReadFileLines(path, read, 3999);
+        const LoadResult result = loadOverPrevious(path, doc, HistoryLimits{3999});
         QCOMPARE(result.error,
                  QStringLiteral("The file is too large (4000 bytes; at most 3999 bytes are read)."));
-        QCOMPARE(textLines(read), QStringList{"kept"});
-        QCOMPARE(ReadFileLines(path, read, 4000).ok, true);
+        QCOMPARE(doc.lines.text(0_line), QStringLiteral("Release Total Commander 1"));
+        QCOMPARE(LoadHistory(path, DetectionSettings::defaults(), doc, {}, HistoryLimits{4000}).ok, true);
     }
 };
 

@@ -1,9 +1,20 @@
 #include "Positions.h"
-#include "history/HistoryReader.h"
-#include "history/LineClassifier.h"
+#include "history/HistoryLoader.h"
 #include "history/ReleaseDetection.h"
 
 #include <QTest>
+
+namespace {
+
+HistoryDocument decoded(const QByteArray &bytes, const DetectionSettings &settings)
+{
+    HistoryDocument document;
+    if (!decodeHistory(bytes, settings, document).ok)
+        qFatal("the bytes were refused");
+    return document;
+}
+
+} // namespace
 
 class tst_ReleaseDetection : public QObject
 {
@@ -67,8 +78,18 @@ private slots:
             {"New in version 3.0"});
         row("label from seven characters on, trimmed", "** Release Total Commander  9 **",
             {"k0 Total Commander  9 **"}, {"** Release Total Commander  9 **"});
-        row("non-ASCII line searched as text", "\xc3\xa9t\xc3\xa9 RELEASE Wincmd 4.0", {"k0 Wincmd 4.0"},
-            {QStringLiteral("\u00e9t\u00e9 RELEASE Wincmd 4.0")});
+        row("UTF-8 line, label after its letters", "\xc3\xa9t\xc3\xa9 RELEASE Wincmd 4.0 \xc3\xa9",
+            {QStringLiteral("k0 Wincmd 4.0 \u00e9")},
+            {QStringLiteral("\u00e9t\u00e9 RELEASE Wincmd 4.0 \u00e9")});
+        row("Windows-1252 line, label after its letters", "\xe9t\xe9 RELEASE Wincmd 4.0 \xe9",
+            {QStringLiteral("k0 Wincmd 4.0 \u00e9")},
+            {QStringLiteral("\u00e9t\u00e9 RELEASE Wincmd 4.0 \u00e9")});
+        row("Windows-1252 old header rewritten", "New in version 4.0 \xe9t\xe9 (10.3.99)",
+            {QStringLiteral("k0 version 4.0 \u00e9t\u00e9")},
+            {QStringLiteral("10.03.99 New in version 4.0 \u00e9t\u00e9")});
+        row("detection text with accents, other case", "x\nVERSI\xd3N 4 del programa",
+            {QStringLiteral("k1 4 del programa")}, {"x", QStringLiteral("VERSI\u00d3N 4 del programa")},
+            QStringLiteral("Versi\u00f3n 4"));
         row("undated text is no header", "Total Commander\r\n", {}, {"Total Commander"});
         row("no third entry: no rewrite", "New in version 4.0 (10.3.99)", {"k0 version 4.0 (10.3.99)"},
             {"New in version 4.0 (10.3.99)"}, "Release,New in version");
@@ -84,26 +105,21 @@ private slots:
         DetectionSettings settings = DetectionSettings::defaults();
         if (!detect.isEmpty())
             settings.VersionDetectList = detect.split(u',');
-        HistoryLines read = decodeHistoryBytes(file);
-        const LineClassifier classifier(settings.ChangeDetectList);
-        classifier.classifyAll(read);
+        const HistoryDocument read = decoded(file, settings);
         QStringList found, text;
-        for (const Release &r : detectReleases(read, settings.VersionDetectList, classifier))
+        for (const Release &r : read.releases)
             found << r.key() + u' ' + r.label;
-        for (LineIndex i(0); read.contains(i); ++i)
-            text << read.text(i);
+        for (LineIndex i(0); read.lines.contains(i); ++i)
+            text << read.lines.text(i);
         QTEST(found, "releases");
         QTEST(text, "lines");
     }
 
     void rewrittenHeaderIsDated()
     {
-        HistoryLines lines = decodeHistoryBytes("New in version 4.0 (10.3.99)");
-        const LineClassifier classifier(DetectionSettings::defaults().ChangeDetectList);
-        classifier.classifyAll(lines);
-        QCOMPARE(lines.isDated(0_line), false);
-        QCOMPARE(detectReleases(lines, DetectionSettings::defaults().VersionDetectList, classifier).size(),
-                 1u);
+        const HistoryLines lines =
+            decoded("New in version 4.0 (10.3.99)", DetectionSettings::defaults()).lines;
+        QCOMPARE(lines.isReplaced(0_line), true);
         QCOMPARE(lines.isDated(0_line), true);
         QCOMPARE(lines.kind(0_line), ChangeKind::Other);
     }
@@ -126,8 +142,9 @@ private slots:
         QFETCH(QString, changeDetectStrings);
         QFETCH(QString, line);
         QFETCH(ChangeKind, kind);
-        HistoryLines lines = decodeHistoryBytes(line.toUtf8());
-        LineClassifier(changeDetectStrings.split(u',')).classifyAll(lines);
+        DetectionSettings settings = DetectionSettings::defaults();
+        settings.ChangeDetectList = changeDetectStrings.split(u',');
+        const HistoryLines lines = decoded(line.toUtf8(), settings).lines;
         QCOMPARE(lines.kind(0_line), kind);
         QCOMPARE(lines.isDated(0_line), true);
     }

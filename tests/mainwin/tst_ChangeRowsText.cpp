@@ -74,6 +74,21 @@ private slots:
         QTEST(copyAll(document, rows, columns), "expected");
     }
 
+    // Lines are decoded from the file's own bytes straight into the copy, whole however long they are.
+    void copiesWholeLinesOfEitherEncoding()
+    {
+        const QString longChange = QString(70000, QChar(0xe9));
+        const QStringList lines{"Version 1.0 \u0153uvre", "10.03.99 Added: caf\u00e9 \u00fcber \u20ac",
+                                "31.02.99 Fixed: " + longChange};
+        const QString expected = "\t\tVersion 1.0 \u0153uvre\r\n" + day(3, 10, "dddd") +
+                                 "\t10/03/1999\tAdded: caf\u00e9 \u00fcber \u20ac\r\n" + day(3, 3, "dddd") +
+                                 "\t03/03/1999\tFixed: " + longChange + "\r\n";
+        for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
+            const HistoryDocument document = makeDocument(lines, {}, encoding);
+            QCOMPARE(copyAll(document, ChangeRows::everyLine(3, false), RowTextColumns{}), expected);
+        }
+    }
+
     void rewrittenLineIsCopiedAsRewritten()
     {
         HistoryDocument document = makeDocument({"old header", "10.03.99 Added: a"});

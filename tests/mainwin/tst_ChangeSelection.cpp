@@ -1,5 +1,6 @@
 #include "DataTable.h"
 #include "MainWindowFixture.h"
+#include "history/ShownText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -65,6 +66,21 @@ private slots:
         QCOMPARE(wrapPanel(w)->toPlainText(), shown);
         QTest::keyClick(changesList(w), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+    }
+
+    // A line too long to lay out is shown cut with its length, and copied whole.
+    void longLineIsShownCutAndCopiedWhole()
+    {
+        const QString change = "Added: " + QString(70000, QChar(0xe9));
+        MainWindowFixture fixture;
+        fixture.writeSetting(KeyDateInSeparateColumns, "0");
+        frmMain &w =
+            fixture.start(fixture.writeHistory({"Release Total Commander 9.0", "01.02.03 " + change}));
+        QCOMPARE(wrapPanel(w)->toPlainText(),
+                 "01.02.03 " + change.first(ShownCharacters - 9) +
+                     QStringLiteral(" \u2026 [the line goes on; it has 70016 characters]"));
+        QTest::keyClick(changesList(w), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "01.02.03 " + change + "\r\n");
     }
 
     void rightButtonOpensContextMenu()

@@ -2,18 +2,20 @@
 
 #include "Positions.h"
 #include "history/HistoryDocument.h"
+#include "history/HistoryEncoding.h"
 
 #include <QStringList>
 
-// Builds history lines the way the loader holds them: the raw lines joined by CR LF in one
-// buffer, each span cut to the line without its leading and trailing blanks.
+// Builds history lines the way the loader holds them: the raw lines in the encoding joined by CR
+// LF in one buffer, each span cut to the line without its leading and trailing blanks.
 // `kinds` gives one letter per line: 'a' addition, 'f' fix, 'b' both patterns, else neither.
-inline HistoryLines makeLines(const QStringList &raw, const QString &kinds = {})
+inline HistoryLines makeLines(const QStringList &raw, const QString &kinds = {},
+                              TextEncoding encoding = TextEncoding::Utf8)
 {
     QByteArray text;
     std::vector<HistoryLines::Span> spans;
     for (const QString &line : raw) {
-        const QByteArray utf8 = line.toUtf8();
+        const QByteArray utf8 = encodeText(line, encoding);
         qsizetype begin = 0;
         qsizetype end = utf8.size();
         while (begin < end && utf8[begin] == ' ')
@@ -23,10 +25,10 @@ inline HistoryLines makeLines(const QStringList &raw, const QString &kinds = {})
         spans.push_back({text.size() + begin, end - begin});
         text += utf8 + "\r\n";
     }
-    HistoryLines lines(text, spans);
+    HistoryLines lines(text, spans, encoding);
     for (int i = 0; i < kinds.size() && i < lines.size(); ++i) {
         const QChar k = kinds[i];
-        lines.setFacts(LineIndex(i), {k == u'a' || k == u'b', k == u'f' || k == u'b', k != u'.'});
+        lines.setFacts(LineIndex(i), {k == u'a' || k == u'b', k == u'f' || k == u'b'});
     }
     return lines;
 }

@@ -63,6 +63,8 @@ private slots:
         row("non-ASCII needle under additions", {"Ölwechsel", "01.01.20 Added: öl"}, ".a", "Öl", 1, 0, {1});
         row("non-ASCII needle folding to ASCII", {"kilo", "10 K"}, "", QString(QChar(0x212A)), 0, 0, {0, 1});
         row("ASCII needle in a non-ASCII line", {"größer FEHLER"}, "", "fehler", 0, 0, {0});
+        row("needle at the end of a line too long to show", {QString(70000, u'y') + " needle"}, "", "needle",
+            0, 0, {0});
         row("empty text matches every line", {"a", "", "b"}, "", "", 0, 0, {0, 1, 2});
     }
     void findAll()
@@ -101,24 +103,66 @@ private slots:
         QTEST(::findNext(lines, text, LineIndex(start), SearchIn::Everywhere, false).value(), "next");
     }
 
-    void findNextStepsThroughLinesHeldApartInOrder()
+    // In its own bytes, Windows-1252 or UTF-8, a line holds a text exactly when the decoded line
+    // does, letters in either case, and a search steps through the same lines as it lists.
+    void findsInEitherEncoding_data()
     {
-        // Lines of a Windows-1252 file holding letters outside ASCII are converted and held apart;
-        // their bytes in the text stay as they were read and must never be reported.
-        HistoryLines lines =
-            makeLines({"copy", "caf\u00e9 copy", "none", "copy caf\u00e9", "copy caf\u00e9", "copy"});
-        for (const LineIndex apart : lineList({1, 3, 4}))
-            lines.replaceLine(apart, lines.bytes(apart).toByteArray());
-        lines.replaceLine(4_line, "no match here");
-        QCOMPARE(toList(::findAll(lines, QStringLiteral("copy"), SearchIn::Everywhere, false)),
-                 (Lines{0, 1, 3, 5}));
-        Lines stepped;
-        for (LineIndex at = ::findNext(lines, QStringLiteral("copy"), 0_line, SearchIn::Everywhere, false);
-             !at.isNone();
-             at = ::findNext(lines, QStringLiteral("copy"), at + 1, SearchIn::Everywhere, false))
-            stepped << at.value();
-        QCOMPARE(stepped, (Lines{0, 1, 3, 5}));
-        QCOMPARE(::findNext(lines, QStringLiteral("caf\u00e9"), 2_line, SearchIn::Everywhere, false), 3_line);
+        QTest::addColumn<QStringList>("raw");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("utf8Only");
+        QTest::addColumn<Lines>("expected");
+        const auto row = [](const char *name, const QStringList &raw, const QString &text, bool utf8Only,
+                            const Lines &expected) {
+            QTest::newRow(name) << raw << text << utf8Only << expected;
+        };
+        const QStringList german{QStringLiteral("Gr\u00f6\u00dfe \u00e4ndern"), QStringLiteral("GR\u00d6SSE"),
+                                 QStringLiteral("gr\u00f6\u00dfer"), "Grosse"};
+        row("capital accented needle", german, QStringLiteral("GR\u00d6"), false, {0, 1, 2});
+        row("small accented needle",
+            {QStringLiteral("FEN\u00caTRE"), QStringLiteral("fen\u00eatre"), "fenetre"},
+            QStringLiteral("fen\u00eatre"), false, {0, 1});
+        row("letter pairs outside Latin-1",
+            {QStringLiteral("\u0152uvre"), QStringLiteral("\u0153uvre"), QStringLiteral("\u0160koda"),
+             QStringLiteral("\u0178")},
+            QStringLiteral("\u0153u"), false, {0, 1});
+        row("y with diaeresis", {QStringLiteral("\u0178"), QStringLiteral("\u00ff"), "y"},
+            QStringLiteral("\u00ff"), false, {0, 1});
+        row("letter the code page lacks", german, QStringLiteral("\u03a9"), false, {});
+        row("Kelvin sign folds to k", {"kilo", "Kilo", "ilo"}, QStringLiteral("\u212a"), false, {0, 1});
+        row("micro sign folds to Greek mu", {QStringLiteral("5 \u00b5m"), "5 m"}, QStringLiteral("\u039c"),
+            false, {0});
+        row("whole accented word", {QStringLiteral("x \u00e9t\u00e9 y"), QStringLiteral("x\u00e9t\u00e9 y")},
+            QStringLiteral(" \u00c9T\u00c9 "), false, {0});
+        row("letters of odd width",
+            {QStringLiteral("\u212aelvin"), QStringLiteral("\u017ftra\u00dfe"), "kelvin"}, "KEL", true,
+            {0, 2});
+        row("long s among plain lines", {"first", QStringLiteral("cra\u017fh"), "crash", "last"}, "crash",
+            true, {1, 2});
+        row("capital sharp s", {QStringLiteral("STRA\u1e9eE"), QStringLiteral("stra\u00dfe"), "strasse"},
+            QStringLiteral("stra\u00dfe"), true, {0, 1});
+        row("byte order mark inside the needle", {QStringLiteral("abc\ufeffdef"), "abcdef"},
+            QStringLiteral("c\ufeffd"), true, {0});
+        row("Cyrillic in both cases",
+            {QStringLiteral("\u0420\u0430\u0437\u043c\u0435\u0440"),
+             QStringLiteral("\u0440\u0410\u0417\u041c\u0415\u0420")},
+            QStringLiteral("\u0440\u0430\u0437"), true, {0, 1});
+    }
+    void findsInEitherEncoding()
+    {
+        QFETCH(QStringList, raw);
+        QFETCH(QString, text);
+        QFETCH(bool, utf8Only);
+        for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
+            if (utf8Only && encoding == TextEncoding::Windows1252)
+                continue;
+            const HistoryLines lines = makeLines(raw, {}, encoding);
+            QTEST(toList(::findAll(lines, text, SearchIn::Everywhere, false)), "expected");
+            Lines stepped;
+            for (LineIndex at = ::findNext(lines, text, 0_line, SearchIn::Everywhere, false); !at.isNone();
+                 at = ::findNext(lines, text, at + 1, SearchIn::Everywhere, false))
+                stepped << at.value();
+            QTEST(stepped, "expected");
+        }
     }
 
     void findNext_data()
@@ -146,15 +190,6 @@ private slots:
             {"nothing", "01.01.20 Fixed: word", "other", "01.01.20 Added: WORD", "last word"}, ".f.a.");
         QTEST(::findNext(lines, "word", LineIndex(start), searchInFromNumber(searchIn), false).value(),
               "expected");
-    }
-
-    void spansOutOfFileOrderAreSearchedLineByLine()
-    {
-        // Spans listed out of file order: line 0 is the buffer's second line.
-        const QByteArray text = "other\r\nfind me\r\n";
-        const HistoryLines lines(text, {{7, 7}, {0, 5}});
-        QCOMPARE(toList(::findAll(lines, "me", SearchIn::Everywhere, false)), Lines{0});
-        QCOMPARE(::findNext(lines, "other", 0_line, SearchIn::Everywhere, false), 1_line);
     }
 };
 

@@ -21,7 +21,7 @@ static HistoryDocument fourReleases()
                       "07.05.11 Fixed: d", "01.05.11 Release Total Commander 7.0", "01.05.11 Fixed: e",
                       "Release Total Commander 6.0", "30.04.11 Added: f"},
                      {0, 4, 7, 9});
-    document.lines.setFacts(3_line, {true, false, false});
+    document.lines.setFacts(3_line, {true, false});
     return document;
 }
 

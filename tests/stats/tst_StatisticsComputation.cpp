@@ -26,7 +26,7 @@ static HistoryDocument rewrittenOldHeader()
     HistoryDocument document = makeDocument(
         {QStringLiteral("New in version 4.0 (10.03.99)"), QStringLiteral("10.03.99 Added: x")}, {0});
     document.lines.replaceLine(0_line, "10.03.99 New in version 4.0");
-    document.lines.setFacts(0_line, {false, false, true});
+    document.lines.setFacts(0_line, {false, false});
     return document;
 }
 

@@ -1,19 +1,20 @@
-// The history pipeline on arbitrary bytes: decoding and line splitting, classification, release
-// detection, every view of every release in both orders under all three filters with the texts
-// of their columns, the statistics per release and per weekday with the weekdays report, and
-// searches for a needle taken from the input, compared with a plain scan. The load's scan of the
-// bytes as they arrive, in pieces of a size taken from the input, must give what the plain
-// reading gives.
+// The history pipeline on arbitrary bytes, and on one text written in each of the three encodings a
+// history comes in (UTF-8, Windows-1252, UTF-16). The text made of the input is the input read as
+// UTF-8, with every character Windows-1252 lacks made "?". Each encoding of it must give the
+// document a plain reference makes of the text: the lines split and trimmed, each classified by the
+// change patterns, the releases found and old-style headers rewritten. For every document, the raw
+// input's too, the changes list of every view, the search, the copy of all rows and the statistics
+// must agree with the lines as decoded.
 // An input starting with byte 1 carries its own detection strings on its first two lines.
 #include "history/ChangesList.h"
-#include "history/HistoryReader.h"
-#include "history/HistoryScan.h"
-#include "history/LineClassifier.h"
-#include "history/LineRules.h"
+#include "history/HistoryEncoding.h"
+#include "history/HistoryLoader.h"
 #include "history/ReleaseDetection.h"
-#include "history/Utf8.h"
+#include "history/WildcardPattern.h"
+#include "mainwin/ChangeRowsText.h"
 #include "search/LineSearch.h"
 #include "search/SearchRule.h"
+#include "settings/Windows1252.h"
 #include "stats/StatisticsComputation.h"
 #include "stats/WeekdaysReport.h"
 
@@ -36,102 +37,166 @@ void check(bool condition, const char *what)
     }
 }
 
-bool wellFormedUtf8(QByteArrayView bytes)
+QString trimSpaces(const QString &text)
 {
-    const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
-    for (qsizetype i = 0; i < bytes.size();) {
-        const int len = Utf8::sequenceLength(s + i, bytes.size() - i);
-        if (len == 0)
-            return false;
-        i += len;
+    qsizetype first = 0, last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.sliced(first, last - first);
+}
+
+// What the rules make of a decoded text, worked out the plain way.
+struct Reference
+{
+    QStringList lines;
+    std::vector<ChangeKind> kinds;
+    std::vector<Release> releases;
+};
+
+ChangeKind referenceKind(const QString &line, const QStringList &changeDetect)
+{
+    const auto matches = [&](qsizetype entry) {
+        return entry < changeDetect.size() && WildcardPattern(changeDetect[entry]).matches(line.toUtf8());
+    };
+    return matches(0) ? ChangeKind::Addition : matches(1) ? ChangeKind::Fix : ChangeKind::Other;
+}
+
+Reference referenceOf(const QString &text, const DetectionSettings &settings)
+{
+    Reference ref;
+    // Lines end at CR LF, CR or LF; one at the very end opens no further line.
+    QString line;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r' && text[i] != u'\n') {
+            line += text[i];
+            continue;
+        }
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        ref.lines << trimSpaces(line);
+        line.clear();
     }
-    return true;
-}
-
-bool isAscii(QByteArrayView bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-char asciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c + 32) : c;
-}
-
-// The plain rule: an ASCII needle is compared byte by byte, any other by Unicode case folding.
-bool referenceContains(QByteArrayView line, const QString &needle)
-{
-    const QByteArray utf8 = needle.toUtf8();
-    if (isAscii(utf8)) {
-        const auto hit = std::search(line.begin(), line.end(), utf8.begin(), utf8.end(),
-                                     [](char a, char b) { return asciiLower(a) == asciiLower(b); });
-        return hit != line.end() || utf8.isEmpty();
+    if (!line.isEmpty() || ref.lines.isEmpty())
+        ref.lines << trimSpaces(line);
+    const QStringList &detect = settings.VersionDetectList;
+    const auto holds = [&](const QString &l, qsizetype entry) {
+        return entry < detect.size() && !detect[entry].isEmpty() &&
+               l.contains(detect[entry], Qt::CaseInsensitive);
+    };
+    for (qsizetype i = 0; i < ref.lines.size(); ++i) {
+        QString &l = ref.lines[i];
+        ref.kinds.push_back(referenceKind(l, settings.ChangeDetectList));
+        if (ref.kinds.back() != ChangeKind::Other || l.isEmpty())
+            continue;
+        for (const QString &entry : detect) {
+            const qsizetype pos = entry.isEmpty() ? -1 : l.indexOf(entry, 0, Qt::CaseInsensitive);
+            if (pos < 0)
+                continue;
+            Release release{LineIndex(int(i)), trimSpaces(l.mid(pos + 7))};
+            const qsizetype labelFrom = holds(l, 2) ? 15 : holds(l, 4) ? 16 : -1;
+            const QString rewritten = labelFrom < 0 ? l : FormatOldReleaseHeader(l);
+            if (rewritten != l) {
+                release.label = trimSpaces(rewritten.mid(labelFrom));
+                l = rewritten;
+                ref.kinds.back() = referenceKind(l, settings.ChangeDetectList);
+            }
+            ref.releases.push_back(release);
+            break;
+        }
     }
-    return QString::fromUtf8(line).contains(needle, Qt::CaseInsensitive);
+    return ref;
 }
 
-void checkLines(const HistoryLines &lines)
+void checkAgainstReference(const HistoryDocument &doc, const Reference &ref)
 {
-    check(lines.size() >= 1, "at least one line");
-    for (LineIndex i(0); lines.contains(i); ++i) {
-        const QByteArrayView line = lines.bytes(i);
-        check(wellFormedUtf8(line), "every line is well-formed UTF-8");
-        check(!line.contains('\n') && !line.contains('\r'), "no line holds a line break");
-        // A rewritten header takes the last two characters of each date part, blanks included.
-        check(lines.isReplaced(i) || line.isEmpty() || (line.front() != ' ' && line.back() != ' '),
-              "no line read has outer blanks");
+    check(doc.lines.size() == ref.lines.size(), "the reference's number of lines");
+    for (LineIndex i(0); doc.lines.contains(i); ++i) {
+        check(doc.lines.text(i) == ref.lines[i.value()], "each line as the reference splits and trims it");
+        check(doc.lines.kind(i) == ref.kinds[i.at()], "each line classified as the reference classifies it");
     }
+    check(doc.releases == ref.releases, "the releases the reference finds");
+}
+
+// The rows of a view as the rules say, header row included.
+std::vector<LineIndex> referenceRows(const HistoryDocument &doc, const ChangesView &view)
+{
+    const HistoryLines &lines = doc.lines;
+    const bool all = view.releaseIndex < 0;
+    const LineIndex first = all ? LineIndex(0) : doc.firstLineOf(view.releaseIndex);
+    const LineIndex last = all ? lines.lastLineIndex() : doc.lastLineOf(view.releaseIndex);
+    std::vector<LineIndex> rows;
+    if (!all)
+        rows.push_back(doc.releases[view.releaseIndex].headerLine);
+    for (LineIndex i = first; i <= last; ++i) {
+        if (passesViewFilter(lines.kind(i), view.filter) && (all || !lines.isEmpty(i)))
+            rows.push_back(i);
+    }
+    if (view.reversed)
+        std::reverse(rows.begin(), rows.end());
+    return rows;
 }
 
 void checkViews(const HistoryDocument &doc)
 {
-    const HistoryLines &lines = doc.lines;
     const int releases = static_cast<int>(doc.releases.size());
     for (int r = -1; r < releases; ++r) {
-        const LineIndex first = r < 0 ? LineIndex(0) : doc.firstLineOf(r);
-        const LineIndex last = r < 0 ? lines.lastLineIndex() : doc.lastLineOf(r);
-        int additions = -1, fixes = -1;
         for (const ViewFilter filter : {ViewFilter::AllChanges, ViewFilter::Additions, ViewFilter::Fixes}) {
-            const ChangesListContent forward = BuildChangesList(doc, {r, filter, false});
-            const ChangesListContent backward = BuildChangesList(doc, {r, filter, true});
-            check(forward.rows.size() == backward.rows.size(), "both orders list the same number of rows");
-            std::vector<LineIndex> a, b;
-            for (ListRow r(0); forward.rows.contains(r); ++r) {
-                const ChangeRow row = forward.rows.at(r, lines);
-                if (row.header)
-                    continue;
-                check(row.line >= first && row.line <= last, "a row lies in its release");
-                check(passesViewFilter(lines.kind(row.line), filter), "a row passes the filter");
-                check(forward.rows.rowOfLine(row.line) == r, "a row is found again by its line");
-                a.push_back(row.line);
-            }
-            for (ListRow r(0); backward.rows.contains(r); ++r) {
-                const ChangeRow row = backward.rows.at(r, lines);
-                if (!row.header)
-                    b.push_back(row.line);
-            }
-            std::reverse(b.begin(), b.end());
-            check(a == b, "the reversed list is the list backwards");
-            check(forward.AdditionCount == backward.AdditionCount && forward.FixCount == backward.FixCount,
-                  "counts do not depend on the order");
-            if (additions >= 0)
-                check(forward.AdditionCount == additions && forward.FixCount == fixes,
-                      "counts do not depend on the filter");
-            additions = forward.AdditionCount;
-            fixes = forward.FixCount;
-            // The texts of the columns, as the view asks for them.
-            for (std::size_t k = 0; k < std::min<std::size_t>(a.size(), 64); ++k) {
-                const QString text = lines.text(a[k]);
-                const bool dated = isDatedLine(text);
-                check(GetSortableDate(text).isEmpty() || dated, "only a dated line has a sort key");
-                (void)GetDayText(text, QStringLiteral("dddd"));
-                (void)GetDateText(text, QStringLiteral("dd/MM/yyyy"));
-                (void)GetChangeText(text);
-                (void)longDateText(text);
+            for (const bool reversed : {false, true}) {
+                const ChangesView view{r, filter, reversed};
+                const ChangesListContent content = BuildChangesList(doc, view);
+                std::vector<LineIndex> rows;
+                for (ListRow row(0); content.rows.contains(row); ++row)
+                    rows.push_back(content.rows.lineAt(row));
+                check(rows == referenceRows(doc, view), "a view lists the lines the rules say");
+                const LineIndex first = r < 0 ? LineIndex(0) : doc.firstLineOf(r);
+                const LineIndex last = r < 0 ? doc.lines.lastLineIndex() : doc.lastLineOf(r);
+                int additions = 0, fixes = 0;
+                for (LineIndex line = first; line <= last; ++line) {
+                    additions += doc.lines.kind(line) == ChangeKind::Addition;
+                    fixes += doc.lines.kind(line) == ChangeKind::Fix;
+                }
+                check(content.AdditionCount == additions && content.FixCount == fixes,
+                      "a view counts the kinds of its lines, whatever it shows");
             }
         }
     }
+}
+
+void checkSearch(const HistoryLines &lines, const QString &text)
+{
+    for (const bool wholeWord : {false, true}) {
+        const QString needle = searchNeedle(text, wholeWord);
+        for (int searchIn = 0; searchIn <= 2; ++searchIn) {
+            const SearchIn in = searchInFromNumber(searchIn);
+            const std::vector<LineIndex> all = findAll(lines, text, in, wholeWord);
+            std::vector<LineIndex> expected;
+            for (LineIndex i(0); lines.contains(i); ++i) {
+                if (passesSearchIn(lines, i, in) && lines.text(i).contains(needle, Qt::CaseInsensitive))
+                    expected.push_back(i);
+            }
+            check(all == expected, "Find All lists exactly the decoded lines holding the needle");
+            std::vector<LineIndex> stepped;
+            for (LineIndex at = findNext(lines, text, LineIndex(0), in, wholeWord);
+                 !at.isNone() && stepped.size() <= all.size();
+                 at = findNext(lines, text, at + 1, in, wholeWord))
+                stepped.push_back(at);
+            check(stepped == all, "Find Next steps through the lines of Find All");
+        }
+    }
+}
+
+void checkCopy(const HistoryDocument &doc)
+{
+    RowTextColumns columns;
+    columns.separateColumns = false;
+    const ChangeRows rows = ChangeRows::everyLine(doc.lines.size(), false);
+    QString expected;
+    for (LineIndex i(0); doc.lines.contains(i); ++i)
+        expected += doc.lines.text(i) + QStringLiteral("\r\n");
+    check(changeRowsText(doc, rows, {RowSpan{ListRow(0), ListRow(rows.size() - 1)}}, columns) == expected,
+          "the copy of every row is every decoded line");
 }
 
 qint64 total(const WeekdayCounts::PerDay &perDay)
@@ -152,14 +217,8 @@ void checkStatistics(const HistoryDocument &doc, const QStringList &versionDetec
     qint64 additions = 0, fixes = 0;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const Release &release = doc.releases[r];
-        check(rows[r].key == release.key() && rows[r].headerLine == release.headerLine &&
-                  rows[r].label == release.label,
+        check(rows[r].key == release.key() && rows[r].label == release.label,
               "a statistics row names its release");
-        check(rows[r].sortableDate.isEmpty() == GetSortableDate(doc.lines.text(release.headerLine)).isEmpty(),
-              "a row has a sortable date exactly when its header has one");
-        const qint64 lineCount = doc.lastLineOf(int(r)) - release.headerLine + 1;
-        check(rows[r].additions >= 0 && rows[r].fixes >= 0 && rows[r].additions + rows[r].fixes <= lineCount,
-              "a release counts no more changes than it has lines");
         additions += rows[r].additions;
         fixes += rows[r].fixes;
         headers.push_back(release.headerLine);
@@ -170,67 +229,20 @@ void checkStatistics(const HistoryDocument &doc, const QStringList &versionDetec
     const WeekdayCounts all = CalcStatistics(doc, headers, versionDetectList, dayFormat);
     check(total(all.additions) == additions && total(all.fixes) == fixes,
           "the weekdays of all releases sum to the release counts");
-    check(CalcStatistics(doc, {NoLine, LineIndex(doc.lines.size())}, versionDetectList, dayFormat) ==
-              WeekdayCounts{},
-          "lines that head no release count nothing");
-
     const WeekdaysReportResult report = weekdaysReport(doc, {}, versionDetectList, dayFormat);
     check(report.ok && report.text.count('\n') == 8, "the weekdays report has seven days and a total");
-    check(!weekdaysReport(doc, {QStringLiteral("nokey")}, versionDetectList, dayFormat).ok,
-          "the weekdays report refuses an unknown release");
 }
 
-void checkSearch(const HistoryLines &lines, const QString &text)
+void checkDocument(const HistoryDocument &doc, const DetectionSettings &settings)
 {
-    for (int wholeWord = 0; wholeWord <= 1; ++wholeWord) {
-        const QString needle = searchNeedle(text, wholeWord == 1);
-        for (int searchIn = 0; searchIn <= 2; ++searchIn) {
-            const std::vector<LineIndex> all =
-                findAll(lines, text, searchInFromNumber(searchIn), wholeWord == 1);
-            std::vector<LineIndex> expected;
-            for (LineIndex i(0); lines.contains(i); ++i) {
-                if (passesSearchIn(lines, i, searchInFromNumber(searchIn)) &&
-                    referenceContains(lines.bytes(i), needle))
-                    expected.push_back(i);
-            }
-            check(all == expected, "Find All lists exactly the lines holding the needle");
-            std::vector<LineIndex> stepped;
-            for (LineIndex at =
-                     findNext(lines, text, LineIndex(0), searchInFromNumber(searchIn), wholeWord == 1);
-                 !at.isNone();
-                 at = findNext(lines, text, at + 1, searchInFromNumber(searchIn), wholeWord == 1)) {
-                stepped.push_back(at);
-                if (stepped.size() > all.size())
-                    break;
-            }
-            check(stepped == all, "Find Next steps through the lines of Find All");
-        }
-    }
-}
-
-// Returns the scanned lines, which may hold lines of a Windows-1252 file apart from the text.
-HistoryLines checkScanInPieces(const QByteArray &bytes, const DetectionSettings &settings,
-                               const HistoryDocument &plain)
-{
-    // The encoding is judged on the first 4096 bytes; a small file would arrive at once.
-    const qsizetype piece = bytes.isEmpty() ? 1 : 1 + static_cast<unsigned char>(bytes.back()) % 97;
-    HistoryScan scan(settings);
-    for (qsizetype available = std::min<qsizetype>(bytes.size(), 4096); available < bytes.size();
-         available += piece)
-        scan.scanArrived(bytes.constData(), available, bytes.size());
-    HistoryDocument scanned;
-    scan.finish(bytes, scanned.lines, scanned.releases);
-    check(scanned.lines.size() == plain.lines.size(), "the scan finds the lines the plain reading finds");
-    for (LineIndex i(0); plain.lines.contains(i); ++i) {
-        check(scanned.lines.bytes(i) == plain.lines.bytes(i),
-              "the scan reads each line as the plain reading");
-        check(scanned.lines.kind(i) == plain.lines.kind(i) &&
-                  scanned.lines.matchesFix(i) == plain.lines.matchesFix(i) &&
-                  scanned.lines.isDated(i) == plain.lines.isDated(i),
-              "the scan classifies each line as the plain reading");
-    }
-    check(scanned.releases == plain.releases, "the scan finds the releases the plain reading finds");
-    return std::move(scanned.lines);
+    checkViews(doc);
+    checkCopy(doc);
+    checkStatistics(doc, settings.VersionDetectList);
+    // Needles as a user would copy them from the list, and in other letter case.
+    const QString line = doc.lines.text(LineIndex(doc.lines.size() / 2));
+    const QString needle = line.mid(line.size() / 3, 6);
+    checkSearch(doc.lines, needle);
+    checkSearch(doc.lines, needle.toUpper());
 }
 
 } // namespace
@@ -246,28 +258,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             bytes = bytes.mid(1 + head[0].size() + 1 + head[1].size() + 1);
         }
     }
+    // The refusal of files of too many lines has its floor: nothing of this size is refused.
+    HistoryDocument raw;
+    check(decodeHistory(bytes, settings, raw).ok, "a small file is read");
+    checkDocument(raw, settings);
 
-    HistoryDocument doc;
-    doc.lines = decodeHistoryBytes(bytes);
-    checkLines(doc.lines);
-    const LineClassifier classifier(settings.ChangeDetectList);
-    classifier.classifyAll(doc.lines);
-    doc.releases = detectReleases(doc.lines, settings.VersionDetectList, classifier);
-    checkLines(doc.lines);
-    for (std::size_t r = 0; r < doc.releases.size(); ++r) {
-        const LineIndex header = doc.releases[r].headerLine;
-        check(doc.lines.contains(header), "a release header is a line of the file");
-        check(r == 0 || header > doc.releases[r - 1].headerLine, "releases stand in file order");
-        check(doc.releaseIndexOfKey(doc.releases[r].key()) == int(r), "a release is found by its key");
+    QString text = QString::fromUtf8(bytes);
+    for (QChar &c : text) {
+        if (c == QChar(0xFEFF) || !fitsWindows1252(QStringView(&c, 1)))
+            c = u'?';
     }
-    const HistoryLines scanned = checkScanInPieces(bytes, settings, doc);
-    checkViews(doc);
-    checkStatistics(doc, settings.VersionDetectList);
-
-    // The needle: a piece of the middle line, as a user would copy it from the list.
-    const LineIndex middle(doc.lines.size() / 2);
-    const QString line = doc.lines.text(middle);
-    checkSearch(doc.lines, line.mid(line.size() / 3, 6));
-    checkSearch(scanned, line.mid(line.size() / 3, 6));
+    const Reference ref = referenceOf(text, settings);
+    QByteArray utf16("\xff\xfe");
+    for (const QChar c : text)
+        utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    const QByteArray windows1252 = encodeWindows1252(text);
+    for (const QByteArray &form : {text.toUtf8(), windows1252, utf16}) {
+        // An 8-bit form that looks like UTF-16, or Windows-1252 bytes that happen to be well-formed
+        // UTF-8 (not ASCII), are read as what they look like.
+        const auto *s = reinterpret_cast<const unsigned char *>(form.constData());
+        if (!hasUtf16Bom(s, form.size()) && guessUtf16(s, form.size()) != Utf16Guess::No)
+            continue;
+        if (form.constData() == windows1252.constData() && !isAscii(form) && TextSurvey::of(form).isUtf8())
+            continue;
+        HistoryDocument doc;
+        check(decodeHistory(form, settings, doc).ok, "a small file is read in each encoding");
+        checkAgainstReference(doc, ref);
+        checkDocument(doc, settings);
+    }
     return 0;
 }

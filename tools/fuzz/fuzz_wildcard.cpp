@@ -1,7 +1,9 @@
 // The wildcard matcher on an arbitrary pattern and line, compared with a plain table-filling
 // matcher written from the pattern rules, and held to a fixed bound of processor time per
-// character of line and pattern. Input: one byte of pattern length, the pattern, the line.
+// character of line and pattern; the line in UTF-8, and in Windows-1252 when the code page has its
+// characters. Input: one byte of pattern length, the pattern, the line.
 #include "history/WildcardPattern.h"
+#include "settings/Windows1252.h"
 
 #include <QChar>
 #include <QList>
@@ -148,9 +150,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 (long long)lineChars.size(), (long long)patternChars.size(), spent, bound);
         abort();
     }
-    if (got != reference(parse(patternChars), lineChars)) {
+    const bool expected = reference(parse(patternChars), lineChars);
+    if (got != expected) {
         fprintf(stderr, "pattern \"%s\" line \"%s\": matcher says %d\n", qPrintable(pattern),
                 qPrintable(lineText), int(got));
+        abort();
+    }
+    // The same line in Windows-1252, one byte a character, where the code page has its characters.
+    if (fitsWindows1252(lineText) &&
+        compiled.matches(LineText{encodeWindows1252(lineText), TextEncoding::Windows1252, true}) !=
+            expected) {
+        fprintf(stderr, "pattern \"%s\" line \"%s\" in Windows-1252: matcher says %d\n", qPrintable(pattern),
+                qPrintable(lineText), int(!expected));
         abort();
     }
     return 0;

@@ -1,0 +1,244 @@
+#include "history/BytePattern.h"
+#include "history/Sse2.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace {
+
+inline bool isLowerLetter(unsigned char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+
+// How often a byte turns up in a change log written in English with dated lines, or in the
+// letters outside ASCII of German, French or Russian text; the rarer the probe, the fewer places
+// need checking.
+int commonness(unsigned char c)
+{
+    static constexpr char ByFrequency[] = "etaoinsrhldcumfpgwybvkxjqz";
+    const unsigned char lower = c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c;
+    if (c == ' ')
+        return 100;
+    if (isLowerLetter(lower))
+        return 90 - 3 * static_cast<int>(std::strchr(ByFrequency, lower) - ByFrequency);
+    if (c >= '0' && c <= '9')
+        return 60;
+    if (c == '.' || c == ',' || c == ':')
+        return 55;
+    // The first byte of a UTF-8 letter of Latin or Cyrillic text stands before every such letter.
+    if ((c >= 0xC2 && c <= 0xC5) || (c >= 0xD0 && c <= 0xD1))
+        return 80;
+    return 20;
+}
+
+} // namespace
+
+BytePattern::PlaceBytes BytePattern::placeBytes(Place bytes)
+{
+    std::sort(bytes.begin(), bytes.end());
+    bytes.erase(std::unique(bytes.begin(), bytes.end()), bytes.end());
+    PlaceBytes place;
+    for (const unsigned char b : bytes)
+        place.allowed[b / 64] |= std::uint64_t(1) << (b % 64);
+    if (bytes.size() == 1) {
+        place.value = bytes[0];
+    } else if (bytes.size() == 2 && std::popcount(unsigned(bytes[0] ^ bytes[1])) == 1) {
+        place.orBits = static_cast<unsigned char>(bytes[0] ^ bytes[1]);
+        place.value = bytes[1];
+    } else {
+        place.byOr = false;
+    }
+    place.bytes = std::move(bytes);
+    return place;
+}
+
+BytePattern::BytePattern(const std::vector<Place> &places)
+{
+    m_places.reserve(places.size());
+    for (const Place &place : places) {
+        m_places.push_back(placeBytes(place));
+        m_allByOr = m_allByOr && m_places.back().byOr;
+        m_values.append(static_cast<char>(m_places.back().value));
+        m_orBits.append(static_cast<char>(m_places.back().orBits));
+    }
+    chooseProbes();
+}
+
+BytePattern BytePattern::asciiNoCase(QByteArrayView asciiWord)
+{
+    std::vector<Place> places;
+    places.reserve(static_cast<std::size_t>(asciiWord.size()));
+    for (const char c : asciiWord) {
+        const auto b = static_cast<unsigned char>(c);
+        const unsigned char lower = b >= 'A' && b <= 'Z' ? static_cast<unsigned char>(b + 32) : b;
+        if (isLowerLetter(lower))
+            places.push_back({lower, static_cast<unsigned char>(lower - 32)});
+        else
+            places.push_back({b});
+    }
+    return BytePattern(places);
+}
+
+void BytePattern::addSpellings(qsizetype offset, std::vector<QByteArray> spellings)
+{
+    m_spelled.push_back(Spelled{offset, std::move(spellings)});
+}
+
+void BytePattern::chooseProbes()
+{
+    // The least common place and the next least common one; a place of many bytes costs a
+    // comparison for each.
+    auto rank = [](const PlaceBytes &place) {
+        int most = 0;
+        for (const unsigned char b : place.bytes)
+            most = std::max(most, commonness(b));
+        return most + (place.byOr ? 0 : 10 * static_cast<int>(place.bytes.size()));
+    };
+    int best = 1 << 30;
+    int nextBest = 1 << 30;
+    for (qsizetype i = 0; i < size(); ++i) {
+        const int r = rank(m_places[static_cast<std::size_t>(i)]);
+        if (r < best) {
+            nextBest = best;
+            m_second = m_anchor;
+            best = r;
+            m_anchor.offset = i;
+        } else if (r < nextBest) {
+            nextBest = r;
+            m_second.offset = i;
+        }
+    }
+    // A pattern of one place has no second probe: the anchor serves twice.
+    if (size() < 2)
+        m_second = m_anchor;
+}
+
+qsizetype BytePattern::indexIn(QByteArrayView haystack, qsizetype from) const
+{
+    if (from < 0 || from > haystack.size())
+        return -1;
+    if (m_places.empty())
+        return from;
+    const char *hit = find(haystack.data() + from, haystack.data() + haystack.size());
+    return hit == haystack.data() + haystack.size() ? -1 : hit - haystack.data();
+}
+
+const char *BytePattern::find(const char *begin, const char *end) const
+{
+    const qsizetype m = size();
+    if (m == 0 || end - begin < m)
+        return end;
+    // Candidate starts run from begin to last, both included.
+    const char *const last = end - m;
+    const char *s = begin;
+    const PlaceBytes &anchor = m_places[static_cast<std::size_t>(m_anchor.offset)];
+    const PlaceBytes &second = m_places[static_cast<std::size_t>(m_second.offset)];
+#ifdef VELOMIR_HAVE_SSE2
+    // Bit k set: the place's byte for the start at + k is allowed. All loads stay before `end`.
+    auto fits = [](const PlaceBytes &place, const char *at) {
+        const __m128i text = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
+        if (place.byOr) {
+            const __m128i bits = _mm_set1_epi8(static_cast<char>(place.orBits));
+            return _mm_cmpeq_epi8(_mm_or_si128(text, bits), _mm_set1_epi8(static_cast<char>(place.value)));
+        }
+        __m128i any = _mm_setzero_si128();
+        for (const unsigned char b : place.bytes)
+            any = _mm_or_si128(any, _mm_cmpeq_epi8(text, _mm_set1_epi8(static_cast<char>(b))));
+        return any;
+    };
+    auto candidates = [&](const char *at) {
+        const __m128i both =
+            _mm_and_si128(fits(anchor, at + m_anchor.offset), fits(second, at + m_second.offset));
+        return static_cast<unsigned>(_mm_movemask_epi8(both));
+    };
+    auto firstMatch = [&](const char *at, unsigned mask) -> const char * {
+        for (; mask != 0; mask &= mask - 1) {
+            const char *start = at + std::countr_zero(mask);
+            if (equalsAt(start))
+                return start;
+        }
+        return nullptr;
+    };
+    if (last - s >= 15) {
+        for (; last - s >= 15; s += 16) {
+            if (const char *hit = firstMatch(s, candidates(s)))
+                return hit;
+        }
+        if (s <= last) {
+            // The few starts left: one more block that ends at the last start, skipping those
+            // it shares with the block before.
+            const char *at = last - 15;
+            const unsigned mask = candidates(at) & (~0u << (s - at));
+            if (const char *hit = firstMatch(at, mask))
+                return hit;
+        }
+        return end;
+    }
+#endif
+    auto allowed = [](const PlaceBytes &place, char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return (place.allowed[b / 64] >> (b % 64) & 1) != 0;
+    };
+    for (; s <= last; ++s) {
+        if (allowed(anchor, s[m_anchor.offset]) && allowed(second, s[m_second.offset]) && equalsAt(s))
+            return s;
+    }
+    return end;
+}
+
+bool BytePattern::equalsAt(const char *start) const
+{
+    const qsizetype m = size();
+    if (m_allByOr) {
+        // Or-ing the bits into the bytes of the text makes them the pattern's values; eight (or
+        // four) places are compared at once, the last piece overlapping the one before.
+        const char *values = m_values.constData();
+        const char *bits = m_orBits.constData();
+        auto equal8 = [&](qsizetype i) {
+            std::uint64_t text, orBits, value;
+            std::memcpy(&text, start + i, 8);
+            std::memcpy(&orBits, bits + i, 8);
+            std::memcpy(&value, values + i, 8);
+            return (text | orBits) == value;
+        };
+        auto equal4 = [&](qsizetype i) {
+            std::uint32_t text, orBits, value;
+            std::memcpy(&text, start + i, 4);
+            std::memcpy(&orBits, bits + i, 4);
+            std::memcpy(&value, values + i, 4);
+            return (text | orBits) == value;
+        };
+        if (m >= 8) {
+            for (qsizetype i = 0; i + 8 < m; i += 8) {
+                if (!equal8(i))
+                    return false;
+            }
+            if (!equal8(m - 8))
+                return false;
+        } else if (m >= 4) {
+            if (!equal4(0) || !equal4(m - 4))
+                return false;
+        } else {
+            for (qsizetype i = 0; i < m; ++i) {
+                if ((static_cast<unsigned char>(start[i]) | static_cast<unsigned char>(bits[i])) !=
+                    static_cast<unsigned char>(values[i]))
+                    return false;
+            }
+        }
+    } else {
+        for (qsizetype i = 0; i < m; ++i) {
+            const auto b = static_cast<unsigned char>(start[i]);
+            if ((m_places[static_cast<std::size_t>(i)].allowed[b / 64] >> (b % 64) & 1) == 0)
+                return false;
+        }
+    }
+    for (const Spelled &spelled : m_spelled) {
+        const QByteArrayView here(start + spelled.offset, spelled.spellings.front().size());
+        if (std::none_of(spelled.spellings.begin(), spelled.spellings.end(),
+                         [&here](const QByteArray &spelling) { return here == spelling; }))
+            return false;
+    }
+    return true;
+}

@@ -1,0 +1,135 @@
+#include "history/TextFinder.h"
+
+#include "history/CaseFolding.h"
+#include "history/HistoryEncoding.h"
+#include "history/Utf8.h"
+
+#include <algorithm>
+
+namespace {
+
+// The UTF-8 bytes of one character. Not through QString::fromUcs4, which takes U+FEFF at the
+// start for a byte order mark and drops it.
+QByteArray utf8Of(char32_t c)
+{
+    char bytes[4];
+    return QByteArray(bytes, Utf8::encode(c, bytes) - bytes);
+}
+
+} // namespace
+
+TextFinder::TextFinder(const QString &text, TextEncoding encoding)
+    : m_text(text)
+    , m_encoding(encoding)
+{
+    if (m_text.isEmpty())
+        return;
+    if (m_encoding == TextEncoding::Windows1252)
+        makeWindows1252Pattern();
+    else
+        makeUtf8Pattern();
+}
+
+void TextFinder::makeWindows1252Pattern()
+{
+    // Each character of the line is one byte, so each character of the text stands for the bytes
+    // whose characters fold as it does. No such byte: no line can hold the text.
+    const std::array<char16_t, 256> &folds = CaseFolding::windows1252Folds();
+    std::vector<BytePattern::Place> places;
+    for (const QChar c : m_text) {
+        BytePattern::Place place;
+        // Half of a surrogate pair matches no character of the code page.
+        if (!c.isSurrogate()) {
+            const auto folded = static_cast<char16_t>(CaseFolding::fold(c.unicode()));
+            for (unsigned b = 0; b < 256; ++b) {
+                if (folds[b] == folded)
+                    place.push_back(static_cast<unsigned char>(b));
+            }
+        }
+        if (place.empty()) {
+            m_never = true;
+            return;
+        }
+        places.push_back(std::move(place));
+    }
+    m_pattern.emplace(places);
+}
+
+void TextFinder::makeUtf8Pattern()
+{
+    // A character stands for the characters that fold as it does and take as many bytes as its
+    // folding; the others (of another width) occur only in lines that are not plain.
+    std::vector<BytePattern::Place> places;
+    std::vector<std::pair<qsizetype, std::vector<QByteArray>>> spelled;
+    for (qsizetype k = 0; k < m_text.size(); ++k) {
+        char32_t c = m_text[k].unicode();
+        if (QChar::isHighSurrogate(c) && k + 1 < m_text.size() && m_text[k + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(m_text[k].unicode(), m_text[k + 1].unicode());
+            ++k;
+        } else if (QChar::isSurrogate(c))
+            return; // half of a pair: only the decoded line can say what Qt makes of it
+        const char32_t folded = CaseFolding::fold(c);
+        const QByteArray foldedBytes = utf8Of(folded);
+        std::vector<QByteArray> spellings;
+        for (const char32_t same : CaseFolding::sameFolding(c)) {
+            const QByteArray bytes = utf8Of(same);
+            if (bytes.size() == foldedBytes.size())
+                spellings.push_back(bytes);
+            else
+                m_plainLinesOnly = true;
+        }
+        if (spellings.empty())
+            return;
+        const qsizetype offset = static_cast<qsizetype>(places.size());
+        int differing = 0;
+        for (qsizetype i = 0; i < foldedBytes.size(); ++i) {
+            BytePattern::Place place;
+            for (const QByteArray &spelling : spellings)
+                place.push_back(static_cast<unsigned char>(spelling[i]));
+            std::sort(place.begin(), place.end());
+            place.erase(std::unique(place.begin(), place.end()), place.end());
+            differing += place.size() > 1;
+            places.push_back(std::move(place));
+        }
+        // Spellings that differ in one byte only are told apart by that byte; in more, the bytes
+        // allowed at each place would also let mixtures of two spellings through.
+        if (differing > 1)
+            spelled.emplace_back(offset, std::move(spellings));
+    }
+    m_pattern.emplace(places);
+    for (auto &[offset, spellings] : spelled)
+        m_pattern->addSpellings(offset, std::move(spellings));
+}
+
+bool TextFinder::decodes(const LineText &line) const
+{
+    return !m_pattern || (m_plainLinesOnly && !line.plain);
+}
+
+qsizetype TextFinder::decodedIndexIn(const LineText &line) const
+{
+    return decodeText(line.bytes, line.encoding).indexOf(m_text, 0, Qt::CaseInsensitive);
+}
+
+bool TextFinder::contains(const LineText &line) const
+{
+    if (m_text.isEmpty())
+        return true;
+    if (m_never)
+        return false;
+    if (decodes(line))
+        return decodedIndexIn(line) >= 0;
+    return m_pattern->contains(line.bytes);
+}
+
+qsizetype TextFinder::indexIn(const LineText &line) const
+{
+    if (m_text.isEmpty())
+        return 0;
+    if (m_never)
+        return -1;
+    if (decodes(line))
+        return decodedIndexIn(line);
+    const qsizetype at = m_pattern->indexIn(line.bytes);
+    return at < 0 ? -1 : utf16Length(line.bytes.first(at), line.encoding);
+}
