@@ -3,9 +3,17 @@
 #include "history/HistoryLines.h"
 
 #include <QDebug>
+#include <QString>
 
 #include <cstdint>
 #include <vector>
+
+// The columns of the changes list, by number, when the date has columns of its own; in the
+// one-column form the Change text is column 0.
+enum ChangeListColumn : int { DayColumn = 0, DateColumn = 1, ChangeColumn = 2 };
+
+// What the header row above search results shows, in the list and in a copy of it.
+inline const QString SearchResultHeader = QStringLiteral("Search Result:");
 
 // One row of the changes list as it is drawn: the line it shows and how.
 struct ChangeRow

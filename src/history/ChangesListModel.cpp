@@ -5,12 +5,6 @@
 
 #include <QBrush>
 
-namespace {
-
-const QString SearchHeaderText = QStringLiteral("Search Result:");
-
-} // namespace
-
 ChangesListModel::ChangesListModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -121,7 +115,7 @@ QVariant ChangesListModel::headerData(int section, Qt::Orientation orientation, 
 QString ChangesListModel::cellText(const ChangeRow &row, Column column) const
 {
     if (row.line.isNone())
-        return column == ChangeColumn ? SearchHeaderText : QString();
+        return column == ChangeColumn ? SearchResultHeader : QString();
     // Only what is shown is decoded: the date, and at most ShownCharacters of the text.
     const HistoryLines &lines = m_document->lines;
     if (!m_look.separateColumns)

@@ -30,7 +30,7 @@ class ChangesListModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { DayColumn = 0, DateColumn = 1, ChangeColumn = 2 };
+    using Column = ChangeListColumn;
 
     explicit ChangesListModel(QObject *parent = nullptr);
 

@@ -13,7 +13,6 @@
 #include <thread>
 
 namespace {
-const QString SearchHeaderText = QStringLiteral("Search Result:");
 constexpr char16_t Tab = u'\t';
 
 // Below this many rows a second thread costs more than it saves.
@@ -158,7 +157,7 @@ public:
             length += cells.day.size() + cells.date.size() + 2;
             if (m_columns.separateColumns)
                 length += 2;
-            length += cells.header ? SearchHeaderText.size() : utf16Length(cells.text, m_encoding);
+            length += cells.header ? SearchResultHeader.size() : utf16Length(cells.text, m_encoding);
         });
         part.length = length;
     }
@@ -170,7 +169,7 @@ public:
         selected.forEach(part.first, part.end, [&](ListRow row) {
             const Cells cells = cellsOf(row);
             auto putText = [&] {
-                out = cells.header ? put(SearchHeaderText, out) : decodeInto(cells.text, m_encoding, out);
+                out = cells.header ? put(SearchResultHeader, out) : decodeInto(cells.text, m_encoding, out);
             };
             if (!m_columns.separateColumns) {
                 putText();
@@ -179,10 +178,10 @@ public:
                     if (position > 0)
                         *out++ = Tab;
                     switch (m_columns.displayOrder[position]) {
-                    case 0:
+                    case DayColumn:
                         out = put(cells.day, out);
                         break;
-                    case 1:
+                    case DateColumn:
                         out = put(cells.date, out);
                         break;
                     default:

@@ -24,11 +24,11 @@ inline QDebug operator<<(QDebug debug, const RowSpan &span)
 }
 
 // How the copied rows are laid out: the Day, Date and Change texts in the order the user put the
-// headings in (0 Day, 1 Date, 2 Change), or the whole line when the date has no columns.
+// headings in, or the whole line when the date has no columns.
 struct RowTextColumns
 {
     bool separateColumns = true;
-    std::array<int, 3> displayOrder{0, 1, 2};
+    std::array<int, 3> displayOrder{DayColumn, DateColumn, ChangeColumn};
     QString dayFormat = QStringLiteral("dddd");
     QString dateFormat = QStringLiteral("dd/MM/yyyy");
 };
