@@ -6,29 +6,61 @@
 #include "history/HistoryEncoding.h"
 
 #include <QRegularExpression>
+#include <QStringList>
 
-// A document made by hand, with facts set by simple checks that agree with the default patterns
-// "##.##.##*", "##.##.##*Added:*" and "##.##.##*Fixed:*".
-inline HistoryDocument makeDocument(const QStringList &lines, const QList<int> &releaseHeaders = {},
-                                    TextEncoding encoding = TextEncoding::Utf8)
+// History lines held as the loader holds them: the raw lines in the encoding joined by CR LF in one
+// buffer, each span cut to the line without its leading and trailing blanks. `kinds` gives one
+// letter per line: 'a' addition, 'f' fix, 'b' both patterns, anything else neither.
+inline HistoryLines makeLines(const QStringList &raw, const QString &kinds = {},
+                              TextEncoding encoding = TextEncoding::Utf8)
 {
     QByteArray text;
     std::vector<HistoryLines::Span> spans;
-    for (const QString &line : lines) {
+    for (const QString &line : raw) {
         const QByteArray bytes = encodeText(line, encoding);
-        spans.push_back({text.size(), bytes.size()});
-        text += bytes + '\n';
+        qsizetype begin = 0;
+        qsizetype end = bytes.size();
+        while (begin < end && bytes[begin] == ' ')
+            ++begin;
+        while (end > begin && bytes[end - 1] == ' ')
+            --end;
+        spans.push_back({text.size() + begin, end - begin});
+        text += bytes + "\r\n";
+    }
+    HistoryLines lines(text, spans, encoding);
+    for (int i = 0; i < kinds.size() && i < lines.size(); ++i) {
+        const QChar k = kinds[i];
+        lines.setFacts(LineIndex(i), {k == u'a' || k == u'b', k == u'f' || k == u'b'});
+    }
+    return lines;
+}
+
+// A document of lines of the given kinds, with no releases.
+inline HistoryDocument documentOf(const QStringList &raw, const QString &kinds = {})
+{
+    HistoryDocument document;
+    document.lines = makeLines(raw, kinds);
+    return document;
+}
+
+// A document whose kinds are set by simple checks that agree with the default patterns
+// "##.##.##*Added:*" and "##.##.##*Fixed:*", with releases at the given lines.
+inline HistoryDocument makeDocument(const QStringList &lines, const QList<int> &releaseHeaders = {},
+                                    TextEncoding encoding = TextEncoding::Utf8)
+{
+    static const QRegularExpression date(QStringLiteral("^[0-9]{2}\\.[0-9]{2}\\.[0-9]{2}"));
+    QString kinds;
+    for (const QString &line : lines) {
+        const QString trimmed = line.trimmed();
+        const bool dated = date.match(trimmed).hasMatch();
+        const QString rest = trimmed.mid(8);
+        kinds += !dated                                                        ? u'.'
+                 : rest.contains(QLatin1String("added:"), Qt::CaseInsensitive) ? u'a'
+                 : rest.contains(QLatin1String("fixed:"), Qt::CaseInsensitive) ? u'f'
+                                                                               : u'.';
     }
     HistoryDocument document;
-    document.lines = HistoryLines(text, spans, encoding);
-    static const QRegularExpression date(QStringLiteral("^[0-9]{2}\\.[0-9]{2}\\.[0-9]{2}"));
-    for (int i = 0; i < lines.size(); ++i) {
-        const bool dated = date.match(lines[i]).hasMatch();
-        const QString rest = lines[i].mid(8);
-        document.lines.setFacts(LineIndex(i),
-                                {dated && rest.contains(QLatin1String("added:"), Qt::CaseInsensitive),
-                                 dated && rest.contains(QLatin1String("fixed:"), Qt::CaseInsensitive)});
-    }
+    document.lines = makeLines(lines, kinds, encoding);
     for (const int header : releaseHeaders)
         document.releases.push_back(Release{LineIndex(header), lines[header]});
     return document;

@@ -56,7 +56,7 @@ private slots:
         QTest::newRow("one column holds the whole line")
             << false << QList<int>{0, 1, 2} << "dddd"
             << "Search Result:\r\nVersion 1.0\r\n10.03.99 Added: caf\u00e9 \u00fcber\r\n11.03.99   Fixed: "
-               "spaced   \r\n"
+               "spaced\r\n"
                "12.03.99 Added: smile \U0001F600 here\r\n\r\n31.02.99 Fixed: carried\r\n";
     }
     void copiesRows()

@@ -1,4 +1,4 @@
-#include "TestHistory.h"
+#include "HistoryFixture.h"
 #include "search/LineSearch.h"
 
 #include <QTest>

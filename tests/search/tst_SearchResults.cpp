@@ -1,4 +1,4 @@
-#include "TestHistory.h"
+#include "HistoryFixture.h"
 #include "search/FindReport.h"
 #include "search/SearchResults.h"
 #include "search/SearchResultsList.h"
@@ -19,9 +19,9 @@ static Lines resultLines(const ChangesListContent &content)
 // Lines: 0 addition, 1 fix, 2 other, 3 empty, 4 both patterns (an addition in lists), 5 fix.
 static HistoryDocument sampleDocument()
 {
-    return makeDocument({"01.01.20 Added: x", "01.01.20 Fixed: x", "Release 2 x", "",
-                         "01.01.20 Added: Fixed: x", "02.01.20 Fixed: x"},
-                        "af..bf");
+    return documentOf({"01.01.20 Added: x", "01.01.20 Fixed: x", "Release 2 x", "",
+                       "01.01.20 Added: Fixed: x", "02.01.20 Fixed: x"},
+                      "af..bf");
 }
 
 class tst_SearchResults : public QObject
@@ -45,7 +45,7 @@ private slots:
     void findAllKeepsNoEmptyLine()
     {
         SearchResults results;
-        (void)results.findAll(makeDocument({"a", "", "b"}), "", SearchIn::Everywhere, false, false);
+        (void)results.findAll(documentOf({"a", "", "b"}), "", SearchIn::Everywhere, false, false);
         QCOMPARE(numbersOf(results.SearchResultLines()), (Lines{0, 2}));
     }
 
@@ -55,7 +55,7 @@ private slots:
         SearchResults results;
         (void)results.findAll(sampleDocument(), "fixed", SearchIn::Everywhere, false, false);
         const ChangesListContent content =
-            results.relist(makeDocument({"a", "", "c", "d", "e"}), ViewFilter::AllChanges, false);
+            results.relist(documentOf({"a", "", "c", "d", "e"}), ViewFilter::AllChanges, false);
         QCOMPARE(resultLines(content), (Lines{4}));
     }
 
@@ -66,7 +66,7 @@ private slots:
         QVERIFY(results.SearchResultLines().empty());
         (void)results.findAll(sampleDocument(), "fixed", SearchIn::Fixes, false, true);
         // Read again: a new fix on top, an addition that mentions the text, the old lines below.
-        results.searchAgain(makeDocument(
+        results.searchAgain(documentOf(
             {"03.01.20 Fixed: y", "03.01.20 Added: fixed z", "01.01.20 Added: x", "01.01.20 Fixed: x"},
             "fa.f"));
         QCOMPARE(numbersOf(results.SearchResultLines()), (Lines{0, 3}));
@@ -75,7 +75,7 @@ private slots:
     void findReport()
     {
         HistoryDocument document =
-            makeDocument({"Release 1", "  01.01.20 Fixed: Tab\tbug  ", "other", "tab end"}, ".f..");
+            documentOf({"Release 1", "  01.01.20 Fixed: Tab\tbug  ", "other", "tab end"}, ".f..");
         const QByteArray expected = "2\t01.01.20 Fixed: Tab\tbug\n"
                                     "4\ttab end\n"
                                     "# 2 instance(s) found\n";
