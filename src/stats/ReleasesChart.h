@@ -20,7 +20,6 @@ public:
 
     // Shows these releases. When only the marks differ from what is shown, only the marks move.
     void setSeries(const std::vector<StatisticsChartSeries::ReleasePoint> &points);
-    const std::vector<StatisticsChartSeries::ReleasePoint> &series() const { return m_points; }
 
 protected:
     void colorSeries() override;

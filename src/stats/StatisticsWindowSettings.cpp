@@ -73,10 +73,9 @@ double leadingNumber(QStringView text)
     return ok ? value : 0;
 }
 
-StatisticsWindowSettings StatisticsWindowSettings::load(const SettingReader &read,
-                                                        const StatisticsWindowSettings &previous)
+StatisticsWindowSettings StatisticsWindowSettings::load(const SettingReader &read)
 {
-    StatisticsWindowSettings s = previous;
+    StatisticsWindowSettings s;
 
     const QStringList place = read(StatisticsWindowPositionKey, DefaultPosition).split(u',');
     const std::array<double *, 4> targets{&s.Top, &s.Left, &s.Height, &s.Width};
@@ -101,11 +100,6 @@ StatisticsWindowSettings StatisticsWindowSettings::load(const SettingReader &rea
             number(read(StatisticsChartSplitPositionKey, QStringLiteral("3000"))))
         s.ChartSplitPosition = std::round(*split);
     return s;
-}
-
-StatisticsWindowSettings StatisticsWindowSettings::load(const SettingReader &read)
-{
-    return load(read, StatisticsWindowSettings());
 }
 
 void StatisticsWindowSettings::save(const SettingWriter &write) const

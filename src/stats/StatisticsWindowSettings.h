@@ -50,9 +50,8 @@ struct StatisticsWindowSettings
     using SettingWriter = std::function<void(const QString &key, const QString &value)>;
 
     // Widths and coordinates read as the number each part begins with (0 when it begins with
-    // none); a part that is missing keeps the value of `previous`. Sort and split values that are
-    // not numbers, and sort columns the list does not have, keep theirs too.
-    static StatisticsWindowSettings load(const SettingReader &read, const StatisticsWindowSettings &previous);
+    // none); a part that is missing keeps its default. Sort and split values that are not numbers,
+    // and sort columns the list does not have, keep theirs too.
     static StatisticsWindowSettings load(const SettingReader &read);
 
     // Everything but the grid lines, which are only ever read.

@@ -20,7 +20,6 @@ public:
 
     // Shows these numbers; the same numbers again change nothing.
     void setSeries(const std::vector<StatisticsChartSeries::WeekdayBar> &bars);
-    const std::vector<StatisticsChartSeries::WeekdayBar> &series() const { return m_bars; }
 
 protected:
     void colorSeries() override;

@@ -10,14 +10,18 @@
 
 #include "StatsHistory.h"
 
+#include <QAbstractAxis>
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXYSeries>
 
 #include <memory>
 
@@ -58,23 +62,22 @@ struct Window : StatisticsHost
     }
 };
 
-QStringList weekdayBars(const WeekdaysChart *chart)
+// The heights of the bars, Sunday first: the additions, then the fixes.
+QList<qreal> weekdayBars(const WeekdaysChart *chart)
 {
-    QStringList bars;
-    for (const StatisticsChartSeries::WeekdayBar &bar : chart->series())
-        bars << QStringLiteral("%1 %2 %3").arg(bar.dayName).arg(bar.additions).arg(bar.fixes);
-    bars.sort();
-    return bars;
+    QList<qreal> heights;
+    for (const QBarSet *set : static_cast<const QBarSeries *>(chart->chart()->series().at(0))->barSets()) {
+        for (int day = 0; day < set->count(); ++day)
+            heights << set->at(day);
+    }
+    return heights;
 }
 
-QStringList markedReleases(const ReleasesChart *chart)
+// Series 0 and 1: each release's additions and fixes, oldest first at 1; series 2: the marks on the
+// selected releases.
+QList<QPointF> releasePoints(const ReleasesChart *chart, int series)
 {
-    QStringList keys;
-    for (const StatisticsChartSeries::ReleasePoint &point : chart->series()) {
-        if (point.selected)
-            keys << point.key;
-    }
-    return keys;
+    return static_cast<const QXYSeries *>(chart->chart()->series().at(series))->points();
 }
 
 } // namespace
@@ -111,18 +114,22 @@ private slots:
                                model->index(8, 3).data().toString()};
         };
         QCOMPARE(totals(), (QStringList{"--------", "Total", "0", "1", "1"}));
-        QCOMPARE(markedReleases(w.releaseChart), QStringList{"k5"});
+        QCOMPARE(releasePoints(w.releaseChart, 0), (QList<QPointF>{{1, 2}, {2, 0}}));
+        QCOMPARE(releasePoints(w.releaseChart, 1), (QList<QPointF>{{1, 1}, {2, 1}}));
+        QCOMPARE(releasePoints(w.releaseChart, 2), (QList<QPointF>{{2, 0}, {2, 1}}));
+        const QList<QBarSet *> bars =
+            static_cast<QBarSeries *>(w.weekdayChart->chart()->series().at(0))->barSets();
 
         w.releases->setFocus();
         QTest::keyClick(w.releases, Qt::Key_Down);
         QTRY_COMPARE(totals(), (QStringList{"--------", "Total", "2", "1", "0"}));
-        QCOMPARE(markedReleases(w.releaseChart), QStringList{"k0"});
+        QCOMPARE(releasePoints(w.releaseChart, 2), (QList<QPointF>{{1, 2}, {1, 1}}));
         QTest::keyClick(w.releases, Qt::Key_Up, Qt::ShiftModifier);
         QTRY_COMPARE(totals(), (QStringList{"--------", "Total", "2", "2", "1"}));
-        QCOMPARE(markedReleases(w.releaseChart), QStringList({"k0", "k5"}));
-        QCOMPARE(weekdayBars(w.weekdayChart).join(u','),
-                 QStringLiteral("Friday 0 0,Monday 0 1,Saturday 0 1,Sunday 2 0,"
-                                "Thursday 0 0,Tuesday 0 0,Wednesday 0 0"));
+        QCOMPARE(releasePoints(w.releaseChart, 2), (QList<QPointF>{{1, 2}, {1, 1}, {2, 0}, {2, 1}}));
+        QCOMPARE(weekdayBars(w.weekdayChart), (QList<qreal>{2, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}));
+        QCOMPARE((QList<QColor>{bars[0]->color(), bars[1]->color()}),
+                 (QList<QColor>{w.additionsColor(), w.fixesColor()}));
     }
 
     void ctrlCOnChartCopiesImage()
@@ -232,6 +239,36 @@ private slots:
         QTest::keyClick(w.releases, Qt::Key_Up);
         QTest::keyClick(w.releases, Qt::Key_Space);
         QCOMPARE(w.keysShown, QStringList({"k0", "k5"}));
+    }
+
+    void followsThePalette_data()
+    {
+        const auto row = addColumns<QColor, QColor, int, QColor>({"window", "text", "theme", "additions"});
+        row("light", QColor(240, 240, 240), QColor(Qt::black), int(QChart::ChartThemeLight),
+            QColor(0, 0, 128));
+        // Dark blue bars would vanish on a dark chart; they are drawn in a light blue.
+        row("dark", QColor(40, 40, 40), QColor(230, 230, 230), int(QChart::ChartThemeDark),
+            QColor(127, 127, 255));
+    }
+    void followsThePalette()
+    {
+        QFETCH(QColor, window);
+        QFETCH(QColor, text);
+        WeekdaysChart chart;
+        chart.setColors(QColor(0, 0, 128), QColor(128, 0, 0));
+        QPalette palette = chart.palette();
+        palette.setColor(QPalette::Window, window);
+        palette.setColor(QPalette::Base, window);
+        palette.setColor(QPalette::Text, text);
+        chart.setPalette(palette);
+        QTEST(int(chart.chart()->theme()), "theme");
+        for (const QAbstractAxis *axis : chart.chart()->axes())
+            QCOMPARE(axis->labelsBrush().color(), text);
+        QCOMPARE(chart.chart()->backgroundBrush().color(), window);
+        // The theme resets the series' colours; the chart gives them back.
+        QFETCH(QColor, additions);
+        QCOMPARE(static_cast<QBarSeries *>(chart.chart()->series().at(0))->barSets().at(0)->color().rgb(),
+                 additions.rgb());
     }
 };
 
