@@ -62,24 +62,47 @@ class tst_ChangesView : public QObject
     Q_OBJECT
 
 private slots:
-    void columnsFromSettings_data()
+    // The columns, the toolbar and what a right click on the toolbar offers, as the settings say.
+    void windowFromSettings_data()
     {
-        const auto row = addColumns<QStringList, QStringList>({"settings", "columns"});
+        const auto row = addColumns<QStringList, QStringList, QStringList, QStringList>(
+            {"settings", "columns", "toolbar", "offered"});
         const QString sizes = QStringLiteral("ColumnHeadersSize3=3000,2250,9000");
-        row("separate columns by default", QStringList{}, QStringList{"Day 100", "Date 100", "Change 800"});
-        row("stored widths and order", QStringList{sizes, "ColumnHeadersPosition3=3,1,2"},
-            QStringList{"Date 150", "Change 600", "Day 200"});
-        row("order that is no permutation is ignored", QStringList{sizes, "ColumnHeadersPosition3=1,1,2"},
-            QStringList{"Day 200", "Date 150", "Change 600"});
-        row("single column", QStringList{"DateInSeparateColumns=0", "ColumnHeadersSize=6000"},
-            QStringList{"Change 400"});
+        const QStringList builtIn{"a Open",          "|", "b All Changes", "c Additions", "d Fixes",  "|",
+                                  "g Reversed List", "|", "f Find",        "|",           "e Options"};
+        const QStringList viewCommands{"mnuViewToolbar", "mnuViewStatusBar", "mnuViewWrapPanel"};
+        row("built-in", {}, {"Day 100", "Date 100", "Change 800"}, builtIn, viewCommands);
+        row("stored widths, order, toolbar, right click ignored",
+            {sizes, "ColumnHeadersPosition3=3,1,2", "DefaultToolbar=0",
+             "ToolbarButtons=c,2,2,104,1|-,300,-,-,1|g,1,7,122,0|-,-,-,-,1|a,0,1,102,1",
+             "ToolbarIgnoreRightClick=1"},
+            {"Date 150", "Change 600", "Day 200"},
+            {"c Additions", "gap 20", "g Reversed List (hidden)", "|", "a Open"}, {});
+        row("order that is no permutation is ignored", {sizes, "ColumnHeadersPosition3=1,1,2"},
+            {"Day 200", "Date 150", "Change 600"}, builtIn, viewCommands);
+        row("single column", {"DateInSeparateColumns=0", "ColumnHeadersSize=6000"}, {"Change 400"}, builtIn,
+            viewCommands);
     }
-    void columnsFromSettings()
+    void windowFromSettings()
     {
         QFETCH(QStringList, settings);
         MainWindowFixture fixture;
         fixture.writeSettings(settings);
-        QTEST(shownColumns(fixture.start(fixture.writeHistory(sampleHistory()))), "columns");
+        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
+        QTEST(shownColumns(w), "columns");
+        QTEST(toolbarContents(w), "toolbar");
+
+        QToolBar *toolbar = child<QToolBar>(w, "Toolbar1");
+        const QPoint position(toolbar->width() - 5, toolbar->height() / 2);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, position, toolbar->mapToGlobal(position));
+        QApplication::sendEvent(toolbar, &event);
+        QStringList offered;
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (const QAction *action : menu->actions())
+                offered << action->objectName();
+            menu->close();
+        }
+        QTEST(offered, "offered");
     }
 
     // Widths that are no whole number of pixels are written back unchanged when untouched.
@@ -156,51 +179,6 @@ private slots:
                      w, {"mnuViewAllChanges", "mnuViewAdditions", "mnuViewFixes", "mnuViewReversedList"}),
                  checked);
         QCOMPARE(checkedStates(w, {"Toolbar1_b", "Toolbar1_c", "Toolbar1_d", "Toolbar1_g"}), checked);
-    }
-
-    void toolbarLayoutFromSettings_data()
-    {
-        const auto row = addColumns<QStringList, QStringList>({"settings", "contents"});
-        row("built-in", QStringList{},
-            QStringList{"a Open", "|", "b All Changes", "c Additions", "d Fixes", "|", "g Reversed List", "|",
-                        "f Find", "|", "e Options"});
-        row("ToolbarButtons",
-            QStringList{"DefaultToolbar=0",
-                        "ToolbarButtons=c,2,2,104,1|-,300,-,-,1|g,1,7,122,0|-,-,-,-,1|a,0,1,102,1"},
-            QStringList{"c Additions", "gap 20", "g Reversed List (hidden)", "|", "a Open"});
-    }
-    void toolbarLayoutFromSettings()
-    {
-        QFETCH(QStringList, settings);
-        MainWindowFixture fixture;
-        fixture.writeSettings(settings);
-        QTEST(toolbarContents(fixture.start(fixture.writeHistory(sampleHistory()))), "contents");
-    }
-
-    void toolbarRightClick_data()
-    {
-        // ignore: ToolbarIgnoreRightClick
-        const auto row = addColumns<QString, QStringList>({"ignore", "offered"});
-        row("offers the view commands", "0",
-            QStringList{"mnuViewToolbar", "mnuViewStatusBar", "mnuViewWrapPanel"});
-        row("ignored when set", "1", QStringList{});
-    }
-    void toolbarRightClick()
-    {
-        QFETCH(QString, ignore);
-        MainWindowFixture fixture;
-        fixture.writeSetting(QStringLiteral("ToolbarIgnoreRightClick"), ignore);
-        QToolBar *toolbar = child<QToolBar>(fixture.start(fixture.writeHistory(sampleHistory())), "Toolbar1");
-        const QPoint position(toolbar->width() - 5, toolbar->height() / 2);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, position, toolbar->mapToGlobal(position));
-        QApplication::sendEvent(toolbar, &event);
-        QStringList offered;
-        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-            for (const QAction *action : menu->actions())
-                offered << action->objectName();
-            menu->close();
-        }
-        QTEST(offered, "offered");
     }
 };
 

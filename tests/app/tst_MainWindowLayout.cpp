@@ -40,69 +40,66 @@ class tst_MainWindowLayout : public QObject
     Q_OBJECT
 
 private slots:
-    void containerInsetByOnePixel_data()
-    {
-        // toggled: a View command triggered after start
-        const auto row = addColumns<bool, bool, QString>({"toolbar", "statusBar", "toggled"});
-        row("toolbar and status bar hidden", false, false, "");
-        row("toolbar hidden from the menu", true, true, "mnuViewToolbar");
-        row("toolbar shown from the menu", false, true, "mnuViewToolbar");
-        row("status bar hidden from the menu", true, true, "mnuViewStatusBar");
-        row("status bar shown from the menu", true, false, "mnuViewStatusBar");
-    }
+    // The client area lies between the menu bar (and toolbar) and the bottom edge (or status bar),
+    // and the splitters' container one pixel inside it, whichever bars the View menu shows.
     void containerInsetByOnePixel()
     {
-        QFETCH(bool, toolbar);
-        QFETCH(bool, statusBar);
-        QFETCH(QString, toggled);
         MainWindowFixture fixture;
-        fixture.writeSetting(QStringLiteral("ToolbarVisible"), flag(toolbar));
-        fixture.writeSetting(QStringLiteral("StatusBarVisible"), flag(statusBar));
+        fixture.writeSettings({"ToolbarVisible=0", "StatusBarVisible=0"});
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        if (!toggled.isEmpty())
-            trigger(w, toggled);
-        const bool toolbarShown = toolbar != (toggled == "mnuViewToolbar");
-        const bool statusShown = statusBar != (toggled == "mnuViewStatusBar");
-        QTRY_COMPARE(child<QToolBar>(w, "Toolbar1")->isVisible(), toolbarShown);
-        QTRY_COMPARE(w.statusBar()->isVisible(), statusShown);
-        // The client area lies between the menu bar (toolbar) and the bottom edge (status bar).
-        const int top = w.menuBar()->height() + (toolbarShown ? child<QToolBar>(w, "Toolbar1")->height() : 0);
-        const int bottom = w.height() - (statusShown ? w.statusBar()->height() : 0);
-        const QRect client(0, top, w.width(), bottom - top);
-        QTRY_COMPARE(inWindow(w.centralWidget()), client);
-        QTRY_COMPARE(inWindow(child(w, "picMainSplitter")), client.adjusted(1, 1, -1, -1));
+        auto *toolbar = child<QToolBar>(w, "Toolbar1");
+        bool toolbarShown = false, statusShown = false;
+        for (const QString toggled :
+             {"", "mnuViewToolbar", "mnuViewStatusBar", "mnuViewToolbar", "mnuViewStatusBar"}) {
+            if (!toggled.isEmpty())
+                trigger(w, toggled);
+            toolbarShown ^= toggled == u"mnuViewToolbar";
+            statusShown ^= toggled == u"mnuViewStatusBar";
+            QTRY_COMPARE(toolbar->isVisible(), toolbarShown);
+            QTRY_COMPARE(w.statusBar()->isVisible(), statusShown);
+            const int top = w.menuBar()->height() + (toolbarShown ? toolbar->height() : 0);
+            const QRect client(0, top, w.width(),
+                               w.height() - (statusShown ? w.statusBar()->height() : 0) - top);
+            QTRY_COMPARE(inWindow(w.centralWidget()), client);
+            QTRY_COMPARE(inWindow(child(w, "picMainSplitter")), client.adjusted(1, 1, -1, -1));
+        }
     }
 
-    void hidingWrapPanelLetsChangesFillPane()
+    // The inner bar stops forty pixels above the bottom; hiding the wrap panel lets the changes fill
+    // the pane and showing it puts the bar back; both splits survive a restart.
+    void splitsFollowDragsAndSurviveRestart()
     {
         MainWindowFixture fixture;
-        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        QWidget *bar = child(w, "Frame1");
-        const QRect barShown = bar->geometry();
-        const QRect changesShown = changesList(w)->geometry();
-
-        trigger(w, "mnuViewWrapPanel");
-        QTRY_COMPARE(changesList(w)->geometry(), child(w, "picSpliterContainer")->rect());
-        QVERIFY(!wrapPanel(w)->isVisible());
-        QVERIFY(!bar->isVisible());
-
-        trigger(w, "mnuViewWrapPanel");
-        QTRY_COMPARE(bar->geometry(), barShown);
-        QCOMPARE(changesList(w)->geometry(), changesShown);
-        QVERIFY(wrapPanel(w)->isVisible());
-        QCOMPARE(wrapPanel(w)->geometry().top(), barShown.bottom() + 1);
-    }
-
-    void innerDragStopsFortyPixelsAboveBottom()
-    {
-        MainWindowFixture fixture;
-        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
+        const QString file = fixture.writeHistory(sampleHistory());
+        frmMain &w = fixture.start(file);
         QWidget *pane = child(w, "picSpliterContainer");
         QWidget *bar = child(w, "Frame1");
         dragBar(bar, false, pane->height());
         QCOMPARE(pane->height() - (bar->y() + bar->height()), 40);
         QCOMPARE(wrapPanel(w)->height(), 40);
         QCOMPARE(wrapPanel(w)->geometry().bottom(), pane->height() - 1);
+        dragBar(bar, false, -60);
+        dragBar(child(w, "Frame2"), true, 50);
+        const QRect outer = child(w, "Frame2")->geometry();
+        const QRect inner = bar->geometry();
+        const QRect changesShown = changesList(w)->geometry();
+
+        trigger(w, "mnuViewWrapPanel");
+        QTRY_COMPARE(changesList(w)->geometry(), pane->rect());
+        QVERIFY(!wrapPanel(w)->isVisible());
+        QVERIFY(!bar->isVisible());
+        trigger(w, "mnuViewWrapPanel");
+        QTRY_COMPARE(bar->geometry(), inner);
+        QCOMPARE(changesList(w)->geometry(), changesShown);
+        QVERIFY(wrapPanel(w)->isVisible());
+        QCOMPARE(wrapPanel(w)->geometry().top(), inner.bottom() + 1);
+
+        fixture.close();
+        QCOMPARE(fixture.readSetting(QStringLiteral("SplitPosition")), QString::number(outer.x() * 15));
+        QCOMPARE(fixture.readSetting(QStringLiteral("SplitPosition2")), QString::number(inner.y() * 15));
+        frmMain &again = fixture.start(file);
+        QTRY_COMPARE(child(again, "Frame2")->geometry(), outer);
+        QTRY_COMPARE(child(again, "Frame1")->geometry(), inner);
     }
 
     // A window manager maximises a new window only after its first layout; the inner bar, pulled
@@ -120,24 +117,6 @@ private slots:
         QCOMPARE(changesList(w)->height(), 480);
         fixture.close();
         QCOMPARE(fixture.readSetting(QStringLiteral("SplitPosition2")), QStringLiteral("7200"));
-    }
-
-    void splitPositionsSurviveRestart()
-    {
-        MainWindowFixture fixture;
-        const QString file = fixture.writeHistory(sampleHistory());
-        frmMain &w = fixture.start(file);
-        dragBar(child(w, "Frame2"), true, 50);
-        dragBar(child(w, "Frame1"), false, -60);
-        const QRect outer = child(w, "Frame2")->geometry();
-        const QRect inner = child(w, "Frame1")->geometry();
-        fixture.close();
-        QCOMPARE(fixture.readSetting(QStringLiteral("SplitPosition")), QString::number(outer.x() * 15));
-        QCOMPARE(fixture.readSetting(QStringLiteral("SplitPosition2")), QString::number(inner.y() * 15));
-
-        frmMain &again = fixture.start(file);
-        QTRY_COMPARE(child(again, "Frame2")->geometry(), outer);
-        QTRY_COMPARE(child(again, "Frame1")->geometry(), inner);
     }
 
     void placementWrittenAtClose_data()
