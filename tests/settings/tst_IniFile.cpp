@@ -3,7 +3,6 @@
 #include "settings/IniFile.h"
 
 #include <QTemporaryDir>
-#include <QTest>
 
 class tst_IniFile : public QObject
 {
@@ -68,14 +67,13 @@ private slots:
         QTEST(ini.toBytes(), "after");
     }
 
+    // Names are checked against a reference on random files (fuzz_ini); its values hold no line
+    // feed and no lone surrogate.
     void refusesEditsThatBreakLayout_data()
     {
         const auto row = addColumns<QString, QString, QString>({"section", "key", "value"});
 
         row("line break in value", "A", "k", "x\n[Other]\ny=1");
-        row("equals in key", "A", "k=v", "x");
-        row("bracket in section", "A]x", "k", "x");
-        row("empty key", "A", " ", "x");
         row("lone surrogate in value", "A", "k", QStringLiteral("a") + QChar(0xDE00));
     }
     void refusesEditsThatBreakLayout()
