@@ -43,30 +43,20 @@ private slots:
             << ChangeRows::listed(lineList({2, 4}), true) << QStringList{"2*", "4"} << 0_row << 1_row;
     }
 
+    // Each row shows its line, and the line's row is found again; a line that is not listed finds
+    // the row of the nearest listed line before it.
     void rows()
     {
         QFETCH(ChangeRows, rows);
         const HistoryDocument document = sampleDocument();
         QTEST(describe(rows, document.lines), "shown");
         QCOMPARE(rows.lineAt(ListRow(rows.size())), NoLine);
-    }
-
-    void rowOfLineFindsTheRowShowingIt_data() { rows_data(); }
-    void rowOfLineFindsTheRowShowingIt()
-    {
-        QFETCH(ChangeRows, rows);
         for (ListRow r(0); rows.contains(r); ++r) {
             if (!rows.lineAt(r).isNone())
                 QCOMPARE(rows.rowOfLine(rows.lineAt(r)), r);
         }
         QCOMPARE(rows.rowOfLine(99_line), NoRow);
         QCOMPARE(rows.rowOfLine(NoLine), NoRow);
-    }
-
-    void rowAtOrBeforeTakesNearestListedLine_data() { rows_data(); }
-    void rowAtOrBeforeTakesNearestListedLine()
-    {
-        QFETCH(ChangeRows, rows);
         QTEST(rows.rowAtOrBefore(3_line), "rowAtOrBeforeLine3");
         QTEST(rows.rowAtOrBefore(99_line), "rowAtOrBeforeLine99");
         QCOMPARE(rows.rowAtOrBefore(NoLine), NoRow);

@@ -1,8 +1,7 @@
+#include "DataTable.h"
 #include "HistoryFixture.h"
 #include "history/ChangesList.h"
 #include "history/ChangesReport.h"
-
-#include <QTest>
 
 namespace {
 
@@ -24,39 +23,27 @@ class tst_ChangesList : public QObject
 private slots:
     void build_data()
     {
-        QTest::addColumn<int>("release");
-        QTest::addColumn<ViewFilter>("filter");
-        QTest::addColumn<bool>("reversed");
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<int>("additions");
-        QTest::addColumn<int>("fixes");
-        QTest::addColumn<QString>("status");
-        const ViewFilter all = ViewFilter::AllChanges;
-        QTest::newRow("first release starts after its header, skips empty lines")
-            << 0 << all << false << QStringList{"H2", "3", "4", "6"} << 1 << 2 << 1 << "2 Additions, 1 Fixes";
-        QTest::newRow("middle release ends before the next header")
-            << 1 << all << false << QStringList{"H7", "8", "9", "11"} << 1 << 1 << 1
-            << "1 Additions, 1 Fixes";
-        QTest::newRow("last release runs to the end of the file")
-            << 2 << all << false << QStringList{"H12", "13"} << 1 << 0 << 1 << "0 Additions, 1 Fixes";
-        QTest::newRow("additions keep the header row, counts whatever the filter")
-            << 0 << ViewFilter::Additions << false << QStringList{"H2", "3", "6"} << 1 << 2 << 1
-            << "2 Additions";
-        QTest::newRow("fixes keep the header row")
-            << 0 << ViewFilter::Fixes << false << QStringList{"H2", "4"} << 1 << 2 << 1 << "1 Fixes";
-        QTest::newRow("reversed: header at the bottom, row 1 selected")
-            << 0 << all << true << QStringList{"6", "4", "3", "H2"} << 0 << 2 << 1 << "2 Additions, 1 Fixes";
-        QTest::newRow("header row alone is selected")
-            << 2 << ViewFilter::Additions << false << QStringList{"H12"} << 0 << 0 << 1 << "0 Additions";
-        QTest::newRow("All lists every line, empty ones too, rewritten headers bold")
-            << -1 << all << false
-            << QStringList{"0", "1", "2", "3", "4", "5", "6", "7*", "8", "9", "10", "11", "12", "13"} << 0
-            << 3 << 3 << "3 Additions, 3 Fixes";
-        QTest::newRow("All reversed selects the first row")
-            << -1 << ViewFilter::Fixes << true << QStringList{"13", "8", "4"} << 0 << 3 << 3 << "3 Fixes";
-        QTest::newRow("release the document lacks lists nothing")
-            << 3 << all << false << QStringList{} << -1 << 0 << 0 << "0 Additions, 0 Fixes";
+        const auto row = addColumns<int, ViewFilter, bool, QStringList, int, int, int, QString>(
+            {"release", "filter", "reversed", "rows", "selected", "additions", "fixes", "status"});
+        const ViewFilter all = ViewFilter::AllChanges, additions = ViewFilter::Additions;
+        row("first release starts after its header, skips empty lines", 0, all, false, {"H2", "3", "4", "6"},
+            1, 2, 1, "2 Additions, 1 Fixes");
+        row("middle release ends before the next header", 1, all, false, {"H7", "8", "9", "11"}, 1, 1, 1,
+            "1 Additions, 1 Fixes");
+        row("last release runs to the end of the file", 2, all, false, {"H12", "13"}, 1, 0, 1,
+            "0 Additions, 1 Fixes");
+        row("additions keep the header row, counts whatever the filter", 0, additions, false,
+            {"H2", "3", "6"}, 1, 2, 1, "2 Additions");
+        row("fixes keep the header row", 0, ViewFilter::Fixes, false, {"H2", "4"}, 1, 2, 1, "1 Fixes");
+        row("reversed: header at the bottom, row 1 selected", 0, all, true, {"6", "4", "3", "H2"}, 0, 2, 1,
+            "2 Additions, 1 Fixes");
+        row("header row alone is selected", 2, additions, false, {"H12"}, 0, 0, 1, "0 Additions");
+        row("All lists every line, empty ones too, rewritten headers bold", -1, all, false,
+            {"0", "1", "2", "3", "4", "5", "6", "7*", "8", "9", "10", "11", "12", "13"}, 0, 3, 3,
+            "3 Additions, 3 Fixes");
+        row("All reversed selects the first row", -1, ViewFilter::Fixes, true, {"13", "8", "4"}, 0, 3, 3,
+            "3 Fixes");
+        row("release the document lacks lists nothing", 3, all, false, {}, -1, 0, 0, "0 Additions, 0 Fixes");
     }
     void build()
     {
