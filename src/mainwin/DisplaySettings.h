@@ -64,8 +64,6 @@ struct DisplaySettings
     int SplitPosition = 4725;  // twips: versions list beside the changes
     int UnExpandPaths = 3;
 
-    // Highest index of the release texts; -1 when there are none.
-    int versionDetectHighestIndex() const { return int(VersionDetectList.size()) - 1; }
     DetectionSettings detection() const { return {VersionDetectList, ChangeDetectList}; }
 
     bool operator==(const DisplaySettings &) const = default;
