@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QTest>
+#include <QTest> // the tests that include this header take Qt Test from it
 
 #include <array>
 

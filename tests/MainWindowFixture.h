@@ -16,7 +16,7 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTest>
+#include <QTest> // the window tests take Qt Test from here
 #include <QTreeWidget>
 
 #include <memory>

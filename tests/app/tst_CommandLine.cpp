@@ -3,8 +3,6 @@
 #include "app/CommandLine.h"
 #include "app/ToolbarLayout.h"
 
-#include <QTest>
-
 class tst_CommandLine : public QObject
 {
     Q_OBJECT

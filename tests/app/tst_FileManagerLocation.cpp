@@ -3,8 +3,6 @@
 #include "app/FileManagerLocation.h"
 #include "app/StartFileChoice.h"
 
-#include <QTest>
-
 namespace {
 
 const QString marker = QStringLiteral("ABCDEF012345abcdef");

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 struct Run

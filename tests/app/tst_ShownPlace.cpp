@@ -2,8 +2,6 @@
 #include "HistoryFixture.h"
 #include "app/ShownPlace.h"
 
-#include <QTest>
-
 using Lines = QList<int>;
 
 namespace {

@@ -13,7 +13,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTreeWidget>
 
 #include <memory>

@@ -4,7 +4,6 @@
 #include "app/WineRegistryFile.h"
 
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 

@@ -5,8 +5,6 @@
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
 
-#include <QTest>
-
 class tst_DisplaySettings : public QObject
 {
     Q_OBJECT

@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QTest>
 
 #include <memory>
 

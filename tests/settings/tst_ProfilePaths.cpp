@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 class tst_ProfilePaths : public QObject
 {

@@ -16,7 +16,6 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <climits>
 #include <csignal>

@@ -6,7 +6,6 @@
 #include "settings/cProfile.h"
 
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 const QString Marker = QStringLiteral("QWERTY000042zxcvbn");

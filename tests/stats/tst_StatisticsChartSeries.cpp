@@ -7,8 +7,6 @@
 
 #include "StatsHistory.h"
 
-#include <QTest>
-
 using ReleasePoint = StatisticsChartSeries::ReleasePoint;
 
 // Newest release first, as the file manager writes it; headers 4 and 7 dated, 0 and 9 not. Line 3

@@ -4,8 +4,6 @@
 
 #include "StatsHistory.h"
 
-#include <QTest>
-
 using Counts = std::initializer_list<std::pair<int, qint64>>;
 
 static WeekdayCounts counts(Counts additions, Counts fixes, Counts headers)

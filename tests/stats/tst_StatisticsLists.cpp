@@ -5,7 +5,6 @@
 #include "stats/WeekdayStatsModel.h"
 
 #include <QAbstractItemModelTester>
-#include <QTest>
 
 #include <algorithm>
 

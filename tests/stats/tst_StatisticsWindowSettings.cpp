@@ -2,7 +2,6 @@
 #include "stats/StatisticsWindowSettings.h"
 
 #include <QHash>
-#include <QTest>
 
 using Stored = QHash<QString, QString>;
 

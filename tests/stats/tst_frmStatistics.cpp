@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QXYSeries>
 
 #include <memory>

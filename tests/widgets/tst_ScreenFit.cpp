@@ -2,8 +2,6 @@
 
 #include "widgets/ScreenFit.h"
 
-#include <QTest>
-
 class tst_ScreenFit : public QObject
 {
     Q_OBJECT

@@ -5,7 +5,6 @@
 #include "widgets/Twips.h"
 
 #include <QScreen>
-#include <QTest>
 #include <QWidget>
 
 class tst_ScreenPlacement : public QObject

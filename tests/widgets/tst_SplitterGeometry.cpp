@@ -2,8 +2,6 @@
 
 #include "widgets/SplitterGeometry.h"
 
-#include <QTest>
-
 using Rect = SplitterGeometry::Rect;
 using Layout = SplitterGeometry::Layout;
 

@@ -4,7 +4,6 @@
 #include "widgets/SystemColors.h"
 
 #include <QApplication>
-#include <QTest>
 
 class tst_SystemColors : public QObject
 {

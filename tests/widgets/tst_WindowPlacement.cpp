@@ -3,7 +3,6 @@
 #include "widgets/WindowPlacement.h"
 
 #include <QHash>
-#include <QTest>
 
 class tst_WindowPlacement : public QObject
 {

@@ -5,7 +5,6 @@
 
 #include <QFrame>
 #include <QMouseEvent>
-#include <QTest>
 
 constexpr int Stacked = 2;
 constexpr int SideBySide = 1;

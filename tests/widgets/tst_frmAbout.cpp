@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 #include <QUrl>
 
 // Records the addresses it is asked to open instead of starting a browser.
