@@ -45,24 +45,30 @@ private slots:
     void init() { cCommonDialog::startScripting(); }
     void cleanup() { cCommonDialog::stopScripting(); }
 
-    void formatBoxesFollowDateColumns()
+    // The format boxes follow the date-columns box; focus puts the caret at the end; cleared, each
+    // format is stored as one blank.
+    void formatBoxes()
     {
         Session s;
         s.settings.DateInSeparateColumns = false;
         s.open();
+        auto *day = s.find<QLineEdit>("txtDayFormat");
+        auto *date = s.find<QLineEdit>("txtDateFormat");
         for (const bool enabled : {false, true, false}) {
-            QCOMPARE(s.find<QLineEdit>("txtDayFormat")->isEnabled(), enabled);
-            QCOMPARE(s.find<QLineEdit>("txtDateFormat")->isEnabled(), enabled);
+            QCOMPARE(day->isEnabled(), enabled);
+            QCOMPARE(date->isEnabled(), enabled);
             s.click("chkDateInSeparateColumns");
         }
-    }
+        for (const Qt::FocusReason reason : {Qt::TabFocusReason, Qt::MouseFocusReason}) {
+            date->setCursorPosition(0);
+            QFocusEvent focusIn(QEvent::FocusIn, reason);
+            QApplication::sendEvent(date, &focusIn);
+            QCOMPARE(date->hasSelectedText(), false);
+            QCOMPARE(date->cursorPosition(), int(s.settings.DateFormat.size()));
+        }
 
-    void clearedFormatsStoredAsOneBlank()
-    {
-        Session s;
-        s.open();
-        s.find<QLineEdit>("txtDayFormat")->clear();
-        s.find<QLineEdit>("txtDateFormat")->clear();
+        day->clear();
+        date->clear();
         s.click("cmdOK");
         QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
         QCOMPARE(s.store.read(SectionVelomir, KeyDayFormat, "absent"), QStringLiteral(" "));
@@ -125,18 +131,6 @@ private slots:
         const std::array<qint32, 4> saved{s.settings.ForegroundColor, s.settings.BackgroundColor,
                                           s.settings.AdditionsColor, s.settings.FixesColor};
         QCOMPARE(saved[index], qint32(-2147483633));
-    }
-
-    void formatCaretGoesToEndOnFocus()
-    {
-        Session s;
-        s.open();
-        auto *date = s.find<QLineEdit>("txtDateFormat");
-        date->setCursorPosition(0);
-        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-        QApplication::sendEvent(date, &focusIn);
-        QCOMPARE(date->hasSelectedText(), false);
-        QCOMPARE(date->cursorPosition(), int(s.settings.DateFormat.size()));
     }
 
     void defaultSwatchesShowDarkTheme()
