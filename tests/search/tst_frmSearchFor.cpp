@@ -253,28 +253,23 @@ private slots:
         QCOMPARE(m_host->calls, QStringList{"find tab in 2 whole"});
     }
 
-    void clearList_data()
-    {
-        const auto row = addColumns<bool>({"yes"});
-        row("No", false);
-        row("Yes", true);
-    }
+    // Answered No, the list stays; answered Yes, it is emptied in the dialog and the file.
     void clearList()
     {
-        QFETCH(bool, yes);
         storeTexts({"a", "b"});
         open();
         pick(1);
-        MessageBox::scriptAnswers(yes ? MessageBox::Answer::Yes : MessageBox::Answer::No);
-        click("cmdClearList");
-
-        QCOMPARE(MessageBox::shownTexts(), QStringList{"Are you sure?"});
-        QCOMPARE(combo()->count(), yes ? 0 : 2);
-        QCOMPARE(combo()->currentText(), QString(yes ? "" : "b"));
-        QCOMPARE(stored("Find2"), yes ? Marker : QString("b"));
-        for (const char *button : {"cmdFindNext", "cmdFindAll", "cmdClearList"})
-            QCOMPARE(find<QPushButton>(button)->isEnabled(), !yes);
-        QCOMPARE(m_host->findNextEnabled, !yes);
+        for (const bool yes : {false, true}) {
+            MessageBox::scriptAnswers(yes ? MessageBox::Answer::Yes : MessageBox::Answer::No);
+            click("cmdClearList");
+            QCOMPARE(MessageBox::shownTexts(), QStringList{"Are you sure?"});
+            QCOMPARE(combo()->count(), yes ? 0 : 2);
+            QCOMPARE(combo()->currentText(), QString(yes ? "" : "b"));
+            QCOMPARE(stored("Find2"), yes ? Marker : QString("b"));
+            for (const char *button : {"cmdFindNext", "cmdFindAll", "cmdClearList"})
+                QCOMPARE(find<QPushButton>(button)->isEnabled(), !yes);
+            QCOMPARE(m_host->findNextEnabled, !yes);
+        }
     }
 
     // The close box, Escape and Find All hide the dialog, hand the focus to the changes list and
