@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 
 constexpr int Stacked = 2;
-constexpr int SideBySide = 1;
 constexpr int Twips = 15; // per pixel in every test
 
 // A window with a 200 x 300 pixel container (3000 x 4500 twips) and a splitter over it.
@@ -83,37 +82,6 @@ private slots:
         host.splitter.Resize(2250.f, 3000.f);
         QCOMPARE(host.splitter.layout().bar.top, 2250 - 90);
         QCOMPARE(host.splitter.SplitPosition(), 3990.f);
-    }
-
-    // The main window's inner splitter, checked from the first activation: a bar the user dragged
-    // comes back to where it was dragged when the window shrinks and grows again. (The stored split
-    // after a small first layout: tst_MainWindowLayout; the rule's other cases: tst_SplitterGeometry.)
-    void checkedBarKeepsDraggedSplit()
-    {
-        Host host;
-        host.container->resize(200, 927);
-        QVERIFY(host.create(Stacked, 7200));
-        host.splitter.MinRightPanelWidth = 40 * Twips;
-        host.splitter.CheckSplitterPos = true;
-        host.splitter.keepSecondPaneInside();
-        host.mouse(QEvent::MouseButtonPress, {1, 1}, Qt::LeftButton, Qt::LeftButton);
-        host.mouse(QEvent::MouseMove, {1, -148}, Qt::NoButton, Qt::LeftButton);
-        host.mouse(QEvent::MouseButtonRelease, {1, -148}, Qt::LeftButton, Qt::NoButton);
-        host.container->resize(200, 300);
-        host.container->resize(200, 927);
-        QCOMPARE(host.bar->y(), 329);
-        QCOMPARE(host.pane1->height(), host.bar->y());
-        QCOMPARE(host.pane2->y() + host.pane2->height(), host.container->height());
-        // What the window writes at exit.
-        QCOMPARE(host.splitter.SplitPosition(), 4935.f);
-    }
-
-    void startBeyondExtentKept()
-    {
-        Host host;
-        QVERIFY(host.create(SideBySide, 5000));
-        QCOMPARE(host.splitter.SplitPosition(), 5000.f);
-        QCOMPARE(host.splitter.layout().bar.left, 5000);
     }
 };
 
