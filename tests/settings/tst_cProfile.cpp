@@ -40,7 +40,8 @@ private slots:
         QCOMPARE(profile.ReadValue(SectionVelomir, "Long", Marker, m_ini).size(), 4095);
     }
 
-    // An empty line column: only the value read back is compared.
+    // An empty line column: only the value read back is compared. Other values read back as written
+    // are the fuzz target's (fuzz_ini).
     void valueReadsBackAsWritten_data()
     {
         const auto add = addColumns<QByteArray, QString, QByteArray>({"file", "value", "line"});
@@ -53,10 +54,6 @@ private slots:
         row("two leading quotes unchanged", "\"\"a", "K=\"\"a");
         row("plain", "a b", "K=a b");
         row("empty", "", "K=");
-        row("lone quote", "\"");
-        row("leading tab", "\tx");
-        row("trailing vertical tab", ";Commented=1\v");
-        row("no-break space at both ends", QStringLiteral("\u00A0x\u00A0"));
         add("new key in new file", {}, "\tx ", {});
     }
     void valueReadsBackAsWritten()
