@@ -1,7 +1,6 @@
+#include "DataTable.h"
 #include "HistoryFixture.h"
 #include "history/ChangeRows.h"
-
-#include <QTest>
 
 namespace {
 
@@ -22,25 +21,21 @@ class tst_ChangeRows : public QObject
 private slots:
     void rows_data()
     {
-        QTest::addColumn<ChangeRows>("rows");
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<ListRow>("rowAtOrBeforeLine3"); // line 3 is listed only in the "All" views
-        QTest::addColumn<ListRow>("rowAtOrBeforeLine99");
+        // rowAtOrBeforeLine3: line 3 is listed only in the "All" views
+        const auto row = addColumns<ChangeRows, QStringList, ListRow, ListRow>(
+            {"rows", "shown", "rowAtOrBeforeLine3", "rowAtOrBeforeLine99"});
         using Place = ChangeRows::HeaderPlace;
-        QTest::newRow("every line in file order")
-            << ChangeRows::everyLine(5, false) << QStringList{"0", "1", "2*", "3", "4"} << 3_row << 4_row;
-        QTest::newRow("every line reversed")
-            << ChangeRows::everyLine(5, true) << QStringList{"4", "3", "2*", "1", "0"} << 1_row << 0_row;
-        QTest::newRow("header row on top") << ChangeRows::listed(lineList({1, 4}), false, Place::Top, 0_line)
-                                           << QStringList{"H0", "1", "4"} << 1_row << 2_row;
-        QTest::newRow("header row at the bottom")
-            << ChangeRows::listed(lineList({4, 1}), false, Place::Bottom, 0_line)
-            << QStringList{"4", "1", "H0"} << 1_row << 0_row;
-        QTest::newRow("search results under their header")
-            << ChangeRows::listed(lineList({4, 2}), false, Place::Top) << QStringList{"H-1", "4", "2"}
-            << 2_row << 1_row;
-        QTest::newRow("filtered \"All\" keeps dated others bold")
-            << ChangeRows::listed(lineList({2, 4}), true) << QStringList{"2*", "4"} << 0_row << 1_row;
+        row("every line in file order", ChangeRows::everyLine(5, false), {"0", "1", "2*", "3", "4"}, 3_row,
+            4_row);
+        row("every line reversed", ChangeRows::everyLine(5, true), {"4", "3", "2*", "1", "0"}, 1_row, 0_row);
+        row("header row on top", ChangeRows::listed(lineList({1, 4}), false, Place::Top, 0_line),
+            {"H0", "1", "4"}, 1_row, 2_row);
+        row("header row at the bottom", ChangeRows::listed(lineList({4, 1}), false, Place::Bottom, 0_line),
+            {"4", "1", "H0"}, 1_row, 0_row);
+        row("search results under their header", ChangeRows::listed(lineList({4, 2}), false, Place::Top),
+            {"H-1", "4", "2"}, 2_row, 1_row);
+        row("filtered \"All\" keeps dated others bold", ChangeRows::listed(lineList({2, 4}), true),
+            {"2*", "4"}, 0_row, 1_row);
     }
 
     // Each row shows its line, and the line's row is found again; a line that is not listed finds
