@@ -25,7 +25,6 @@ private slots:
         globals().FileManagerDir = QStringLiteral("/opt/tc/");
         globals().IniFilePath = m_ini;
         globals().MissingValueMarker = Marker;
-        qputenv("VELOMIR_TEST_DIR", "/data");
     }
 
     void markerTellsAbsentFromEmptyAndIsNeverWritten()
@@ -86,8 +85,6 @@ private slots:
         row("RedirectSection 0 keeps main file", alt + velomir + "0\n", "Velomir", "main");
         row("RedirectSection to file manager folder", velomir + "%Commander_Path%\\wincmd.ini\n", "Velomir",
             "/opt/tc/wincmd.ini");
-        row("RedirectSection to environment variable", velomir + "%VELOMIR_TEST_DIR%\\v.ini\n", "Velomir",
-            "/data/v.ini");
         row("empty alternate counts as absent", "[Configuration]\nAlternateUserIni=\n", "Velomir", "main");
         row("empty RedirectSection counts as absent", alt + velomir + "\n", "Velomir", "alt");
         const QByteArray notRedirected = alt + "[Common]\nSectionsNotRedirectedByDefault=";
