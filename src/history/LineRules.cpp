@@ -139,3 +139,16 @@ QString longDateText(QStringView line)
     const std::optional<QDate> date = dateFromParts(year, month, day);
     return date ? QLocale::system().toString(*date, QLocale::LongFormat) : QString();
 }
+
+QByteArrayView changeBytes(QByteArrayView line, bool dated)
+{
+    if (!dated)
+        return line;
+    qsizetype begin = 8;
+    qsizetype end = line.size();
+    while (begin < end && line[begin] == ' ')
+        ++begin;
+    while (end > begin && line[end - 1] == ' ')
+        --end;
+    return line.sliced(begin, end - begin);
+}

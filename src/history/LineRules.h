@@ -39,6 +39,9 @@ QString GetDateText(QStringView line, const QString &dateFormat);
 QString GetSortableDate(QStringView line);
 // The line from its ninth character on, without surrounding blanks; the whole line when not dated.
 QString GetChangeText(QStringView line);
+// The same on a line's bytes: after the date without the blanks around it, or the whole line when
+// it is not dated. The date and the blanks are ASCII in every encoding a history is held in.
+QByteArrayView changeBytes(QByteArrayView line, bool dated);
 
 // The status bar's long date of a line: its first eight characters (after the blanks in front)
 // split at "." into day, month and year, in the locale's long format. Empty when the line does

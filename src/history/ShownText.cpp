@@ -60,15 +60,8 @@ ShownText shownChange(const HistoryLines &lines, LineIndex line)
     if (dateDigits(bytes) < 0)
         return shownLine(lines, line);
     // The date and the blanks around the change are ASCII, one character a byte.
-    qsizetype begin = 8;
-    qsizetype end = bytes.size();
-    while (begin < end && bytes[begin] == ' ')
-        ++begin;
-    while (end > begin && bytes[end - 1] == ' ')
-        --end;
-    const qsizetype cutOff = begin + (bytes.size() - end);
-    return shownBytes(bytes.sliced(begin, end - begin), lines.encoding(),
-                      lines.characterCount(line) - cutOff);
+    const QByteArrayView change = changeBytes(bytes, true);
+    return shownBytes(change, lines.encoding(), lines.characterCount(line) - (bytes.size() - change.size()));
 }
 
 QString shownText(const QString &text)

@@ -90,20 +90,6 @@ private:
     const HistoryLines &m_lines;
 };
 
-// The change text of a line: after the date without surrounding blanks, or the whole line.
-QByteArrayView changeBytes(QByteArrayView bytes, bool dated)
-{
-    if (!dated)
-        return bytes;
-    qsizetype begin = 8;
-    qsizetype end = bytes.size();
-    while (begin < end && bytes[begin] == ' ')
-        ++begin;
-    while (end > begin && bytes[end - 1] == ' ')
-        --end;
-    return bytes.sliced(begin, end - begin);
-}
-
 char16_t *put(QStringView text, char16_t *out)
 {
     if (text.isEmpty())
