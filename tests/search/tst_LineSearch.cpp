@@ -53,31 +53,6 @@ private slots:
               "expected");
     }
 
-    void replacedLine_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<Lines>("all");
-        QTest::addColumn<int>("next");
-
-        // Line 1 was "New in version 4.0 (10.3.99)" and now reads "10.03.99 New in version 4.0".
-        QTest::newRow("new text found") << "10.03.99 new" << 0 << Lines{1} << 1;
-        QTest::newRow("old text not found") << "(10.3.99)" << 0 << Lines{} << -1;
-        QTest::newRow("before a later plain line") << "version" << 0 << Lines{1, 2} << 1;
-        QTest::newRow("after an earlier plain line") << "4.0" << 0 << Lines{0, 1, 2} << 0;
-        QTest::newRow("start past the rewritten line") << "version" << 2 << Lines{1, 2} << 2;
-    }
-    void replacedLine()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, start);
-
-        HistoryLines lines = makeLines({"about 4.0", "New in version 4.0 (10.3.99)", "version 4.0 fixes"});
-        lines.replaceLine(1_line, "10.03.99 New in version 4.0");
-        QTEST(toList(::findAll(lines, text, SearchIn::Everywhere, false)), "all");
-        QTEST(::findNext(lines, text, LineIndex(start), SearchIn::Everywhere, false).value(), "next");
-    }
-
     // In its own bytes, Windows-1252 or UTF-8, a line holds a text exactly when the decoded line
     // does, letters in either case, and a search steps through the same lines as it lists.
     void findsInEitherEncoding_data()
