@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "HistoryFixture.h"
 #include "history/ChangesListModel.h"
 #include "history/ShownText.h"
@@ -43,18 +44,13 @@ private slots:
 
     void rows_data()
     {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<qint64>("icon");
-        QTest::addColumn<bool>("bold");
+        const auto row =
+            addColumns<int, QStringList, QColor, qint64, bool>({"row", "texts", "color", "icon", "bold"});
         const auto day = [](int d) { return QLocale::system().toString(QDate(1999, 3, d), u"dddd"); };
-        QTest::newRow("release header bold in its own layout")
-            << 0 << QStringList{"", "", "Version 1.0"} << QColor(Qt::black) << qint64(0) << true;
-        QTest::newRow("addition") << 1 << QStringList{day(10), "10/03/1999", "Added: a"}
-                                  << QColor(Qt::darkGreen) << m_additionIcon.cacheKey() << false;
-        QTest::newRow("fix") << 2 << QStringList{day(11), "11/03/1999", "Fixed: f"} << QColor(Qt::red)
-                             << m_fixIcon.cacheKey() << false;
+        row("release header bold in its own layout", 0, {"", "", "Version 1.0"}, Qt::black, 0, true);
+        row("addition", 1, {day(10), "10/03/1999", "Added: a"}, Qt::darkGreen, m_additionIcon.cacheKey(),
+            false);
+        row("fix", 2, {day(11), "11/03/1999", "Fixed: f"}, Qt::red, m_fixIcon.cacheKey(), false);
     }
     void rows()
     {

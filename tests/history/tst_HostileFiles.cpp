@@ -1,5 +1,6 @@
 // History files no change log should be: huge, binary, oddly encoded, or no file at all. Each is
 // read to a sensible result or refused with a clear reason, and never crashes or blocks.
+#include "DataTable.h"
 #include "Positions.h"
 #include "history/HistoryLoader.h"
 
@@ -94,19 +95,12 @@ private slots:
 
     void unreadableFileIsRefused_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("error");
-
-        QTest::newRow("folder") << "folder"
-                                << "It is a folder, not a file.";
-        QTest::newRow("named pipe without writer") << "fifo"
-                                                   << "It is not a regular file.";
-        QTest::newRow("endless device") << "device"
-                                        << "It is not a regular file.";
-        QTest::newRow("file removed before the read") << "removed"
-                                                      << "The file does not exist.";
-        QTest::newRow("file without read permission") << "unpermitted"
-                                                      << "Permission denied.";
+        const auto row = addColumns<QString, QString>({"kind", "error"});
+        row("folder", "folder", "It is a folder, not a file.");
+        row("named pipe without writer", "fifo", "It is not a regular file.");
+        row("endless device", "device", "It is not a regular file.");
+        row("file removed before the read", "removed", "The file does not exist.");
+        row("file without read permission", "unpermitted", "Permission denied.");
     }
     void unreadableFileIsRefused()
     {

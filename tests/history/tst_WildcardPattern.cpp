@@ -24,6 +24,7 @@ private slots:
             true);
         row("addition pattern", "##.##.##*Added:*", "10.03.99 added: new option", true);
         row("addition pattern, one-digit month", "##.##.##*Added:*", "10.3.99 Added: x", false);
+        row("addition pattern, letter for a digit", "##.##.##*Added:*", "1O.03.99 Added: x", false);
         row("addition pattern, Kelvin sign folds to k", "##.##.##*k*", QStringLiteral("10.03.99 \u212a"),
             true);
     }

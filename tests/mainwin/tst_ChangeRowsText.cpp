@@ -89,25 +89,6 @@ private slots:
         }
     }
 
-    void rewrittenLineIsCopiedAsRewritten()
-    {
-        HistoryDocument document = makeDocument({"old header", "10.03.99 Added: a"});
-        document.lines.replaceLine(0_line, QByteArrayLiteral("new header \xc3\xa9"));
-        RowTextColumns columns;
-        columns.separateColumns = false;
-        QCOMPARE(copyAll(document, ChangeRows::everyLine(2, true), columns),
-                 QString("10.03.99 Added: a\r\nnew header \u00e9\r\n"));
-    }
-
-    void lineHoldingNulIsCopiedWhole()
-    {
-        const HistoryDocument document = makeDocument({QString::fromUtf8("a\0b", 3), "c"});
-        RowTextColumns columns;
-        columns.separateColumns = false;
-        QCOMPARE(copyAll(document, ChangeRows::everyLine(2, false), columns),
-                 QString::fromUtf8("a\0b\r\nc\r\n", 8));
-    }
-
     // Enough rows to be copied in two halves side by side; lines outside ASCII on both sides.
     void manyRowsAreCopiedInOrder()
     {
