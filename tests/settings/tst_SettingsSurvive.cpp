@@ -85,14 +85,15 @@ int runChild(const QStringList &args)
     cProfile profile;
     if (mode == u"write-keys" || mode == u"write-forever") {
         const int count = mode == u"write-forever" ? INT_MAX : args.value(3).toInt();
-        int failed = 0;
+        // Only writes the profile said were done are acknowledged: a refused one promises nothing.
+        int written = 0;
         for (int i = 0; i < count; ++i) {
-            failed +=
-                !profile.WriteValue(SectionVelomir, keyName(args.value(2), i), valueOf(i), args.value(1));
-            std::printf("%d\n", i + 1);
+            if (!profile.WriteValue(SectionVelomir, keyName(args.value(2), i), valueOf(i), args.value(1)))
+                continue;
+            std::printf("%d\n", ++written);
             std::fflush(stdout);
         }
-        return failed == 0 ? 0 : 1;
+        return written == count ? 0 : 1;
     }
     // One write that must be refused, then a read to show the program goes on.
     const bool written =
