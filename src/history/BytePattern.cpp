@@ -196,20 +196,15 @@ bool BytePattern::equalsAt(const char *start) const
         // four) places are compared at once, the last piece overlapping the one before.
         const char *values = m_values.constData();
         const char *bits = m_orBits.constData();
-        auto equal8 = [&](qsizetype i) {
-            std::uint64_t text, orBits, value;
-            std::memcpy(&text, start + i, 8);
-            std::memcpy(&orBits, bits + i, 8);
-            std::memcpy(&value, values + i, 8);
+        auto equalAt = [&]<typename Word>(qsizetype i) {
+            Word text, orBits, value;
+            std::memcpy(&text, start + i, sizeof(Word));
+            std::memcpy(&orBits, bits + i, sizeof(Word));
+            std::memcpy(&value, values + i, sizeof(Word));
             return (text | orBits) == value;
         };
-        auto equal4 = [&](qsizetype i) {
-            std::uint32_t text, orBits, value;
-            std::memcpy(&text, start + i, 4);
-            std::memcpy(&orBits, bits + i, 4);
-            std::memcpy(&value, values + i, 4);
-            return (text | orBits) == value;
-        };
+        const auto equal8 = [&](qsizetype i) { return equalAt.template operator()<std::uint64_t>(i); };
+        const auto equal4 = [&](qsizetype i) { return equalAt.template operator()<std::uint32_t>(i); };
         if (m >= 8) {
             for (qsizetype i = 0; i + 8 < m; i += 8) {
                 if (!equal8(i))
