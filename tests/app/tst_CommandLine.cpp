@@ -10,12 +10,8 @@ class tst_CommandLine : public QObject
 private slots:
     void reportOptionsAreRead_data()
     {
-        const auto add =
-            addColumns<QStringList, int, QString, QString, QString>({"args", "mode", "file", "text", "ini"});
-        const auto row = [&](const char *tag, const QStringList &args, CommandLine::Mode mode,
-                             const QString &file, const QString &text,
-                             const QString &ini) { add(tag, args, int(mode), file, text, ini); };
-
+        const auto row = addColumns<QStringList, CommandLine::Mode, QString, QString, QString>(
+            {"args", "mode", "file", "text", "ini"});
         using M = CommandLine::Mode;
         row("viewer with a file", {"H.txt"}, M::Viewer, "H.txt", "", "");
         row("viewer without a file", {}, M::Viewer, "", "", "");
@@ -32,7 +28,7 @@ private slots:
         QFETCH(QStringList, args);
         const CommandLine line = parseCommandLine(args);
         QCOMPARE(line.error, QString());
-        QTEST(int(line.mode), "mode");
+        QTEST(line.mode, "mode");
         QTEST(line.file, "file");
         QTEST(line.text, "text");
         QTEST(line.iniPath, "ini");

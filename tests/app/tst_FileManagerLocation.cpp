@@ -84,8 +84,8 @@ private slots:
         using S = StartFileSource;
         row("default history file", "", "/tc/", m, {"/tc/History.txt"},
             {S::DefaultHistory, "/tc/History.txt"});
-        row("command-line file exists", "/x/h.txt", "/tc/", m, {"/x/h.txt", "/tc/History.txt"},
-            {S::CommandLine, "/x/h.txt"});
+        row("command-line file before LastFile", "/x/h.txt", "/tc/", "/y/last.txt",
+            {"/x/h.txt", "/tc/History.txt", "/y/last.txt"}, {S::CommandLine, "/x/h.txt"});
         row("command line expanded", "%Commander_Path%/h.txt", "/tc/", m, {"/opt/tc/h.txt"},
             {S::CommandLine, "/opt/tc/h.txt"});
         row("missing command-line file falls back to LastFile", "/x/gone.txt", "/tc/",

@@ -21,20 +21,15 @@ namespace {
 const QString ChangedText = QStringLiteral("Reloaded: the file changed on disk");
 const QString BackText = QStringLiteral("Reloaded: the file can be read again");
 
-// The sample history with a new release on top and a new fix on top of release 2.0.
+// The sample history without release 1.0, with a new release 4.0 (lines 1 and 2, "omega tab") on
+// top and a new fix "eta" on top of release 2.0: release 3.0 from line 3, release 2.0 from line 7.
 QStringList newerHistory()
 {
-    return {"Preface line",                  // 0
-            "Release Total Commander 4.0",   // 1
-            "04.04.04 Added: omega tab",     // 2
-            "Release Total Commander 3.0",   // 3
-            "03.03.03 Added: alpha tab one", // 4
-            "",                              // 5
-            "03.03.03 Fixed: beta",          // 6
-            "Release Total Commander 2.0",   // 7
-            "02.02.03 Fixed: eta",           // 8
-            "02.02.02 Added: gamma",         // 9
-            "02.02.02 Fixed: delta tab"};    // 10
+    QStringList lines = sampleHistory().first(8);
+    lines.insert(6, QStringLiteral("02.02.03 Fixed: eta"));
+    lines.insert(1, QStringLiteral("Release Total Commander 4.0"));
+    lines.insert(2, QStringLiteral("04.04.04 Added: omega tab"));
+    return lines;
 }
 
 // Starts the window with a settle time short enough for a test.
@@ -58,14 +53,12 @@ void rewrite(const QString &file, const QStringList &lines, bool renameOver)
 
 int currentLine(frmMain &w)
 {
-    const auto *model = qobject_cast<const ChangesListModel *>(changesList(w)->model());
-    return model->lineOfRow(ListRow(changesList(w)->currentIndex().row())).value();
+    return shownLines(w).value(changesList(w)->currentIndex().row(), -1);
 }
 
 void makeCurrentLine(frmMain &w, int line)
 {
-    const auto *model = qobject_cast<const ChangesListModel *>(changesList(w)->model());
-    changesList(w)->setCurrentIndex(model->index(model->rowOfLine(LineIndex(line)).value(), 0));
+    changesList(w)->setCurrentIndex(changesList(w)->model()->index(shownLines(w).indexOf(line), 0));
 }
 } // namespace
 
@@ -79,8 +72,7 @@ private slots:
         // view: a View command run after the release is chosen; shown: 0 "All", else the release's position
         const auto row = addColumns<bool, int, QString, int, int, QList<int>, int>(
             {"renameOver", "release", "view", "selectedLine", "shown", "lines", "current"});
-        row("written in place: release by its label, line by its text", false, 2, "", 6, 3, {7, 8, 9, 10}, 9);
-        row("renamed over: release by its label, line by its text", true, 2, "", 6, 3, {7, 8, 9, 10}, 9);
+        row("release by its label, line by its text", true, 2, "", 6, 3, {7, 8, 9, 10}, 9);
         row("All with additions kept", true, 0, "mnuViewAdditions", 2, 0, {2, 4, 9}, 4);
         row("reversed order kept", false, 1, "mnuViewReversedList", 4, 2, {6, 4, 3}, 6);
         row("release gone: the first one, line gone: the first change", false, 3, "", 10, 1, {1, 2}, 2);
@@ -98,7 +90,6 @@ private slots:
         if (!view.isEmpty())
             trigger(w, view);
         makeCurrentLine(w, selectedLine);
-        QCOMPARE(currentLine(w), selectedLine);
         const QByteArray settings = readFile(globals().IniFilePath);
 
         rewrite(file, newerHistory(), renameOver);
@@ -114,7 +105,7 @@ private slots:
 
         // Followed further, written in place: the watch has moved to the file now in place.
         rewrite(file, sampleHistory(), false);
-        QTRY_COMPARE(versionsList(w)->topLevelItemCount(), 4);
+        QTRY_COMPARE(versionsList(w)->topLevelItem(1)->text(0), QStringLiteral("Total Commander 3.0"));
     }
 
     void searchResultsSearchedAgain_data()

@@ -35,7 +35,6 @@ private slots:
                              const QString &key = tcKey) { add(tag, header + body, key, name, expected); };
 
         const QByteArray tc = "[Software\\\\Ghisler\\\\Total Commander] 1700000000\n#time=1d9\n";
-        row("escaped backslashes", tc + "\"InstallDir\"=\"C:\\\\totalcmd\"\n", "InstallDir", "C:\\totalcmd");
         row("key and name in any case", tc + "\"InstallDir\"=\"x\"\n", "installdir", "x",
             "software\\GHISLER\\total commander");
         row("expandable text", tc + "\"P\"=str(2):\"%ProgramFiles%\\\\tc\"\n", "P", "%ProgramFiles%\\tc");
