@@ -157,11 +157,9 @@ private slots:
         QVERIFY(m_dialog->isVisible());
     }
 
-    void emptyTextBeepsAndDisablesSearching()
+    void emptyTextBeepsInsteadOfSearching()
     {
         open();
-        type("x");
-        QTest::keyClick(combo()->lineEdit(), Qt::Key_Backspace);
         m_dialog->FindNextString();
         QCOMPARE(MessageBox::beepCount(), 1);
         QCOMPARE(m_host->calls, QStringList());

@@ -185,10 +185,9 @@ private slots:
         Window w(*m_profile);
         QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
         w.window.findChild<QPushButton *>(QStringLiteral("cmdClose"))->setFocus();
-        const int beeps = MessageBox::beepCount();
         w.window.findChild<QAction *>(QStringLiteral("mnuContext1Copy"))->trigger();
         w.window.findChild<QAction *>(QStringLiteral("mnuContext1SelectAll"))->trigger();
-        QCOMPARE(MessageBox::beepCount(), beeps + 2);
+        QCOMPARE(MessageBox::beepCount(), 2);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     }
 
