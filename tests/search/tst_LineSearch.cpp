@@ -6,11 +6,6 @@
 
 using Lines = QList<int>;
 
-static Lines toList(const std::vector<LineIndex> &v)
-{
-    return numbersOf(v);
-}
-
 class tst_LineSearch : public QObject
 {
     Q_OBJECT
@@ -49,7 +44,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, searchIn);
         QFETCH(int, wholeWord);
-        QTEST(toList(::findAll(makeLines(raw, kinds), text, searchInFromNumber(searchIn), wholeWord == 1)),
+        QTEST(numbersOf(::findAll(makeLines(raw, kinds), text, searchInFromNumber(searchIn), wholeWord == 1)),
               "expected");
     }
 
@@ -98,7 +93,7 @@ private slots:
             if (utf8Only && encoding == TextEncoding::Windows1252)
                 continue;
             const HistoryLines lines = makeLines(raw, {}, encoding);
-            QTEST(toList(::findAll(lines, text, SearchIn::Everywhere, false)), "expected");
+            QTEST(numbersOf(::findAll(lines, text, SearchIn::Everywhere, false)), "expected");
             Lines stepped;
             for (LineIndex at = ::findNext(lines, text, 0_line, SearchIn::Everywhere, false); !at.isNone();
                  at = ::findNext(lines, text, at + 1, SearchIn::Everywhere, false))

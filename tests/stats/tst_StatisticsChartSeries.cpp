@@ -1,9 +1,6 @@
 #include "DataTable.h"
-#include "stats/ReleaseStatsModel.h"
 #include "stats/StatisticsChartSeries.h"
 #include "stats/StatisticsComputation.h"
-#include "stats/StatisticsRoles.h"
-#include "stats/WeekdayStatsModel.h"
 
 #include "StatsHistory.h"
 
@@ -28,50 +25,29 @@ class tst_StatisticsChartSeries : public QObject
     Q_OBJECT
 
 private slots:
-    // The charts tell what the lists tell: the same counts per weekday and per release, each line
-    // once, and no bar for the lines without a weekday.
-    void seriesAgreeWithTheLists()
+    // Per weekday the counts of the selected releases, with no bar for the addition without a
+    // weekday; per release its own counts, each release once and the selected ones marked.
+    void seriesCountPerWeekdayAndRelease()
     {
         const HistoryDocument document = fourReleases();
         std::vector<ReleaseStatsRow> rows = GetVersionList(document, "dddd");
         CalcStatistics2(document, rows);
-        ReleaseStatsModel releaseTable;
-        releaseTable.setRows(rows, "dd/MM/yyyy");
         const WeekdayCounts counts = CalcStatistics(document, lineList({0, 4}), DefaultVersionDetect, "dddd");
-        WeekdayStatsModel weekdayTable;
-        weekdayTable.setCounts(counts, DayNames("dddd"));
+        QStringList bars;
+        for (const auto &bar : StatisticsChartSeries::weekdayBars(counts, DayNames("dddd")))
+            bars << QStringLiteral("%1 %2 %3").arg(bar.dayName).arg(bar.additions).arg(bar.fixes);
+        QCOMPARE(bars, (QStringList{"Sunday 0 0", "Monday 1 0", "Tuesday 0 1", "Wednesday 0 0",
+                                    "Thursday 0 0", "Friday 0 0", "Saturday 1 1"}));
 
-        const auto bars = StatisticsChartSeries::weekdayBars(counts, DayNames("dddd"));
-        QCOMPARE(int(bars.size()), WeekdayStatsModel::RuleRow);
-        qint64 barAdditions = 0;
-        for (int day = 0; day < int(bars.size()); ++day) {
-            const auto &bar = bars[std::size_t(day)];
-            QCOMPARE((QStringList{bar.dayName, QString::number(bar.additions), QString::number(bar.fixes)}),
-                     (QStringList{weekdayTable.index(day, 0).data().toString(),
-                                  weekdayTable.index(day, 1).data().toString(),
-                                  weekdayTable.index(day, 2).data().toString()}));
-            barAdditions += bar.additions;
-        }
-
-        // A release named twice is still one release.
-        const std::vector<ReleasePoint> points =
-            StatisticsChartSeries::releasePoints(rows, lineList({4, 0, 4}));
-        QStringList order;
-        qint64 selectedAdditions = 0;
-        for (const ReleasePoint &point : points) {
-            order << point.key + (point.selected ? "*" : "");
-            const QModelIndexList found = releaseTable.match(
-                releaseTable.index(0, 0), StatisticsRoles::ReleaseKey, point.key, -1, Qt::MatchExactly);
-            QCOMPARE(found.size(), 1);
-            QCOMPARE(QString::number(point.additions),
-                     releaseTable.index(found[0].row(), 3).data().toString());
-            QCOMPARE(QString::number(point.fixes), releaseTable.index(found[0].row(), 4).data().toString());
-            selectedAdditions += point.selected ? point.additions : 0;
-        }
-        // Read bottom up: the undated 6.0 first, the undated 9.0 after 8.0, the release above it.
-        QCOMPARE(order, (QStringList{"k9", "k7", "k4*", "k0*"}));
-        QCOMPARE(barAdditions + counts.additions[WeekdayCounts::NoWeekday], selectedAdditions);
-        QCOMPARE(counts.additions[WeekdayCounts::NoWeekday], qint64(1));
+        // A release named twice is still one release. Read bottom up: the undated 6.0 first, the
+        // undated 9.0 after 8.0, the release above it.
+        QStringList points;
+        for (const ReleasePoint &point : StatisticsChartSeries::releasePoints(rows, lineList({4, 0, 4})))
+            points << QStringLiteral("%1%2 %3 %4")
+                          .arg(point.key, point.selected ? "*" : "")
+                          .arg(point.additions)
+                          .arg(point.fixes);
+        QCOMPARE(points, (QStringList{"k9 1 0", "k7 0 1", "k4* 1 1", "k0* 2 1"}));
     }
 
     void releasesOldestFirst_data()

@@ -61,17 +61,6 @@ struct Window : StatisticsHost
     }
 };
 
-// The heights of the bars, Sunday first: the additions, then the fixes.
-QList<qreal> weekdayBars(const WeekdaysChart *chart)
-{
-    QList<qreal> heights;
-    for (const QBarSet *set : static_cast<const QBarSeries *>(chart->chart()->series().at(0))->barSets()) {
-        for (int day = 0; day < set->count(); ++day)
-            heights << set->at(day);
-    }
-    return heights;
-}
-
 // Series 0 and 1: each release's additions and fixes, oldest first at 1; series 2: the marks on the
 // selected releases.
 QList<QPointF> releasePoints(const ReleasesChart *chart, int series)
@@ -126,7 +115,13 @@ private slots:
         QTest::keyClick(w.releases, Qt::Key_Up, Qt::ShiftModifier);
         QTRY_COMPARE(totals(), (QStringList{"--------", "Total", "2", "2", "1"}));
         QCOMPARE(releasePoints(w.releaseChart, 2), (QList<QPointF>{{1, 2}, {1, 1}, {2, 0}, {2, 1}}));
-        QCOMPARE(weekdayBars(w.weekdayChart), (QList<qreal>{2, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}));
+        // The heights of the bars, Sunday first: the additions, then the fixes.
+        QList<qreal> heights;
+        for (const QBarSet *set : bars) {
+            for (int day = 0; day < set->count(); ++day)
+                heights << set->at(day);
+        }
+        QCOMPARE(heights, (QList<qreal>{2, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}));
         QCOMPARE((QList<QColor>{bars[0]->color(), bars[1]->color()}),
                  (QList<QColor>{w.additionsColor(), w.fixesColor()}));
     }
@@ -190,10 +185,9 @@ private slots:
         Window w(*m_profile);
         QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
         w.window.findChild<QPushButton *>(QStringLiteral("cmdClose"))->setFocus();
-        const int beeps = MessageBox::beepCount();
         w.window.findChild<QAction *>(QStringLiteral("mnuContext1Copy"))->trigger();
         w.window.findChild<QAction *>(QStringLiteral("mnuContext1SelectAll"))->trigger();
-        QCOMPARE(MessageBox::beepCount(), beeps + 2);
+        QCOMPARE(MessageBox::beepCount(), 2);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     }
 
