@@ -4,6 +4,7 @@
 #include "history/ChangeRows.h"
 #include "history/HistoryDocument.h"
 #include "history/HistoryEncoding.h"
+#include "history/HistoryLoader.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -75,5 +76,24 @@ inline QStringList describe(const ChangeRows &rows, const HistoryLines &lines)
         out << (row.header ? "H" : "") + QString::number(row.line.value()) +
                    (row.bold && !row.header ? "*" : "");
     }
+    return out;
+}
+
+// The document the loader makes of a file's bytes; the test stops when the bytes are refused.
+inline HistoryDocument decodedHistory(const QByteArray &bytes,
+                                      const DetectionSettings &settings = DetectionSettings::defaults())
+{
+    HistoryDocument document;
+    if (!decodeHistory(bytes, settings, document).ok)
+        qFatal("the bytes were refused");
+    return document;
+}
+
+// The text of every line, in file order.
+inline QStringList allLines(const HistoryLines &lines)
+{
+    QStringList out;
+    for (LineIndex i(0); lines.contains(i); ++i)
+        out << lines.text(i);
     return out;
 }

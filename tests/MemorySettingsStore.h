@@ -22,10 +22,6 @@ public:
     {
         m_values.insert(section + u'/' + key, value);
     }
-    bool contains(const QString &section, const QString &key) const
-    {
-        return m_values.contains(section + u'/' + key);
-    }
     QStringList writtenKeys() const { return m_written; }
 
 private:

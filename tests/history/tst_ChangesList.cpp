@@ -59,12 +59,6 @@ private slots:
         QTEST(changesStatusText(filter, content.AdditionCount, content.FixCount), "status");
     }
 
-    void allWithoutReleasesStartsAtLineZero()
-    {
-        const HistoryDocument document = makeDocument({"10.03.99 Added: first", "11.03.99 Fixed: second"});
-        QCOMPARE(describe(BuildChangesList(document, {}).rows, document.lines), (QStringList{"0", "1"}));
-    }
-
     void reportListsRowsInSeparateColumns()
     {
         const QByteArray report = changesReport(sampleDocument(), {0, ViewFilter::Additions, true},

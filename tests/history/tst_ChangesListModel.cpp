@@ -96,21 +96,18 @@ private slots:
     // characters of it, never parting the two halves of a character, and says how long it is.
     void longLineIsShownCut_data()
     {
-        QTest::addColumn<bool>("separate");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("shown");
+        const auto row = addColumns<bool, QString, QString>({"separate", "line", "shown"});
         const QString accents(70000, QChar(0xe9));
         const QString marker = QStringLiteral(" \u2026 [the line goes on; it has %1 characters]");
-        QTest::newRow("Change column") << true << "10.03.99 Added: " + accents
-                                       << "Added: " + accents.first(ShownCharacters - 7) + marker.arg(70007);
-        QTest::newRow("whole line") << false << "10.03.99 Added: " + accents
-                                    << "10.03.99 Added: " + accents.first(ShownCharacters - 16) +
-                                           marker.arg(70016);
+        row("Change column", true, "10.03.99 Added: " + accents,
+            "Added: " + accents.first(ShownCharacters - 7) + marker.arg(70007));
+        row("whole line", false, "10.03.99 Added: " + accents,
+            "10.03.99 Added: " + accents.first(ShownCharacters - 16) + marker.arg(70016));
         const QString smile = QStringLiteral("\U0001F600");
-        QTest::newRow("a pair of halves at the cut")
-            << false << "x" + smile.repeated(40000) << "x" + smile.repeated(32767) + marker.arg(80001);
-        QTest::newRow("line just short of the cut")
-            << false << accents.first(ShownCharacters) << accents.first(ShownCharacters);
+        row("a pair of halves at the cut", false, "x" + smile.repeated(40000),
+            "x" + smile.repeated(32767) + marker.arg(80001));
+        row("line just short of the cut", false, accents.first(ShownCharacters),
+            accents.first(ShownCharacters));
     }
     void longLineIsShownCut()
     {
@@ -126,12 +123,9 @@ private slots:
 
     void searchHeaderRow_data()
     {
-        QTest::addColumn<bool>("separate");
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QList<bool>>("bold");
-        QTest::newRow("separate columns")
-            << true << QStringList{"", "", "Search Result:"} << QList<bool>{false, true, true};
-        QTest::newRow("single column") << false << QStringList{"Search Result:"} << QList<bool>{true};
+        const auto row = addColumns<bool, QStringList, QList<bool>>({"separate", "texts", "bold"});
+        row("separate columns", true, {"", "", "Search Result:"}, {false, true, true});
+        row("single column", false, {"Search Result:"}, {true});
     }
     void searchHeaderRow()
     {

@@ -1,3 +1,6 @@
+#include "HistoryFixture.h"
+#include "TestFiles.h"
+
 #include "history/ChangesReport.h"
 #include "history/HistoryLoader.h"
 #include "history/ReleasesReport.h"
@@ -5,7 +8,6 @@
 #include "settings/Windows1252.h"
 #include "stats/WeekdaysReport.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,17 +20,12 @@ class tst_HistoryLoader : public QObject
 private slots:
     void countsLinesUpToNextHeader()
     {
-        QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("History.txt")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("01.01.01 Added: before any release\n"
-                   "Release Total Commander 2.0\n"
-                   "02.02.02 Added: a\tb\n02.02.02 Fixed: c\n02.02.02 Added: Fixed: d\n\n"
-                   "New in version\t1.0 (1.1.01)\n"
-                   "01.01.01 fixed: e");
-        file.close();
-        HistoryDocument document;
-        QVERIFY(LoadHistory(file.fileName(), DetectionSettings::defaults(), document).ok);
+        const HistoryDocument document =
+            decodedHistory("01.01.01 Added: before any release\n"
+                           "Release Total Commander 2.0\n"
+                           "02.02.02 Added: a\tb\n02.02.02 Fixed: c\n02.02.02 Added: Fixed: d\n\n"
+                           "New in version\t1.0 (1.1.01)\n"
+                           "01.01.01 fixed: e");
         QCOMPARE(QString::fromUtf8(releasesReport(document)),
                  QStringLiteral("k1\tTotal Commander 2.0\t2\t1\nk6\tversion 1.0\t0\t1\n"));
     }
@@ -36,18 +33,15 @@ private slots:
     void reportsProgressToTheEnd()
     {
         QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("History.txt")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QString path = dir.filePath(QStringLiteral("History.txt"));
         const int count = 250000;
-        for (int i = 0; i < count; ++i)
-            file.write(i % 2 == 0 ? "01.01.01 Added: a\r\n" : "01.01.01 Fixed: b\r\n");
-        file.close();
-
+        QVERIFY(
+            writeFile(path, QByteArray("01.01.01 Added: a\r\n01.01.01 Fixed: b\r\n").repeated(count / 2)));
         HistoryDocument document;
         std::vector<double> fractions;
-        QVERIFY(LoadHistory(file.fileName(), DetectionSettings::defaults(), document,
-                            [&fractions](double fraction) { fractions.push_back(fraction); })
-                    .ok);
+        QVERIFY(LoadHistory(path, DetectionSettings::defaults(), document, [&fractions](double fraction) {
+                    fractions.push_back(fraction);
+                }).ok);
         QVERIFY(fractions.size() >= 3);
         QCOMPARE(fractions.front(), 0.0);
         QCOMPARE(fractions.back(), 1.0);
@@ -68,12 +62,11 @@ private slots:
         QTemporaryDir dir;
         QList<QByteArray> reports[2];
         for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
-            QFile file(dir.filePath(QStringLiteral("History.txt")));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(encoding == TextEncoding::Utf8 ? history.toUtf8() : encodeWindows1252(history));
-            file.close();
+            const QString path = dir.filePath(QStringLiteral("History.txt"));
+            QVERIFY(writeFile(path, encoding == TextEncoding::Utf8 ? history.toUtf8()
+                                                                   : encodeWindows1252(history)));
             HistoryDocument document;
-            QVERIFY(LoadHistory(file.fileName(), DetectionSettings::defaults(), document).ok);
+            QVERIFY(LoadHistory(path, DetectionSettings::defaults(), document).ok);
             QCOMPARE(document.lines.encoding(), encoding);
             QList<QByteArray> &report = reports[encoding == TextEncoding::Utf8 ? 0 : 1];
             report << releasesReport(document)

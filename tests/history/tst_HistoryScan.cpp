@@ -1,19 +1,6 @@
-#include "Positions.h"
-#include "history/HistoryLoader.h"
+#include "HistoryFixture.h"
 
 #include <QTest>
-
-namespace {
-
-HistoryDocument decoded(const QByteArray &bytes)
-{
-    HistoryDocument document;
-    if (!decodeHistory(bytes, DetectionSettings::defaults(), document).ok)
-        qFatal("the bytes were refused");
-    return document;
-}
-
-} // namespace
 
 class tst_HistoryScan : public QObject
 {
@@ -34,7 +21,7 @@ private slots:
     void largeTextReadsAsItsPieces()
     {
         QFETCH(QByteArray, piece);
-        const HistoryDocument one = decoded(piece);
+        const HistoryDocument one = decodedHistory(piece);
         const int perPiece = one.lines.size();
         const int copies = (2 << 20) / int(piece.size()) + 1;
         const QByteArray whole = piece.repeated(copies);
@@ -46,7 +33,7 @@ private slots:
             const qsizetype middle = bytes.size() / 2;
             if (plain(bytes[middle - 1]) && plain(bytes[middle]) && plain(bytes[middle + 1]))
                 continue;
-            const HistoryDocument all = decoded(bytes);
+            const HistoryDocument all = decodedHistory(bytes);
             QCOMPARE(all.lines.size(), copies * perPiece + (tail > 0 ? 1 : 0));
             QCOMPARE(TextSurvey::of(bytes).lineCount(bytes, 0), all.lines.size());
             LineIndex firstDiffering;

@@ -1,20 +1,6 @@
-#include "Positions.h"
-#include "history/HistoryLoader.h"
+#include "DataTable.h"
+#include "HistoryFixture.h"
 #include "history/ReleaseDetection.h"
-
-#include <QTest>
-
-namespace {
-
-HistoryDocument decoded(const QByteArray &bytes, const DetectionSettings &settings)
-{
-    HistoryDocument document;
-    if (!decodeHistory(bytes, settings, document).ok)
-        qFatal("the bytes were refused");
-    return document;
-}
-
-} // namespace
 
 class tst_ReleaseDetection : public QObject
 {
@@ -22,18 +8,11 @@ class tst_ReleaseDetection : public QObject
 private slots:
     void formatsOldHeader_data()
     {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const QString &line, const QString &expected) {
-            QTest::newRow(name) << line << expected;
-        };
-        row("new in version", "New in version 4.0 (10.3.99)", "10.03.99 New in version 4.0");
-        row("four-digit year", "New in version 4.0 (10.3.1999)", "10.03.99 New in version 4.0");
+        const auto row = addColumns<QString, QString>({"line", "expected"});
         row("text after bracket dropped", "New in Version 4.50 (30.6.00):", "30.06.00 New in Version 4.50");
         row("parts kept in their order", "X (1999.3.10)", "99.03.10 X");
         row("fourth part ignored", "X (1.2.3.4)", "01.02.03 X");
         row("empty part padded", "X (..5)", "00.00.05 X");
-        row("no brackets: kept", "New in version 3.0", "New in version 3.0");
         row("two parts only: kept", "New in version 3.0 (3.99)", "New in version 3.0 (3.99)");
         row("closing bracket first: kept", "x) New in version (1.2.3", "x) New in version (1.2.3");
     }
@@ -46,23 +25,11 @@ private slots:
     // An empty "detect" column stands for the default detection texts.
     void findsReleases_data()
     {
-        QTest::addColumn<QString>("detect");
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("releases");
-        QTest::addColumn<QStringList>("lines");
-        const auto row = [](const char *name, const QByteArray &file, const QStringList &releases,
-                            const QStringList &lines, const QString &detect = {}) {
-            QTest::newRow(name) << detect << file << releases << lines;
-        };
-        const QByteArray tc7 = "Release Total Commander 7.0\r\n10.03.99 Added: x";
-        row("header on first line has key k0", tc7, {"k0 Total Commander 7.0"},
-            {"Release Total Commander 7.0", "10.03.99 Added: x"});
-        row("change line naming a detection text is no header", "10.03.99 Added: New in version info", {},
-            {"10.03.99 Added: New in version info"});
-        row("old header rewritten", "New in version 4.0 (10.3.99)", {"k0 version 4.0"},
-            {"10.03.99 New in version 4.0"});
-        row("old 3.51 header rewritten", "Release Version 3.51 (1.2.98)", {"k0 Version 3.51"},
-            {"01.02.98 Release Version 3.51"});
+        const auto add = addColumns<QString, QByteArray, QStringList, QStringList>(
+            {"detect", "file", "releases", "lines"});
+        const auto row = [&](const char *name, const QByteArray &file, const QStringList &releases,
+                             const QStringList &lines,
+                             const QString &detect = {}) { add(name, detect, file, releases, lines); };
         row("Wincmd and new in version: rewritten, labelled from character 16",
             "Release Wincmd and New in version 4.0 (10.3.99)", {"k0 e Wincmd and New in version 4.0"},
             {"10.03.99 Release Wincmd and New in version 4.0"});
@@ -73,8 +40,6 @@ private slots:
             {"k0 Wincmd 3"}, {"Release Version 3.51 Release Wincmd 3"});
         row("old header without date keeps line and label", "New in version 3.0", {"k0 version 3.0"},
             {"New in version 3.0"});
-        row("label from seven characters on, trimmed", "** Release Total Commander  9 **",
-            {"k0 Total Commander  9 **"}, {"** Release Total Commander  9 **"});
         row("UTF-8 line, label after its letters", "\xc3\xa9t\xc3\xa9 RELEASE Wincmd 4.0 \xc3\xa9",
             {QStringLiteral("k0 Wincmd 4.0 \u00e9")},
             {QStringLiteral("\u00e9t\u00e9 RELEASE Wincmd 4.0 \u00e9")});
@@ -96,20 +61,17 @@ private slots:
         DetectionSettings settings = DetectionSettings::defaults();
         if (!detect.isEmpty())
             settings.VersionDetectList = detect.split(u',');
-        const HistoryDocument read = decoded(file, settings);
-        QStringList found, text;
+        const HistoryDocument read = decodedHistory(file, settings);
+        QStringList found;
         for (const Release &r : read.releases)
             found << r.key() + u' ' + r.label;
-        for (LineIndex i(0); read.lines.contains(i); ++i)
-            text << read.lines.text(i);
         QTEST(found, "releases");
-        QTEST(text, "lines");
+        QTEST(allLines(read.lines), "lines");
     }
 
     void rewrittenHeaderIsDated()
     {
-        const HistoryLines lines =
-            decoded("New in version 4.0 (10.3.99)", DetectionSettings::defaults()).lines;
+        const HistoryLines lines = decodedHistory("New in version 4.0 (10.3.99)").lines;
         QCOMPARE(lines.isReplaced(0_line), true);
         QCOMPARE(lines.isDated(0_line), true);
         QCOMPARE(lines.kind(0_line), ChangeKind::Other);
@@ -117,16 +79,13 @@ private slots:
 
     void classifiesLines_data()
     {
-        QTest::addColumn<QString>("changeDetectStrings");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<ChangeKind>("kind");
+        const auto row = addColumns<QString, QString, ChangeKind>({"changeDetectStrings", "line", "kind"});
         const QString defaults = QStringLiteral("##.##.##*Added:*,##.##.##*Fixed:*");
-        QTest::newRow("both: addition") << defaults << "10.03.99 Added: Fixed: x" << ChangeKind::Addition;
-        QTest::newRow("dated other") << defaults << "10.03.99 Changed: x" << ChangeKind::Other;
-        QTest::newRow("no fix pattern matches no fix") << "##.##.##*Added:*"
-                                                       << "10.03.99 Fixed: x" << ChangeKind::Other;
-        QTest::newRow("blank after comma is part of the pattern") << "##.##.##*Added:*, ##.##.##*Fixed:*"
-                                                                  << "10.03.99 Fixed: x" << ChangeKind::Other;
+        row("both: addition", defaults, "10.03.99 Added: Fixed: x", ChangeKind::Addition);
+        row("dated other", defaults, "10.03.99 Changed: x", ChangeKind::Other);
+        row("no fix pattern matches no fix", "##.##.##*Added:*", "10.03.99 Fixed: x", ChangeKind::Other);
+        row("blank after comma is part of the pattern", "##.##.##*Added:*, ##.##.##*Fixed:*",
+            "10.03.99 Fixed: x", ChangeKind::Other);
     }
     void classifiesLines()
     {
@@ -135,7 +94,7 @@ private slots:
         QFETCH(ChangeKind, kind);
         DetectionSettings settings = DetectionSettings::defaults();
         settings.ChangeDetectList = changeDetectStrings.split(u',');
-        const HistoryLines lines = decoded(line.toUtf8(), settings).lines;
+        const HistoryLines lines = decodedHistory(line.toUtf8(), settings).lines;
         QCOMPARE(lines.kind(0_line), kind);
         QCOMPARE(lines.isDated(0_line), true);
     }
