@@ -20,6 +20,11 @@ IniFileLock::IniFileLock(const QString &iniPath, std::chrono::milliseconds timeo
     }
     // The folder may not exist before the first write; the save creates it anyway.
     QDir().mkpath(info.absolutePath());
+    // A copy holds the lock for one read-modify-write, a few milliseconds, so a lock file older than
+    // StaleAfter was left by a copy that died, perhaps before it could write its name in it. Qt's
+    // default of thirty seconds would give up every write until then. A running holder keeps its
+    // lock file open, and that keeps it from being taken over at any age.
+    m_lock.setStaleLockTime(StaleAfter);
     // Probed often and at random moments rather than with QLockFile's growing pauses, so that a
     // copy writing key after key cannot keep the other out until the time is up.
     QElapsedTimer waited;

@@ -19,5 +19,6 @@ public:
     bool isLocked() const { return m_lock.isLocked(); }
 
 private:
+    static constexpr std::chrono::milliseconds StaleAfter{2000};
     QLockFile m_lock;
 };
