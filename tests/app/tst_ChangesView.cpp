@@ -175,6 +175,23 @@ private slots:
                  checked);
         QCOMPARE(checkedStates(w, {"Toolbar1_b", "Toolbar1_c", "Toolbar1_d", "Toolbar1_g"}), checked);
     }
+
+    // What the View menu switched is what the next start shows.
+    void viewMenuSwitchesStoredAtClose()
+    {
+        MainWindowFixture fixture;
+        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
+        QStringList switched, stored;
+        for (const char *name :
+             {"mnuViewToolbar", "mnuViewStatusBar", "mnuViewWrapPanel", "mnuViewReversedList"}) {
+            switched << flag(!action(w, name)->isChecked());
+            trigger(w, name);
+        }
+        fixture.close();
+        for (const char *key : {"ToolbarVisible", "StatusBarVisible", "WrapPanelVisible", "ReversedList"})
+            stored << fixture.readSetting(key);
+        QCOMPARE(stored, switched);
+    }
 };
 
 QTEST_MAIN(tst_ChangesView)
