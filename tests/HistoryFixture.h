@@ -5,6 +5,7 @@
 #include "history/HistoryDocument.h"
 #include "history/HistoryEncoding.h"
 #include "history/HistoryLoader.h"
+#include "history/LineEnds.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -19,13 +20,8 @@ inline HistoryLines makeLines(const QStringList &raw, const QString &kinds = {},
     std::vector<HistoryLines::Span> spans;
     for (const QString &line : raw) {
         const QByteArray bytes = encodeText(line, encoding);
-        qsizetype begin = 0;
-        qsizetype end = bytes.size();
-        while (begin < end && bytes[begin] == ' ')
-            ++begin;
-        while (end > begin && bytes[end - 1] == ' ')
-            --end;
-        spans.push_back({text.size() + begin, end - begin});
+        const HistoryLines::Span span = trimmedSpan(bytes.data(), bytes.data(), bytes.data() + bytes.size());
+        spans.push_back({text.size() + span.offset, span.length});
         text += bytes + "\r\n";
     }
     HistoryLines lines(text, spans, encoding);
