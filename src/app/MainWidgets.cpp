@@ -1,11 +1,12 @@
 #include "app/MainWidgets.h"
 
+#include "widgets/ReportListView.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QStatusBar>
-#include <QTableView>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -53,7 +54,7 @@ MainWidgets MainWidgets::create(QMainWindow *window)
     w.Frame1 = new QWidget(w.picSpliterContainer);
     w.Frame1->setObjectName(QStringLiteral("Frame1"));
 
-    w.lvChangesList = new QTableView(w.picSpliterContainer);
+    w.lvChangesList = new ReportListView(w.picSpliterContainer);
     w.lvChangesList->setObjectName(QStringLiteral("lvChangesList"));
     configureList(w.lvChangesList);
     w.lvChangesList->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -61,9 +62,6 @@ MainWidgets MainWidgets::create(QMainWindow *window)
     w.lvChangesList->setWordWrap(false);
     w.lvChangesList->setCornerButtonEnabled(false);
     w.lvChangesList->verticalHeader()->hide();
-    // Every row is one line of text: a fixed height lets the view skip measuring rows.
-    w.lvChangesList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    w.lvChangesList->verticalHeader()->setDefaultSectionSize(w.lvChangesList->fontMetrics().height() + 4);
     w.lvChangesList->horizontalHeader()->setSectionsMovable(true);
     w.lvChangesList->horizontalHeader()->setStretchLastSection(false);
     w.lvChangesList->horizontalHeader()->setHighlightSections(false);
@@ -74,6 +72,10 @@ MainWidgets MainWidgets::create(QMainWindow *window)
     w.Text1->setReadOnly(true);
     w.Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     w.Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Tab goes on to the next pane, as in the lists; the panel is read-only anyway.
+    w.Text1->setTabChangesFocus(true);
+    QWidget::setTabOrder(w.lvVersionsList, w.lvChangesList);
+    QWidget::setTabOrder(w.lvChangesList, w.Text1);
 
     QStatusBar *status = window->statusBar();
     status->setObjectName(QStringLiteral("StatusBar1"));
