@@ -1,10 +1,12 @@
 #include "app/ChangeColumns.h"
 
 #include "app/ColumnWidths.h"
+#include "history/LineRules.h"
 #include "settings/SettingsStore.h"
 #include "settings/cProfile.h"
 #include "widgets/Twips.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QStringList>
 
@@ -17,6 +19,23 @@ const QString KeyColumnHeadersPosition3 = QStringLiteral("ColumnHeadersPosition3
 
 const QString DefaultSize3 = QStringLiteral("1500,1500,12000");
 const QString DefaultSize = QStringLiteral("15000");
+
+// Room a cell leaves around its text.
+constexpr int CellPadding = 12;
+
+// The widest text of one column over a week of days and the twelve months.
+int widestDateText(const QFontMetrics &metrics, const QString &format,
+                   QString (*text)(QStringView, const QString &))
+{
+    int widest = 0;
+    for (int day = 1; day <= 7; ++day)
+        widest = std::max(widest, metrics.horizontalAdvance(text(QStringLiteral("0%1.01.23").arg(day), format)));
+    for (int month = 1; month <= 12; ++month) {
+        const QString line = QStringLiteral("28.%1.28").arg(month, 2, 10, QLatin1Char('0'));
+        widest = std::max(widest, metrics.horizontalAdvance(text(line, format)));
+    }
+    return widest;
+}
 
 QString joined(const QList<int> &values)
 {
@@ -71,5 +90,20 @@ void ChangeColumns::save(const QHeaderView *header, bool separateColumns, Settin
             ColumnWidths::numbers(store.read(SectionVelomir, KeyColumnHeadersSize, DefaultSize)).value(0);
         store.write(SectionVelomir, KeyColumnHeadersSize,
                     QString::number(ColumnWidths::toStore(header->sectionSize(0), stored)));
+    }
+}
+
+void ChangeColumns::fitDateColumns(QHeaderView *header, const QFont &font, const QString &dayFormat,
+                                   const QString &dateFormat)
+{
+    if (header->count() != 3)
+        return;
+    const QFontMetrics metrics(font);
+    const int needed[] = {widestDateText(metrics, dayFormat, GetDayText),
+                          widestDateText(metrics, dateFormat, GetDateText)};
+    for (int column = 0; column < 2; ++column) {
+        const int width = needed[column] + CellPadding;
+        if (header->sectionSize(column) < width)
+            header->resizeSection(column, width);
     }
 }
