@@ -178,13 +178,14 @@ inline QString currentChangeText(frmMain &w)
     return current.siblingAtColumn(changesList(w)->model()->columnCount() - 1).data().toString();
 }
 
-// The one bold release, when it is also the only selected and the current item; else -1.
+// The one release drawn in a font of its own (the mark of the current item), when it is also the
+// only selected and the current item; else -1.
 inline int markedVersion(frmMain &w)
 {
     QTreeWidget *versions = versionsList(w);
     int marked = -1;
     for (int i = 0; i < versions->topLevelItemCount(); ++i) {
-        if (versions->topLevelItem(i)->font(0).bold()) {
+        if (versions->topLevelItem(i)->font(0).resolve(versions->font()) != versions->font()) {
             if (marked != -1)
                 return -1;
             marked = i;

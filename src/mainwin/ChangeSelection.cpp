@@ -103,19 +103,22 @@ void ChangeSelection::ChangeRowClick(ListRow row)
     if (!m_document.lines.contains(line)) {
         // The "Search Result:" header shows no line of the history.
         m_w.wrapPanel->clear();
+        m_w.datePanel->clear();
         m_shownLineLength = 0;
         return;
     }
-    // A line too long to lay out is shown cut; its date is at its start.
+    // A line too long to lay out is shown cut; its date is at its start. The date panel tells the
+    // date of the row shown: a row without one (a release heading) leaves it empty, never showing
+    // the date of a row seen before.
     const ShownText shown = shownLine(m_document.lines, line);
-    const QString longDate = longDateText(shown.text);
-    if (!longDate.isEmpty())
-        m_w.datePanel->setText(longDate);
+    m_w.datePanel->setText(longDateText(shown.text));
     m_w.wrapPanel->setPlainText(shown.text);
     m_shownLineLength = shown.lineLength;
     if (m_view.searchResultsShown())
         MarkSearchText();
-    FindReleaseOfLine(line);
+    // In the "All" view, "All" stays the current item whatever row is chosen.
+    if (!m_view.allSelected())
+        FindReleaseOfLine(line);
 }
 
 void ChangeSelection::showRow(ListRow row)

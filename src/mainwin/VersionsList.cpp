@@ -2,6 +2,7 @@
 
 #include "history/ShownText.h"
 
+#include <QEvent>
 #include <QTreeWidget>
 
 namespace {
@@ -13,6 +14,7 @@ VersionsList::VersionsList(QTreeWidget *list, QObject *parent)
     : QObject(parent)
     , m_list(list)
 {
+    m_list->installEventFilter(this);
     connect(m_list, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item) { emit itemClicked(m_list->indexOfTopLevelItem(item)); });
     // Arrow keys move the current item; treat that as a click so keyboard users can browse releases.
@@ -80,12 +82,33 @@ void VersionsList::makeCurrent(int position)
         setMarked(m_current, false);
     m_current = position;
     setMarked(position, true);
-    if (QTreeWidgetItem *all = itemAt(0)) {
-        QFont font = all->font(0);
-        font.setBold(position == 0);
-        all->setFont(0, font);
-    }
+    // "All" is marked exactly while it is current.
+    if (position != 0)
+        setMarked(0, false);
     m_filling = false;
+}
+
+QFont VersionsList::markedFont(const QFont &listFont)
+{
+    QFont font = listFont;
+    // Bold is the mark; in a list whose font is bold already, the current item is underlined too.
+    if (listFont.bold())
+        font.setUnderline(true);
+    font.setBold(true);
+    return font;
+}
+
+bool VersionsList::eventFilter(QObject *watched, QEvent *event)
+{
+    // The marked font is made from the list's font, so it follows a change of that font.
+    if (watched == m_list && event->type() == QEvent::FontChange) {
+        for (int position : {0, m_current}) {
+            QTreeWidgetItem *item = itemAt(position);
+            if (item && item->data(0, Qt::FontRole).isValid())
+                item->setFont(0, markedFont(m_list->font()));
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void VersionsList::unmarkCurrent()
@@ -111,9 +134,11 @@ void VersionsList::setMarked(int position, bool marked)
     QTreeWidgetItem *item = itemAt(position);
     if (!item)
         return;
-    QFont font = item->font(0);
-    font.setBold(marked);
-    item->setFont(0, font);
+    // An item that is not marked has no font of its own: it is drawn in the list's font.
+    if (marked)
+        item->setFont(0, markedFont(m_list->font()));
+    else
+        item->setData(0, Qt::FontRole, QVariant());
     item->setSelected(marked);
     if (marked)
         m_list->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);

@@ -2,6 +2,7 @@
 
 #include "history/HistoryDocument.h"
 
+#include <QFont>
 #include <QObject>
 #include <QString>
 
@@ -9,7 +10,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // lvVersionsList: "All" at position 0, then one item per release with its key and header line.
-// Position p > 0 is release p - 1 of the document. The current item is the one shown bold.
+// Position p > 0 is release p - 1 of the document. The current item is the one shown in the marked font.
 class VersionsList : public QObject
 {
     Q_OBJECT
@@ -31,9 +32,15 @@ public:
     void unmarkCurrent();
     void scrollTo(int position);
 
+    // The font of the current item: the list's font in bold, and underlined when that font is bold.
+    static QFont markedFont(const QFont &listFont);
+
 signals:
     // The user picked an item, with the mouse or the keyboard.
     void itemClicked(int position);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QTreeWidgetItem *itemAt(int position) const;

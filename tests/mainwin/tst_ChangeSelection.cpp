@@ -82,7 +82,8 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), "01.02.03 " + change + "\r\n");
     }
 
-    void rowShowsLongDateAndHeadingLeavesIt()
+    // The date panel tells the date of the row shown, and nothing on a row without one.
+    void rowShowsLongDateAndHeadingClearsIt()
     {
         MainWindowFixture fixture;
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
@@ -95,7 +96,32 @@ private slots:
         QCOMPARE(wrapPanel(w)->toPlainText(), QStringLiteral("01.02.03 Added: epsilon"));
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(wrapPanel(w)->toPlainText(), QStringLiteral("Release Total Commander 1.0"));
-        QCOMPARE(panelText(w, "StatusBar1_Panel2"), longDate);
+        QCOMPARE(panelText(w, "StatusBar1_Panel2"), QString());
+    }
+
+    // "All" stays the current item while its rows are chosen; a release clicked then takes the mark,
+    // whatever the list's font (a bold one cannot mark by bold alone).
+    void clickedItemStaysCurrent_data()
+    {
+        const auto row = addColumns<QString>({"fontStyle"});
+        row("regular font", "0");
+        row("bold font", "1");
+        row("bold italic font", "3");
+    }
+    void clickedItemStaysCurrent()
+    {
+        QFETCH(QString, fontStyle);
+        MainWindowFixture fixture;
+        fixture.writeSetting(KeyFontStyle, fontStyle);
+        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
+        QCOMPARE(markedVersion(w), 1);
+        clickVersion(w, 0);
+        QCOMPARE(markedVersion(w), 0);
+        QTest::keyClick(changesList(w), Qt::Key_End);
+        QCOMPARE(currentChangeText(w), QStringLiteral("Fixed: zeta"));
+        QCOMPARE(markedVersion(w), 0);
+        clickVersion(w, 2);
+        QCOMPARE(markedVersion(w), 2);
     }
 
     void goToLine_data()
@@ -109,6 +135,7 @@ private slots:
             "02.02.02 Fixed: delta tab");
         row("empty line shows the change before it", false, true, "", 3, 1, "03.03.03 Added: alpha tab one");
         row("line before the first release", false, true, "", 0, 0, "Preface line");
+        row("line before the first release, reversed", true, true, "", 0, 0, "Preface line");
         row("a release's heading", false, true, "", 5, 2, "Release Total Commander 2.0");
         row("wrap panel hidden", false, false, "", 6, 2, "02.02.02 Added: gamma");
     }
@@ -133,6 +160,7 @@ private slots:
         QCOMPARE(changesList(w)->selectionModel()->selectedRows().size(), 1);
         // A dated line shows its change without the date.
         QCOMPARE(currentChangeText(w), wrapText.front().isDigit() ? wrapText.mid(9) : wrapText);
+        QCOMPARE(panelText(w, "StatusBar1_Panel2").isEmpty(), !wrapText.front().isDigit());
         QCOMPARE(action(w, "mnuViewAllChanges")->isChecked(), true);
         QCOMPARE(action(w, "mnuViewWrapPanel")->isChecked(), true);
     }
