@@ -69,7 +69,7 @@ void frmOptions::createWidgets()
 
     m_cmdChangeFont = new QPushButton(QStringLiteral("&Change..."), this);
     m_cmdChangeFont->setObjectName(QStringLiteral("cmdChangeFont"));
-    m_cmdChangeWrapFont = new QPushButton(QStringLiteral("&Change..."), this);
+    m_cmdChangeWrapFont = new QPushButton(QStringLiteral("C&hange..."), this);
     m_cmdChangeWrapFont->setObjectName(QStringLiteral("cmdChangeWrapFont"));
     auto *fonts = new QHBoxLayout;
     fonts->addWidget(groupWithButton(QStringLiteral("List Font:"), m_cmdChangeFont, this));

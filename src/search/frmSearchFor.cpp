@@ -98,7 +98,7 @@ void frmSearchFor::createWidgets()
     m_cmdFindNext->setDefault(true);
     m_cmdCancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("cmdCancel"), this);
     m_cmdClearList = makeButton(QStringLiteral("Clear List"), QStringLiteral("cmdClearList"), this);
-    m_cmdFindAll = makeButton(QStringLiteral("&Find All"), QStringLiteral("cmdFindAll"), this);
+    m_cmdFindAll = makeButton(QStringLiteral("Find A&ll"), QStringLiteral("cmdFindAll"), this);
 
     setTabOrder(m_cboFindWhat, m_optColumn[0]);
     setTabOrder(m_optColumn[0], m_optColumn[1]);

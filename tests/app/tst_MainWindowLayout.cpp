@@ -1,3 +1,4 @@
+#include "AccessKeys.h"
 #include "DataTable.h"
 #include "MainWindowFixture.h"
 
@@ -40,6 +41,40 @@ class tst_MainWindowLayout : public QObject
     Q_OBJECT
 
 private slots:
+    // Tab and Shift+Tab go from pane to pane, never cell to cell; the menus' letters are distinct.
+    void keyboardReachesEveryPane()
+    {
+        MainWindowFixture fixture;
+        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
+        QCOMPARE(accessKeyClashes(&w), QStringList());
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        versionsList(w)->setFocus();
+        const QList<QWidget *> panes{versionsList(w), changesList(w), wrapPanel(w)};
+        for (qsizetype i = 1; i < panes.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), panes[i]);
+        }
+        for (qsizetype i = panes.size() - 2; i >= 0; --i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), panes[i]);
+        }
+    }
+
+    // A large list font makes rows tall enough for it, and the Day and Date columns wide enough for
+    // a whole day name and date.
+    void rowsAndDateColumnsFitLargeFont()
+    {
+        MainWindowFixture fixture;
+        fixture.writeSettings({"FontSize=20", "DateInSeparateColumns=1", "DayFormat=dddd"});
+        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
+        QTableView *list = changesList(w);
+        const QFontMetrics metrics(list->font());
+        QCOMPARE_GE(list->rowHeight(0), metrics.height());
+        QCOMPARE_GE(list->columnWidth(0), metrics.horizontalAdvance(QLocale::system().dayName(3)));
+        QCOMPARE_GE(list->columnWidth(1), metrics.horizontalAdvance(list->model()->index(1, 1).data().toString()));
+    }
+
     // The client area lies between the menu bar (and toolbar) and the bottom edge (or status bar),
     // and the splitters' container one pixel inside it, whichever bars the View menu shows.
     void containerInsetByOnePixel()

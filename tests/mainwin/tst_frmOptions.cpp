@@ -1,3 +1,4 @@
+#include "AccessKeys.h"
 #include "DataTable.h"
 #include "MemorySettingsStore.h"
 
@@ -78,6 +79,20 @@ private slots:
 
     // Cancel applies and writes nothing and undoes the boxes, texts and colours; a font confirmed in
     // the font dialog is kept for the next OK all the same.
+    // The two font buttons share a caption but not a letter: Alt+H reaches the wrap font's.
+    void accessKeysAreDistinctAndReachWrapFont()
+    {
+        Session s;
+        s.open();
+        QCOMPARE(accessKeyClashes(s.dialog.get()), QStringList());
+        s.dialog->show();
+        s.dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.dialog.get()));
+        cCommonDialog::scriptFontAnswer({false, {}});
+        QTest::keyClick(s.dialog->windowHandle(), Qt::Key_H, Qt::AltModifier);
+        QTRY_COMPARE(cCommonDialog::fontRequests(), QList<FontSetting>{s.settings.WrapFont});
+    }
+
     void cancelKeepsOnlyConfirmedFont()
     {
         Session s;

@@ -1,3 +1,4 @@
+#include "AccessKeys.h"
 #include "DataTable.h"
 #include "TestFiles.h"
 
@@ -163,6 +164,18 @@ private slots:
         m_dialog->FindNextString();
         QCOMPARE(MessageBox::beepCount(), 1);
         QCOMPARE(m_host->calls, QStringList());
+    }
+
+    // Every control has a letter of its own: Alt+L reaches Find All, which shared Alt+F once.
+    void accessKeysAreDistinctAndFindAllHasOne()
+    {
+        open();
+        QCOMPARE(accessKeyClashes(m_dialog.get()), QStringList());
+        m_dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        type("tab");
+        QTest::keyClick(m_dialog->windowHandle(), Qt::Key_L, Qt::AltModifier);
+        QTRY_COMPARE(m_host->calls, QStringList{"all tab in 0"});
     }
 
     void enteredTextJoinsHistory_data()
