@@ -48,6 +48,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <cstdio>
+
 namespace {
 const QString KeyColumnHeadersSize2 = QStringLiteral("ColumnHeadersSize2");
 const QString KeyLastFile = QStringLiteral("LastFile");
@@ -64,6 +66,7 @@ frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
     ProfileSettingsStore store(m_profile);
     displaySettings() = LoadDisplaySettings(store);
     RestoreWindowPlacement();
+    m_profile.setWriteFailureHandler([this](const QString &file) { tellSettingsNotSaved(file); });
 
     m_firstActivation.setSingleShot(true);
     connect(&m_firstActivation, &QTimer::timeout, this, &frmMain::firstActivation);
@@ -87,9 +90,14 @@ frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
 
     m_w.Text1->clear();
     setWindowTitle(QString());
+    if (!cProfile::whyNotWritable(globals().IniFilePath).isEmpty())
+        tellSettingsNotSaved(globals().IniFilePath);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    m_profile.setWriteFailureHandler({});
+}
 
 void frmMain::createWidgets()
 {
@@ -223,6 +231,19 @@ void frmMain::showOptions()
     frmOptions::ShowOptions(displaySettings(), store, *this, this);
 }
 
+// Settings that cannot be written would be lost silently at close: the user is told once, on
+// standard error and for good in the status bar, and the program goes on.
+void frmMain::tellSettingsNotSaved(const QString &file)
+{
+    if (m_settingsNotSaved)
+        return;
+    const QString text = cProfile::notSavedMessage(file);
+    std::fputs(qPrintable(QStringLiteral("velomir: %1\n").arg(text)), stderr);
+    m_settingsNotSaved = new QLabel(text, statusBar());
+    m_settingsNotSaved->setObjectName(QStringLiteral("StatusBar1_SettingsNotSaved"));
+    statusBar()->addPermanentWidget(m_settingsNotSaved);
+}
+
 frmSearchFor &frmMain::findDialog()
 {
     // Made the first time it is needed; "Find Next" may ask before the dialog was ever shown.
@@ -306,7 +327,9 @@ void frmMain::showPlace(const ShownPlace &place)
     } else if (position >= 0) {
         versionItemClicked(position);
     } else {
+        // Nothing to list: nothing to count either.
         m_w.Text1->clear();
+        m_w.statusPanel1->clear();
     }
     m_selection->showRow(place.rowIn(m_document, m_changesModel->content().rows));
 }
@@ -462,8 +485,10 @@ void frmMain::ApplySettings()
 void frmMain::SetupChangeColumns()
 {
     ProfileSettingsStore store(m_profile);
-    ChangeColumns::setup(m_w.lvChangesList->horizontalHeader(), displaySettings().DateInSeparateColumns,
-                         store);
+    const DisplaySettings &s = displaySettings();
+    ChangeColumns::setup(m_w.lvChangesList->horizontalHeader(), s.DateInSeparateColumns, store);
+    ChangeColumns::fitDateColumns(m_w.lvChangesList->horizontalHeader(), m_w.lvChangesList->font(), s.DayFormat,
+                                  s.DateFormat);
 }
 
 void frmMain::saveChangeColumns()

@@ -130,6 +130,7 @@ private:
     void openFileDialog();
     void showOptions();
     void showAbout();
+    void tellSettingsNotSaved(const QString &file);
     void showStatistics();
     frmSearchFor &findDialog();
     void RecordWindowPlacement();
@@ -163,6 +164,7 @@ private:
     ChangesView m_view;
     SearchIn m_searchInChoice = SearchIn::Everywhere;
     bool m_closing = false;
+    QLabel *m_settingsNotSaved = nullptr; // the status bar's word that settings are lost at close
     WindowPlacement m_placement;
     frmSearchFor *m_findDialog = nullptr;
 };

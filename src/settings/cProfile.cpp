@@ -5,6 +5,7 @@
 #include "settings/IniFileLock.h"
 #include "settings/ProfilePaths.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -172,6 +173,47 @@ QString cProfile::ReadValueOrComment(const QString &strSectionName, const QStrin
     return value;
 }
 
+bool cProfile::saved(const IniFile &ini, const QString &target)
+{
+    return ini.save(target) || notSaved(target);
+}
+
+bool cProfile::notSaved(const QString &target)
+{
+    if (m_writeFailed && !m_filesNotSaved.contains(target)) {
+        m_filesNotSaved << target;
+        m_writeFailed(target);
+    }
+    return false;
+}
+
+QString cProfile::whyNotWritable(const QString &file)
+{
+    const QFileInfo info(file);
+    if (info.exists())
+        return info.isFile() && info.isWritable() ? QString() : QStringLiteral("the file is read-only");
+    // A missing folder is made by the first write, when the nearest folder that exists allows it.
+    const QString folder = info.absolutePath();
+    QString existing = folder;
+    while (!QFileInfo::exists(existing) && QFileInfo(existing).absolutePath() != existing)
+        existing = QFileInfo(existing).absolutePath();
+    const QFileInfo nearest(existing);
+    if (nearest.isDir() && nearest.isWritable())
+        return {};
+    const QString shown = QDir::toNativeSeparators(folder);
+    return existing == folder && nearest.isDir()
+               ? QStringLiteral("the folder \"%1\" cannot be written").arg(shown)
+                              : QStringLiteral("the folder \"%1\" does not exist and cannot be made").arg(shown);
+}
+
+QString cProfile::notSavedMessage(const QString &file)
+{
+    QString why = whyNotWritable(file);
+    if (why.isEmpty())
+        why = QStringLiteral("the file is locked or the disk refused the write");
+    return QStringLiteral("Settings cannot be saved to \"%1\": %2.").arg(QDir::toNativeSeparators(file), why);
+}
+
 bool cProfile::writeResolved(const QString &section, const QString &key, const QString &value,
                              const QString &file)
 {
@@ -180,9 +222,9 @@ bool cProfile::writeResolved(const QString &section, const QString &key, const Q
     const QString target = ResolveProfileFile(section, key, file);
     const IniFileLock lock(target, m_lockTimeout);
     if (!lock.isLocked())
-        return false;
+        return notSaved(target);
     IniFile ini = IniFile::load(target);
-    return ini.setValue(section, key, value) && ini.save(target);
+    return ini.setValue(section, key, value) && saved(ini, target);
 }
 
 bool cProfile::WriteValue(const QString &strSectionName, const QString &strKeyName, const QString &strValue,
@@ -203,9 +245,9 @@ bool cProfile::DeleteValue(const QString &strSectionName, const QString &strKeyN
     const QString target = ResolveProfileFile(strSectionName, strKeyName, strFileName);
     const IniFileLock lock(target, m_lockTimeout);
     if (!lock.isLocked())
-        return false;
+        return notSaved(target);
     IniFile ini = IniFile::load(target);
-    return ini.removeKey(strSectionName, strKeyName) && ini.save(target);
+    return ini.removeKey(strSectionName, strKeyName) && saved(ini, target);
 }
 
 bool cProfile::DeleteSection(const QString &strSectionName, const QString &strFileName)
@@ -213,17 +255,17 @@ bool cProfile::DeleteSection(const QString &strSectionName, const QString &strFi
     const QString target = ResolveProfileFile(strSectionName, QString(), strFileName);
     const IniFileLock lock(target, m_lockTimeout);
     if (!lock.isLocked())
-        return false;
+        return notSaved(target);
     IniFile ini = IniFile::load(target);
     if (m_preserveSectionPosition == 0)
-        return ini.removeSection(strSectionName) && ini.save(target);
+        return ini.removeSection(strSectionName) && saved(ini, target);
     // The header line stays where it is. The keys are listed from the file they are deleted from, so
     // a second redirection inside that file cannot make the list name another file's keys.
     for (const QString &key : ini.keyNames(strSectionName)) {
         if (!ini.removeKey(strSectionName, key))
             return false;
     }
-    return ini.save(target);
+    return saved(ini, target);
 }
 
 bool cProfile::WriteSection(const QString &strSectionName, const QString &strSectionContents,
@@ -232,13 +274,13 @@ bool cProfile::WriteSection(const QString &strSectionName, const QString &strSec
     const QString target = ResolveProfileFile(strSectionName, QString(), strFileName);
     const IniFileLock lock(target, m_lockTimeout);
     if (!lock.isLocked())
-        return false;
+        return notSaved(target);
     IniFile ini = IniFile::load(target);
     if (strSectionContents.size() < WholeSectionLimit) {
         static const QRegularExpression EntrySeparator(QStringLiteral("[\\0\\r\\n]+"));
         return ini.replaceSection(strSectionName,
                                   strSectionContents.split(EntrySeparator, Qt::SkipEmptyParts)) &&
-               ini.save(target);
+               saved(ini, target);
     }
     // Each value is written as the line holds it, quotes included, so that outer blanks survive the
     // read just as they do when the section is written whole.
@@ -250,7 +292,7 @@ bool cProfile::WriteSection(const QString &strSectionName, const QString &strSec
         if (!ini.setValue(strSectionName, key, QStringView(line).mid(eq + 1).trimmed()))
             return false;
     }
-    return ini.save(target);
+    return saved(ini, target);
 }
 
 int cProfile::fillList(QStringList &list, const QStringList &pieces, int bufferSize)

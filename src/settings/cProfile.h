@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 
 // The one gateway to the settings: values under sections and keys in INI files, with the file
 // manager's redirection rules ("RedirectSection", "AlternateUserIni").
@@ -54,12 +55,25 @@ public:
     bool WriteValueAsItIs(const QString &strSectionName, const QString &strKeyName, const QString &strValue,
                           const QString &strFileName);
 
+    // Called once for each file that a write could not save (a missing folder, a read-only file, a
+    // lock never had); the write is given up and the program goes on.
+    void setWriteFailureHandler(std::function<void(const QString &file)> handler)
+    {
+        m_writeFailed = std::move(handler);
+    }
+    // Why `file` cannot be written as things stand; empty when nothing stands in the way.
+    static QString whyNotWritable(const QString &file);
+    // What the user is told when settings cannot be saved to `file`.
+    static QString notSavedMessage(const QString &file);
+
     // The file a section lives in, after the redirection rules.
     QString ResolveProfileFile(const QString &section, const QString &key, const QString &file);
 
 private:
     QString readValue(const QString &section, const QString &key, const QString &defaultValue,
                       const QString &file, int maxBufferSize) const;
+    bool saved(const class IniFile &ini, const QString &target);
+    bool notSaved(const QString &target);
     bool writeResolved(const QString &section, const QString &key, const QString &value, const QString &file);
     // Fills a list the way the engine's NUL-separated answer would, and returns its highest used index.
     static int fillList(QStringList &list, const QStringList &pieces, int bufferSize);
@@ -75,6 +89,8 @@ private:
     int m_preserveSectionPosition = 0;
     int m_sectionBufferSize = 32700;
     std::chrono::milliseconds m_lockTimeout;
+    std::function<void(const QString &file)> m_writeFailed;
+    QStringList m_filesNotSaved;
 };
 
 // The form a value is written in so that reading it back gives the same text: outer blanks and

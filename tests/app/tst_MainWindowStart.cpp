@@ -40,6 +40,17 @@ private slots:
         QCOMPARE(shownLines(w), (QList<int>{5, 6, 7}));
     }
 
+    // Settings that cannot be written are told in the status bar, and the window works on.
+    void unwritableSettingsAreTold()
+    {
+        MainWindowFixture fixture;
+        const QString history = fixture.writeHistory(sampleHistory());
+        globals().IniFilePath = fixture.path("History.txt/velomir.ini");
+        frmMain &w = fixture.start(history);
+        QVERIFY(panelText(w, "StatusBar1_SettingsNotSaved").contains("cannot be made"));
+        QCOMPARE(shownLines(w), (QList<int>{1, 2, 4}));
+    }
+
     // A history that can be read replaces the one shown and is remembered; one that cannot is
     // reported by name and changes nothing.
     void fileOpen_data()

@@ -27,6 +27,21 @@ private slots:
         globals().MissingValueMarker = Marker;
     }
 
+    // A settings file that cannot be written is told once, with why; every write says it failed.
+    void unwritableFileToldOnce()
+    {
+        QVERIFY(writeFile(m_dir.filePath("plain"), "not a folder"));
+        const QString lost = m_dir.filePath("plain/velomir.ini");
+        cProfile profile(std::chrono::milliseconds(50));
+        QStringList told;
+        profile.setWriteFailureHandler([&told](const QString &file) { told << file; });
+        QVERIFY(profile.WriteValue(SectionVelomir, "K", "1", m_dir.filePath("made/velomir.ini")));
+        QVERIFY(!profile.WriteValue(SectionVelomir, "K", "1", lost));
+        QVERIFY(!profile.WriteSection(SectionVelomir, "K=2", lost));
+        QCOMPARE(told, QStringList{lost});
+        QVERIFY(cProfile::notSavedMessage(lost).contains("does not exist and cannot be made"));
+    }
+
     void markerTellsAbsentFromEmptyAndIsNeverWritten()
     {
         QVERIFY(writeFile(m_ini, "[Velomir]\nEmpty=\n"));
