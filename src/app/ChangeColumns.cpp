@@ -20,8 +20,9 @@ const QString KeyColumnHeadersPosition3 = QStringLiteral("ColumnHeadersPosition3
 const QString DefaultSize3 = QStringLiteral("1500,1500,12000");
 const QString DefaultSize = QStringLiteral("15000");
 
-// Room a cell leaves around its text.
+// Room a cell leaves around its text, and the room of a row's icon in the first column.
 constexpr int CellPadding = 12;
+constexpr int IconRoom = 16 + 6;
 
 // The widest text of one column over a week of days and the twelve months.
 int widestDateText(const QFontMetrics &metrics, const QString &format,
@@ -94,12 +95,12 @@ void ChangeColumns::save(const QHeaderView *header, bool separateColumns, Settin
 }
 
 void ChangeColumns::fitDateColumns(QHeaderView *header, const QFont &font, const QString &dayFormat,
-                                   const QString &dateFormat)
+                                   const QString &dateFormat, bool showIcons)
 {
     if (header->count() != 3)
         return;
     const QFontMetrics metrics(font);
-    const int needed[] = {widestDateText(metrics, dayFormat, GetDayText),
+    const int needed[] = {widestDateText(metrics, dayFormat, GetDayText) + (showIcons ? IconRoom : 0),
                           widestDateText(metrics, dateFormat, GetDateText)};
     for (int column = 0; column < 2; ++column) {
         const int width = needed[column] + CellPadding;

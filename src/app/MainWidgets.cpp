@@ -82,6 +82,8 @@ MainWidgets MainWidgets::create(QMainWindow *window)
     w.statusPanel1 = new QLabel(status);
     w.statusPanel1->setObjectName(QStringLiteral("StatusBar1_Panel1"));
     w.statusPanel1->setMinimumWidth(200);
+    // The counts never run into the date, whatever the font.
+    w.statusPanel1->setContentsMargins(0, 0, 12, 0);
     w.statusPanel2 = new QLabel(status);
     w.statusPanel2->setObjectName(QStringLiteral("StatusBar1_Panel2"));
     status->addWidget(w.statusPanel1);

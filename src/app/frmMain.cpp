@@ -488,7 +488,7 @@ void frmMain::SetupChangeColumns()
     const DisplaySettings &s = displaySettings();
     ChangeColumns::setup(m_w.lvChangesList->horizontalHeader(), s.DateInSeparateColumns, store);
     ChangeColumns::fitDateColumns(m_w.lvChangesList->horizontalHeader(), m_w.lvChangesList->font(), s.DayFormat,
-                                  s.DateFormat);
+                                  s.DateFormat, s.ShowListIcons);
 }
 
 void frmMain::saveChangeColumns()

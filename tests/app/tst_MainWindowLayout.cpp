@@ -71,7 +71,7 @@ private slots:
         QTableView *list = changesList(w);
         const QFontMetrics metrics(list->font());
         QCOMPARE_GE(list->rowHeight(0), metrics.height());
-        QCOMPARE_GE(list->columnWidth(0), metrics.horizontalAdvance(QLocale::system().dayName(3)));
+        QCOMPARE_GE(list->columnWidth(0), metrics.horizontalAdvance(QLocale::system().dayName(3)) + 16);
         QCOMPARE_GE(list->columnWidth(1), metrics.horizontalAdvance(list->model()->index(1, 1).data().toString()));
     }
 
