@@ -13,18 +13,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace {
-
-// The dialog is laid out in twips; widgets want pixels of the screen in use.
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return Twips::toPixels(QRectF(left, top, width, height));
-}
 
 QPushButton *makeButton(const QString &caption, const QString &name, QWidget *parent)
 {
@@ -78,7 +74,6 @@ void frmSearchFor::createWidgets()
     m_cboFindWhat->setInsertPolicy(QComboBox::NoInsert);
     m_label1->setBuddy(m_cboFindWhat);
 
-    // The frame comes first so that the options are drawn over it.
     m_frame1 = new QGroupBox(QStringLiteral("Search in:"), this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     m_searchInGroup = new QButtonGroup(this);
@@ -122,19 +117,34 @@ void frmSearchFor::createWidgets()
 
 void frmSearchFor::placeWidgets()
 {
-    const QRect client = twipsRect(0, 0, 5700, 2220);
-    setFixedSize(client.size());
-    m_label1->setGeometry(twipsRect(135, 195, 1125, 270));
-    m_cboFindWhat->setGeometry(twipsRect(1305, 150, 2655, 315));
-    m_optColumn[0]->setGeometry(twipsRect(315, 825, 3435, 255));
-    m_optColumn[1]->setGeometry(twipsRect(315, 1125, 3435, 255));
-    m_optColumn[2]->setGeometry(twipsRect(315, 1425, 3435, 255));
-    m_chkWholeWord->setGeometry(twipsRect(135, 1890, 3825, 255));
-    m_cmdFindNext->setGeometry(twipsRect(4110, 105, 1500, 345));
-    m_cmdCancel->setGeometry(twipsRect(4110, 510, 1500, 345));
-    m_cmdClearList->setGeometry(twipsRect(4110, 915, 1500, 345));
-    m_cmdFindAll->setGeometry(twipsRect(4110, 1320, 1500, 345));
-    m_frame1->setGeometry(twipsRect(135, 555, 3825, 1245));
+    // At the standard font the dialog has its classic size; a larger font or scale grows it.
+    m_cboFindWhat->setMinimumWidth(Twips::toPixelsX(2655));
+    auto *findWhat = new QHBoxLayout;
+    findWhat->addWidget(m_label1);
+    findWhat->addWidget(m_cboFindWhat, 1);
+
+    auto *searchIn = new QVBoxLayout(m_frame1);
+    searchIn->setSpacing(1);
+    for (QRadioButton *option : m_optColumn)
+        searchIn->addWidget(option);
+
+    auto *left = new QVBoxLayout;
+    left->addLayout(findWhat);
+    left->addWidget(m_frame1);
+    left->addWidget(m_chkWholeWord);
+    left->addStretch();
+
+    auto *buttons = new QVBoxLayout;
+    for (QPushButton *button : {m_cmdFindNext, m_cmdCancel, m_cmdClearList, m_cmdFindAll}) {
+        button->setMinimumWidth(Twips::toPixelsX(1500));
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+
+    auto *dialog = new QHBoxLayout(this);
+    dialog->addLayout(left, 1);
+    dialog->addLayout(buttons);
+    dialog->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void frmSearchFor::ShowFind()

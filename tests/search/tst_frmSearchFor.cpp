@@ -10,6 +10,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -176,6 +178,20 @@ private slots:
         type("tab");
         QTest::keyClick(m_dialog->windowHandle(), Qt::Key_L, Qt::AltModifier);
         QTRY_COMPARE(m_host->calls, QStringList{"all tab in 0"});
+    }
+
+    // The dialog grows with its font: every control keeps room for its caption.
+    void controlsFitLargeFont()
+    {
+        open();
+        QFont large = m_dialog->font();
+        large.setPointSize(20);
+        m_dialog->setFont(large);
+        m_dialog->layout()->activate();
+        for (const QWidget *control : m_dialog->findChildren<QWidget *>()) {
+            if (qobject_cast<const QAbstractButton *>(control) || qobject_cast<const QLabel *>(control))
+                QVERIFY2(control->width() >= control->sizeHint().width(), qPrintable(control->objectName()));
+        }
     }
 
     void enteredTextJoinsHistory_data()
