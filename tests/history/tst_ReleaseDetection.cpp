@@ -47,6 +47,10 @@ private slots:
             {QStringLiteral("k1 4 del programa")}, {"x", QStringLiteral("VERSI\u00d3N 4 del programa")},
             QStringLiteral("Versi\u00f3n 4"));
         row("undated text is no header", "Total Commander\r\n", {}, {"Total Commander"});
+        row("fix line holding a release text is no header", "10.03.99 Fixed: Release Wincmd 4 menu", {},
+            {"10.03.99 Fixed: Release Wincmd 4 menu"});
+        row("addition line holding a release text is no header", "10.03.99 Added: New in version 4", {},
+            {"10.03.99 Added: New in version 4"});
         row("no third entry: no rewrite", "New in version 4.0 (10.3.99)", {"k0 version 4.0 (10.3.99)"},
             {"New in version 4.0 (10.3.99)"}, "Release,New in version");
         row("empty entry occurs nowhere", "plain text\nRelease X 1", {"k1 X 1"},

@@ -15,6 +15,8 @@ private slots:
         row("# not a non-ASCII digit", "#", QStringLiteral("\u0663"), false);
         row("? is a whole astral character", "?", QStringLiteral("\U0001F600"), true);
         row("* backtracks to later match", "*ab", "aab", true);
+        row("text after the last * must end the line", "*ab", "aabc", false);
+        row("* may stand for nothing", "a*b*", "ab", true);
         row("range ignores case", "[a-f]", "D", true);
         row("! negation ignores case", "[!a-f]", "C", false);
         row("list holds wildcards as text", "[*#?]", "#", true);

@@ -68,6 +68,8 @@ private slots:
         row("two leading quotes unchanged", "\"\"a", "K=\"\"a");
         row("plain", "a b", "K=a b");
         row("empty", "", "K=");
+        row("trailing tab", "a\t", "K=\"a\t\"");
+        row("leading no-break space", QStringLiteral("\u00a0a"));
         add("new key in new file", {}, "\tx ", {});
     }
     void valueReadsBackAsWritten()
