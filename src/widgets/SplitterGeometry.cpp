@@ -18,8 +18,8 @@ void setHeight(SplitterGeometry::Rect &rect, int height)
 
 } // namespace
 
-SplitterGeometry::SplitterGeometry(int direction, Margins margins, int splitterSize)
-    : m_sideBySide(direction == SideBySide)
+SplitterGeometry::SplitterGeometry(SplitDirection direction, Margins margins, int splitterSize)
+    : m_sideBySide(direction == SplitDirection::SideBySide)
     , m_margins(margins)
     , m_splitterSize(splitterSize)
 {

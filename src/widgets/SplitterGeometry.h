@@ -4,6 +4,10 @@
 
 #include <optional>
 
+// How a splitter lays out its two panes: left and right of a vertical bar, or above and below a
+// horizontal one.
+enum class SplitDirection { SideBySide = 1, Stacked = 2 };
+
 // Where the bar and the two panes of a splitter go, worked out in twips from the container's size.
 // A width or height that would come out negative (container smaller than margins and bar) is not
 // assigned: the rectangle keeps its previous value for it, as a widget would refuse it.
@@ -38,11 +42,8 @@ public:
         int bottom = 0;
     };
 
-    static constexpr int SideBySide = 1;
-
     SplitterGeometry() = default;
-    // `direction` 1 puts the panes side by side; any other value stacks them.
-    SplitterGeometry(int direction, Margins margins, int splitterSize);
+    SplitterGeometry(SplitDirection direction, Margins margins, int splitterSize);
 
     bool sideBySide() const { return m_sideBySide; }
     int splitterSize() const { return m_splitterSize; }

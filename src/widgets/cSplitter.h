@@ -21,7 +21,7 @@ public:
     ~cSplitter() override;
 
     // Set by CreateSplitter: 1 side by side (vertical bar), anything else stacked (horizontal bar).
-    int mDirection = 0;
+    SplitDirection mDirection = SplitDirection::SideBySide;
     // Extents along the split axis kept for each pane while dragging, in twips.
     int MinLeftPanelWidth = 0;
     int MinRightPanelWidth = 0;
@@ -30,15 +30,15 @@ public:
     // When set, Resize pulls a bar lying beyond the new container back inside.
     bool CheckSplitterPos = false;
 
-    static constexpr int SideBySide = 1; // panes left and right of a vertical bar
-    static constexpr int Stacked = 2;    // panes above and below a horizontal bar
+    static constexpr SplitDirection SideBySide = SplitDirection::SideBySide;
+    static constexpr SplitDirection Stacked = SplitDirection::Stacked;
 
-    // How CreateSplitter lays the panes out: the direction (SideBySide, anything else stacked),
+    // How CreateSplitter lays the panes out: the direction,
     // where the bar starts and how thick it is, and the margins left free inside the container.
     // All in twips.
     struct Layout
     {
-        int direction = SideBySide;
+        SplitDirection direction = SideBySide;
         int splitterStartPos = 0;
         int splitterSize = 0;
         float leftMargin = 0;

@@ -8,8 +8,8 @@ using Layout = SplitterGeometry::Layout;
 Q_DECLARE_METATYPE(SplitterGeometry::Rect)
 Q_DECLARE_METATYPE(SplitterGeometry::Layout)
 
-constexpr int Stacked = 2;
-constexpr int SideBySide = 1;
+constexpr SplitDirection Stacked = SplitDirection::Stacked;
+constexpr SplitDirection SideBySide = SplitDirection::SideBySide;
 constexpr int Bar = 45; // 3 pixels at 15 twips per pixel
 
 class tst_SplitterGeometry : public QObject
@@ -21,7 +21,7 @@ private slots:
     void arrangePanes_data()
     {
         const auto row =
-            addColumns<int, bool, Layout, Layout>({"direction", "secondVisible", "before", "after"});
+            addColumns<SplitDirection, bool, Layout, Layout>({"direction", "secondVisible", "before", "after"});
         const Rect old{7, 7, 7, 7};
         // Container 3000 x 2000, bar at 900 on the split axis.
         const Layout stacked{3000, 2000, {0, 900, 10, 10}, old, old};
@@ -37,7 +37,7 @@ private slots:
     }
     void arrangePanes()
     {
-        QFETCH(int, direction);
+        QFETCH(SplitDirection, direction);
         QFETCH(bool, secondVisible);
         QFETCH(Layout, before);
         SplitterGeometry(direction, {}, Bar).arrangePanes(before, true, secondVisible);

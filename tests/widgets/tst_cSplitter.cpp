@@ -6,7 +6,7 @@
 #include <QFrame>
 #include <QMouseEvent>
 
-constexpr int Stacked = 2;
+constexpr SplitDirection Stacked = SplitDirection::Stacked;
 constexpr int Twips = 15; // per pixel in every test
 
 // A window with a 200 x 300 pixel container (3000 x 4500 twips) and a splitter over it.
@@ -27,7 +27,7 @@ struct Host
         container->setGeometry(0, 0, 200, 300);
         window.show();
     }
-    [[nodiscard]] bool create(int direction, int startPosition)
+    [[nodiscard]] bool create(SplitDirection direction, int startPosition)
     {
         cSplitter::Layout layout;
         layout.direction = direction;
