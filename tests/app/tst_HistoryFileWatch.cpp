@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSaveFile>
@@ -172,6 +173,79 @@ private slots:
         QCOMPARE(markedVersion(w), 3);
         QCOMPARE(shownLines(w), (QList<int>{7, 8, 9, 10}));
         QCOMPARE(MessageBox::shownTexts(), QStringList());
+    }
+
+    // A file written without pause is read while it is written; a burst within the longest wait
+    // is read once, a settle time after its last write.
+    void busyFileRead_data()
+    {
+        const auto row = addColumns<int, int, int, bool>({"settle", "every", "writes", "whileWritten"});
+        row("written for longer than the longest wait", 100, 5, 400, true);
+        row("a short burst", 300, 50, 5, false);
+    }
+    void busyFileRead()
+    {
+        QFETCH(int, settle);
+        QFETCH(int, every);
+        QFETCH(int, writes);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("History.txt"));
+        QVERIFY(writeFile(file, "01.01.01 Added: a\r\n"));
+        HistoryFileWatcher watcher;
+        watcher.setSettleTime(std::chrono::milliseconds(settle));
+        watcher.follow(file);
+        int written = 0;
+        QElapsedTimer sinceWrite;
+        QList<std::pair<int, qint64>> seen; // writes done and ms since the last, at each change
+        connect(&watcher, &HistoryFileWatcher::changed, this, [&] { seen.append({written, sinceWrite.elapsed()}); });
+        QTimer writer;
+        writer.setInterval(every);
+        connect(&writer, &QTimer::timeout, this, [&] {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::Append) && out.write("01.01.01 Added: b\r\n") > 0);
+            sinceWrite.start();
+            if (++written == writes)
+                writer.stop();
+        });
+        writer.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 10000);
+        QFETCH(bool, whileWritten);
+        if (whileWritten) {
+            QVERIFY(seen.first().first < writes);
+        } else {
+            QCOMPARE(seen.first().first, writes);
+            QVERIFY(seen.first().second >= settle * 9 / 10);
+        }
+    }
+
+    // A file emptied or cut short is taken as being written: what is shown stays until it is
+    // filled again, or until it has stayed so for the hold time.
+    void cutFileHeld_data()
+    {
+        const auto row = addColumns<QByteArray, QByteArray>({"cut", "after"});
+        row("emptied, then filled again", "", "01.01.01 Added: a\r\n02.02.02 Added: b\r\n");
+        row("emptied and left", "", "");
+        row("cut short and left", "01.01.01", "");
+    }
+    void cutFileHeld()
+    {
+        QFETCH(QByteArray, cut);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("History.txt"));
+        QVERIFY(writeFile(file, "01.01.01 Added: a\r\n"));
+        HistoryFileWatcher watcher;
+        watcher.setSettleTime(200ms); // held for 800 ms
+        watcher.follow(file);
+        QList<qint64> sizes; // the file's size at each change
+        connect(&watcher, &HistoryFileWatcher::changed, this, [&] { sizes.append(QFileInfo(file).size()); });
+
+        QVERIFY(writeFile(file, cut));
+        // Nothing past the settle time, within the hold time.
+        QVERIFY(!QTest::qWaitFor([&] { return !sizes.isEmpty(); }, 400));
+        if (!after.isEmpty())
+            QVERIFY(writeFile(file, after));
+        QTRY_COMPARE_WITH_TIMEOUT(sizes, QList<qint64>{after.isEmpty() ? cut.size() : after.size()}, 5000);
     }
 
     void dropOpensOneLocalFile_data()
