@@ -21,9 +21,10 @@ QString findCaseBlind(const QString &path)
             continue;
         }
         QString match;
-        const QStringList names = QDir(found.isEmpty() ? QStringLiteral(".") : found)
-                                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                 QDir::NoDotAndDotDot, QDir::Unsorted);
+        const QStringList names =
+            QDir(found.isEmpty() ? QStringLiteral(".") : found)
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                           QDir::Unsorted);
         for (const QString &name : names) {
             if (name.compare(part, Qt::CaseInsensitive) == 0 && (match.isEmpty() || name < match))
                 match = name;

@@ -56,6 +56,11 @@ private slots:
         row("empty registry value is absent", "", "", "/m", m, "/m/", {"/m"});
         row("empty remembered folder is absent", "", m, m, "", m, {});
         row("environment drive mapped", "D:\\FM", "/u", m, m, "/d/FM/", {"/d/FM"});
+        // The folder as it is named on this system, whatever the case it was given in.
+        const QString tc = m_scratch.path() + "/Tc";
+        QVERIFY(QDir().mkpath(tc));
+        row("environment folder in another case", m_scratch.path() + "/tc", m, m, m, tc + '/', {tc});
+        row("remembered folder in another case", "", m, m, m_scratch.path() + "/TC", tc + '/', {});
     }
     void directorySources()
     {
@@ -117,6 +122,9 @@ private slots:
         const StartFileInputs inputs{marker, commandLine, fileManagerDir, lastFile, expand, FileExists};
         QTEST(StartFileChoice::choose(inputs), "expected");
     }
+
+private:
+    QTemporaryDir m_scratch;
 };
 
 QTEST_GUILESS_MAIN(tst_FileManagerLocation)

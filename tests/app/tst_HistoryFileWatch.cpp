@@ -52,6 +52,20 @@ void rewrite(const QString &file, const QStringList &lines, bool renameOver)
         QVERIFY(saved.open(QIODevice::WriteOnly) && saved.write(bytes) == bytes.size() && saved.commit());
 }
 
+// A history file of its own, followed with the given settle time.
+struct FollowedFile
+{
+    explicit FollowedFile(std::chrono::milliseconds settle)
+    {
+        QVERIFY(writeFile(file, "01.01.01 Added: a\r\n"));
+        watcher.setSettleTime(settle);
+        watcher.follow(file);
+    }
+    QTemporaryDir dir;
+    QString file = dir.filePath(QStringLiteral("History.txt"));
+    HistoryFileWatcher watcher;
+};
+
 int currentLine(frmMain &w)
 {
     return shownLines(w).value(changesList(w)->currentIndex().row(), -1);
@@ -188,34 +202,26 @@ private slots:
         QFETCH(int, settle);
         QFETCH(int, every);
         QFETCH(int, writes);
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("History.txt"));
-        QVERIFY(writeFile(file, "01.01.01 Added: a\r\n"));
-        HistoryFileWatcher watcher;
-        watcher.setSettleTime(std::chrono::milliseconds(settle));
-        watcher.follow(file);
+        FollowedFile followed(std::chrono::milliseconds{settle});
         int written = 0;
         QElapsedTimer sinceWrite;
         QList<std::pair<int, qint64>> seen; // writes done and ms since the last, at each change
-        connect(&watcher, &HistoryFileWatcher::changed, this, [&] { seen.append({written, sinceWrite.elapsed()}); });
+        connect(&followed.watcher, &HistoryFileWatcher::changed, this, [&] {
+            seen.append({written, sinceWrite.elapsed()});
+        });
         QTimer writer;
-        writer.setInterval(every);
         connect(&writer, &QTimer::timeout, this, [&] {
-            QFile out(file);
+            QFile out(followed.file);
             QVERIFY(out.open(QIODevice::Append) && out.write("01.01.01 Added: b\r\n") > 0);
             sinceWrite.start();
             if (++written == writes)
                 writer.stop();
         });
-        writer.start();
+        writer.start(every);
         QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 10000);
         QFETCH(bool, whileWritten);
-        if (whileWritten) {
-            QVERIFY(seen.first().first < writes);
-        } else {
-            QCOMPARE(seen.first().first, writes);
-            QVERIFY(seen.first().second >= settle * 9 / 10);
-        }
+        QCOMPARE(seen.first().first < writes, whileWritten);
+        QVERIFY(whileWritten || seen.first().second >= settle * 9 / 10);
     }
 
     // A file emptied or cut short is taken as being written: what is shown stays until it is
@@ -231,20 +237,15 @@ private slots:
     {
         QFETCH(QByteArray, cut);
         QFETCH(QByteArray, after);
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("History.txt"));
-        QVERIFY(writeFile(file, "01.01.01 Added: a\r\n"));
-        HistoryFileWatcher watcher;
-        watcher.setSettleTime(200ms); // held for 800 ms
-        watcher.follow(file);
-        QList<qint64> sizes; // the file's size at each change
-        connect(&watcher, &HistoryFileWatcher::changed, this, [&] { sizes.append(QFileInfo(file).size()); });
+        FollowedFile followed(200ms); // held for 800 ms
+        QList<qint64> sizes;          // the file's size at each change
+        connect(&followed.watcher, &HistoryFileWatcher::changed, this,
+                [&] { sizes.append(QFileInfo(followed.file).size()); });
 
-        QVERIFY(writeFile(file, cut));
+        QVERIFY(writeFile(followed.file, cut));
         // Nothing past the settle time, within the hold time.
         QVERIFY(!QTest::qWaitFor([&] { return !sizes.isEmpty(); }, 400));
-        if (!after.isEmpty())
-            QVERIFY(writeFile(file, after));
+        QVERIFY(after.isEmpty() || writeFile(followed.file, after));
         QTRY_COMPARE_WITH_TIMEOUT(sizes, QList<qint64>{after.isEmpty() ? cut.size() : after.size()}, 5000);
     }
 

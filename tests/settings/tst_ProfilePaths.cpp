@@ -87,7 +87,8 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, found);
         QTemporaryDir temp;
-        for (const QString name : {"tc/HISTORY.TXT", "both/History.txt", "both/HISTORY.TXT", "Program Files/totalcmd/x"}) {
+        for (const QString name :
+             {"tc/HISTORY.TXT", "both/History.txt", "both/HISTORY.TXT", "Program Files/totalcmd/x"}) {
             QVERIFY(QDir(temp.path()).mkpath(QFileInfo(name).path()));
             QVERIFY(QFile(temp.filePath(name)).open(QIODevice::WriteOnly));
         }
