@@ -1,6 +1,7 @@
 #include "app/FileManagerLocation.h"
 
 #include "app/cRegistry.h"
+#include "settings/CaseBlindPath.h"
 
 #include <QFileInfo>
 
@@ -21,8 +22,9 @@ QString FindFileManagerDir(const FileManagerDirSources &sources)
     const auto isMarker = [&](const QString &value) {
         return value.compare(sources.missingValueMarker, Qt::CaseInsensitive) == 0;
     };
+    // Every source names the folder as Windows would, whatever the case of its parts.
     const auto toLocal = [&](const QString &path) {
-        return sources.toLocalPath ? sources.toLocalPath(path) : path;
+        return findCaseBlind(sources.toLocalPath ? sources.toLocalPath(path) : path);
     };
     // Expanding makes the separators native, so the drive mapping after it takes either one.
     const auto fromRegistry = [&](const QString &value) {
@@ -44,7 +46,7 @@ QString FindFileManagerDir(const FileManagerDirSources &sources)
     const QString stored = sources.readStoredDir(sources.missingValueMarker);
     if (stored.isEmpty() || isMarker(stored))
         return sources.missingValueMarker;
-    return sources.addBackslash(sources.expandPath(stored));
+    return sources.addBackslash(findCaseBlind(sources.expandPath(stored)));
 }
 
 bool FileExists(const QString &path)

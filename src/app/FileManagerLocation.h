@@ -41,7 +41,8 @@ FileManagerDirSources systemFileManagerDirSources(const cRegistry &registry,
 
 // The file manager's folder ending in a separator, or the marker when nothing knows it. The
 // first of environment, user registry and machine registry that names a folder wins and is
-// remembered as "TCInstallDir" in the form found on this system, so that a later run without
+// remembered as "TCInstallDir" in the form found on this system (each part in the case it has
+// there, as findCaseBlind finds it), so that a later run without
 // the registry finds it too; otherwise the remembered folder is used. An empty value names no
 // folder (it would otherwise make the file system's root the file manager's folder).
 QString FindFileManagerDir(const FileManagerDirSources &sources);

@@ -8,20 +8,43 @@ HistoryFileWatcher::HistoryFileWatcher(QObject *parent)
     : QObject(parent)
 {
     setObjectName(QStringLiteral("HistoryFileWatcher"));
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(DefaultSettleTime);
+    for (QTimer *timer : {&m_settle, &m_longest, &m_hold})
+        timer->setSingleShot(true);
+    setSettleTime(DefaultSettleTime);
     connect(&m_settle, &QTimer::timeout, this, &HistoryFileWatcher::settle);
-    // Each event starts the settle time afresh: the file is looked at once it is left alone.
+    connect(&m_longest, &QTimer::timeout, this, &HistoryFileWatcher::settle);
+    connect(&m_hold, &QTimer::timeout, this, [this] {
+        if (troubleReading(m_path).isEmpty() && stampOf(m_path) == m_heldStamp)
+            report(m_heldStamp);
+        else
+            settle();
+    });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] {
         m_fileTouched = true;
-        m_settle.start();
+        noticed();
     });
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_settle.start(); });
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &HistoryFileWatcher::noticed);
+}
+
+void HistoryFileWatcher::setSettleTime(std::chrono::milliseconds time)
+{
+    m_settle.setInterval(time);
+    m_longest.setInterval(2 * time);
+    m_hold.setInterval(4 * time);
+}
+
+void HistoryFileWatcher::noticed()
+{
+    // Each event starts the settle time afresh; the longest wait runs from the first one.
+    m_settle.start();
+    if (!m_longest.isActive())
+        m_longest.start();
 }
 
 void HistoryFileWatcher::follow(const QString &path)
 {
-    m_settle.stop();
+    for (QTimer *timer : {&m_settle, &m_longest, &m_hold})
+        timer->stop();
     const QStringList watched = m_watcher.files() + m_watcher.directories();
     if (!watched.isEmpty())
         m_watcher.removePaths(watched);
@@ -55,11 +78,14 @@ void HistoryFileWatcher::watch()
 
 void HistoryFileWatcher::settle()
 {
+    m_settle.stop();
+    m_longest.stop();
     if (m_path.isEmpty())
         return;
     watch();
     const QString trouble = troubleReading(m_path);
     if (!trouble.isEmpty()) {
+        m_hold.stop();
         m_fileTouched = false;
         if (trouble != m_trouble) {
             m_trouble = trouble;
@@ -68,6 +94,20 @@ void HistoryFileWatcher::settle()
         return;
     }
     const Stamp stamp = stampOf(m_path);
+    if (stamp != m_stamp && (stamp.size == 0 || stamp.size < m_stamp.size)) {
+        // Held from the last change on: a change since starts the hold time again.
+        if (!m_hold.isActive() || stamp != m_heldStamp) {
+            m_heldStamp = stamp;
+            m_hold.start();
+        }
+        return;
+    }
+    m_hold.stop();
+    report(stamp);
+}
+
+void HistoryFileWatcher::report(const Stamp &stamp)
+{
     const bool cameBack = !m_trouble.isEmpty() || std::exchange(m_backUntold, false);
     const bool differs = std::exchange(m_fileTouched, false) || cameBack || stamp != m_stamp;
     m_stamp = stamp;

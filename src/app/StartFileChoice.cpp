@@ -1,6 +1,7 @@
 #include "app/StartFileChoice.h"
 
 #include "app/FileManagerLocation.h"
+#include "settings/CaseBlindPath.h"
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
 
@@ -15,12 +16,15 @@ StartFileChoice StartFileChoice::choose(const StartFileInputs &inputs)
     const bool candidateNamesFile =
         candidate.source == StartFileSource::CommandLine ||
         inputs.fileManagerDir.compare(inputs.missingValueMarker, Qt::CaseInsensitive) != 0;
-    if (candidateNamesFile && inputs.fileExists(candidate.path))
-        return candidate;
+    if (candidateNamesFile) {
+        candidate.path = findCaseBlind(candidate.path);
+        if (inputs.fileExists(candidate.path))
+            return candidate;
+    }
 
     if (!inputs.lastFile.isEmpty() &&
         inputs.lastFile.compare(inputs.missingValueMarker, Qt::CaseInsensitive) != 0) {
-        const QString lastFile = inputs.expandPath(inputs.lastFile);
+        const QString lastFile = findCaseBlind(inputs.expandPath(inputs.lastFile));
         if (inputs.fileExists(lastFile))
             return {StartFileSource::LastFile, lastFile};
     }
@@ -36,11 +40,11 @@ StartFileChoice StartFileChoice::atStart(const StartOptions &options, const QStr
     inputs.lastFile = storedLastFile;
     inputs.expandPath = [](const QString &path) { return ExpandPath(path); };
     inputs.fileExists = [](const QString &path) { return FileExists(path); };
-    StartFileChoice choice = choose(inputs);
-    if (choice.source == StartFileSource::OpenDialog && !options.fallbackFile.isEmpty() &&
-        FileExists(options.fallbackFile))
-        choice = {StartFileSource::CommandLine, options.fallbackFile};
-    return choice;
+    const StartFileChoice choice = choose(inputs);
+    if (choice.source != StartFileSource::OpenDialog)
+        return choice;
+    const QString fallback = findCaseBlind(options.fallbackFile);
+    return FileExists(fallback) ? StartFileChoice{StartFileSource::CommandLine, fallback} : choice;
 }
 
 QDebug operator<<(QDebug debug, const StartFileChoice &choice)

@@ -39,7 +39,8 @@ struct StartFileChoice
 
     // The candidate named by the command line (or the default history file), else "LastFile",
     // else the open dialog. "%Commander_Path%" in either path is expanded, so the file
-    // manager's folder must be known before this is asked.
+    // manager's folder must be known before this is asked. Each file is found whatever the case
+    // of its name and folders (findCaseBlind): the file manager ships "HISTORY.TXT".
     static StartFileChoice choose(const StartFileInputs &inputs);
     // The same for this run: the file manager's folder and the existence test of the system, and
     // the --fallback file (taken as named on the command line) before the open dialog.

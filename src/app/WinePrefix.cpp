@@ -1,5 +1,7 @@
 #include "app/WinePrefix.h"
 
+#include "settings/CaseBlindPath.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -56,5 +58,6 @@ QString WinePrefix::toLocalPath(const QString &windowsPath) const
     rest.replace(u'\\', u'/');
     if (rest.isEmpty())
         rest = QStringLiteral("/");
-    return root + rest;
+    // Wine finds each part of a path whatever its case, and so must we.
+    return findCaseBlind(root + rest);
 }

@@ -21,7 +21,8 @@ public:
 
     // "C:\totalcmd" -> <prefix>/dosdevices/c: (followed to its target, usually drive_c)
     // + "/totalcmd"; "C:/totalcmd" maps the same. A drive without a dosdevices entry maps only
-    // for C:, to <prefix>/drive_c.
+    // for C:, to <prefix>/drive_c. The folders are found whatever their case, as Wine finds them
+    // ("C:\PROGRAM FILES" is drive_c/Program Files).
     // A path without a drive letter, or a drive that is not known, is returned as it is.
     QString toLocalPath(const QString &windowsPath) const;
 

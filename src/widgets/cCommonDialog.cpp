@@ -1,5 +1,6 @@
 #include "widgets/cCommonDialog.h"
 
+#include "settings/CaseBlindPath.h"
 #include "widgets/SystemColors.h"
 
 #include <QCheckBox>
@@ -116,8 +117,14 @@ int cCommonDialog::styleBitsOf(const QFont &font)
     return style;
 }
 
-cCommonDialog::OpenAnswer cCommonDialog::ShowOpenDialog(QWidget *owner, const OpenRequest &request)
+cCommonDialog::OpenAnswer cCommonDialog::ShowOpenDialog(QWidget *owner, const OpenRequest &asked)
 {
+    // The proposed name is the file's own, whatever its case, as the Windows dialog takes it: a
+    // proposal of a file that does not exist would leave Open disabled.
+    OpenRequest request = asked;
+    if (!request.startDir.isEmpty() && !request.proposedName.isEmpty())
+        request.proposedName =
+            QFileInfo(findCaseBlind(QDir(request.startDir).filePath(request.proposedName))).fileName();
     if (script().active) {
         script().openRequests << request;
         return takeFirstOr(script().openAnswers);

@@ -13,7 +13,8 @@ class QWidget;
 class cCommonDialog
 {
 public:
-    // What the open-file dialog offers: where it starts, the name it proposes, the filter (11 is
+    // What the open-file dialog offers: where it starts, the name it proposes (taken in the case
+    // the file has in the start folder, as a Windows dialog would find it), the filter (11 is
     // text files), its title (none: the usual one), whether the file must exist, and the
     // extension added to a name typed without one.
     struct OpenRequest

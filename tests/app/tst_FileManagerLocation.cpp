@@ -3,6 +3,10 @@
 #include "app/FileManagerLocation.h"
 #include "app/StartFileChoice.h"
 
+#include <QDir>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+
 namespace {
 
 const QString marker = QStringLiteral("ABCDEF012345abcdef");
@@ -12,7 +16,7 @@ const QString marker = QStringLiteral("ABCDEF012345abcdef");
 QString expand(const QString &path)
 {
     QString expanded = path;
-    expanded.replace(QStringLiteral("%commander_path%"), QStringLiteral("/opt/tc"), Qt::CaseInsensitive);
+    expanded.replace(QStringLiteral("%commander_path%"), QStringLiteral("opt/tc"), Qt::CaseInsensitive);
     return expanded.replace(u'\\', u'/');
 }
 
@@ -47,11 +51,16 @@ private slots:
         row("machine registry when user has none", "", m, "/m", "/s", "/m/", {"/m"});
         row("remembered folder only when no other", "", m, m, "/s", "/s/", {});
         row("marker when nothing knows the folder", "", m, m, m, m, {});
-        row("placeholder in registry value", "", "%commander_path%", m, m, "/opt/tc/", {"/opt/tc"});
+        row("placeholder in registry value", "", "%commander_path%", m, m, "opt/tc/", {"opt/tc"});
         row("marker in other case is absent", "", m.toLower(), "/m", m, "/m/", {"/m"});
         row("empty registry value is absent", "", "", "/m", m, "/m/", {"/m"});
         row("empty remembered folder is absent", "", m, m, "", m, {});
         row("environment drive mapped", "D:\\FM", "/u", m, m, "/d/FM/", {"/d/FM"});
+        // The folder as it is named on this system, whatever the case it was given in.
+        const QString tc = m_scratch.path() + "/Tc";
+        QVERIFY(QDir().mkpath(tc));
+        row("environment folder in another case", m_scratch.path() + "/tc", m, m, m, tc + '/', {tc});
+        row("remembered folder in another case", "", m, m, m_scratch.path() + "/TC", tc + '/', {});
     }
     void directorySources()
     {
@@ -75,6 +84,7 @@ private slots:
         QTEST(writes, "written");
     }
 
+    // Paths are relative to a scratch folder that holds the existing files, as the current folder.
     void startFile_data()
     {
         const auto row = addColumns<QString, QString, QString, QStringList, StartFileChoice>(
@@ -82,16 +92,17 @@ private slots:
 
         const QString m = marker;
         using S = StartFileSource;
-        row("default history file", "", "/tc/", m, {"/tc/History.txt"},
-            {S::DefaultHistory, "/tc/History.txt"});
-        row("command-line file before LastFile", "/x/h.txt", "/tc/", "/y/last.txt",
-            {"/x/h.txt", "/tc/History.txt", "/y/last.txt"}, {S::CommandLine, "/x/h.txt"});
-        row("command line expanded", "%Commander_Path%/h.txt", "/tc/", m, {"/opt/tc/h.txt"},
-            {S::CommandLine, "/opt/tc/h.txt"});
-        row("missing command-line file falls back to LastFile", "/x/gone.txt", "/tc/",
-            "%commander_path%/old.txt", {"/tc/History.txt", "/opt/tc/old.txt"},
-            {S::LastFile, "/opt/tc/old.txt"});
-        row("neither exists opens the dialog", "/x/gone.txt", "/tc/", "/y/gone.txt", {}, {});
+        row("default history file", "", "tc/", m, {"tc/History.txt"}, {S::DefaultHistory, "tc/History.txt"});
+        row("default history as the file manager names it", "", "TC/", m, {"tc/HISTORY.TXT"},
+            {S::DefaultHistory, "tc/HISTORY.TXT"});
+        row("command-line file before LastFile", "x/h.txt", "tc/", "y/last.txt",
+            {"x/h.txt", "tc/History.txt", "y/last.txt"}, {S::CommandLine, "x/h.txt"});
+        row("command line expanded, in another case", "%Commander_Path%/H.txt", "tc/", m, {"opt/tc/h.txt"},
+            {S::CommandLine, "opt/tc/h.txt"});
+        row("missing command-line file falls back to LastFile", "x/gone.txt", "tc/",
+            "%commander_path%/OLD.txt", {"tc/History.txt", "opt/tc/old.txt"},
+            {S::LastFile, "opt/tc/old.txt"});
+        row("neither exists opens the dialog", "x/gone.txt", "tc/", "y/gone.txt", {}, {});
         row("unknown folder names no default file", "", m, m, {m + "History.txt"}, {});
     }
     void startFile()
@@ -100,11 +111,20 @@ private slots:
         QFETCH(QString, fileManagerDir);
         QFETCH(QString, lastFile);
         QFETCH(QStringList, existing);
-        const StartFileInputs inputs{
-            marker,   commandLine, fileManagerDir,
-            lastFile, expand,      [&](const QString &path) { return existing.contains(path); }};
+        QTemporaryDir temp;
+        for (const QString &name : existing) {
+            QVERIFY(QDir(temp.path()).mkpath(QFileInfo(name).path()));
+            QVERIFY(QFile(temp.filePath(name)).open(QIODevice::WriteOnly));
+        }
+        const QString before = QDir::currentPath();
+        const auto restore = qScopeGuard([&] { QDir::setCurrent(before); });
+        QVERIFY(QDir::setCurrent(temp.path()));
+        const StartFileInputs inputs{marker, commandLine, fileManagerDir, lastFile, expand, FileExists};
         QTEST(StartFileChoice::choose(inputs), "expected");
     }
+
+private:
+    QTemporaryDir m_scratch;
 };
 
 QTEST_GUILESS_MAIN(tst_FileManagerLocation)

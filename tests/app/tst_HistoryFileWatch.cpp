@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSaveFile>
@@ -50,6 +51,20 @@ void rewrite(const QString &file, const QStringList &lines, bool renameOver)
     else
         QVERIFY(saved.open(QIODevice::WriteOnly) && saved.write(bytes) == bytes.size() && saved.commit());
 }
+
+// A history file of its own, followed with the given settle time.
+struct FollowedFile
+{
+    explicit FollowedFile(std::chrono::milliseconds settle)
+    {
+        QVERIFY(writeFile(file, "01.01.01 Added: a\r\n"));
+        watcher.setSettleTime(settle);
+        watcher.follow(file);
+    }
+    QTemporaryDir dir;
+    QString file = dir.filePath(QStringLiteral("History.txt"));
+    HistoryFileWatcher watcher;
+};
 
 int currentLine(frmMain &w)
 {
@@ -172,6 +187,66 @@ private slots:
         QCOMPARE(markedVersion(w), 3);
         QCOMPARE(shownLines(w), (QList<int>{7, 8, 9, 10}));
         QCOMPARE(MessageBox::shownTexts(), QStringList());
+    }
+
+    // A file written without pause is read while it is written; a burst within the longest wait
+    // is read once, a settle time after its last write.
+    void busyFileRead_data()
+    {
+        const auto row = addColumns<int, int, int, bool>({"settle", "every", "writes", "whileWritten"});
+        row("written for longer than the longest wait", 100, 5, 400, true);
+        row("a short burst", 300, 50, 5, false);
+    }
+    void busyFileRead()
+    {
+        QFETCH(int, settle);
+        QFETCH(int, every);
+        QFETCH(int, writes);
+        FollowedFile followed(std::chrono::milliseconds{settle});
+        int written = 0;
+        QElapsedTimer sinceWrite;
+        QList<std::pair<int, qint64>> seen; // writes done and ms since the last, at each change
+        connect(&followed.watcher, &HistoryFileWatcher::changed, this, [&] {
+            seen.append({written, sinceWrite.elapsed()});
+        });
+        QTimer writer;
+        connect(&writer, &QTimer::timeout, this, [&] {
+            QFile out(followed.file);
+            QVERIFY(out.open(QIODevice::Append) && out.write("01.01.01 Added: b\r\n") > 0);
+            sinceWrite.start();
+            if (++written == writes)
+                writer.stop();
+        });
+        writer.start(every);
+        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 10000);
+        QFETCH(bool, whileWritten);
+        QCOMPARE(seen.first().first < writes, whileWritten);
+        QVERIFY(whileWritten || seen.first().second >= settle * 9 / 10);
+    }
+
+    // A file emptied or cut short is taken as being written: what is shown stays until it is
+    // filled again, or until it has stayed so for the hold time.
+    void cutFileHeld_data()
+    {
+        const auto row = addColumns<QByteArray, QByteArray>({"cut", "after"});
+        row("emptied, then filled again", "", "01.01.01 Added: a\r\n02.02.02 Added: b\r\n");
+        row("emptied and left", "", "");
+        row("cut short and left", "01.01.01", "");
+    }
+    void cutFileHeld()
+    {
+        QFETCH(QByteArray, cut);
+        QFETCH(QByteArray, after);
+        FollowedFile followed(200ms); // held for 800 ms
+        QList<qint64> sizes;          // the file's size at each change
+        connect(&followed.watcher, &HistoryFileWatcher::changed, this,
+                [&] { sizes.append(QFileInfo(followed.file).size()); });
+
+        QVERIFY(writeFile(followed.file, cut));
+        // Nothing past the settle time, within the hold time.
+        QVERIFY(!QTest::qWaitFor([&] { return !sizes.isEmpty(); }, 400));
+        QVERIFY(after.isEmpty() || writeFile(followed.file, after));
+        QTRY_COMPARE_WITH_TIMEOUT(sizes, QList<qint64>{after.isEmpty() ? cut.size() : after.size()}, 5000);
     }
 
     void dropOpensOneLocalFile_data()

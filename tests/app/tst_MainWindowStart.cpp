@@ -64,7 +64,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, readable);
         MainWindowFixture fixture;
-        const QString file = fixture.writeHistory(sampleHistory());
+        // The file manager's folder, holding the history under the name the file manager gives it.
+        const QString file = fixture.writeHistory(sampleHistory(), QStringLiteral("HISTORY.TXT"));
+        globals().FileManagerDir = FileDirectory(file);
         fixture.writeSetting(QStringLiteral("LastFile"), CollapsePath(file));
         frmMain &w = fixture.start(file);
         const QString chosen = fixture.path(name);
@@ -72,6 +74,7 @@ private slots:
             fixture.writeHistory({"Release Total Commander 7.0", "07.07.07 Added: x"}, name);
         cCommonDialog::scriptOpenAnswer({true, chosen});
         trigger(w, "mnuFileOpen");
+        QCOMPARE(cCommonDialog::openRequests().constLast().proposedName, QStringLiteral("HISTORY.TXT"));
 
         const QString shown = readable ? chosen : file;
         QCOMPARE(w.historyFilePath(), shown);

@@ -74,32 +74,35 @@ private slots:
 
     void historyInPrefixOpensAtStart_data()
     {
-        // The lines under the key in user.reg and in system.reg (none: no file), and the folder of
-        // History.txt below the scratch folder.
+        // The lines under the key in user.reg and in system.reg (none: no file), and the history
+        // file below the scratch folder.
         const auto row = addColumns<QByteArray, QByteArray, QStringList, QString>(
-            {"userValue", "machineValue", "environment", "folder"});
+            {"userValue", "machineValue", "environment", "file"});
 
-        const char *driveC = "prefix/drive_c/totalcmd";
+        const char *driveC = "prefix/drive_c/totalcmd/History.txt";
         row("C: through dosdevices", "\"InstallDir\"=\"C:\\\\totalcmd\"", "", {}, driveC);
-        row("other drive through dosdevices", "\"InstallDir\"=\"D:\\\\tc\"", "", {}, "data/tc");
+        row("other drive through dosdevices", "\"InstallDir\"=\"D:\\\\tc\"", "", {}, "data/tc/History.txt");
         row("machine value without user.reg", "", "\"InstallDir\"=\"C:\\\\totalcmd\"", {}, driveC);
         row("expandable value naming a variable", "\"InstallDir\"=str(2):\"%VELOMIR_TC_DRIVE%\\\\totalcmd\"",
             "", {"VELOMIR_TC_DRIVE=C:"}, driveC);
         row("Commander_Path as the file manager passes it", "", "", {"Commander_Path=C:\\totalcmd"}, driveC);
+        row("folders and name in another case", "\"InstallDir\"=\"C:\\\\PROGRAM FILES\\\\TotalCmd\"", "", {},
+            "prefix/drive_c/Program Files/totalcmd/HISTORY.TXT");
     }
     void historyInPrefixOpensAtStart()
     {
         QFETCH(QByteArray, userValue);
         QFETCH(QByteArray, machineValue);
         QFETCH(QStringList, environment);
-        QFETCH(QString, folder);
+        QFETCH(QString, file);
         if (!userValue.isEmpty())
             QVERIFY(writeFile(prefix() + "/user.reg", hiveHeader + tcSection + userValue + '\n'));
         if (!machineValue.isEmpty())
             QVERIFY(writeFile(prefix() + "/system.reg", hiveHeader + tcSection + machineValue + '\n'));
         for (const QString &variable : environment)
             qputenv(variable.section(u'=', 0, 0).toLocal8Bit(), variable.section(u'=', 1).toLocal8Bit());
-        const QString written = m_root->filePath(folder + QStringLiteral("/History.txt"));
+        const QString written = m_root->filePath(file);
+        QVERIFY(QDir().mkpath(QFileInfo(written).path()));
         QVERIFY(writeFile(written, "Release Total Commander 1.0\r\n01.01.01 Added: first\r\n"));
         const QString history = QFileInfo(written).canonicalFilePath(); // as the file system names it
 

@@ -76,6 +76,7 @@ private slots:
         row("drive letter in lower case", true, "c:\\totalcmd\\", QStringLiteral("<drive_c>/totalcmd/"));
         row("drive root", true, "C:", QStringLiteral("<drive_c>/"));
         row("forward slashes", true, "C:/totalcmd", QStringLiteral("<drive_c>/totalcmd"));
+        row("folder in another case", true, "C:\\TotalCmd\\", QStringLiteral("<drive_c>/totalcmd/"));
         row("drive without a device", true, "D:\\tc", QStringLiteral("D:\\tc"));
         row("no drive letter", true, "totalcmd", QStringLiteral("totalcmd"));
         row("drive_c without a device link", false, "C:\\tc", QStringLiteral("<drive_c>/tc"));

@@ -1,8 +1,10 @@
 #include "DataTable.h"
 
+#include "settings/CaseBlindPath.h"
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -67,6 +69,30 @@ private slots:
 
         globals().UnExpandPaths = unExpandPaths;
         QTEST(CollapsePath(path), "stored");
+    }
+
+    void caseBlindNames_data()
+    {
+        const auto row = addColumns<QString, QString>({"path", "found"});
+        row("exact name", "tc/HISTORY.TXT", "tc/HISTORY.TXT");
+        row("name in another case", "tc/History.txt", "tc/HISTORY.TXT");
+        row("both cases: the exact one", "both/History.txt", "both/History.txt");
+        row("both cases, neither exact: the first in order", "both/history.txt", "both/HISTORY.TXT");
+        row("folders in another case", "PROGRAM FILES/TotalCmd/", "Program Files/totalcmd/");
+        row("no such name: unchanged", "tc/WhatsNew.txt", "tc/WhatsNew.txt");
+        row("no such folder: unchanged", "TC2/HISTORY.TXT", "TC2/HISTORY.TXT");
+    }
+    void caseBlindNames()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, found);
+        QTemporaryDir temp;
+        for (const QString name :
+             {"tc/HISTORY.TXT", "both/History.txt", "both/HISTORY.TXT", "Program Files/totalcmd/x"}) {
+            QVERIFY(QDir(temp.path()).mkpath(QFileInfo(name).path()));
+            QVERIFY(QFile(temp.filePath(name)).open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(findCaseBlind(temp.filePath(path)), temp.filePath(found));
     }
 
     void systemProgramDir_data()
