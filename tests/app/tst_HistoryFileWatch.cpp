@@ -189,6 +189,19 @@ private slots:
         QCOMPARE(MessageBox::shownTexts(), QStringList());
     }
 
+    // A history emptied and left so is shown empty, and nothing is counted in the status bar.
+    void emptiedFileLeavesNoCounts()
+    {
+        MainWindowFixture fixture;
+        const QString file = fixture.writeHistory(sampleHistory());
+        frmMain &w = startFollowing(fixture, file);
+        QVERIFY(!panelText(w, "StatusBar1_Panel1").isEmpty());
+        QVERIFY(writeFile(file, ""));
+        QTRY_COMPARE_WITH_TIMEOUT(panelText(w, "StatusBar1_Panel2"), ChangedText, 5000);
+        QCOMPARE(changesList(w)->model()->rowCount(), 0);
+        QCOMPARE(panelText(w, "StatusBar1_Panel1"), QString());
+    }
+
     // A file written without pause is read while it is written; a burst within the longest wait
     // is read once, a settle time after its last write.
     void busyFileRead_data()
