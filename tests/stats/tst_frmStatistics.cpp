@@ -159,9 +159,9 @@ private slots:
     {
         const auto row = addColumns<bool, bool, QString>({"summary", "selectAll", "expected"});
         row("summary with nothing selected starts with a tab", true, false,
-            "\tAdditon\tFix\tRelease\r\n" + QString(40, u'=') + "\r\n");
+            "\tAdditions\tFix\tRelease\r\n" + QString(40, u'=') + "\r\n");
         row("release list with every row", false, true,
-            "Day\tDate\tVersion\tAdditon\tFix\r\n" + QString(70, u'=') +
+            "Day\tDate\tVersion\tAdditions\tFix\r\n" + QString(70, u'=') +
                 "\r\nFriday\t06/05/2011\t06.05.11 Release Total Commander 7.0\t0\t1\r\n"
                 "\t\tRelease Total Commander 8.0\t2\t1\r\n");
     }
