@@ -147,7 +147,7 @@ private slots:
             // Inside the marks at both ends, off the axis.
             const QPointF inward = (to - from) * (3 / std::hypot(to.x() - from.x(), to.y() - from.y()));
             for (const QPointF &at : {from + inward, to - inward}) {
-                const QColor shown = image.pixelColor(int(std::floor(at.x())), int(std::floor(at.y())));
+                const QColor shown = image.pixelColor(int(at.x()), int(at.y()));
                 const QColor drawn = line->color();
                 QVERIFY2(std::abs(shown.red() - drawn.red()) + std::abs(shown.green() - drawn.green()) +
                                  std::abs(shown.blue() - drawn.blue()) <
@@ -155,15 +155,13 @@ private slots:
                          qPrintable(shown.name() + " for " + drawn.name()));
             }
         }
-
         ReleasesChart many;
         many.resize(500, 300);
         many.show();
         QVERIFY(QTest::qWaitForWindowExposed(&many));
-        std::vector<StatisticsChartSeries::ReleasePoint> points(400);
-        for (auto &point : points)
-            point.selected = true;
-        many.setSeries(points);
+        StatisticsChartSeries::ReleasePoint selected;
+        selected.selected = true;
+        many.setSeries(std::vector(400, selected));
         const auto *marks = static_cast<const QScatterSeries *>(many.chart()->series().at(0));
         QVERIFY(marks->markerSize() <= std::max<qreal>(5, many.chart()->plotArea().width() / 400));
     }
