@@ -72,6 +72,6 @@ QVariant ReleaseStatsModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     static const QStringList titles{QStringLiteral("Day"), QStringLiteral("Date"), QStringLiteral("Version"),
-                                    QStringLiteral("Additon"), QStringLiteral("Fix")};
+                                    QStringLiteral("Additions"), QStringLiteral("Fix")};
     return section >= 0 && section < titles.size() ? QVariant(titles[section]) : QVariant();
 }

@@ -3,6 +3,7 @@
 #include "history/ShownText.h"
 
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QToolTip>
@@ -13,7 +14,12 @@
 
 namespace {
 
-constexpr qreal MarkSize = 9;
+// A mark is as wide as the room between two releases, within these bounds: marks of neighbours
+// meet rather than pile up, and one release alone is not drawn as a large disc.
+constexpr qreal LargestMark = 9;
+constexpr qreal SmallestMark = 5;
+// The marks lie under the lines and let them show through.
+constexpr int MarkAlpha = 160;
 
 // The points equal but for their marks.
 bool sameReleases(const std::vector<StatisticsChartSeries::ReleasePoint> &a,
@@ -36,17 +42,22 @@ ReleasesChart::ReleasesChart(QWidget *parent)
     m_fixes = new QLineSeries(this);
     m_fixes->setName(QStringLiteral("Fixes"));
     m_selected = new QScatterSeries(this);
-    m_selected->setName(QStringLiteral("Selected"));
     m_selected->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    m_selected->setMarkerSize(MarkSize);
+    m_selected->setMarkerSize(LargestMark);
+    // The legend lists the series in the order they are drawn; an empty twin of the marks, drawn
+    // last, names them after the lines while the marks themselves lie under the lines.
+    m_selectedInLegend = new QScatterSeries(this);
+    m_selectedInLegend->setName(QStringLiteral("Selected"));
+    m_selectedInLegend->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    m_selectedInLegend->setMarkerSize(LargestMark);
     m_releases = new QValueAxis(this);
     m_releases->setTitleText(QStringLiteral("Releases, oldest first"));
     m_counts = new QValueAxis(this);
     QChart *c = chart();
     c->addAxis(m_releases, Qt::AlignBottom);
     c->addAxis(m_counts, Qt::AlignLeft);
-    for (QXYSeries *series : {static_cast<QXYSeries *>(m_additions), static_cast<QXYSeries *>(m_fixes),
-                              static_cast<QXYSeries *>(m_selected)}) {
+    for (QXYSeries *series :
+         std::initializer_list<QXYSeries *>{m_selected, m_additions, m_fixes, m_selectedInLegend}) {
         c->addSeries(series);
         series->attachAxis(m_releases);
         series->attachAxis(m_counts);
@@ -104,8 +115,14 @@ void ReleasesChart::colorSeries()
     m_additions->setPen(additions);
     QPen fixes(fixesColor(), 2);
     m_fixes->setPen(fixes);
-    m_selected->setColor(palette().color(QPalette::Highlight));
-    m_selected->setBorderColor(palette().color(QPalette::Text));
+    QColor mark = palette().color(QPalette::Highlight);
+    mark.setAlpha(MarkAlpha);
+    for (QScatterSeries *marks : {m_selected, m_selectedInLegend}) {
+        marks->setColor(mark);
+        marks->setBorderColor(Qt::transparent);
+    }
+    for (QLegendMarker *marker : chart()->legend()->markers(m_selected))
+        marker->setVisible(false);
 }
 
 void ReleasesChart::fitToPlotArea()
@@ -124,6 +141,9 @@ void ReleasesChart::fitToPlotArea()
         static_cast<qreal>(wholeStep(count, ticksFor(chart()->plotArea().width(), labelWidth))));
     m_releases->setLabelFormat(QStringLiteral("%d"));
     m_releases->setRange(0.5, static_cast<qreal>(count) + 0.5);
+
+    const qreal spacing = chart()->plotArea().width() / static_cast<qreal>(count);
+    m_selected->setMarkerSize(std::clamp(spacing, SmallestMark, LargestMark));
 }
 
 void ReleasesChart::showPoint(const QPointF &point, bool state)

@@ -10,7 +10,9 @@ class QScatterSeries;
 class QValueAxis;
 
 // Additions and fixes of every release over time, oldest on the left, one step per release; the
-// selected releases are marked on both lines. Hovering a point names its release.
+// selected releases are marked on both lines, under the lines and no wider than the step between
+// releases, so that the lines stay readable whatever is selected. Hovering a point names its
+// release.
 class ReleasesChart : public StatisticsChartView
 {
     Q_OBJECT
@@ -33,6 +35,7 @@ private:
     QLineSeries *m_additions = nullptr;
     QLineSeries *m_fixes = nullptr;
     QScatterSeries *m_selected = nullptr;
+    QScatterSeries *m_selectedInLegend = nullptr; // never holds a point
     QValueAxis *m_releases = nullptr;
     QValueAxis *m_counts = nullptr;
     std::vector<StatisticsChartSeries::ReleasePoint> m_points;

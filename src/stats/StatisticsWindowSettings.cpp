@@ -26,6 +26,11 @@ template <std::size_t N> QString joinWidths(const std::array<std::optional<doubl
     return parts.join(u',');
 }
 
+QString sortOrderText(StatisticsSortOrder order)
+{
+    return QString::number(static_cast<int>(order));
+}
+
 std::optional<double> number(const QString &text)
 {
     bool ok = false;
@@ -36,7 +41,8 @@ std::optional<double> number(const QString &text)
 }
 
 // The sort the list ends up with after its order was set one off and the column clicked once.
-void readSort(const QString &columnText, const QString &orderText, int columns, int &column, int &order)
+void readSort(const QString &columnText, const QString &orderText, int columns, int &column,
+              StatisticsSortOrder &order)
 {
     if (const std::optional<double> c = number(columnText)) {
         const int rounded = static_cast<int>(std::lround(*c));
@@ -44,7 +50,7 @@ void readSort(const QString &columnText, const QString &orderText, int columns, 
             column = rounded;
     }
     if (const std::optional<double> o = number(orderText))
-        order = std::lround(*o) % 2 == 0 ? 0 : 1;
+        order = std::lround(*o) % 2 == 0 ? StatisticsSortOrder::Ascending : StatisticsSortOrder::Descending;
 }
 
 const QString DefaultPosition = QStringLiteral("0,0,7020,17685");
@@ -109,10 +115,10 @@ void StatisticsWindowSettings::save(const SettingWriter &write) const
         QStringList{wholeNumber(Top), wholeNumber(Left), wholeNumber(Height), wholeNumber(Width)}.join(u','));
     write(StatisticsHeadersSizeKey, joinWidths(HeadersSize));
     write(StatisticsSortedColumnKey, QString::number(SortedColumn));
-    write(StatisticsSortOrderKey, QString::number(SortOrder));
+    write(StatisticsSortOrderKey, sortOrderText(SortOrder));
     write(StatisticsHeadersSize2Key, joinWidths(HeadersSize2));
     write(StatisticsSortedColumn2Key, QString::number(SortedColumn2));
-    write(StatisticsSortOrder2Key, QString::number(SortOrder2));
+    write(StatisticsSortOrder2Key, sortOrderText(SortOrder2));
     write(StatisticsSplitPositionKey, QString::number(SplitPosition, 'g', 15));
     write(StatisticsChartSplitPositionKey, QString::number(ChartSplitPosition, 'g', 15));
 }
@@ -121,8 +127,9 @@ QDebug operator<<(QDebug debug, const StatisticsWindowSettings &s)
 {
     QDebugStateSaver saver(debug);
     debug.nospace() << "StatisticsWindowSettings(" << s.Top << ',' << s.Left << ',' << s.Height << ','
-                    << s.Width << " grid " << s.GridLines << " sort " << s.SortedColumn << '/' << s.SortOrder
-                    << ' ' << s.SortedColumn2 << '/' << s.SortOrder2 << " split " << s.SplitPosition << '/'
+                    << s.Width << " grid " << s.GridLines << " sort " << s.SortedColumn << '/'
+                    << sortOrderText(s.SortOrder) << ' ' << s.SortedColumn2 << '/'
+                    << sortOrderText(s.SortOrder2) << " split " << s.SplitPosition << '/'
                     << s.ChartSplitPosition << " widths";
     for (const auto &w : s.HeadersSize)
         debug << ' ' << w.value_or(-1);

@@ -19,9 +19,11 @@ inline const QString StatisticsSortOrder2Key = QStringLiteral("StatisticsSortOrd
 inline const QString StatisticsSplitPositionKey = QStringLiteral("StatisticsSplitPosition");
 inline const QString StatisticsChartSplitPositionKey = QStringLiteral("StatisticsChartSplitPosition");
 
+// The order a statistics list is sorted in; the values are the ones the settings hold.
+enum class StatisticsSortOrder { Ascending = 0, Descending = 1 };
+
 // How the statistics window looked when it was last closed. Twips throughout; "1" list is the
-// weekday summary (4 columns), "2" the release list (5 columns). Sort columns count from 1 and
-// sort orders are 0 ascending, 1 descending.
+// weekday summary (4 columns), "2" the release list (5 columns). Sort columns count from 1.
 struct StatisticsWindowSettings
 {
     static constexpr int SummaryColumns = 4;
@@ -36,9 +38,9 @@ struct StatisticsWindowSettings
     std::array<std::optional<double>, SummaryColumns> HeadersSize{1500, 1500, 1500, 1500};
     std::array<std::optional<double>, ReleaseColumns> HeadersSize2{1275, 1244, 4364, 1260, 1275};
     int SortedColumn = 2;
-    int SortOrder = 1;
+    StatisticsSortOrder SortOrder = StatisticsSortOrder::Descending;
     int SortedColumn2 = 2;
-    int SortOrder2 = 1;
+    StatisticsSortOrder SortOrder2 = StatisticsSortOrder::Descending;
     double SplitPosition = 10350;
     // The bar between the lists above and the charts below, from the top: room for the weekday
     // list's nine rows at the default font, the rest of the default window for the charts.

@@ -57,7 +57,10 @@ QVariant WeekdayStatsModel::data(const QModelIndex &index, int role) const
     if (index.column() == Name) {
         if (row == RuleRow)
             return QStringLiteral("--------");
-        return row == TotalRow ? QStringLiteral("Total") : m_dayNames[row];
+        if (row == TotalRow)
+            return QStringLiteral("Total");
+        // Days sort in the week's order, Sunday first as the list shows them, not by their names.
+        return sorting ? QVariant(qint64(row)) : QVariant(m_dayNames[row]);
     }
     if (row == RuleRow)
         return sorting ? QVariant(qint64(0)) : QVariant(QString());
@@ -69,7 +72,7 @@ QVariant WeekdayStatsModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const QStringList titles{QString(), QStringLiteral("Additon"), QStringLiteral("Fix"),
+    static const QStringList titles{QString(), QStringLiteral("Additions"), QStringLiteral("Fix"),
                                     QStringLiteral("Release")};
     return section >= 0 && section < titles.size() ? QVariant(titles[section]) : QVariant();
 }

@@ -13,6 +13,7 @@
 #include "stats/WeekdayStatsModel.h"
 #include "stats/WeekdaysChart.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ReportListView.h"
 #include "widgets/ScreenPlacement.h"
 #include "widgets/Twips.h"
 #include "widgets/WaitCursor.h"
@@ -28,14 +29,12 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int PollInterval = 250; // ms
 constexpr int MinPanePixels = 180;
 constexpr int MinListsPixels = 60;
 constexpr int MinChartsPixels = 100;
@@ -64,9 +63,9 @@ frmStatistics::frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *p
     m_listsContainer->setObjectName(QStringLiteral("Picture1"));
     m_splitterBar = new QFrame(m_listsContainer);
     m_splitterBar->setObjectName(QStringLiteral("Frame1"));
-    m_releaseList = new QTableView(m_listsContainer);
+    m_releaseList = new ReportListView(m_listsContainer);
     m_releaseList->setObjectName(QStringLiteral("ListView2"));
-    m_weekdayList = new QTableView(m_listsContainer);
+    m_weekdayList = new ReportListView(m_listsContainer);
     m_weekdayList->setObjectName(QStringLiteral("ListView1"));
     m_chartsBar = new QFrame(m_chartsContainer);
     m_chartsBar->setObjectName(QStringLiteral("Frame2"));
@@ -124,13 +123,10 @@ frmStatistics::frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *p
                                                                     QItemSelectionModel::Rows);
     }
     CalcStatistics();
-    connect(m_releaseList, &QAbstractItemView::clicked, this, &frmStatistics::CalcStatistics);
+    // Every change of the selection, by mouse, keyboard or Select All, reaches the summary.
+    connect(m_releaseList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frmStatistics::CalcStatistics);
     connect(m_releaseList, &QAbstractItemView::doubleClicked, this, &frmStatistics::goToSelectedRelease);
-    m_selectionPoll = new QTimer(this);
-    m_selectionPoll->setObjectName(QStringLiteral("Timer1"));
-    m_selectionPoll->setInterval(PollInterval);
-    connect(m_selectionPoll, &QTimer::timeout, this, &frmStatistics::pollSelection);
-    m_selectionPoll->start();
 
     m_splitter = new cSplitter(this);
     m_splitter->MinLeftPanelWidth = Twips::fromPixelsX(MinPanePixels);
@@ -165,16 +161,12 @@ void frmStatistics::setUpList(QTableView *list, const QFont &font, bool gridLine
 {
     list->setFont(font);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setShowGrid(gridLines);
-    list->setWordWrap(false);
     list->setFrameShape(QFrame::Box);
     list->setFrameShadow(QFrame::Plain);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     list->verticalHeader()->hide();
-    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
     QHeaderView *header = list->horizontalHeader();
     header->setSectionsMovable(false);
     header->setSectionsClickable(true);
@@ -216,16 +208,19 @@ void frmStatistics::resizeEvent(QResizeEvent *event)
 // Every click turns the order round, whichever column was sorted before.
 void frmStatistics::columnClick(QTableView *list, int column)
 {
-    int &order = list == m_weekdayList ? m_settings.SortOrder : m_settings.SortOrder2;
-    applySort(list, column, order == 0 ? 1 : 0);
+    const StatisticsSortOrder order = list == m_weekdayList ? m_settings.SortOrder : m_settings.SortOrder2;
+    applySort(list, column,
+              order == StatisticsSortOrder::Ascending ? StatisticsSortOrder::Descending
+                                                      : StatisticsSortOrder::Ascending);
 }
 
-void frmStatistics::applySort(QTableView *list, int column, int order)
+void frmStatistics::applySort(QTableView *list, int column, StatisticsSortOrder order)
 {
     const bool summary = list == m_weekdayList;
     (summary ? m_settings.SortedColumn : m_settings.SortedColumn2) = column + 1;
     (summary ? m_settings.SortOrder : m_settings.SortOrder2) = order;
-    const Qt::SortOrder qtOrder = order == 0 ? Qt::AscendingOrder : Qt::DescendingOrder;
+    const Qt::SortOrder qtOrder =
+        order == StatisticsSortOrder::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder;
     (summary ? m_weekdaysSorted : m_releasesSorted)->sort(column, qtOrder);
     list->horizontalHeader()->setSortIndicator(column, qtOrder);
 }
@@ -250,22 +245,14 @@ std::vector<int> frmStatistics::selectedReleaseRows() const
 
 void frmStatistics::CalcStatistics()
 {
-    m_polledSelection = selectedReleaseRows();
+    const std::vector<int> selected = selectedReleaseRows();
     std::vector<LineIndex> headers;
-    headers.reserve(m_polledSelection.size());
-    for (int row : m_polledSelection)
+    headers.reserve(selected.size());
+    for (int row : selected)
         headers.push_back(m_releases->row(row).headerLine);
     ShowStatistics(::CalcStatistics(m_host.statisticsDocument(), headers, m_host.versionDetectList(),
                                     m_host.dayFormat()));
     m_charts->releases()->setSeries(StatisticsChartSeries::releasePoints(m_releases->rows(), headers));
-}
-
-// Keyboard selection raises no click; the poll notices it. It compares the selected releases
-// themselves, so moving a single selection to another release is seen too.
-void frmStatistics::pollSelection()
-{
-    if (selectedReleaseRows() != m_polledSelection)
-        CalcStatistics();
 }
 
 void frmStatistics::goToSelectedRelease()
@@ -298,8 +285,6 @@ void frmStatistics::selectAll()
         return;
     }
     list->selectAll();
-    if (list == m_releaseList)
-        CalcStatistics();
     list->setFocus();
 }
 
@@ -374,7 +359,6 @@ void frmStatistics::saveSettings()
     if (m_saved)
         return;
     m_saved = true;
-    m_selectionPoll->stop();
     const WindowPlacement placement = ScreenPlacement::record(this, m_placement);
     m_settings.Top = placement.Top;
     m_settings.Left = placement.Left;

@@ -15,7 +15,6 @@ class QFrame;
 class QMenu;
 class QPushButton;
 class QTableView;
-class QTimer;
 class ReleaseStatsModel;
 class StatisticsChartsPane;
 class StatisticsHost;
@@ -48,9 +47,8 @@ private:
     void setUpList(QTableView *list, const QFont &font, bool gridLines);
     void restorePlacement();
     void columnClick(QTableView *list, int column);
-    void applySort(QTableView *list, int column, int order);
+    void applySort(QTableView *list, int column, StatisticsSortOrder order);
     void CalcStatistics();
-    void pollSelection();
     std::vector<int> selectedReleaseRows() const;
     void goToSelectedRelease();
     QTableView *targetList() const;
@@ -72,7 +70,6 @@ private:
     QTableView *m_weekdayList = nullptr;
     QTableView *m_releaseList = nullptr;
     QPushButton *m_cmdClose = nullptr;
-    QTimer *m_selectionPoll = nullptr;
     QMenu *m_mnuContext1 = nullptr;
     QAction *m_mnuContext1SelectAll = nullptr;
     QAction *m_mnuContext1Copy = nullptr;
@@ -84,7 +81,6 @@ private:
     StatisticsSortProxy *m_weekdaysSorted = nullptr;
     StatisticsSortProxy *m_releasesSorted = nullptr;
 
-    std::vector<int> m_polledSelection;
     QTableView *m_contextList = nullptr;
     bool m_saved = false;
 };

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -43,7 +45,9 @@ frmAbout::frmAbout(QWidget *parent)
                                   .arg(VELOMIR_VERSION_MINOR)
                                   .arg(VELOMIR_VERSION_PATCH),
                               QStringLiteral("lblVersion"), this);
-    auto *description = makeLabel(QStringLiteral("App Description"), QStringLiteral("lblDescription"), this);
+    auto *description = makeLabel(
+        QStringLiteral("A viewer for the file manager's change log: its releases, additions and fixes."),
+        QStringLiteral("lblDescription"), this);
     auto *author = makeLabel(authorLine(), QStringLiteral("lblAuthor"), this);
 
     auto *mailLabel = makeLabel(QStringLiteral("e-mail:"), QStringLiteral("Label2"), this);
@@ -51,6 +55,7 @@ frmAbout::frmAbout(QWidget *parent)
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setReadOnly(true);
     m_text1->installEventFilter(this);
+    fitAddressBox();
 
     auto *webLabel = makeLabel(QStringLiteral("Website:"), QStringLiteral("Label1"), this);
     auto *url = new LinkLabel(QStringLiteral("Visit Now"), this);
@@ -106,7 +111,25 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
     // A click that gives the focus would clear a selection made at once, so select after it.
     if (watched == m_text1 && event->type() == QEvent::FocusIn)
         QTimer::singleShot(0, m_text1, &QLineEdit::selectAll);
+    if (watched == m_text1 && event->type() == QEvent::FontChange)
+        fitAddressBox();
     return QDialog::eventFilter(watched, event);
+}
+
+void frmAbout::fitAddressBox()
+{
+    // A line edit asks for room for about 17 letters whatever it holds: ask for the address, the
+    // line edit's own 2 pixels on each side of its text, the cursor, and the style's frame.
+    const QMargins text = m_text1->textMargins();
+    const QFontMetrics metrics = m_text1->fontMetrics();
+    const QSize inner(metrics.horizontalAdvance(m_text1->text()) + 2 * 2 + 1 + text.left() + text.right(),
+                      metrics.height());
+    QStyleOptionFrame frame;
+    frame.initFrom(m_text1);
+    frame.lineWidth = m_text1->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, m_text1);
+    frame.state |= QStyle::State_Sunken;
+    m_text1->setMinimumWidth(
+        m_text1->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, inner, m_text1).width());
 }
 
 void frmAbout::visitWebsite()

@@ -54,6 +54,32 @@ private slots:
         QTEST(CalcStatistics(document, headers, DefaultVersionDetect, dayFormat), "expected");
     }
 
+    // Each release counts the changes of its own lines, up to the line before the next header. A
+    // fix that names a release is a fix of the release it stands in, on its weekday, and neither
+    // starts a release nor counts as a header.
+    void perReleaseCounts()
+    {
+        const HistoryDocument document =
+            decodedHistory("Release Total Commander 8.0\r\n"
+                           "01.05.11 Added: a\r\n"
+                           "02.05.11 Fixed: Release Total Commander 7.0 crashed\r\n"
+                           "03.05.11 fixed: c\r\n"
+                           "06.05.11 Release Total Commander 7.0\r\n"
+                           "07.05.11 Added: d\r\n"
+                           "Some note\r\n");
+        std::vector<ReleaseStatsRow> rows = GetVersionList(document, QStringLiteral("dddd"));
+        CalcStatistics2(document, rows);
+        QStringList counted;
+        for (const ReleaseStatsRow &row : rows)
+            counted << QStringLiteral("%1 %2 %3 %4 %5")
+                           .arg(row.key, row.dayText, row.sortableDate)
+                           .arg(row.additions)
+                           .arg(row.fixes);
+        QCOMPARE(counted, (QStringList{"k0   1 2", "k4 Friday 2011 05 06 1 0"}));
+        QCOMPARE(CalcStatistics(document, {0_line}, DefaultVersionDetect, QStringLiteral("dddd")),
+                 counts({{1, 1}}, {{2, 1}, {3, 1}}, {}));
+    }
+
     void weekdaysReport()
     {
         const auto report = [](const QStringList &keys) {

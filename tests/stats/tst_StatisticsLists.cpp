@@ -51,15 +51,25 @@ private slots:
 
     void summaryKeepsRuleAndTotalLast_data()
     {
-        const auto row = addColumns<Qt::SortOrder, QStringList, QStringList>({"order", "names", "additions"});
-        row("ascending", Qt::AscendingOrder, {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su", "--------", "Total"},
+        const auto row = addColumns<int, Qt::SortOrder, QStringList, QStringList>(
+            {"sortColumn", "order", "names", "additions"});
+        row("additions ascending", 1, Qt::AscendingOrder,
+            {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su", "--------", "Total"},
             {"0", "0", "0", "0", "0", "1", "1000000", "", "1000001"});
-        row("descending", Qt::DescendingOrder,
+        row("additions descending", 1, Qt::DescendingOrder,
             {"Su", "Sa", "Mo", "Tu", "We", "Th", "Fr", "--------", "Total"},
             {"1000000", "1", "0", "0", "0", "0", "0", "", "1000001"});
+        // Days go in the week's order, not by their names.
+        row("days ascending", 0, Qt::AscendingOrder,
+            {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa", "--------", "Total"},
+            {"1000000", "0", "0", "0", "0", "0", "1", "", "1000001"});
+        row("days descending", 0, Qt::DescendingOrder,
+            {"Sa", "Fr", "Th", "We", "Tu", "Mo", "Su", "--------", "Total"},
+            {"1", "0", "0", "0", "0", "0", "1000000", "", "1000001"});
     }
     void summaryKeepsRuleAndTotalLast()
     {
+        QFETCH(int, sortColumn);
         QFETCH(Qt::SortOrder, order);
         WeekdayStatsModel model;
         StatisticsSortProxy proxy;
@@ -70,7 +80,7 @@ private slots:
         counts.additions[WeekdayCounts::Saturday] = 1;
         counts.additions[WeekdayCounts::NoWeekday] = 50; // not a weekday: not in the total
         model.setCounts(counts, {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"});
-        proxy.sort(1, order);
+        proxy.sort(sortColumn, order);
         QTEST(column(proxy, 0), "names");
         QTEST(column(proxy, 1), "additions");
     }

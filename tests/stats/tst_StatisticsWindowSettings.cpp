@@ -35,9 +35,9 @@ private slots:
              {StatisticsGridLinesKey, "7"}},
             S{.GridLines = true,
               .SortedColumn = 4,
-              .SortOrder = 0,
+              .SortOrder = StatisticsSortOrder::Ascending,
               .SortedColumn2 = 5,
-              .SortOrder2 = 0,
+              .SortOrder2 = StatisticsSortOrder::Ascending,
               .SplitPosition = 4000});
     }
     void load()

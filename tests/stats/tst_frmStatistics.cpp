@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QXYSeries>
@@ -32,6 +33,7 @@ struct Window : StatisticsHost
 {
     HistoryDocument document = twoReleases();
     QStringList keysShown;
+    QFont font;
     frmStatistics window;
     QTableView *summary = window.findChild<QTableView *>(QStringLiteral("ListView1"));
     QTableView *releases = window.findChild<QTableView *>(QStringLiteral("ListView2"));
@@ -42,8 +44,9 @@ struct Window : StatisticsHost
     QAbstractItemModelTester releasesTester{releases->model(),
                                             QAbstractItemModelTester::FailureReportingMode::QtTest};
 
-    explicit Window(cProfile &profile)
-        : window(*this, profile)
+    explicit Window(cProfile &profile, const QFont &listFont = QFont())
+        : font(listFont)
+        , window(*this, profile)
     {
         window.show();
     }
@@ -51,7 +54,7 @@ struct Window : StatisticsHost
     QStringList versionDetectList() const override { return DefaultVersionDetect; }
     QString dayFormat() const override { return QStringLiteral("dddd"); }
     QString dateFormat() const override { return QStringLiteral("dd/MM/yyyy"); }
-    QFont listFont() const override { return QFont(); }
+    QFont listFont() const override { return font; }
     QColor additionsColor() const override { return QColor(0, 0, 128); }
     QColor fixesColor() const override { return QColor(128, 0, 0); }
     bool GoToVersion(const QString &key) override
@@ -61,8 +64,8 @@ struct Window : StatisticsHost
     }
 };
 
-// Series 0 and 1: each release's additions and fixes, oldest first at 1; series 2: the marks on the
-// selected releases.
+// Series 0: the marks on the selected releases; 1 and 2: each release's additions and fixes, oldest
+// first at 1.
 QList<QPointF> releasePoints(const ReleasesChart *chart, int series)
 {
     return static_cast<const QXYSeries *>(chart->chart()->series().at(series))->points();
@@ -102,19 +105,19 @@ private slots:
                                model->index(8, 3).data().toString()};
         };
         QCOMPARE(totals(), (QStringList{"--------", "Total", "0", "1", "1"}));
-        QCOMPARE(releasePoints(w.releaseChart, 0), (QList<QPointF>{{1, 2}, {2, 0}}));
-        QCOMPARE(releasePoints(w.releaseChart, 1), (QList<QPointF>{{1, 1}, {2, 1}}));
-        QCOMPARE(releasePoints(w.releaseChart, 2), (QList<QPointF>{{2, 0}, {2, 1}}));
+        QCOMPARE(releasePoints(w.releaseChart, 1), (QList<QPointF>{{1, 2}, {2, 0}}));
+        QCOMPARE(releasePoints(w.releaseChart, 2), (QList<QPointF>{{1, 1}, {2, 1}}));
+        QCOMPARE(releasePoints(w.releaseChart, 0), (QList<QPointF>{{2, 0}, {2, 1}}));
         const QList<QBarSet *> bars =
             static_cast<QBarSeries *>(w.weekdayChart->chart()->series().at(0))->barSets();
 
         w.releases->setFocus();
-        QTest::keyClick(w.releases, Qt::Key_Down);
-        QTRY_COMPARE(totals(), (QStringList{"--------", "Total", "2", "1", "0"}));
-        QCOMPARE(releasePoints(w.releaseChart, 2), (QList<QPointF>{{1, 2}, {1, 1}}));
+        QTest::keyClick(w.releases, Qt::Key_End);
+        QCOMPARE(totals(), (QStringList{"--------", "Total", "2", "1", "0"}));
+        QCOMPARE(releasePoints(w.releaseChart, 0), (QList<QPointF>{{1, 2}, {1, 1}}));
         QTest::keyClick(w.releases, Qt::Key_Up, Qt::ShiftModifier);
-        QTRY_COMPARE(totals(), (QStringList{"--------", "Total", "2", "2", "1"}));
-        QCOMPARE(releasePoints(w.releaseChart, 2), (QList<QPointF>{{1, 2}, {1, 1}, {2, 0}, {2, 1}}));
+        QCOMPARE(totals(), (QStringList{"--------", "Total", "2", "2", "1"}));
+        QCOMPARE(releasePoints(w.releaseChart, 0), (QList<QPointF>{{1, 2}, {1, 1}, {2, 0}, {2, 1}}));
         // The heights of the bars, Sunday first: the additions, then the fixes.
         QList<qreal> heights;
         for (const QBarSet *set : bars) {
@@ -124,6 +127,43 @@ private slots:
         QCOMPARE(heights, (QList<qreal>{2, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}));
         QCOMPARE((QList<QColor>{bars[0]->color(), bars[1]->color()}),
                  (QList<QColor>{w.additionsColor(), w.fixesColor()}));
+    }
+
+    // With every release selected the lines still show their own colour at each release, and
+    // marks of many releases shrink to the room between them.
+    void marksLeaveTheLinesReadable()
+    {
+        Window w(*m_profile);
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        w.releases->setFocus();
+        QTest::keyClick(w.releases, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(releasePoints(w.releaseChart, 0).size(), 4);
+        const QImage image = w.releaseChart->image();
+        QChart *chart = w.releaseChart->chart();
+        for (int series : {1, 2}) {
+            auto *line = static_cast<QXYSeries *>(chart->series().at(series));
+            const QPointF from = chart->mapToPosition(line->at(0), line);
+            const QPointF to = chart->mapToPosition(line->at(1), line);
+            // Inside the marks at both ends, off the axis.
+            const QPointF inward = (to - from) * (3 / std::hypot(to.x() - from.x(), to.y() - from.y()));
+            for (const QPointF &at : {from + inward, to - inward}) {
+                const QColor shown = image.pixelColor(int(at.x()), int(at.y()));
+                const QColor drawn = line->color();
+                QVERIFY2(std::abs(shown.red() - drawn.red()) + std::abs(shown.green() - drawn.green()) +
+                                 std::abs(shown.blue() - drawn.blue()) <
+                             48,
+                         qPrintable(shown.name() + " for " + drawn.name()));
+            }
+        }
+        ReleasesChart many;
+        many.resize(500, 300);
+        many.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&many));
+        StatisticsChartSeries::ReleasePoint selected;
+        selected.selected = true;
+        many.setSeries(std::vector(400, selected));
+        const auto *marks = static_cast<const QScatterSeries *>(many.chart()->series().at(0));
+        QVERIFY(marks->markerSize() <= std::max<qreal>(5, many.chart()->plotArea().width() / 400));
     }
 
     void ctrlCOnChartCopiesImage()
@@ -137,6 +177,24 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->image().size(),
                  chart->viewport()->size() * chart->devicePixelRatio());
         QCOMPARE(MessageBox::beepCount(), 0);
+    }
+
+    // Rows as tall as a large font needs; Tab and Shift+Tab go from list to list.
+    void listsFitTheFontAndLetTabThrough()
+    {
+        QFont big;
+        big.setPointSize(20);
+        Window w(*m_profile, big);
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        for (const QTableView *list : {w.summary, w.releases})
+            QVERIFY(list->rowHeight(0) >= QFontMetrics(big).lineSpacing());
+        w.releases->setFocus();
+        QTest::keyClick(w.releases, Qt::Key_Tab);
+        QTRY_VERIFY(w.summary->hasFocus());
+        QTest::keyClick(w.summary, Qt::Key_Backtab, Qt::ShiftModifier);
+        QTRY_VERIFY(w.releases->hasFocus());
+        QTest::keyClick(w.releases, Qt::Key_Backtab, Qt::ShiftModifier);
+        QTRY_VERIFY(!w.releases->hasFocus());
     }
 
     void headerClickTurnsOrderRound()
@@ -159,9 +217,9 @@ private slots:
     {
         const auto row = addColumns<bool, bool, QString>({"summary", "selectAll", "expected"});
         row("summary with nothing selected starts with a tab", true, false,
-            "\tAdditon\tFix\tRelease\r\n" + QString(40, u'=') + "\r\n");
+            "\tAdditions\tFix\tRelease\r\n" + QString(40, u'=') + "\r\n");
         row("release list with every row", false, true,
-            "Day\tDate\tVersion\tAdditon\tFix\r\n" + QString(70, u'=') +
+            "Day\tDate\tVersion\tAdditions\tFix\r\n" + QString(70, u'=') +
                 "\r\nFriday\t06/05/2011\t06.05.11 Release Total Commander 7.0\t0\t1\r\n"
                 "\t\tRelease Total Commander 8.0\t2\t1\r\n");
     }

@@ -3,7 +3,9 @@
 #include "widgets/frmAbout.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QStyle>
 #include <QUrl>
 
 // Records the addresses it is asked to open instead of starting a browser.
@@ -56,6 +58,33 @@ private slots:
         auto *address = about.child<QLineEdit>("Text1");
         address->setFocus(Qt::MouseFocusReason);
         QTRY_COMPARE(address->selectedText(), frmAbout::contactAddress());
+    }
+
+    void addressBoxShowsWholeAddress_data()
+    {
+        const auto row = addColumns<int, bool>({"pointSize", "boxOnly"});
+        row("default font", 0, false);
+        row("20 pt", 20, false);
+        row("the box alone in 40 pt", 40, true);
+    }
+    void addressBoxShowsWholeAddress()
+    {
+        QFETCH(int, pointSize);
+        QFETCH(bool, boxOnly);
+        RecordingAbout about;
+        auto *address = about.child<QLineEdit>("Text1");
+        if (pointSize) {
+            QFont font = about.font();
+            font.setPointSize(pointSize);
+            boxOnly ? address->setFont(font) : about.setFont(font);
+        }
+        about.show();
+        about.layout()->activate();
+        const int frame = address->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, address);
+        const QMargins text = address->textMargins();
+        QVERIFY2(address->width() >= address->fontMetrics().horizontalAdvance(frmAbout::contactAddress()) +
+                                         2 * frame + 2 * 2 + text.left() + text.right(),
+                 qPrintable(QString::number(address->width())));
     }
 };
 
