@@ -33,7 +33,6 @@ public:
         g.IniFilePath = m_dir.filePath(QStringLiteral("velomir.ini"));
         g.FileManagerDir = g.MissingValueMarker = QStringLiteral("ABCDEF123456abcdef");
         g.TwipsPerPixelX = g.TwipsPerPixelY = 15;
-        displaySettings() = DisplaySettings();
         MessageBox::scriptAnswers(MessageBox::Answer::Ok);
         cCommonDialog::startScripting();
     }

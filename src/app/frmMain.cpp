@@ -64,7 +64,8 @@ frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
     m_isLoading = true;
 
     ProfileSettingsStore store(m_profile);
-    displaySettings() = LoadDisplaySettings(store);
+    m_display = LoadDisplaySettings(store);
+    m_shown = new ShownHistory(this);
     RestoreWindowPlacement();
     m_profile.setWriteFailureHandler([this](const QString &file) { tellSettingsNotSaved(file); });
 
@@ -78,15 +79,15 @@ frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
     CreateMainToolbar();
 
     // The stored flags are applied by running each command once on the inverted flag.
-    DisplaySettings &s = displaySettings();
+    DisplaySettings &s = m_display;
     s.ToolbarVisible = !s.ToolbarVisible;
     toggleToolbar();
     s.StatusBarVisible = !s.StatusBarVisible;
     toggleStatusBar();
     s.WrapPanelVisible = !s.WrapPanelVisible;
     toggleWrapPanel();
-    m_view.reversed = !s.ReversedList;
-    toggleReversedList();
+    connect(m_shown, &ShownHistory::viewChanged, this, &frmMain::showView);
+    m_shown->setReversed(LoadReversedList(store));
 
     m_w.Text1->clear();
     setWindowTitle(QString());
@@ -114,7 +115,7 @@ void frmMain::createWidgets()
 
 void frmMain::createSplitters()
 {
-    const DisplaySettings &s = displaySettings();
+    const DisplaySettings &s = m_display;
     m_w.picMainSplitter->move(1, 1);
     m_outerSplitter = std::make_unique<cSplitter>();
     cSplitter::Layout outer;
@@ -141,10 +142,10 @@ void frmMain::connectCommands()
     connect(m_menus.mnuViewStatusBar, &QAction::triggered, this, &frmMain::toggleStatusBar);
     connect(m_menus.mnuViewWrapPanel, &QAction::triggered, this, &frmMain::toggleWrapPanel);
     connect(m_menus.mnuViewAllChanges, &QAction::triggered, this,
-            [this] { setViewFilter(ViewFilter::AllChanges); });
+            [this] { m_shown->setFilter(ViewFilter::AllChanges); });
     connect(m_menus.mnuViewAdditions, &QAction::triggered, this,
-            [this] { setViewFilter(ViewFilter::Additions); });
-    connect(m_menus.mnuViewFixes, &QAction::triggered, this, [this] { setViewFilter(ViewFilter::Fixes); });
+            [this] { m_shown->setFilter(ViewFilter::Additions); });
+    connect(m_menus.mnuViewFixes, &QAction::triggered, this, [this] { m_shown->setFilter(ViewFilter::Fixes); });
     connect(m_menus.mnuViewReversedList, &QAction::triggered, this, &frmMain::toggleReversedList);
     connect(m_menus.mnuViewOptions, &QAction::triggered, this, &frmMain::showOptions);
     connect(m_menus.mnuHelpAbout, &QAction::triggered, this, &frmMain::showAbout);
@@ -162,8 +163,8 @@ void frmMain::CreateMainToolbar()
 {
     ProfileSettingsStore store(m_profile);
     m_mainToolbar->createFromSettings(store);
-    pressFilterButtons(m_view.filter);
-    m_mainToolbar->setPressed(ToolbarKey::ReversedList, m_view.reversed);
+    pressFilterButtons(m_shown->view().filter);
+    m_mainToolbar->setPressed(ToolbarKey::ReversedList, m_shown->view().reversed);
 }
 
 void frmMain::showEvent(QShowEvent *event)
@@ -182,7 +183,6 @@ void frmMain::firstActivation()
     m_innerSplitter->CheckSplitterPos = true;
     m_innerSplitter->keepSecondPaneInside();
     m_menus.mnuViewAllChanges->setChecked(true);
-    m_view.filter = ViewFilter::AllChanges;
     m_mainToolbar->setPressed(ToolbarKey::AllChanges, true);
 
     const StartFileChoice choice = StartFileChoice::atStart(
@@ -192,7 +192,7 @@ void frmMain::firstActivation()
     if (choice.source != StartFileSource::OpenDialog) {
         m_isLoading = false;
         if (LoadHistory(choice.path)) {
-            setViewFilter(ViewFilter::AllChanges);
+            m_shown->setFilter(ViewFilter::AllChanges);
             m_w.lvChangesList->setFocus();
             return;
         }
@@ -227,8 +227,11 @@ void frmMain::openChosenFile(const QString &path)
 
 void frmMain::showOptions()
 {
+    SaveLayoutSettings();
     ProfileSettingsStore store(m_profile);
-    frmOptions::ShowOptions(displaySettings(), store, *this, this);
+    frmOptions options(m_display, store, this);
+    connect(&options, &frmOptions::settingsChanged, this, &frmMain::ApplySettings);
+    options.exec();
 }
 
 // Settings that cannot be written would be lost silently at close: the user is told once, on
@@ -248,15 +251,19 @@ frmSearchFor &frmMain::findDialog()
 {
     // Made the first time it is needed; "Find Next" may ask before the dialog was ever shown.
     if (!m_findDialog) {
-        m_findDialog = new frmSearchFor(*this, m_profile, this);
-        setSearchTextSource(m_findDialog);
+        m_findDialog = new frmSearchFor(*m_search, m_profile, this);
+        m_selection->setSearchTextSource(m_findDialog);
+        connect(m_findDialog, &frmSearchFor::changesListFocusWanted, this, &frmMain::focusChangesList);
+        connect(m_findDialog, &frmSearchFor::searchableChanged, m_menus.mnuSearchFindNext, &QAction::setEnabled);
+        m_menus.mnuSearchFindNext->setEnabled(m_findDialog->canSearch());
     }
     return *m_findDialog;
 }
 
 void frmMain::showStatistics()
 {
-    frmStatistics statistics(*this, m_profile, this);
+    frmStatistics statistics(m_shown->document(), m_display, m_profile, this);
+    connect(&statistics, &frmStatistics::releaseChosen, m_shown, &ShownHistory::showReleaseWithKey);
     statistics.exec();
 }
 
@@ -290,10 +297,10 @@ void frmMain::reloadHistory(bool cameBack)
     // A dialog may be showing figures of the history shown: the file is read once it is closed.
     if (QApplication::activeModalWidget())
         return m_fileWatcher->retryLater(cameBack);
-    const ShownPlace place =
-        ShownPlace::take(m_document, m_view, m_versions->current() >= 0, m_changesModel->content().rows,
-                         ListRow(m_w.lvChangesList->currentIndex().row()));
-    const LoadResult result = readHistory(m_historyFilePath, place);
+    const ShownPlace place = ShownPlace::take(m_shown->document(), m_shown->view(), m_versions->current() >= 0,
+                                              m_changesModel->content().rows,
+                                              ListRow(m_w.lvChangesList->currentIndex().row()));
+    const LoadResult result = readHistory(m_shown->filePath(), place);
     m_w.statusPanel2->setText(result.ok ? HistoryFileWatcher::reloadedText(cameBack)
                                         : HistoryFileWatcher::notReadText(result.error));
 }
@@ -301,13 +308,12 @@ void frmMain::reloadHistory(bool cameBack)
 LoadResult frmMain::readHistory(const QString &path, const ShownPlace &place)
 {
     HistoryDocument loaded;
-    LoadResult result = loadWithProgress(this, path, displaySettings().detection(), loaded);
+    LoadResult result = loadWithProgress(this, path, m_display.detection(), loaded);
     if (!result.ok)
         return result;
     m_changesModel->setContent(nullptr, {});
-    m_document = std::move(loaded);
-    m_historyFilePath = path;
-    m_versions->fill(m_document.releases);
+    m_shown->replace(std::move(loaded), path);
+    m_versions->fill(m_shown->document().releases);
     UpdateCaption();
     showPlace(place);
     emit historyLoaded();
@@ -318,12 +324,14 @@ LoadResult frmMain::readHistory(const QString &path, const ShownPlace &place)
 // shows what was shown before.
 void frmMain::showPlace(const ShownPlace &place)
 {
-    const int position = place.positionIn(m_document);
+    const int position = place.positionIn(m_shown->document());
     if (place.searchResultsShown()) {
-        m_view.releaseIndex = position > 0 ? position - 1 : ChangesView::All;
-        m_versions->makeCurrent(position);
-        m_versions->unmarkCurrent();
         m_search->SearchAgain();
+        ChangesView view = m_shown->view();
+        view.releaseIndex = position > 0 ? position - 1 : ChangesView::All;
+        view.mode = ChangesListMode::SearchResults;
+        m_shown->setView(view);
+        m_selection->showRow(ListRow(m_changesModel->rowCount() > 1 ? 1 : 0));
     } else if (position >= 0) {
         versionItemClicked(position);
     } else {
@@ -331,7 +339,7 @@ void frmMain::showPlace(const ShownPlace &place)
         m_w.Text1->clear();
         m_w.statusPanel1->clear();
     }
-    m_selection->showRow(place.rowIn(m_document, m_changesModel->content().rows));
+    m_selection->showRow(place.rowIn(m_shown->document(), m_changesModel->content().rows));
 }
 
 void frmMain::UpdateCaption()
@@ -341,7 +349,7 @@ void frmMain::UpdateCaption()
                        .arg(VELOMIR_VERSION_MAJOR)
                        .arg(VELOMIR_VERSION_MINOR)
                        .arg(VELOMIR_VERSION_PATCH)
-                       .arg(QDir::toNativeSeparators(m_historyFilePath)));
+                       .arg(QDir::toNativeSeparators(m_shown->filePath())));
 }
 
 void frmMain::versionItemClicked(int position)
@@ -349,36 +357,45 @@ void frmMain::versionItemClicked(int position)
     if (position < 0 || position >= m_versions->count())
         return;
     // Position 0 is "All"; release r stands at position r + 1.
-    m_view.releaseIndex = position - 1;
-    m_view.mode = ChangesListMode::Changes;
-    m_versions->makeCurrent(position);
-    BuildChangesList();
+    m_shown->showRelease(position - 1);
 }
 
-bool frmMain::GoToVersion(const QString &strKey)
+// The view changed: the commands show its filter and order, the releases list its release, and the
+// changes list is built afresh.
+void frmMain::showView()
 {
-    const int position = m_versions->positionOfKey(strKey);
-    if (position < 0)
-        return false;
-    versionItemClicked(position);
-    return true;
+    const ChangesView &view = m_shown->view();
+    m_menus.mnuViewAllChanges->setChecked(view.filter == ViewFilter::AllChanges);
+    m_menus.mnuViewAdditions->setChecked(view.filter == ViewFilter::Additions);
+    m_menus.mnuViewFixes->setChecked(view.filter == ViewFilter::Fixes);
+    pressFilterButtons(view.filter);
+    m_menus.mnuViewReversedList->setChecked(view.reversed);
+    m_mainToolbar->setPressed(ToolbarKey::ReversedList, view.reversed);
+    if (m_versions->count() > 0) {
+        m_versions->makeCurrent(view.releaseIndex + 1);
+        // While search results are listed no release is shown as current.
+        if (view.searchResultsShown())
+            m_versions->unmarkCurrent();
+    }
+    BuildChangesList();
 }
 
 void frmMain::BuildChangesList()
 {
     if (m_isLoading)
         return;
-    if (m_view.searchResultsShown()) {
+    if (m_shown->view().searchResultsShown()) {
         m_search->ListSearchResults();
         return;
     }
     if (m_versions->current() < 0)
         return; // nothing loaded yet
     const WaitCursor wait;
-    ChangesListContent content = ::BuildChangesList(m_document, m_view, m_changesModel->takeSpareStorage());
+    ChangesListContent content =
+        ::BuildChangesList(m_shown->document(), m_shown->view(), m_changesModel->takeSpareStorage());
     const ListRow selected = content.selectedRow;
     showChangesStatus(content);
-    m_changesModel->setContent(&m_document, std::move(content));
+    m_changesModel->setContent(&m_shown->document(), std::move(content));
     m_w.lvChangesList->clearSelection();
     if (!selected.isNone()) {
         m_selection->showRow(selected);
@@ -389,17 +406,7 @@ void frmMain::BuildChangesList()
 
 void frmMain::showChangesStatus(const ChangesListContent &content)
 {
-    m_w.statusPanel1->setText(changesStatusText(m_view.filter, content.AdditionCount, content.FixCount));
-}
-
-void frmMain::setViewFilter(ViewFilter filter)
-{
-    m_view.filter = filter;
-    m_menus.mnuViewAllChanges->setChecked(filter == ViewFilter::AllChanges);
-    m_menus.mnuViewAdditions->setChecked(filter == ViewFilter::Additions);
-    m_menus.mnuViewFixes->setChecked(filter == ViewFilter::Fixes);
-    pressFilterButtons(filter);
-    BuildChangesList();
+    m_w.statusPanel1->setText(changesStatusText(m_shown->view().filter, content.AdditionCount, content.FixCount));
 }
 
 void frmMain::pressFilterButtons(ViewFilter filter)
@@ -411,27 +418,24 @@ void frmMain::pressFilterButtons(ViewFilter filter)
 
 void frmMain::toggleReversedList()
 {
-    m_view.reversed = !m_view.reversed;
-    m_menus.mnuViewReversedList->setChecked(m_view.reversed);
-    m_mainToolbar->setPressed(ToolbarKey::ReversedList, m_view.reversed);
-    BuildChangesList();
+    m_shown->setReversed(!m_shown->view().reversed);
 }
 
 void frmMain::toggleToolbar()
 {
-    toggleShown(displaySettings().ToolbarVisible, m_menus.mnuViewToolbar,
+    toggleShown(m_display.ToolbarVisible, m_menus.mnuViewToolbar,
                 [this](bool shown) { m_w.Toolbar1->setVisible(shown); });
 }
 
 void frmMain::toggleStatusBar()
 {
-    toggleShown(displaySettings().StatusBarVisible, m_menus.mnuViewStatusBar,
+    toggleShown(m_display.StatusBarVisible, m_menus.mnuViewStatusBar,
                 [this](bool shown) { statusBar()->setVisible(shown); });
 }
 
 void frmMain::toggleWrapPanel()
 {
-    toggleShown(displaySettings().WrapPanelVisible, m_menus.mnuViewWrapPanel,
+    toggleShown(m_display.WrapPanelVisible, m_menus.mnuViewWrapPanel,
                 [this](bool shown) { m_innerSplitter->setRightPanelVisible(shown); });
 }
 
@@ -466,7 +470,7 @@ void frmMain::ResizeForm()
 
 void frmMain::ApplySettings()
 {
-    const DisplaySettings &s = displaySettings();
+    const DisplaySettings &s = m_display;
     const DisplayColors colors = DisplayColors::of(s);
     colors.applyTo(m_w.lvVersionsList);
     colors.applyTo(m_w.lvChangesList);
@@ -485,7 +489,7 @@ void frmMain::ApplySettings()
 void frmMain::SetupChangeColumns()
 {
     ProfileSettingsStore store(m_profile);
-    const DisplaySettings &s = displaySettings();
+    const DisplaySettings &s = m_display;
     ChangeColumns::setup(m_w.lvChangesList->horizontalHeader(), s.DateInSeparateColumns, store);
     ChangeColumns::fitDateColumns(m_w.lvChangesList->horizontalHeader(), m_w.lvChangesList->font(), s.DayFormat,
                                   s.DateFormat, s.ShowListIcons);
@@ -494,22 +498,21 @@ void frmMain::SetupChangeColumns()
 void frmMain::saveChangeColumns()
 {
     ProfileSettingsStore store(m_profile);
-    ChangeColumns::save(m_w.lvChangesList->horizontalHeader(), displaySettings().DateInSeparateColumns,
+    ChangeColumns::save(m_w.lvChangesList->horizontalHeader(), m_display.DateInSeparateColumns,
                         store);
 }
 
 void frmMain::SaveLayoutSettings()
 {
     ProfileSettingsStore store(m_profile);
-    DisplaySettings &s = displaySettings();
+    DisplaySettings &s = m_display;
     s.SplitPosition2 = static_cast<int>(m_innerSplitter->SplitPosition());
     s.SplitPosition = static_cast<int>(m_outerSplitter->SplitPosition());
     saveChangeColumns();
     store.write(
         SectionVelomir, KeyColumnHeadersSize2,
         QString::number(ColumnWidths::toStore(m_w.lvVersionsList->columnWidth(0), storedVersionWidth())));
-    s.ReversedList = m_view.reversed;
-    SaveViewState(s, store);
+    SaveViewState(s, m_shown->view().reversed, store);
     RecordWindowPlacement();
 }
 
@@ -555,9 +558,11 @@ void frmMain::createChangeCommands()
 {
     const ChangeSelection::Widgets selectionWidgets{m_w.lvChangesList, m_changesModel, m_w.Text1,
                                                     m_w.statusPanel2, m_versions};
-    m_selection = new ChangeSelection(selectionWidgets, m_document, m_view, *this, this);
+    m_selection = new ChangeSelection(selectionWidgets, *m_shown, this);
     const SearchCommands::Widgets searchWidgets{this, m_w.lvChangesList, m_changesModel, m_w.statusPanel1};
-    m_search = new SearchCommands(searchWidgets, m_document, m_view, *this, *m_selection, this);
+    m_search = new SearchCommands(searchWidgets, *m_shown, *m_selection, this);
+    connect(m_selection, &ChangeSelection::wrapPanelWanted, this, &frmMain::openWrapPanel);
+    connect(m_search, &SearchCommands::wrapPanelWanted, this, &frmMain::openWrapPanel);
 }
 
 void frmMain::focusChangesList()
@@ -565,34 +570,8 @@ void frmMain::focusChangesList()
     m_w.lvChangesList->setFocus();
 }
 
-void frmMain::setFindNextEnabled(bool enabled)
-{
-    m_menus.mnuSearchFindNext->setEnabled(enabled);
-}
-
-QFont frmMain::listFont() const
-{
-    return m_w.lvChangesList->font();
-}
-
-QColor frmMain::additionsColor() const
-{
-    return DisplayColors::of(displaySettings()).additions;
-}
-
-QColor frmMain::fixesColor() const
-{
-    return DisplayColors::of(displaySettings()).fixes;
-}
-
 void frmMain::openWrapPanel()
 {
-    if (!displaySettings().WrapPanelVisible)
+    if (!m_display.WrapPanelVisible)
         toggleWrapPanel();
-}
-
-void frmMain::enterSearchResults()
-{
-    m_view.mode = ChangesListMode::SearchResults;
-    m_versions->unmarkCurrent();
 }

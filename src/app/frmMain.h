@@ -6,12 +6,9 @@
 #include "history/ChangesList.h"
 #include "history/HistoryDocument.h"
 #include "mainwin/ChangeSelection.h"
-#include "mainwin/ChangesListShell.h"
 #include "mainwin/DisplaySettings.h"
-#include "mainwin/OptionsHost.h"
+#include "mainwin/ShownHistory.h"
 #include "search/SearchCommands.h"
-#include "search/SearchHost.h"
-#include "stats/StatisticsHost.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QMainWindow>
@@ -33,15 +30,11 @@ class VersionsList;
 class cProfile;
 class cSplitter;
 class frmSearchFor;
-class SearchTextSource;
 class ShownPlace;
 
-// The main window: owns the loaded history and both lists, and lays out the client area.
-class frmMain : public QMainWindow,
-                public OptionsHost,
-                public SearchHost,
-                public StatisticsHost,
-                private ChangesListShell
+// The main window: the menus, the toolbar, both lists, the wrap panel and the status bar, laid out
+// in the client area. What they show is the ShownHistory's; the window follows its signals.
+class frmMain : public QMainWindow
 {
     Q_OBJECT
 
@@ -50,50 +43,28 @@ public:
     ~frmMain() override;
 
     // Shows the release with that key as a click on it would. False for a key no item has.
-    [[nodiscard]] bool GoToVersion(const QString &strKey) override;
-    void ApplySettings() override;
+    [[nodiscard]] bool GoToVersion(const QString &strKey) { return m_shown->showReleaseWithKey(strKey); }
+    void ApplySettings();
     void ResizeForm();
     void CreateMainToolbar();
-    void SaveLayoutSettings() override;
+    void SaveLayoutSettings();
     void BuildChangesList();
 
-    const HistoryDocument &document() const { return m_document; }
-
-    // What the statistics window reads.
-    const HistoryDocument &statisticsDocument() const override { return m_document; }
-    QStringList versionDetectList() const override { return displaySettings().VersionDetectList; }
-    QString dayFormat() const override { return displaySettings().DayFormat; }
-    QString dateFormat() const override { return displaySettings().DateFormat; }
-    QFont listFont() const override;
-    QColor additionsColor() const override;
-    QColor fixesColor() const override;
+    ShownHistory &shown() { return *m_shown; }
+    const HistoryDocument &document() const { return m_shown->document(); }
+    const ChangesView &changesView() const { return m_shown->view(); }
+    QString historyFilePath() const { return m_shown->filePath(); }
     cProfile &profile() { return m_profile; }
     const MainMenus &menus() const { return m_menus; }
-    const ChangesView &changesView() const { return m_view; }
     bool isLoading() const { return m_isLoading; }
     bool wasActivated() const { return m_wasActivated; }
-    QString historyFilePath() const { return m_historyFilePath; }
 
     // Opens `path`; on failure tells the user and keeps what is shown. Used by start-up and File > Open.
     bool openHistory(const QString &path);
 
-    // Searching and going to a line; the work is done by SearchCommands and ChangeSelection.
-    LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn, bool wholeWord) override
-    {
-        return m_search->FindString(text, startItem, searchIn, wholeWord);
-    }
-    void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) override
-    {
-        m_search->FindAll(text, searchIn, wholeWord);
-    }
-    LineIndex LastLineIndex() const override { return m_document.lines.lastLineIndex(); }
-    SearchIn &SearchInChoice() override { return m_searchInChoice; }
-    void focusChangesList() override;
-    void setFindNextEnabled(bool enabled) override;
+    SearchCommands &search() { return *m_search; }
     void GoToLine(LineIndex line) { m_selection->GoToLine(line); }
     const std::vector<LineIndex> &SearchResultLines() const { return m_search->SearchResultLines(); }
-    // The text marked in the wrap panel; null marks nothing.
-    void setSearchTextSource(const SearchTextSource *source) { m_selection->setSearchTextSource(source); }
 
 signals:
     void historyLoaded();
@@ -137,14 +108,14 @@ private:
     void RestoreWindowPlacement();
     void createChangeCommands();
 
-    void showVersionItem(int position) override { versionItemClicked(position); }
-    void showAllChanges() override { setViewFilter(ViewFilter::AllChanges); }
-    void openWrapPanel() override;
-    void enterSearchResults() override;
+    void showView();
+    void focusChangesList();
+    void openWrapPanel();
 
     cProfile &m_profile;
     StartOptions m_options;
-    HistoryDocument m_document;
+    DisplaySettings m_display;
+    ShownHistory *m_shown = nullptr;
     MainMenus m_menus;
     MainWidgets m_w;
 
@@ -157,12 +128,9 @@ private:
     SearchCommands *m_search = nullptr;
     HistoryFileWatcher *m_fileWatcher = nullptr;
 
-    QString m_historyFilePath;
     bool m_isLoading = true;
     bool m_wasActivated = false;
     QTimer m_firstActivation; // fires once, after the window is first shown
-    ChangesView m_view;
-    SearchIn m_searchInChoice = SearchIn::Everywhere;
     bool m_closing = false;
     QLabel *m_settingsNotSaved = nullptr; // the status bar's word that settings are lost at close
     WindowPlacement m_placement;

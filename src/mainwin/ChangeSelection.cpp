@@ -4,9 +4,8 @@
 #include "history/LineRules.h"
 #include "history/ShownText.h"
 #include "mainwin/ChangeRowsText.h"
-#include "mainwin/ChangesListShell.h"
-#include "mainwin/DisplaySettings.h"
 #include "mainwin/SearchTextSource.h"
+#include "mainwin/ShownHistory.h"
 #include "mainwin/VersionsList.h"
 #include "widgets/WaitCursor.h"
 
@@ -21,13 +20,10 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 
-ChangeSelection::ChangeSelection(const Widgets &widgets, const HistoryDocument &document,
-                                 const ChangesView &view, ChangesListShell &shell, QObject *parent)
+ChangeSelection::ChangeSelection(const Widgets &widgets, ShownHistory &shown, QObject *parent)
     : QObject(parent)
     , m_w(widgets)
-    , m_document(document)
-    , m_view(view)
-    , m_shell(shell)
+    , m_shown(shown)
 {
     createContextMenu();
     m_w.list->installEventFilter(this);
@@ -100,7 +96,8 @@ void ChangeSelection::ChangeRowClick(ListRow row)
     if (!m_w.model->content().rows.contains(row))
         return;
     const LineIndex line = m_w.model->lineOfRow(row);
-    if (!m_document.lines.contains(line)) {
+    const HistoryDocument &document = m_shown.document();
+    if (!document.lines.contains(line)) {
         // The "Search Result:" header shows no line of the history.
         m_w.wrapPanel->clear();
         m_w.datePanel->clear();
@@ -110,14 +107,14 @@ void ChangeSelection::ChangeRowClick(ListRow row)
     // A line too long to lay out is shown cut; its date is at its start. The date panel tells the
     // date of the row shown: a row without one (a release heading) leaves it empty, never showing
     // the date of a row seen before.
-    const ShownText shown = shownLine(m_document.lines, line);
+    const ShownText shown = shownLine(document.lines, line);
     m_w.datePanel->setText(longDateText(shown.text));
     m_w.wrapPanel->setPlainText(shown.text);
     m_shownLineLength = shown.lineLength;
-    if (m_view.searchResultsShown())
+    if (m_shown.view().searchResultsShown())
         MarkSearchText();
     // In the "All" view, "All" stays the current item whatever row is chosen.
-    if (!m_view.allSelected())
+    if (!m_shown.view().allSelected())
         FindReleaseOfLine(line);
 }
 
@@ -136,7 +133,7 @@ void ChangeSelection::showRow(ListRow row)
 
 int ChangeSelection::FindReleaseOfLine(LineIndex line)
 {
-    const int holder = m_document.releaseOfLine(line) + 1;
+    const int holder = m_shown.document().releaseOfLine(line) + 1;
     const int position = holder > 0 && holder < m_w.versions->count() ? holder : m_w.versions->current();
     m_w.versions->makeCurrent(position);
     m_w.versions->scrollTo(position);
@@ -145,21 +142,22 @@ int ChangeSelection::FindReleaseOfLine(LineIndex line)
 
 void ChangeSelection::GoToLine(LineIndex line)
 {
-    if (!m_document.lines.contains(line))
+    const HistoryDocument &document = m_shown.document();
+    if (!document.lines.contains(line))
         return;
     // Lines before the first release belong to no release: they are shown in the "All" view.
-    const int release = m_document.releaseOfLine(line) + 1;
-    if (m_w.versions->current() != release || m_view.searchResultsShown() ||
+    const int release = document.releaseOfLine(line);
+    if (m_shown.view().releaseIndex != release || m_shown.view().searchResultsShown() ||
         m_w.model->rowOfLine(line).isNone())
-        m_shell.showVersionItem(release);
-    if (m_w.model->rowOfLine(line).isNone() && !passesViewFilter(m_document.lines.kind(line), m_view.filter))
-        m_shell.showAllChanges();
-    m_w.versions->scrollTo(release);
+        m_shown.showRelease(release);
+    if (m_w.model->rowOfLine(line).isNone() &&
+        !passesViewFilter(document.lines.kind(line), m_shown.view().filter))
+        m_shown.setFilter(ViewFilter::AllChanges);
+    m_w.versions->scrollTo(release + 1);
 
     m_w.list->clearSelection();
     showRow(m_w.model->content().rows.rowAtOrBefore(line));
-    if (!displaySettings().WrapPanelVisible)
-        m_shell.openWrapPanel();
+    emit wrapPanelWanted();
     MarkSearchText();
 }
 
@@ -204,7 +202,7 @@ void ChangeSelection::CopyRows()
 
     QClipboard *clipboard = QApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(changeRowsText(m_document, m_w.model->content().rows, spans, columns));
+    clipboard->setText(changeRowsText(m_shown.document(), m_w.model->content().rows, spans, columns));
 }
 
 void ChangeSelection::SelectAllRows()

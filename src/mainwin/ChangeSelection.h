@@ -1,18 +1,17 @@
 #pragma once
 
-#include "history/ChangesView.h"
-#include "history/HistoryDocument.h"
+#include "history/Position.h"
 
 #include <QObject>
 
 class ChangesListModel;
-class ChangesListShell;
 class QAction;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QTableView;
 class SearchTextSource;
+class ShownHistory;
 class VersionsList;
 
 // Everything around the rows of lvChangesList: showing the chosen row in the wrap panel and its
@@ -32,8 +31,7 @@ public:
         VersionsList *versions = nullptr;
     };
 
-    ChangeSelection(const Widgets &widgets, const HistoryDocument &document, const ChangesView &view,
-                    ChangesListShell &shell, QObject *parent = nullptr);
+    ChangeSelection(const Widgets &widgets, ShownHistory &shown, QObject *parent = nullptr);
 
     // Null: nothing is marked in the wrap panel.
     void setSearchTextSource(const SearchTextSource *source) { m_searchText = source; }
@@ -49,6 +47,10 @@ public:
     void CopyRows();
     void SelectAllRows();
 
+signals:
+    // A line was brought into view to be read: the wrap panel should be showing.
+    void wrapPanelWanted();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -57,9 +59,7 @@ private:
     bool handleKey(const class QKeyEvent *event);
 
     Widgets m_w;
-    const HistoryDocument &m_document;
-    const ChangesView &m_view;
-    ChangesListShell &m_shell;
+    ShownHistory &m_shown;
     const SearchTextSource *m_searchText = nullptr;
     QObject *m_viewport = nullptr;
     QMenu *m_mnuContext = nullptr;

@@ -85,7 +85,6 @@ DisplaySettings LoadDisplaySettings(SettingsStore &store)
     s.ToolbarVisible = readFlag(store, KeyToolbarVisible, defaults.ToolbarVisible);
     s.StatusBarVisible = readFlag(store, KeyStatusBarVisible, defaults.StatusBarVisible);
     s.WrapPanelVisible = readFlag(store, KeyWrapPanelVisible, defaults.WrapPanelVisible);
-    s.ReversedList = readFlag(store, KeyReversedList, defaults.ReversedList);
 
     s.ForegroundColor = readNumber(store, KeyForegroundColor, defaults.ForegroundColor);
     s.BackgroundColor = readNumber(store, KeyBackgroundColor, defaults.BackgroundColor);
@@ -126,20 +125,19 @@ void SaveDisplaySettings(DisplaySettings &settings, SettingsStore &store)
     writeFont(store, settings.WrapFont, KeyFontName2, KeyFontScript2, KeyFontSize2, KeyFontStyle2);
 }
 
-void SaveViewState(const DisplaySettings &settings, SettingsStore &store)
+bool LoadReversedList(SettingsStore &store)
+{
+    return readFlag(store, KeyReversedList, false);
+}
+
+void SaveViewState(const DisplaySettings &settings, bool reversedList, SettingsStore &store)
 {
     store.write(SectionVelomir, KeyToolbarVisible, flagText(settings.ToolbarVisible));
     store.write(SectionVelomir, KeyStatusBarVisible, flagText(settings.StatusBarVisible));
     store.write(SectionVelomir, KeyWrapPanelVisible, flagText(settings.WrapPanelVisible));
-    store.write(SectionVelomir, KeyReversedList, flagText(settings.ReversedList));
+    store.write(SectionVelomir, KeyReversedList, flagText(reversedList));
     store.write(SectionVelomir, KeySplitPosition2, QString::number(settings.SplitPosition2));
     store.write(SectionVelomir, KeySplitPosition, QString::number(settings.SplitPosition));
-}
-
-DisplaySettings &displaySettings()
-{
-    static DisplaySettings settings;
-    return settings;
 }
 
 QDebug operator<<(QDebug debug, const DisplaySettings &s)
@@ -149,7 +147,7 @@ QDebug operator<<(QDebug debug, const DisplaySettings &s)
                     << s.VersionDetectList << ", icons " << s.ShowListIcons << ", date columns "
                     << s.DateInSeparateColumns << ", day " << s.DayFormat << ", date " << s.DateFormat
                     << ", toolbar " << s.ToolbarVisible << ", status bar " << s.StatusBarVisible
-                    << ", wrap panel " << s.WrapPanelVisible << ", reversed " << s.ReversedList
+                    << ", wrap panel " << s.WrapPanelVisible
                     << ", colours " << s.ForegroundColor << '/' << s.BackgroundColor << '/'
                     << s.AdditionsColor << '/' << s.FixesColor << ", list font " << s.ListFont
                     << ", wrap font " << s.WrapFont << ", splits " << s.SplitPosition2 << '/'

@@ -53,7 +53,6 @@ struct DisplaySettings
     bool ToolbarVisible = true;
     bool StatusBarVisible = true;
     bool WrapPanelVisible = true;
-    bool ReversedList = false; // as stored; the order in force is the main window's ChangesView
     qint32 ForegroundColor = SystemWindowTextColor;
     qint32 BackgroundColor = SystemWindowColor;
     qint32 AdditionsColor = 0x00800000; // dark blue
@@ -83,8 +82,8 @@ DisplaySettings LoadDisplaySettings(SettingsStore &store);
 // so that it is stored quoted and never reads back as absent.
 void SaveDisplaySettings(DisplaySettings &settings, SettingsStore &store);
 
-// Writes the view flags and splitter positions, which the main window saves at exit.
-void SaveViewState(const DisplaySettings &settings, SettingsStore &store);
-
-// The module-wide settings of the running program.
-DisplaySettings &displaySettings();
+// Writes the view flags and splitter positions, which the main window saves at exit, with the order
+// of the changes list ("ReversedList"), which the view in force holds.
+void SaveViewState(const DisplaySettings &settings, bool reversedList, SettingsStore &store);
+// The stored order of the changes list, read once at start.
+bool LoadReversedList(SettingsStore &store);

@@ -5,7 +5,6 @@
 #include "mainwin/DisplayFonts.h"
 #include "mainwin/DisplaySettings.h"
 #include "mainwin/FormatLineEdit.h"
-#include "mainwin/OptionsHost.h"
 #include "widgets/cCommonDialog.h"
 
 #include <QCheckBox>
@@ -32,11 +31,10 @@ QGroupBox *groupWithButton(const QString &title, QPushButton *button, QWidget *p
 
 } // namespace
 
-frmOptions::frmOptions(DisplaySettings &settings, SettingsStore &store, OptionsHost &host, QWidget *owner)
+frmOptions::frmOptions(DisplaySettings &settings, SettingsStore &store, QWidget *owner)
     : QDialog(owner)
     , m_settings(settings)
     , m_store(store)
-    , m_host(host)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
@@ -154,15 +152,7 @@ void frmOptions::acceptChanges()
     m_settings.DateInSeparateColumns = m_chkDateInSeparateColumns->isChecked();
     m_settings.DayFormat = m_txtDayFormat->text();
     m_settings.DateFormat = m_txtDateFormat->text();
-    m_host.ApplySettings();
+    emit settingsChanged();
     SaveDisplaySettings(m_settings, m_store);
     accept();
-}
-
-void frmOptions::ShowOptions(DisplaySettings &settings, SettingsStore &store, OptionsHost &host,
-                             QWidget *owner)
-{
-    host.SaveLayoutSettings();
-    frmOptions dialog(settings, store, host, owner);
-    dialog.exec();
 }

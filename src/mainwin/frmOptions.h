@@ -6,7 +6,6 @@
 
 class ColorSwatch;
 class FormatLineEdit;
-class OptionsHost;
 class QCheckBox;
 class QPushButton;
 class SettingsStore;
@@ -18,11 +17,11 @@ class frmOptions : public QDialog
 {
     Q_OBJECT
 public:
-    frmOptions(DisplaySettings &settings, SettingsStore &store, OptionsHost &host, QWidget *owner = nullptr);
+    frmOptions(DisplaySettings &settings, SettingsStore &store, QWidget *owner = nullptr);
 
-    // The View menu's "&Options...": stores the main window's layout, then shows the dialog modally.
-    static void ShowOptions(DisplaySettings &settings, SettingsStore &store, OptionsHost &host,
-                            QWidget *owner);
+signals:
+    // OK took the edited settings into the live ones, before storing them: windows show them now.
+    void settingsChanged();
 
 private:
     void createWidgets();
@@ -32,7 +31,6 @@ private:
 
     DisplaySettings &m_settings;
     SettingsStore &m_store;
-    OptionsHost &m_host;
 
     QCheckBox *m_chkShowListIcons = nullptr;
     QCheckBox *m_chkDateInSeparateColumns = nullptr;

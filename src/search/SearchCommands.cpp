@@ -2,8 +2,7 @@
 
 #include "history/ChangesListModel.h"
 #include "mainwin/ChangeSelection.h"
-#include "mainwin/ChangesListShell.h"
-#include "mainwin/DisplaySettings.h"
+#include "mainwin/ShownHistory.h"
 #include "search/LineSearch.h"
 #include "search/SearchResultsList.h"
 #include "widgets/MessageBox.h"
@@ -13,14 +12,11 @@
 #include <QLabel>
 #include <QTableView>
 
-SearchCommands::SearchCommands(const Widgets &widgets, const HistoryDocument &document,
-                               const ChangesView &view, ChangesListShell &shell, ChangeSelection &selection,
+SearchCommands::SearchCommands(const Widgets &widgets, ShownHistory &shown, ChangeSelection &selection,
                                QObject *parent)
     : QObject(parent)
     , m_w(widgets)
-    , m_document(document)
-    , m_view(view)
-    , m_shell(shell)
+    , m_shown(shown)
     , m_selection(selection)
 {
 }
@@ -29,56 +25,64 @@ LineIndex SearchCommands::FindString(const QString &text, LineIndex startItem, S
                                      bool wholeWord)
 {
     // A match is shown among all kinds of lines, so the view switches to "All changes" first.
-    if (m_view.filter != ViewFilter::AllChanges)
-        m_shell.showAllChanges();
-    const LineIndex found = findNext(m_document.lines, text, startItem, searchIn, wholeWord);
+    if (m_shown.view().filter != ViewFilter::AllChanges)
+        m_shown.setFilter(ViewFilter::AllChanges);
+    const HistoryLines &lines = m_shown.document().lines;
+    const LineIndex found = findNext(lines, text, startItem, searchIn, wholeWord);
     if (found.isNone())
-        return m_document.lines.lastLineIndex() + 2;
+        return lines.lastLineIndex() + 2;
     m_selection.GoToLine(found);
     return found + 1;
 }
 
 void SearchCommands::FindAll(const QString &text, SearchIn searchIn, bool wholeWord)
 {
-    if (m_view.filter != ViewFilter::AllChanges)
-        m_shell.showAllChanges();
-    m_shell.enterSearchResults();
-    ChangesListContent content;
     {
         const WaitCursor wait;
-        content = m_results.findAll(m_document, text, searchIn, wholeWord, m_view.reversed);
+        m_fresh = m_results.findAll(m_shown.document(), text, searchIn, wholeWord, m_shown.view().reversed);
     }
-    const bool found = content.rows.size() > 1;
-    showContent(std::move(content));
+    const bool found = m_fresh->rows.size() > 1;
+    // The results are listed with "All changes" in force.
+    ChangesView view = m_shown.view();
+    view.filter = ViewFilter::AllChanges;
+    view.mode = ChangesListMode::SearchResults;
+    m_shown.setView(view);
     if (!found) {
         m_selection.showRow(ListRow(0));
         MessageBox::information(m_w.window, QStringLiteral("Cannot find \"%1\"").arg(text));
         return;
     }
-    if (!displaySettings().WrapPanelVisible)
-        m_shell.openWrapPanel();
+    emit wrapPanelWanted();
     m_selection.showRow(ListRow(1));
+}
+
+LineIndex SearchCommands::LastLineIndex() const
+{
+    return m_shown.document().lines.lastLineIndex();
 }
 
 void SearchCommands::ListSearchResults()
 {
-    showContent(m_results.relist(m_document, m_view.filter, m_view.reversed));
+    if (m_fresh) {
+        showContent(std::move(*m_fresh));
+        m_fresh.reset();
+        return;
+    }
+    const ChangesView &view = m_shown.view();
+    showContent(m_results.relist(m_shown.document(), view.filter, view.reversed));
 }
 
 void SearchCommands::SearchAgain()
 {
-    {
-        const WaitCursor wait;
-        m_results.searchAgain(m_document);
-    }
-    ListSearchResults();
-    m_selection.showRow(ListRow(m_w.model->rowCount() > 1 ? 1 : 0));
+    const WaitCursor wait;
+    m_fresh.reset();
+    m_results.searchAgain(m_shown.document());
 }
 
 void SearchCommands::showContent(ChangesListContent content)
 {
     const int instances = SearchResults::instanceCount(content);
-    m_w.model->setContent(&m_document, std::move(content));
+    m_w.model->setContent(&m_shown.document(), std::move(content));
     m_w.list->clearSelection();
     m_w.countPanel->setText(instanceCountText(instances));
 }

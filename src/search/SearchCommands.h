@@ -1,19 +1,23 @@
 #pragma once
 
 #include "search/SearchResults.h"
+#include "search/Searcher.h"
 
 #include <QObject>
 
+#include <optional>
+
 class ChangeSelection;
 class ChangesListModel;
-class ChangesListShell;
 class QLabel;
 class QTableView;
 class QWidget;
+class ShownHistory;
 
-// The main window's side of searching: showing the next match in its release, listing every
-// match under a "Search Result:" row, and re-listing those matches when the list is rebuilt.
-class SearchCommands : public QObject
+// The searches the Find dialog asks for, run on the history shown: showing the next match in its
+// release, listing every match under a "Search Result:" row, and re-listing those matches when
+// the list is rebuilt.
+class SearchCommands : public QObject, public Searcher
 {
     Q_OBJECT
 
@@ -26,29 +30,37 @@ public:
         QLabel *countPanel = nullptr;
     };
 
-    SearchCommands(const Widgets &widgets, const HistoryDocument &document, const ChangesView &view,
-                   ChangesListShell &shell, ChangeSelection &selection, QObject *parent = nullptr);
+    SearchCommands(const Widgets &widgets, ShownHistory &shown, ChangeSelection &selection,
+                   QObject *parent = nullptr);
 
     // The first match from `startItem` on, shown in its release; returns its line + 1, or
     // LastLineIndex + 2 when none matches.
-    LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn, bool wholeWord);
-    void FindAll(const QString &text, SearchIn searchIn, bool wholeWord);
+    LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn, bool wholeWord) override;
+    void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) override;
+    LineIndex LastLineIndex() const override;
+    SearchIn &SearchInChoice() override { return m_searchInChoice; }
+
     // Lists the kept results again under the current filter and order; selects nothing.
     void ListSearchResults();
-    // The history was read again: the last "Find All" is run again with its text and options and
-    // listed under the current filter and order, the first result selected. Unlike a "Find All" it
-    // neither switches the filter nor says when nothing is found.
+    // The history was read again: the last "Find All" is run again with its text and options, to be
+    // listed when the view is shown. Unlike a "Find All" it neither switches the filter nor says when
+    // nothing is found.
     void SearchAgain();
 
     const std::vector<LineIndex> &SearchResultLines() const { return m_results.SearchResultLines(); }
+
+signals:
+    // Results were listed to be read: the wrap panel should be showing.
+    void wrapPanelWanted();
 
 private:
     void showContent(ChangesListContent content);
 
     Widgets m_w;
-    const HistoryDocument &m_document;
-    const ChangesView &m_view;
-    ChangesListShell &m_shell;
+    ShownHistory &m_shown;
     ChangeSelection &m_selection;
     SearchResults m_results;
+    // The listing a Find All has just made, shown as is rather than made again from its lines.
+    std::optional<ChangesListContent> m_fresh;
+    SearchIn m_searchInChoice = SearchIn::Everywhere; // kept for the whole run
 };

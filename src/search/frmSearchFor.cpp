@@ -2,7 +2,7 @@
 
 #include "mainwin/CenterForm.h"
 #include "search/FindOptions.h"
-#include "search/SearchHost.h"
+#include "search/Searcher.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
 #include "widgets/MessageBox.h"
@@ -31,9 +31,9 @@ QPushButton *makeButton(const QString &caption, const QString &name, QWidget *pa
 
 } // namespace
 
-frmSearchFor::frmSearchFor(SearchHost &host, cProfile &profile, QWidget *owner)
+frmSearchFor::frmSearchFor(Searcher &searcher, cProfile &profile, QWidget *owner)
     : QDialog(owner)
-    , m_host(host)
+    , m_host(searcher)
     , m_profile(profile)
 {
     setObjectName(QStringLiteral("frmSearchFor"));
@@ -149,7 +149,7 @@ void frmSearchFor::placeWidgets()
 
 void frmSearchFor::ShowFind()
 {
-    m_host.focusChangesList();
+    emit changesListFocusWanted();
     m_nextStartItem = LineIndex(0);
     PreSelectText();
     show();
@@ -197,7 +197,7 @@ void frmSearchFor::saveOnUnload()
 void frmSearchFor::reject()
 {
     QDialog::reject();
-    m_host.focusChangesList();
+    emit changesListFocusWanted();
 }
 
 bool frmSearchFor::event(QEvent *event)
@@ -263,10 +263,10 @@ void frmSearchFor::showHistory()
 
 void frmSearchFor::textChanged()
 {
-    const bool searchable = !searchText().isEmpty();
+    const bool searchable = canSearch();
     m_cmdFindNext->setEnabled(searchable);
     m_cmdFindAll->setEnabled(searchable);
-    m_host.setFindNextEnabled(searchable);
+    emit searchableChanged(searchable);
     m_nextStartItem = LineIndex(0);
 }
 
@@ -293,7 +293,7 @@ void frmSearchFor::findAllClicked()
     AddToFindHistory();
     hide();
     m_host.FindAll(searchText(), m_host.SearchInChoice(), m_chkWholeWord->isChecked());
-    m_host.focusChangesList();
+    emit changesListFocusWanted();
 }
 
 void frmSearchFor::clearListClicked()

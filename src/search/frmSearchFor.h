@@ -15,7 +15,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class SearchHost;
+class Searcher;
 class cProfile;
 
 // The modeless Find dialog: the text to look for with its history, where to look and whether
@@ -26,7 +26,7 @@ class frmSearchFor : public QDialog, public SearchTextSource
     Q_OBJECT
 public:
     // Reads the history and the stored options and centres the dialog; it stays hidden.
-    frmSearchFor(SearchHost &host, cProfile &profile, QWidget *owner = nullptr);
+    frmSearchFor(Searcher &searcher, cProfile &profile, QWidget *owner = nullptr);
     ~frmSearchFor() override;
 
     // The main window's Find command: the list takes the focus, the search starts again at the
@@ -45,10 +45,19 @@ public:
     // The text being searched for, as it stands in the dialog.
     QString searchText() const final;
 
+    // Whether there is a text to search for, as Find Next and Find All are enabled.
+    bool canSearch() const { return !searchText().isEmpty(); }
+
     // Stores the options; the owner calls it as the program ends (the destructor does it otherwise).
     void saveOnUnload();
 
     void reject() override;
+
+signals:
+    // The changes list should take the focus: a search starts or has shown its results there.
+    void changesListFocusWanted();
+    // The text became searchable or stopped being so (Find Next follows it).
+    void searchableChanged(bool searchable);
 
 protected:
     bool event(QEvent *event) override;
@@ -71,7 +80,7 @@ private:
     int wholeWordValue() const;
     QWidget *messageParent();
 
-    SearchHost &m_host;
+    Searcher &m_host;
     cProfile &m_profile;
     FindHistory m_history;
     LineIndex m_nextStartItem{0};

@@ -1,5 +1,9 @@
 #include "stats/frmStatistics.h"
 
+#include "history/HistoryDocument.h"
+#include "mainwin/DisplayColors.h"
+#include "mainwin/DisplayFonts.h"
+#include "mainwin/DisplaySettings.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
 #include "stats/ReleaseStatsModel.h"
@@ -7,7 +11,6 @@
 #include "stats/StatisticsChartSeries.h"
 #include "stats/StatisticsChartsPane.h"
 #include "stats/StatisticsComputation.h"
-#include "stats/StatisticsHost.h"
 #include "stats/StatisticsRoles.h"
 #include "stats/StatisticsSortProxy.h"
 #include "stats/WeekdayStatsModel.h"
@@ -43,9 +46,11 @@ constexpr int ReleaseRuleLength = 70;
 
 } // namespace
 
-frmStatistics::frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *parent)
+frmStatistics::frmStatistics(const HistoryDocument &document, const DisplaySettings &display, cProfile &profile,
+                             QWidget *parent)
     : QDialog(parent)
-    , m_host(host)
+    , m_document(document)
+    , m_display(display)
     , m_profile(profile)
 {
     setObjectName(QStringLiteral("frmStatistics"));
@@ -70,8 +75,9 @@ frmStatistics::frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *p
     m_chartsBar = new QFrame(m_chartsContainer);
     m_chartsBar->setObjectName(QStringLiteral("Frame2"));
     m_charts = new StatisticsChartsPane(m_chartsContainer);
-    m_charts->releases()->setColors(m_host.additionsColor(), m_host.fixesColor());
-    m_charts->weekdays()->setColors(m_host.additionsColor(), m_host.fixesColor());
+    const DisplayColors colors = DisplayColors::of(m_display);
+    m_charts->releases()->setColors(colors.additions, colors.fixes);
+    m_charts->weekdays()->setColors(colors.additions, colors.fixes);
     m_cmdClose = new QPushButton(QStringLiteral("&Close"), this);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     m_cmdClose->resize(m_cmdClose->sizeHint());
@@ -96,7 +102,7 @@ frmStatistics::frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *p
     m_releasesSorted->setSourceModel(m_releases);
     m_releaseList->setModel(m_releasesSorted);
 
-    const QFont font = m_host.listFont();
+    const QFont font = fontFromSetting(m_display.ListFont, this->font().pointSize());
     setUpList(m_weekdayList, font, m_settings.GridLines);
     setUpList(m_releaseList, font, m_settings.GridLines);
     for (int i = 0; i < StatisticsWindowSettings::SummaryColumns; ++i) {
@@ -111,10 +117,9 @@ frmStatistics::frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *p
 
     applySort(m_weekdayList, m_settings.SortedColumn - 1, m_settings.SortOrder);
     ShowStatistics(WeekdayCounts());
-    const HistoryDocument &document = m_host.statisticsDocument();
-    std::vector<ReleaseStatsRow> rows = GetVersionList(document, m_host.dayFormat());
-    ::CalcStatistics2(document, rows);
-    m_releases->setRows(std::move(rows), m_host.dateFormat());
+    std::vector<ReleaseStatsRow> rows = GetVersionList(m_document, m_display.DayFormat);
+    ::CalcStatistics2(m_document, rows);
+    m_releases->setRows(std::move(rows), m_display.DateFormat);
     applySort(m_releaseList, m_settings.SortedColumn2 - 1, m_settings.SortOrder2);
 
     if (m_releasesSorted->rowCount() > 0) {
@@ -227,7 +232,7 @@ void frmStatistics::applySort(QTableView *list, int column, StatisticsSortOrder 
 
 void frmStatistics::ShowStatistics(const WeekdayCounts &counts)
 {
-    const QStringList dayNames = DayNames(m_host.dayFormat());
+    const QStringList dayNames = DayNames(m_display.DayFormat);
     m_weekdays->setCounts(counts, dayNames);
     m_charts->weekdays()->setSeries(StatisticsChartSeries::weekdayBars(counts, dayNames));
 }
@@ -250,8 +255,7 @@ void frmStatistics::CalcStatistics()
     headers.reserve(selected.size());
     for (int row : selected)
         headers.push_back(m_releases->row(row).headerLine);
-    ShowStatistics(::CalcStatistics(m_host.statisticsDocument(), headers, m_host.versionDetectList(),
-                                    m_host.dayFormat()));
+    ShowStatistics(::CalcStatistics(m_document, headers, m_display.VersionDetectList, m_display.DayFormat));
     m_charts->releases()->setSeries(StatisticsChartSeries::releasePoints(m_releases->rows(), headers));
 }
 
@@ -264,7 +268,7 @@ void frmStatistics::goToSelectedRelease()
             return;
         current = selected.first();
     }
-    (void)m_host.GoToVersion(current.data(StatisticsRoles::ReleaseKey).toString());
+    emit releaseChosen(current.data(StatisticsRoles::ReleaseKey).toString());
 }
 
 QTableView *frmStatistics::targetList() const

@@ -9,6 +9,8 @@
 #include <vector>
 
 class cProfile;
+struct HistoryDocument;
+struct DisplaySettings;
 class cSplitter;
 class QAction;
 class QFrame;
@@ -17,7 +19,6 @@ class QPushButton;
 class QTableView;
 class ReleaseStatsModel;
 class StatisticsChartsPane;
-class StatisticsHost;
 class StatisticsSortProxy;
 class WeekdayStatsModel;
 
@@ -31,13 +32,19 @@ class frmStatistics : public QDialog
     Q_OBJECT
 
 public:
-    frmStatistics(StatisticsHost &host, cProfile &profile, QWidget *parent = nullptr);
+    // The statistics of `document`, formatted and drawn as `display` says.
+    frmStatistics(const HistoryDocument &document, const DisplaySettings &display, cProfile &profile,
+                  QWidget *parent = nullptr);
     ~frmStatistics() override;
 
     // Shows the weekday counts in the summary list and its chart.
     void ShowStatistics(const WeekdayCounts &counts);
 
     void done(int result) override;
+
+signals:
+    // A release was chosen to be shown in the main window, by its key.
+    void releaseChosen(const QString &key);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -57,7 +64,8 @@ private:
     void showContextMenu(QTableView *list, const QPoint &position);
     void saveSettings();
 
-    StatisticsHost &m_host;
+    const HistoryDocument &m_document;
+    const DisplaySettings &m_display;
     cProfile &m_profile;
     StatisticsWindowSettings m_settings;
     WindowPlacement m_placement; // as placed, so that an unmoved window keeps its twips

@@ -57,7 +57,6 @@ private slots:
         QVERIFY(QFile::link(m_root->filePath(QStringLiteral("data")),
                             prefix() + QStringLiteral("/dosdevices/d:")));
 
-        displaySettings() = DisplaySettings();
         MessageBox::scriptAnswers(MessageBox::Answer::Ok);
         cCommonDialog::startScripting(); // the open dialog, if asked for, is cancelled
     }

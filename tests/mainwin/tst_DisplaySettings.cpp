@@ -86,7 +86,6 @@ private slots:
         s.ToolbarVisible = false;
         s.StatusBarVisible = false;
         s.WrapPanelVisible = false;
-        s.ReversedList = true;
         s.ForegroundColor = 0x00112233;
         s.BackgroundColor = -2147483633;
         s.AdditionsColor = 0x00FF0000;
@@ -97,8 +96,9 @@ private slots:
         s.SplitPosition = 2000;
         MemorySettingsStore store;
         SaveDisplaySettings(s, store);
-        SaveViewState(s, store);
+        SaveViewState(s, true, store);
         QCOMPARE(LoadDisplaySettings(store), s);
+        QVERIFY(LoadReversedList(store));
     }
 };
 

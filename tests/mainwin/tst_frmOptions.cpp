@@ -4,7 +4,6 @@
 
 #include "mainwin/ColorSwatch.h"
 #include "mainwin/DisplaySettings.h"
-#include "mainwin/OptionsHost.h"
 #include "mainwin/frmOptions.h"
 #include "settings/cProfile.h"
 #include "widgets/cCommonDialog.h"
@@ -18,16 +17,18 @@ namespace {
 
 // Live settings, a settings file and a main window that remembers the settings each ApplySettings
 // saw, with Options dialogs opened over them.
-struct Session : OptionsHost
+struct Session
 {
     DisplaySettings settings;
     MemorySettingsStore store;
     QList<DisplaySettings> applied;
     std::unique_ptr<frmOptions> dialog;
 
-    void ApplySettings() override { applied << settings; }
-    void SaveLayoutSettings() override {}
-    void open() { dialog = std::make_unique<frmOptions>(settings, store, *this); }
+    void open()
+    {
+        dialog = std::make_unique<frmOptions>(settings, store);
+        QObject::connect(dialog.get(), &frmOptions::settingsChanged, [this] { applied << settings; });
+    }
     template <typename T> T *find(const QString &name) { return dialog->findChild<T *>(name); }
     void click(const QString &name) { QTest::mouseClick(find<QWidget>(name), Qt::LeftButton); }
     ColorSwatch *swatch(int index)

@@ -34,10 +34,10 @@ private slots:
         if (additionsShown)
             trigger(w, "mnuViewAdditions");
 
-        QCOMPARE(w.FindString(text, LineIndex(start), searchInFromNumber(searchIn), wholeWord).value(),
+        QCOMPARE(w.search().FindString(text, LineIndex(start), searchInFromNumber(searchIn), wholeWord).value(),
                  result);
         QTEST(markedVersion(w), "release");
-        if (result <= w.LastLineIndex().value() + 1)
+        if (result <= w.search().LastLineIndex().value() + 1)
             QCOMPARE(wrapPanel(w)->toPlainText(), sampleHistory().at(result - 1));
         QCOMPARE(action(w, "mnuViewAllChanges")->isChecked(), true);
     }
@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(wrapPanel(w)->textCursor().selectedText(), QStringLiteral("tab"));
         QCOMPARE(wrapPanel(w)->textCursor().selectionStart(), 22);
 
-        w.FindAll(QStringLiteral("No Such"), SearchIn::Everywhere, false);
+        w.search().FindAll(QStringLiteral("No Such"), SearchIn::Everywhere, false);
         QCOMPARE(MessageBox::shownTexts(), QStringList{"Cannot find \"No Such\""});
         QCOMPARE(changeTexts(w), QStringList{"Search Result:"});
         QCOMPARE(panelText(w, "StatusBar1_Panel1"), QStringLiteral("0 instance(s) found"));
@@ -90,7 +90,7 @@ private slots:
         MainWindowFixture fixture;
         fixture.writeSetting(KeyReversedList, flag(reversedAtSearch));
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        w.FindAll(QStringLiteral("tab"), SearchIn::Everywhere, false);
+        w.search().FindAll(QStringLiteral("tab"), SearchIn::Everywhere, false);
 
         trigger(w, command);
 
@@ -103,7 +103,7 @@ private slots:
     {
         MainWindowFixture fixture;
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        w.FindAll(QStringLiteral("tab"), SearchIn::Everywhere, false);
+        w.search().FindAll(QStringLiteral("tab"), SearchIn::Everywhere, false);
         clickVersion(w, 3);
         trigger(w, "mnuViewReversedList");
         QCOMPARE(changeTexts(w),

@@ -2,7 +2,7 @@
 #include "DataTable.h"
 #include "TestFiles.h"
 
-#include "search/SearchHost.h"
+#include "search/Searcher.h"
 #include "search/frmSearchFor.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
@@ -25,7 +25,7 @@ const QString Marker = QStringLiteral("QWERTY000042zxcvbn");
 
 // Stands in for the main window: records the searches, one line each, and answers with scripted
 // results.
-struct FakeHost : SearchHost
+struct FakeHost : Searcher
 {
     LineIndex FindString(const QString &text, LineIndex start, SearchIn searchIn, bool wholeWord) override
     {
@@ -39,8 +39,6 @@ struct FakeHost : SearchHost
     }
     LineIndex LastLineIndex() const override { return LineIndex(lastLine); }
     SearchIn &SearchInChoice() override { return searchInChoice; }
-    void focusChangesList() override { ++listFocused; }
-    void setFindNextEnabled(bool enabled) override { findNextEnabled = enabled; }
     static QString describe(const char *call, const QString &text, SearchIn searchIn, bool wholeWord)
     {
         return QStringLiteral("%1 %2 in %3%4")
@@ -72,6 +70,10 @@ class tst_frmSearchFor : public QObject
     {
         m_dialog.reset();
         m_dialog = std::make_unique<frmSearchFor>(*m_host, *m_profile);
+        connect(m_dialog.get(), &frmSearchFor::changesListFocusWanted, this, [this] { ++m_host->listFocused; });
+        connect(m_dialog.get(), &frmSearchFor::searchableChanged, this,
+                [this](bool searchable) { m_host->findNextEnabled = searchable; });
+        m_host->findNextEnabled = m_dialog->canSearch();
         m_dialog->show();
     }
     template <typename T> T *find(const QString &name) { return m_dialog->findChild<T *>(name); }

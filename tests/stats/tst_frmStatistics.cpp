@@ -2,7 +2,7 @@
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
 #include "stats/ReleasesChart.h"
-#include "stats/StatisticsHost.h"
+#include "mainwin/DisplaySettings.h"
 #include "stats/StatisticsWindowSettings.h"
 #include "stats/WeekdaysChart.h"
 #include "stats/frmStatistics.h"
@@ -27,13 +27,14 @@
 
 namespace {
 
-// The open window over a main window that shows the two releases and records the releases it is
-// asked to show; its summary (ListView1) and release list (ListView2) under model testers.
-struct Window : StatisticsHost
+// The open window over the two releases, recording the releases it asks the main window to show;
+// its summary (ListView1) and release list (ListView2) under model testers. The list font is the
+// desktop's, at `listFontSize` points when given.
+struct Window
 {
     HistoryDocument document = twoReleases();
+    DisplaySettings display;
     QStringList keysShown;
-    QFont font;
     frmStatistics window;
     QTableView *summary = window.findChild<QTableView *>(QStringLiteral("ListView1"));
     QTableView *releases = window.findChild<QTableView *>(QStringLiteral("ListView2"));
@@ -44,23 +45,18 @@ struct Window : StatisticsHost
     QAbstractItemModelTester releasesTester{releases->model(),
                                             QAbstractItemModelTester::FailureReportingMode::QtTest};
 
-    explicit Window(cProfile &profile, const QFont &listFont = QFont())
-        : font(listFont)
-        , window(*this, profile)
+    explicit Window(cProfile &profile, int listFontSize = 0)
+        : display(withListFont(listFontSize))
+        , window(document, display, profile)
     {
+        QObject::connect(&window, &frmStatistics::releaseChosen, [this](const QString &key) { keysShown << key; });
         window.show();
     }
-    const HistoryDocument &statisticsDocument() const override { return document; }
-    QStringList versionDetectList() const override { return DefaultVersionDetect; }
-    QString dayFormat() const override { return QStringLiteral("dddd"); }
-    QString dateFormat() const override { return QStringLiteral("dd/MM/yyyy"); }
-    QFont listFont() const override { return font; }
-    QColor additionsColor() const override { return QColor(0, 0, 128); }
-    QColor fixesColor() const override { return QColor(128, 0, 0); }
-    bool GoToVersion(const QString &key) override
+    static DisplaySettings withListFont(int size)
     {
-        keysShown << key;
-        return true;
+        DisplaySettings settings;
+        settings.ListFont = FontSetting{QFont().family(), 0, size, 0};
+        return settings;
     }
 };
 
@@ -126,7 +122,7 @@ private slots:
         }
         QCOMPARE(heights, (QList<qreal>{2, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}));
         QCOMPARE((QList<QColor>{bars[0]->color(), bars[1]->color()}),
-                 (QList<QColor>{w.additionsColor(), w.fixesColor()}));
+                 (QList<QColor>{QColor(0, 0, 128), QColor(128, 0, 0)}));
     }
 
     // With every release selected the lines still show their own colour at each release, and
@@ -184,7 +180,7 @@ private slots:
     {
         QFont big;
         big.setPointSize(20);
-        Window w(*m_profile, big);
+        Window w(*m_profile, 20);
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         for (const QTableView *list : {w.summary, w.releases})
             QVERIFY(list->rowHeight(0) >= QFontMetrics(big).lineSpacing());

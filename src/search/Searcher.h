@@ -5,11 +5,11 @@
 
 #include <QString>
 
-// What the Find dialog needs of the main window.
-class SearchHost
+// What the Find dialog asks of the search: the next match, every match, and where the lines end.
+class Searcher
 {
 public:
-    virtual ~SearchHost() = default;
+    virtual ~Searcher() = default;
     // The line the next search starts at: the match's line + 1, or LastLineIndex + 2 when none matched.
     virtual LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn,
                                  bool wholeWord) = 0;
@@ -17,6 +17,4 @@ public:
     virtual LineIndex LastLineIndex() const = 0;
     // The search-in option last clicked, kept for the whole run whatever becomes of the dialog.
     virtual SearchIn &SearchInChoice() = 0;
-    virtual void focusChangesList() = 0;
-    virtual void setFindNextEnabled(bool enabled) = 0;
 };
