@@ -19,14 +19,16 @@ struct OptionSpec
     const char *valueName; // empty for a switch
 };
 constexpr OptionSpec Options[] = {
-    {"ini", "PATH"}, {"fallback", "FILE"}, {"releases", ""}, {"changes", ""},   {"find", ""},
-    {"weekdays", ""}, {"release", "KEY"},  {"filter", "NAME"}, {"reversed", ""}, {"in", "PLACE"},
-    {"whole-word", ""}, {"version", ""},
+    {"ini", "PATH"},  {"fallback", "FILE"}, {"releases", ""},   {"changes", ""},
+    {"find", ""},     {"weekdays", ""},     {"release", "KEY"}, {"filter", "NAME"},
+    {"reversed", ""}, {"in", "PLACE"},      {"whole-word", ""}, {"version", ""},
 };
 
 // The options that choose a report; the last one named wins.
-constexpr std::pair<const char *, Mode> ReportModes[] = {
-    {"releases", Mode::Releases}, {"changes", Mode::Changes}, {"find", Mode::Find}, {"weekdays", Mode::Weekdays}};
+constexpr std::pair<const char *, Mode> ReportModes[] = {{"releases", Mode::Releases},
+                                                         {"changes", Mode::Changes},
+                                                         {"find", Mode::Find},
+                                                         {"weekdays", Mode::Weekdays}};
 
 // What each mode takes besides the option that chose it.
 QStringList optionsTaken(Mode mode)
@@ -164,10 +166,11 @@ QString readOptions(const QCommandLineParser &parser, CommandLine &line)
         {{"all", ViewFilter::AllChanges}, {"additions", ViewFilter::Additions}, {"fixes", ViewFilter::Fixes}},
         "all, additions or fixes");
     if (error.isEmpty()) {
-        error = readChoice(
-            parser, QStringLiteral("in"), line.searchIn,
-            {{"everywhere", SearchIn::Everywhere}, {"additions", SearchIn::Additions}, {"fixes", SearchIn::Fixes}},
-            "everywhere, additions or fixes");
+        error = readChoice(parser, QStringLiteral("in"), line.searchIn,
+                           {{"everywhere", SearchIn::Everywhere},
+                            {"additions", SearchIn::Additions},
+                            {"fixes", SearchIn::Fixes}},
+                           "everywhere, additions or fixes");
     }
     return error;
 }

@@ -24,7 +24,7 @@ struct CommandLine
     ViewFilter filter = ViewFilter::AllChanges; // --changes
     bool reversed = false;                      // --changes
 
-    QString text;                          // --find: the text searched for, never empty
+    QString text;                             // --find: the text searched for, never empty
     SearchIn searchIn = SearchIn::Everywhere; // --find
     bool wholeWord = false;                   // --find
 

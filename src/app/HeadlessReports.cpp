@@ -43,7 +43,8 @@ std::optional<std::vector<int>> namedReleases(const HistoryDocument &document, c
 
 // What the changes list shows for the line: the release named, "All", or what the window shows
 // after loading (the first release, or "All" without releases).
-ChangesView changesViewOf(const HistoryDocument &document, const CommandLine &line, const std::vector<int> &named)
+ChangesView changesViewOf(const HistoryDocument &document, const CommandLine &line,
+                          const std::vector<int> &named)
 {
     ChangesView view;
     view.filter = line.filter;
@@ -85,8 +86,8 @@ int runReport(const CommandLine &line, const HistoryDocument &document, const Di
         releasesReport(document, out);
         break;
     case CommandLine::Mode::Changes:
-        changesReport(document, changesViewOf(document, line, *named), settings.DayFormat, settings.DateFormat,
-                      out);
+        changesReport(document, changesViewOf(document, line, *named), settings.DayFormat,
+                      settings.DateFormat, out);
         break;
     case CommandLine::Mode::Find:
         findReport(document, line.text, line.searchIn, line.wholeWord, out);

@@ -16,5 +16,6 @@ void changesReport(const HistoryDocument &document, const ChangesView &view, con
         out.writeLine(changeBytes(bytes, !date.isEmpty()), lines.encoding());
         out << '\n';
     }
-    out << QStringLiteral("# ") << changesStatusText(view.filter, content.AdditionCount, content.FixCount) << '\n';
+    out << QStringLiteral("# ") << changesStatusText(view.filter, content.AdditionCount, content.FixCount)
+        << '\n';
 }

@@ -62,8 +62,9 @@ private slots:
 
     void reportListsRowsInSeparateColumns()
     {
-        const QByteArray report = reportText(changesReport, sampleDocument(), ChangesView{0, ViewFilter::Additions, true},
-                                             QStringLiteral("d"), QStringLiteral("MM/yyyy"));
+        const QByteArray report =
+            reportText(changesReport, sampleDocument(), ChangesView{0, ViewFilter::Additions, true},
+                       QStringLiteral("d"), QStringLiteral("MM/yyyy"));
         QCOMPARE(QString::fromUtf8(report).split(u'\n'),
                  (QStringList{"12\t03/1999\tAdded: a2", "10\t03/1999\tAdded: a1", "\t\tVersion 1.0",
                               "# 2 Additions", ""}));

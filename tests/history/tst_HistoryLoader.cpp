@@ -76,8 +76,10 @@ private slots:
             report << reportText(releasesReport, document)
                    << reportText(changesReport, document, ChangesView{-1, ViewFilter::AllChanges, false},
                                  QStringLiteral("dddd"), QStringLiteral("dd/MM/yyyy"))
-                   << reportText(findReport, document, QStringLiteral("gr\u00d6"), SearchIn::Everywhere, false)
-                   << reportText(findReport, document, QStringLiteral("\u00c9T\u00c9"), SearchIn::Everywhere, true)
+                   << reportText(findReport, document, QStringLiteral("gr\u00d6"), SearchIn::Everywhere,
+                                 false)
+                   << reportText(findReport, document, QStringLiteral("\u00c9T\u00c9"), SearchIn::Everywhere,
+                                 true)
                    << reportText(weekdaysReport, document, allReleases,
                                  DetectionSettings::defaults().VersionDetectList, QStringLiteral("dddd"));
         }

@@ -75,7 +75,8 @@ private slots:
         const QByteArray expected = "2\t01.01.20 Fixed: Tab\tbug\n"
                                     "4\ttab end\n"
                                     "# 2 instance(s) found\n";
-        QCOMPARE(reportText(::findReport, document, QStringLiteral("TAB"), SearchIn::Everywhere, false), expected);
+        QCOMPARE(reportText(::findReport, document, QStringLiteral("TAB"), SearchIn::Everywhere, false),
+                 expected);
         QCOMPARE(reportText(::findReport, document, QStringLiteral("tab"), SearchIn::Everywhere, true),
                  QByteArray("# 0 instance(s) found\n"));
     }

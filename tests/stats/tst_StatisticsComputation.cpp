@@ -58,7 +58,8 @@ private slots:
     void weekdaysReport()
     {
         const auto report = [](const std::vector<LineIndex> &headers) {
-            return reportText(::weekdaysReport, twoReleases(), headers, DefaultVersionDetect, QStringLiteral("dddd"));
+            return reportText(::weekdaysReport, twoReleases(), headers, DefaultVersionDetect,
+                              QStringLiteral("dddd"));
         };
         // Every release: the undated header counts nowhere, the dated one on its Friday.
         QCOMPARE(
