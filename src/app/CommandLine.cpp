@@ -4,7 +4,6 @@
 
 #include <QCommandLineParser>
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -12,58 +11,58 @@
 namespace {
 using Mode = CommandLine::Mode;
 
-// The options by their long names; "h" is the short form of "help".
+constexpr unsigned modeBit(Mode mode)
+{
+    return 1U << static_cast<unsigned>(mode);
+}
+constexpr unsigned AnyMode = ~0U;
+
+// Every option but --help ("-h"), by its long name: the name of its value (empty for a switch),
+// the modes that take it, and the report it chooses, if any; the last report named wins.
 struct OptionSpec
 {
     const char *name;
-    const char *valueName; // empty for a switch
+    const char *valueName;
+    unsigned takenBy;
+    Mode chooses = Mode::Viewer;
 };
 constexpr OptionSpec Options[] = {
-    {"ini", "PATH"},  {"fallback", "FILE"}, {"releases", ""},   {"changes", ""},
-    {"find", ""},     {"weekdays", ""},     {"release", "KEY"}, {"filter", "NAME"},
-    {"reversed", ""}, {"in", "PLACE"},      {"whole-word", ""}, {"version", ""},
+    {"ini", "PATH", AnyMode},
+    {"fallback", "FILE", modeBit(Mode::Viewer)},
+    {"releases", "", AnyMode, Mode::Releases},
+    {"changes", "", AnyMode, Mode::Changes},
+    {"find", "", AnyMode, Mode::Find},
+    {"weekdays", "", AnyMode, Mode::Weekdays},
+    {"release", "KEY", modeBit(Mode::Changes) | modeBit(Mode::Weekdays)},
+    {"filter", "NAME", modeBit(Mode::Changes)},
+    {"reversed", "", modeBit(Mode::Changes)},
+    {"in", "PLACE", modeBit(Mode::Find)},
+    {"whole-word", "", modeBit(Mode::Find)},
+    {"version", "", AnyMode},
 };
 
-// The options that choose a report; the last one named wins.
-constexpr std::pair<const char *, Mode> ReportModes[] = {{"releases", Mode::Releases},
-                                                         {"changes", Mode::Changes},
-                                                         {"find", Mode::Find},
-                                                         {"weekdays", Mode::Weekdays}};
-
-// What each mode takes besides the option that chose it.
-QStringList optionsTaken(Mode mode)
+const OptionSpec *optionNamed(const QString &name)
 {
-    switch (mode) {
-    case Mode::Viewer:
-        return {QStringLiteral("ini"), QStringLiteral("fallback")};
-    case Mode::Changes:
-        return {QStringLiteral("ini"), QStringLiteral("release"), QStringLiteral("filter"),
-                QStringLiteral("reversed")};
-    case Mode::Find:
-        return {QStringLiteral("ini"), QStringLiteral("in"), QStringLiteral("whole-word")};
-    case Mode::Weekdays:
-        return {QStringLiteral("ini"), QStringLiteral("release")};
-    default:
-        return {QStringLiteral("ini")};
+    for (const OptionSpec &option : Options) {
+        if (name == QLatin1String(option.name))
+            return &option;
     }
-}
-
-QString modeName(Mode mode)
-{
-    for (const auto &[name, reportMode] : ReportModes) {
-        if (reportMode == mode)
-            return QStringLiteral("--") + QLatin1String(name);
-    }
-    return QStringLiteral("the viewer");
+    return nullptr;
 }
 
 bool takesValue(const QString &name)
 {
+    const OptionSpec *option = optionNamed(name);
+    return option && *option->valueName != '\0';
+}
+
+QString modeName(Mode mode)
+{
     for (const OptionSpec &option : Options) {
-        if (name == QLatin1String(option.name))
-            return *option.valueName != '\0';
+        if (mode != Mode::Viewer && option.chooses == mode)
+            return QStringLiteral("--") + QLatin1String(option.name);
     }
-    return false;
+    return QStringLiteral("the viewer");
 }
 
 // The name an argument gives, without its dashes and its "=value".
@@ -135,16 +134,13 @@ QString readChoice(const QCommandLineParser &parser, const QString &option, Enum
 QString readOptions(const QCommandLineParser &parser, CommandLine &line)
 {
     for (const QString &name : parser.optionNames()) {
-        for (const auto &[reportName, mode] : ReportModes) {
-            if (name == QLatin1String(reportName))
-                line.mode = mode;
-        }
+        const OptionSpec *option = optionNamed(name);
+        if (option && option->chooses != Mode::Viewer)
+            line.mode = option->chooses;
     }
-    const QStringList taken = optionsTaken(line.mode);
     for (const QString &name : parser.optionNames()) {
-        const bool choosesReport = std::any_of(std::begin(ReportModes), std::end(ReportModes),
-                                               [&](const auto &m) { return name == QLatin1String(m.first); });
-        if (!choosesReport && !taken.contains(name))
+        const OptionSpec *option = optionNamed(name);
+        if (option && (option->takenBy & modeBit(line.mode)) == 0)
             return QStringLiteral("%1 does not take --%2").arg(modeName(line.mode), name);
     }
 
