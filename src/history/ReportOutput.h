@@ -31,7 +31,7 @@ public:
     bool flush();
 
 private:
-    static constexpr qsizetype BufferBytes = 64 * 1024;
+    static constexpr qsizetype BufferBytes = qsizetype(64) * 1024;
     QIODevice &m_device;
     QByteArray m_buffer;
     bool m_failed = false;
