@@ -17,13 +17,7 @@ private slots:
         row("viewer without a file", {}, M::Viewer, "", "", "");
         row("releases with ini", {"--ini", "a.ini", "--releases", "H.txt"}, M::Releases, "H.txt", "",
             "a.ini");
-        row("find text then file", {"--find", "tab", "H.txt", "--whole-word", "--in", "fixes"}, M::Find,
-            "H.txt", "tab", "");
-        row("changes with what it takes",
-            {"--changes", "H.txt", "--release", "all", "--filter", "fixes", "--reversed"}, M::Changes,
-            "H.txt", "", "");
-        row("weekdays of several releases", {"--weekdays", "H.txt", "--release", "k1", "--release", "all"},
-            M::Weekdays, "H.txt", "", "");
+        row("find text then file", {"--find", "tab", "H.txt", "--whole-word"}, M::Find, "H.txt", "tab", "");
         row("viewer with a fallback", {"--fallback", "F.txt", "H.txt"}, M::Viewer, "H.txt", "", "");
         row("find text with a dash after --", {"--find", "--", "-x", "H.txt"}, M::Find, "H.txt", "-x", "");
         row("file name with blanks kept whole", {"/a b/History.txt"}, M::Viewer, "/a b/History.txt", "", "");
