@@ -16,9 +16,11 @@
 #         1.5 times the file + 40 MB.
 # absurd  Files a new user might try, made in build/bench/: one line of 300 MB without a release
 #         header, 200 MB of empty lines (CR LF), and one 20 MB line under a release header.
-#           --releases and --find crash on each: ended within 15 s, peak at most twice the file
-#           + 64 MB, and done (status 0) or refused with a message (another status and a
-#           message on standard error); a run is stopped after CHECK_KILL_S seconds (default 60).
+#           Every report on each (--releases, --changes, --find crash, --weekdays): ended within
+#           15 s, peak at most twice the file + 64 MB, and done (status 0) or refused with a
+#           message (another status and a message on standard error); a run is stopped after
+#           CHECK_KILL_S seconds (default 60). --changes writes the long line whole, so it shows
+#           whether a report writes as it goes or gathers its output first.
 #           The window: the offscreen viewer on each file, "All" chosen in lvVersionsList once
 #           the history is shown: alive and answering within 5 s. It has CHECK_APPEAR_S seconds
 #           (default 60) to show the history first.
@@ -213,7 +215,9 @@ if [ "$which" != forms ]; then
     made "$line20" 'Release Total Commander 1.00 final\r\n01.01.24 Added: ' text $((20 * 1048576)) '\r\n'
     for f in "$line300" "$empty200" "$line20"; do
         check_absurd_report "$f" '`--releases`' "$velomir" --ini "$ini" --releases
+        check_absurd_report "$f" '`--changes`' "$velomir" --ini "$ini" --changes
         check_absurd_report "$f" '`--find crash`' "$velomir" --ini "$ini" --find crash
+        check_absurd_report "$f" '`--weekdays`' "$velomir" --ini "$ini" --weekdays
     done
     echo "Checking the window on each" >&2
     check_absurd_windows "$line300" "$empty200" "$line20"

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "history/ChangesView.h"
+#include "search/SearchRule.h"
+
 #include <QString>
 #include <QStringList>
 
-// What the command line asks for: the viewer, or one of the headless reports.
+// What the command line asks for: the viewer, or one of the headless reports. Every value is
+// checked and read here, once; a line that names an option its mode does not take is an error.
 struct CommandLine
 {
     enum class Mode { Viewer, Releases, Changes, Find, Weekdays, Help, Version };
@@ -13,15 +17,16 @@ struct CommandLine
     QString file;         // the history file; empty: look for the file manager's
     QString fallbackFile; // --fallback FILE: opened when no history is found, before asking
 
-    QString release;                        // --changes: a release key, "all", or empty for the first
-    QString filter = QStringLiteral("all"); // --changes: all, additions or fixes
-    bool reversed = false;                  // --changes
+    // --release: the keys named in order, without "all", which sets allReleases instead.
+    // --changes takes one (none: the first release); --weekdays any number (none: every release).
+    QStringList releaseKeys;
+    bool allReleases = false;
+    ViewFilter filter = ViewFilter::AllChanges; // --changes
+    bool reversed = false;                      // --changes
 
-    QString text;                                    // --find: the text searched for
-    QString searchIn = QStringLiteral("everywhere"); // --find: everywhere, additions or fixes
-    bool wholeWord = false;                          // --find
-
-    QStringList releases; // --weekdays: the releases counted; all when empty
+    QString text;                             // --find: the text searched for, never empty
+    SearchIn searchIn = SearchIn::Everywhere; // --find
+    bool wholeWord = false;                   // --find
 
     QString error; // a usage error; empty when the line was understood
 

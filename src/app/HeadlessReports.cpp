@@ -13,38 +13,94 @@
 #include <QFile>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
+constexpr int ReadFailure = 1;
+constexpr int UsageFailure = 2;
+
 int fail(const QString &message, int status)
 {
     std::fputs(qPrintable(QStringLiteral("velomir: %1\n").arg(message)), stderr);
     return status;
 }
 
-int write(const QByteArray &report)
+// The releases the line names, by their index in the document; none when a key names no release,
+// which is said on standard error. Every report that takes --release reads it here.
+std::optional<std::vector<int>> namedReleases(const HistoryDocument &document, const CommandLine &line)
 {
-    std::fwrite(report.constData(), 1, static_cast<std::size_t>(report.size()), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    std::vector<int> found;
+    for (const QString &key : line.releaseKeys) {
+        const int release = document.releaseIndexOfKey(key);
+        if (release < 0) {
+            fail(QStringLiteral("no release has the key %1").arg(key), UsageFailure);
+            return std::nullopt;
+        }
+        found.push_back(release);
+    }
+    return found;
 }
 
-ViewFilter filterOf(const QString &name)
+// What the changes list shows for the line: the release named, "All", or what the window shows
+// after loading (the first release, or "All" without releases).
+ChangesView changesViewOf(const HistoryDocument &document, const CommandLine &line,
+                          const std::vector<int> &named)
 {
-    if (name == QLatin1String("additions"))
-        return ViewFilter::Additions;
-    if (name == QLatin1String("fixes"))
-        return ViewFilter::Fixes;
-    return ViewFilter::AllChanges;
+    ChangesView view;
+    view.filter = line.filter;
+    view.reversed = line.reversed;
+    if (line.allReleases)
+        view.releaseIndex = ChangesView::All;
+    else if (!named.empty())
+        view.releaseIndex = named.front();
+    else
+        view.releaseIndex = document.releases.empty() ? ChangesView::All : 0;
+    return view;
 }
 
-SearchIn searchInOf(const QString &name)
+std::vector<LineIndex> weekdayHeaders(const HistoryDocument &document, const CommandLine &line,
+                                      const std::vector<int> &named)
 {
-    if (name == QLatin1String("additions"))
-        return SearchIn::Additions;
-    if (name == QLatin1String("fixes"))
-        return SearchIn::Fixes;
-    return SearchIn::Everywhere;
+    std::vector<LineIndex> headers;
+    if (line.allReleases || named.empty()) {
+        for (const Release &release : document.releases)
+            headers.push_back(release.headerLine);
+    } else {
+        for (const int release : named)
+            headers.push_back(document.releases[static_cast<std::size_t>(release)].headerLine);
+    }
+    return headers;
 }
 } // namespace
+
+int runReport(const CommandLine &line, const HistoryDocument &document, const DisplaySettings &settings,
+              QIODevice &device)
+{
+    const std::optional<std::vector<int>> named = namedReleases(document, line);
+    if (!named)
+        return UsageFailure;
+
+    ReportOutput out(device);
+    switch (line.mode) {
+    case CommandLine::Mode::Releases:
+        releasesReport(document, out);
+        break;
+    case CommandLine::Mode::Changes:
+        changesReport(document, changesViewOf(document, line, *named), settings.DayFormat,
+                      settings.DateFormat, out);
+        break;
+    case CommandLine::Mode::Find:
+        findReport(document, line.text, line.searchIn, line.wholeWord, out);
+        break;
+    case CommandLine::Mode::Weekdays:
+        weekdaysReport(document, weekdayHeaders(document, line, *named), settings.VersionDetectList,
+                       settings.DayFormat, out);
+        break;
+    default:
+        return fail(QStringLiteral("this report is not available"), UsageFailure);
+    }
+    return out.flush() ? 0 : ReadFailure;
+}
 
 int runHeadlessReport(const CommandLine &line)
 {
@@ -55,35 +111,12 @@ int runHeadlessReport(const CommandLine &line)
     HistoryDocument document;
     const LoadResult loaded = LoadHistory(line.file, settings.detection(), document);
     if (!loaded.ok)
-        return fail(QStringLiteral("cannot read %1: %2").arg(line.file, loaded.error), 1);
+        return fail(QStringLiteral("cannot read %1: %2").arg(line.file, loaded.error), ReadFailure);
 
-    switch (line.mode) {
-    case CommandLine::Mode::Releases:
-        return write(releasesReport(document));
-    case CommandLine::Mode::Changes: {
-        ChangesView view;
-        view.filter = filterOf(line.filter);
-        view.reversed = line.reversed;
-        if (line.release == QLatin1String("all")) {
-            view.releaseIndex = ChangesView::All;
-        } else if (!line.release.isEmpty()) {
-            view.releaseIndex = document.releaseIndexOfKey(line.release);
-            if (view.releaseIndex < 0)
-                return fail(QStringLiteral("no release has the key %1").arg(line.release), 2);
-        } else {
-            // What the window shows after loading: the first release, or "All" without releases.
-            view.releaseIndex = document.releases.empty() ? ChangesView::All : 0;
-        }
-        return write(changesReport(document, view, settings.DayFormat, settings.DateFormat));
-    }
-    case CommandLine::Mode::Find:
-        return write(findReport(document, line.text, searchInOf(line.searchIn), line.wholeWord));
-    case CommandLine::Mode::Weekdays: {
-        const WeekdaysReportResult report =
-            weekdaysReport(document, line.releases, settings.VersionDetectList, settings.DayFormat);
-        return report.ok ? write(report.text) : fail(report.error, 2);
-    }
-    default:
-        return fail(QStringLiteral("this report is not available"), 2);
-    }
+    QFile standardOutput;
+    // Unbuffered: the report gathers its own pieces, and each is written as soon as it is handed on.
+    if (!standardOutput.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return ReadFailure;
+    const int status = runReport(line, document, settings, standardOutput);
+    return std::fflush(stdout) == 0 ? status : ReadFailure;
 }

@@ -2,22 +2,20 @@
 
 #include "history/LineRules.h"
 
-QByteArray changesReport(const HistoryDocument &document, const ChangesView &view, const QString &dayFormat,
-                         const QString &dateFormat)
+void changesReport(const HistoryDocument &document, const ChangesView &view, const QString &dayFormat,
+                   const QString &dateFormat, ReportOutput &out)
 {
     const ChangesListContent content = BuildChangesList(document, view);
-    QString out;
+    const HistoryLines &lines = document.lines;
     for (ListRow row(0); content.rows.contains(row); ++row) {
-        const QString line = document.lines.text(content.rows.lineAt(row));
-        out += GetDayText(line, dayFormat);
-        out += u'\t';
-        out += GetDateText(line, dateFormat);
-        out += u'\t';
-        out += GetChangeText(line);
-        out += u'\n';
+        // The texts come from the line's bytes, as the list's own model makes them: only the
+        // date is decoded, and the change is copied out however long it is.
+        const QByteArrayView bytes = lines.bytes(content.rows.lineAt(row));
+        const QString date = datePart(bytes);
+        out << GetDayText(date, dayFormat) << '\t' << GetDateText(date, dateFormat) << '\t';
+        out.writeLine(changeBytes(bytes, !date.isEmpty()), lines.encoding());
+        out << '\n';
     }
-    out += QStringLiteral("# ");
-    out += changesStatusText(view.filter, content.AdditionCount, content.FixCount);
-    out += u'\n';
-    return out.toUtf8();
+    out << QStringLiteral("# ") << changesStatusText(view.filter, content.AdditionCount, content.FixCount)
+        << '\n';
 }

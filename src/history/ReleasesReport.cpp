@@ -1,10 +1,9 @@
 #include "history/ReleasesReport.h"
 
-QByteArray releasesReport(const HistoryDocument &document)
+void releasesReport(const HistoryDocument &document, ReportOutput &out)
 {
-    QByteArray out;
     for (int r = 0; r < static_cast<int>(document.releases.size()); ++r) {
-        int additions = 0, fixes = 0;
+        qint64 additions = 0, fixes = 0;
         for (LineIndex i = document.firstLineOf(r); i <= document.lastLineOf(r); ++i) {
             const ChangeKind kind = document.lines.kind(i);
             additions += kind == ChangeKind::Addition;
@@ -13,8 +12,6 @@ QByteArray releasesReport(const HistoryDocument &document)
         const Release &release = document.releases[static_cast<std::size_t>(r)];
         QString label = release.label;
         label.replace(u'\t', u' ');
-        out += release.key().toUtf8() + '\t' + label.toUtf8() + '\t' + QByteArray::number(additions) + '\t' +
-               QByteArray::number(fixes) + '\n';
+        out << release.key() << '\t' << label << '\t' << additions << '\t' << fixes << '\n';
     }
-    return out;
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "history/HistoryDocument.h"
-
-#include <QByteArray>
+#include "history/ReportOutput.h"
 
 // The headless release report, UTF-8: one line per release in file order,
 // "<key>\t<label>\t<additions>\t<fixes>\n", counting the lines each release owns by kind.
 // A tab inside a label is written as a blank so that the fields stay apart.
-QByteArray releasesReport(const HistoryDocument &document);
+void releasesReport(const HistoryDocument &document, ReportOutput &out);

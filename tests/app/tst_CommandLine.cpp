@@ -18,6 +18,7 @@ private slots:
         row("releases with ini", {"--ini", "a.ini", "--releases", "H.txt"}, M::Releases, "H.txt", "",
             "a.ini");
         row("find text then file", {"--find", "tab", "H.txt", "--whole-word"}, M::Find, "H.txt", "tab", "");
+        row("viewer with a fallback", {"--fallback", "F.txt", "H.txt"}, M::Viewer, "H.txt", "", "");
         row("find text with a dash after --", {"--find", "--", "-x", "H.txt"}, M::Find, "H.txt", "-x", "");
         row("file name with blanks kept whole", {"/a b/History.txt"}, M::Viewer, "/a b/History.txt", "", "");
         row("version", {"--version"}, M::Version, "", "", "");
@@ -36,18 +37,32 @@ private slots:
 
     void usageErrorsAreReported_data()
     {
-        const auto row = addColumns<QStringList>({"args"});
-        row("unknown option", QStringList{"--frobnicate", "H.txt"});
-        row("report without file", QStringList{"--releases"});
-        row("ini without value", QStringList{"--ini"});
-        row("bad filter", QStringList{"--changes", "H.txt", "--filter", "some"});
-        row("bad search place", QStringList{"--find", "x", "H.txt", "--in", "headers"});
-        row("two files", QStringList{"a.txt", "b.txt"});
+        // named: what the message must name
+        const auto row = addColumns<QStringList, QString>({"args", "named"});
+        row("unknown option", {"--frobnicate", "H.txt"}, "--frobnicate");
+        row("unknown option before help", {"-x", "--help"}, "-x");
+        row("report without file", {"--releases"}, "file");
+        row("ini without value", {"--ini"}, "--ini");
+        row("bad filter", {"--changes", "H.txt", "--filter", "some"}, "--filter");
+        row("bad search place", {"--find", "x", "H.txt", "--in", "headers"}, "--in");
+        row("two files", {"a.txt", "b.txt"}, "b.txt");
+        row("empty text to find", {"--find", "", "H.txt"}, "--find");
+        row("releases of one release", {"--releases", "H.txt", "--release", "k0"}, "--release");
+        row("find reversed", {"--find", "T", "H.txt", "--reversed"}, "--reversed");
+        row("changes by whole word", {"--changes", "H.txt", "--whole-word"}, "--whole-word");
+        row("changes in fixes", {"--changes", "H.txt", "--in", "fixes"}, "--in");
+        row("weekdays filtered", {"--weekdays", "H.txt", "--filter", "fixes"}, "--filter");
+        row("report with a fallback", {"--weekdays", "H.txt", "--fallback", "F.txt"}, "--fallback");
+        row("viewer of a release", {"--release", "k0", "H.txt"}, "--release");
+        row("changes of two releases", {"--changes", "H.txt", "--release", "k0", "--release", "k5"},
+            "--release");
     }
     void usageErrorsAreReported()
     {
         QFETCH(QStringList, args);
-        QVERIFY(!parseCommandLine(args).error.isEmpty());
+        QFETCH(QString, named);
+        const QString error = parseCommandLine(args).error;
+        QVERIFY2(error.contains(named), qPrintable(error));
     }
 
     void toolbarLayoutIsParsed()

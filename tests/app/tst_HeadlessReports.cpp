@@ -1,5 +1,14 @@
 #include "DataTable.h"
+#include "MemorySettingsStore.h"
 
+#include "app/CommandLine.h"
+#include "app/HeadlessReports.h"
+#include "history/HistoryLoader.h"
+#include "history/LineRules.h"
+#include "mainwin/DisplaySettings.h"
+#include "search/SearchResults.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -26,6 +35,33 @@ Run runVelomir(const QTemporaryDir &dir, QStringList arguments)
 }
 
 const QString Examples = QStringLiteral(VELOMIR_SOURCE_DIR "/examples/History.txt");
+
+HistoryDocument example()
+{
+    HistoryDocument document;
+    if (!LoadHistory(Examples, DetectionSettings::defaults(), document).ok)
+        qFatal("cannot read %s", qPrintable(Examples));
+    return document;
+}
+
+// The lines a report writes for the command line, made in this process with default settings.
+QStringList report(const HistoryDocument &document, const QStringList &arguments)
+{
+    MemorySettingsStore store;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const int status = runReport(parseCommandLine(arguments), document, LoadDisplaySettings(store), buffer);
+    return status == 0 ? QString::fromUtf8(buffer.data()).split(u'\n') : QStringList{QString::number(status)};
+}
+
+// Fields first to last (-1: to the end) of every line a report writes, the closing "# ..." line kept whole.
+QStringList fields(const QStringList &lines, int first, int last)
+{
+    QStringList found;
+    for (const QString &line : lines)
+        found << (line.startsWith(u'#') ? line : line.section(u'\t', first, last));
+    return found;
+}
 } // namespace
 
 class tst_HeadlessReports : public QObject
@@ -46,29 +82,89 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("velomir.ini"))));
     }
 
-    void weekdaysEndsWithTotal()
+    // Each place to search lists what Find All finds under the Find dialog's "Search in:" choice
+    // of that name (0 everywhere, 1 additions, 2 fixes).
+    void findListsWhatFindAllFinds_data()
     {
-        QTemporaryDir dir;
-        const Run run = runVelomir(dir, {QStringLiteral("--weekdays"), Examples});
-        QCOMPARE(run.exitCode, 0);
-        const QStringList lines = QString::fromUtf8(run.out).trimmed().split(u'\n');
-        QVERIFY2(lines.last().startsWith(QLatin1String("Total")), qPrintable(lines.last()));
+        const auto row = addColumns<QStringList, int, bool>({"options", "searchInChoice", "wholeWord"});
+        row("everywhere by default", {}, 0, false);
+        row("everywhere", {"--in", "everywhere"}, 0, false);
+        row("additions", {"--in", "additions"}, 1, false);
+        row("fixes as whole words", {"--in", "fixes", "--whole-word"}, 2, true);
+    }
+    void findListsWhatFindAllFinds()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, searchInChoice);
+        QFETCH(bool, wholeWord);
+        const HistoryDocument document = example();
+        const QString text = QStringLiteral("toolbar");
+        SearchResults results;
+        results.findAll(document, text, searchInFromNumber(searchInChoice), wholeWord, false);
+        QStringList expected;
+        for (const LineIndex line : results.SearchResultLines())
+            expected << QString::number(line.value() + 1);
+        expected << QStringLiteral("# %1 instance(s) found").arg(expected.size()) << QString();
+        QCOMPARE(fields(report(document, QStringList{"--find", text, Examples} + options), 0, 0), expected);
+    }
+
+    // Each --release and --filter lists the rows of the changes list the window builds for that view.
+    void changesListWhatTheViewShows_data()
+    {
+        // named: the release given by its key, or -1
+        const auto row = addColumns<QStringList, int, ChangesView>({"options", "named", "view"});
+        using F = ViewFilter;
+        row("first release by default", {}, -1, {0, F::AllChanges, false});
+        row("a release's additions", {"--filter", "additions"}, 2, {2, F::Additions, false});
+        row("a release's fixes reversed", {"--filter", "fixes", "--reversed"}, 2, {2, F::Fixes, true});
+        row("all of every kind", {"--release", "all", "--filter", "all"}, -1,
+            {ChangesView::All, F::AllChanges, false});
+        row("all fixes", {"--release", "all", "--filter", "fixes"}, -1, {ChangesView::All, F::Fixes, false});
+        row("all additions reversed", {"--release", "all", "--filter", "additions", "--reversed"}, -1,
+            {ChangesView::All, F::Additions, true});
+    }
+    void changesListWhatTheViewShows()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, named);
+        QFETCH(ChangesView, view);
+        const HistoryDocument document = example();
+        if (named >= 0)
+            options << QStringLiteral("--release") << document.releases[std::size_t(named)].key();
+        const ChangesListContent content = BuildChangesList(document, view);
+        QStringList expected;
+        for (ListRow row(0); content.rows.contains(row); ++row)
+            expected << GetChangeText(document.lines.text(content.rows.lineAt(row)));
+        expected << "# " + changesStatusText(view.filter, content.AdditionCount, content.FixCount)
+                 << QString();
+        QCOMPARE(fields(report(document, QStringList{"--changes", Examples} + options), 2, -1), expected);
+    }
+
+    void weekdaysOfAllCountEveryRelease()
+    {
+        const HistoryDocument document = example();
+        const QStringList every = report(document, {"--weekdays", Examples});
+        const QString key = document.releases[1].key();
+        QVERIFY(report(document, {"--weekdays", Examples, "--release", key}) != every);
+        QCOMPARE(report(document, {"--weekdays", Examples, "--release", "all", "--release", key}), every);
     }
 
     void failuresExitWithMessage_data()
     {
-        // named: what the one line on stderr must name
-        const auto row = addColumns<QStringList, int, QString>({"arguments", "exitCode", "named"});
-
-        row("unknown release key", QStringList{"--changes", Examples, "--release", "k999999"}, 2, "k999999");
+        // said: how the one line on stderr begins; every report names an unknown key alike
+        const auto row = addColumns<QStringList, int, QString>({"arguments", "exitCode", "said"});
+        const QString unknownKey = QStringLiteral("velomir: no release has the key k999999\n");
+        row("unknown release of changes", {"--changes", Examples, "--release", "k999999"}, 2, unknownKey);
+        row("unknown release of weekdays",
+            {"--weekdays", Examples, "--release", "k3", "--release", "k999999"}, 2, unknownKey);
         const QString missing = QStringLiteral(VELOMIR_TEST_DATA "/history/no such History.txt");
-        row("missing file", QStringList{"--releases", missing}, 1, missing);
+        row("missing file", QStringList{"--releases", missing}, 1, "velomir: cannot read " + missing);
     }
     void failuresExitWithMessage()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
-        QFETCH(QString, named);
+        QFETCH(QString, said);
         QTemporaryDir dir;
         const Run run = runVelomir(dir, arguments);
         QCOMPARE(run.exitCode, exitCode);
@@ -76,7 +172,7 @@ private slots:
         const QString message = QString::fromUtf8(run.err);
         QCOMPARE(message.count(u'\n'), 1);
         QVERIFY(message.endsWith(u'\n'));
-        QVERIFY2(message.contains(named), qPrintable(message));
+        QVERIFY2(message.startsWith(said), qPrintable(message));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "DataTable.h"
 #include "HistoryFixture.h"
+#include "ReportText.h"
 #include "history/ChangesList.h"
 #include "history/ChangesReport.h"
 
@@ -61,8 +62,9 @@ private slots:
 
     void reportListsRowsInSeparateColumns()
     {
-        const QByteArray report = changesReport(sampleDocument(), {0, ViewFilter::Additions, true},
-                                                QStringLiteral("d"), QStringLiteral("MM/yyyy"));
+        const QByteArray report =
+            reportText(changesReport, sampleDocument(), ChangesView{0, ViewFilter::Additions, true},
+                       QStringLiteral("d"), QStringLiteral("MM/yyyy"));
         QCOMPARE(QString::fromUtf8(report).split(u'\n'),
                  (QStringList{"12\t03/1999\tAdded: a2", "10\t03/1999\tAdded: a1", "\t\tVersion 1.0",
                               "# 2 Additions", ""}));

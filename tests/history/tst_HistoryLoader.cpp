@@ -1,4 +1,5 @@
 #include "HistoryFixture.h"
+#include "ReportText.h"
 #include "TestFiles.h"
 
 #include "history/ChangesReport.h"
@@ -26,7 +27,7 @@ private slots:
                            "02.02.02 Added: a\tb\n02.02.02 Fixed: c\n02.02.02 Added: Fixed: d\n\n"
                            "New in version\t1.0 (1.1.01)\n"
                            "01.01.01 fixed: e");
-        QCOMPARE(QString::fromUtf8(releasesReport(document)),
+        QCOMPARE(QString::fromUtf8(reportText(releasesReport, document)),
                  QStringLiteral("k1\tTotal Commander 2.0\t2\t1\nk6\tversion 1.0\t0\t1\n"));
     }
 
@@ -69,14 +70,18 @@ private slots:
             QVERIFY(LoadHistory(path, DetectionSettings::defaults(), document).ok);
             QCOMPARE(document.lines.encoding(), encoding);
             QList<QByteArray> &report = reports[encoding == TextEncoding::Utf8 ? 0 : 1];
-            report << releasesReport(document)
-                   << changesReport(document, {-1, ViewFilter::AllChanges, false}, QStringLiteral("dddd"),
-                                    QStringLiteral("dd/MM/yyyy"))
-                   << findReport(document, QStringLiteral("gr\u00d6"), SearchIn::Everywhere, false)
-                   << findReport(document, QStringLiteral("\u00c9T\u00c9"), SearchIn::Everywhere, true)
-                   << weekdaysReport(document, {}, DetectionSettings::defaults().VersionDetectList,
-                                     QStringLiteral("dddd"))
-                          .text;
+            std::vector<LineIndex> allReleases;
+            for (const Release &release : document.releases)
+                allReleases.push_back(release.headerLine);
+            report << reportText(releasesReport, document)
+                   << reportText(changesReport, document, ChangesView{-1, ViewFilter::AllChanges, false},
+                                 QStringLiteral("dddd"), QStringLiteral("dd/MM/yyyy"))
+                   << reportText(findReport, document, QStringLiteral("gr\u00d6"), SearchIn::Everywhere,
+                                 false)
+                   << reportText(findReport, document, QStringLiteral("\u00c9T\u00c9"), SearchIn::Everywhere,
+                                 true)
+                   << reportText(weekdaysReport, document, allReleases,
+                                 DetectionSettings::defaults().VersionDetectList, QStringLiteral("dddd"));
         }
         QCOMPARE(reports[1], reports[0]);
         QCOMPARE(reports[0][2],

@@ -1,5 +1,4 @@
 #include "HistoryFixture.h"
-#include "search/FindReport.h"
 #include "search/SearchResults.h"
 #include "search/SearchResultsList.h"
 
@@ -65,18 +64,6 @@ private slots:
             {"03.01.20 Fixed: y", "03.01.20 Added: fixed z", "01.01.20 Added: x", "01.01.20 Fixed: x"},
             "fa.f"));
         QCOMPARE(numbersOf(results.SearchResultLines()), (Lines{0, 3}));
-    }
-
-    void findReport()
-    {
-        HistoryDocument document =
-            documentOf({"Release 1", "  01.01.20 Fixed: Tab\tbug  ", "other", "tab end"}, ".f..");
-        const QByteArray expected = "2\t01.01.20 Fixed: Tab\tbug\n"
-                                    "4\ttab end\n"
-                                    "# 2 instance(s) found\n";
-        QCOMPARE(::findReport(document, "TAB", SearchIn::Everywhere, false), expected);
-        QCOMPARE(::findReport(document, "tab", SearchIn::Everywhere, true),
-                 QByteArray("# 0 instance(s) found\n"));
     }
 };
 

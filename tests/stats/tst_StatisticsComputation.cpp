@@ -1,4 +1,5 @@
 #include "DataTable.h"
+#include "ReportText.h"
 #include "stats/StatisticsComputation.h"
 #include "stats/WeekdaysReport.h"
 
@@ -82,22 +83,18 @@ private slots:
 
     void weekdaysReport()
     {
-        const auto report = [](const QStringList &keys) {
-            return ::weekdaysReport(twoReleases(), keys, DefaultVersionDetect, QStringLiteral("dddd"));
+        const auto report = [](const std::vector<LineIndex> &headers) {
+            return reportText(::weekdaysReport, twoReleases(), headers, DefaultVersionDetect,
+                              QStringLiteral("dddd"));
         };
         // Every release: the undated header counts nowhere, the dated one on its Friday.
-        const WeekdaysReportResult all = report({});
-        QVERIFY(all.ok);
         QCOMPARE(
-            QString::fromUtf8(all.text).split(u'\n'),
+            QString::fromUtf8(report({LineIndex(0), LineIndex(5)})).split(u'\n'),
             QStringList({"Sunday\t2\t0\t0", "Monday\t0\t1\t0", "Tuesday\t0\t0\t0", "Wednesday\t0\t0\t0",
                          "Thursday\t0\t0\t0", "Friday\t0\t0\t1", "Saturday\t0\t1\t0", "Total\t2\t2\t1", ""}));
-        // A release named twice counts once; an unknown key is named and nothing is written.
-        QCOMPARE(QString::fromUtf8(report({"k5", "k5"}).text).split(u'\n').at(7),
+        // A release named twice counts once.
+        QCOMPARE(QString::fromUtf8(report({LineIndex(5), LineIndex(5)})).split(u'\n').at(7),
                  QStringLiteral("Total\t0\t1\t1"));
-        const WeekdaysReportResult unknown = report({"k3"});
-        QVERIFY(!unknown.ok && unknown.text.isEmpty());
-        QVERIFY(unknown.error.contains(QStringLiteral("k3")));
     }
 };
 

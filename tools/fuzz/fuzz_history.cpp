@@ -18,6 +18,7 @@
 #include "stats/StatisticsComputation.h"
 #include "stats/WeekdaysReport.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QString>
 
@@ -229,8 +230,13 @@ void checkStatistics(const HistoryDocument &doc, const QStringList &versionDetec
     const WeekdayCounts all = CalcStatistics(doc, headers, versionDetectList, dayFormat);
     check(total(all.additions) == additions && total(all.fixes) == fixes,
           "the weekdays of all releases sum to the release counts");
-    const WeekdaysReportResult report = weekdaysReport(doc, {}, versionDetectList, dayFormat);
-    check(report.ok && report.text.count('\n') == 8, "the weekdays report has seven days and a total");
+    QBuffer report;
+    report.open(QIODevice::WriteOnly);
+    {
+        ReportOutput out(report);
+        weekdaysReport(doc, headers, versionDetectList, dayFormat, out);
+    }
+    check(report.data().count('\n') == 8, "the weekdays report has seven days and a total");
 }
 
 void checkDocument(const HistoryDocument &doc, const DetectionSettings &settings)
