@@ -6,6 +6,7 @@
 #include "history/ReleasesReport.h"
 #include "mainwin/DisplaySettings.h"
 #include "search/FindReport.h"
+#include "settings/CaseBlindPath.h"
 #include "settings/ProfileSettingsStore.h"
 #include "settings/cProfile.h"
 #include "stats/WeekdaysReport.h"
@@ -109,7 +110,8 @@ int runHeadlessReport(const CommandLine &line)
     const DisplaySettings settings = LoadDisplaySettings(store);
 
     HistoryDocument document;
-    const LoadResult loaded = LoadHistory(line.file, settings.detection(), document);
+    // The file is found whatever the case of its name, as the viewer finds it.
+    const LoadResult loaded = LoadHistory(findCaseBlind(line.file), settings.detection(), document);
     if (!loaded.ok)
         return fail(QStringLiteral("cannot read %1: %2").arg(line.file, loaded.error), ReadFailure);
 

@@ -72,7 +72,9 @@ private slots:
     void releasesOfTheExample()
     {
         QTemporaryDir dir;
-        const Run run = runVelomir(dir, {QStringLiteral("--releases"), Examples});
+        // The file is found whatever the case of its name.
+        const QString other = QString(Examples).replace(QStringLiteral("History.txt"), QStringLiteral("HISTORY.TXT"));
+        const Run run = runVelomir(dir, {QStringLiteral("--releases"), other});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QByteArray());
         QFile expected(QStringLiteral(VELOMIR_TEST_DATA "/history/examples-releases.txt"));
