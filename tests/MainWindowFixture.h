@@ -2,8 +2,8 @@
 
 #include "app/frmMain.h"
 #include "history/ChangesListModel.h"
-#include "mainwin/DisplaySettings.h"
 #include "settings/Globals.h"
+#include "settings/ProfileSettingsStore.h"
 #include "settings/cProfile.h"
 #include "widgets/MessageBox.h"
 #include "widgets/cCommonDialog.h"
@@ -28,11 +28,9 @@ class MainWindowFixture
 public:
     MainWindowFixture()
     {
-        Globals &g = globals();
-        g.AppDir = m_dir.path() + QLatin1Char('/');
-        g.IniFilePath = m_dir.filePath(QStringLiteral("velomir.ini"));
-        g.FileManagerDir = g.MissingValueMarker = QStringLiteral("ABCDEF123456abcdef");
-        g.TwipsPerPixelX = g.TwipsPerPixelY = 15;
+        m_paths.AppDir = m_dir.path() + QLatin1Char('/');
+        m_paths.IniFilePath = m_dir.filePath(QStringLiteral("velomir.ini"));
+        m_paths.FileManagerDir = missingValueMarker();
         MessageBox::scriptAnswers(MessageBox::Answer::Ok);
         cCommonDialog::startScripting();
     }
@@ -43,6 +41,8 @@ public:
         cCommonDialog::stopScripting();
     }
 
+    // Where the window's files are; a test may change them before it starts the window.
+    ProgramPaths &paths() { return m_paths; }
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     // Writes `lines` joined by CR LF and returns the file's path.
@@ -55,7 +55,7 @@ public:
     }
     void writeSetting(const QString &key, const QString &value)
     {
-        cProfile().WriteValue(SectionVelomir, key, value, globals().IniFilePath);
+        cProfile(m_paths).WriteValue(SectionVelomir, key, value, m_paths.IniFilePath);
     }
     // Writes each "Key=value" of `pairs`.
     void writeSettings(const QStringList &pairs)
@@ -65,15 +65,16 @@ public:
     }
     QString readSetting(const QString &key)
     {
-        return cProfile().ReadValue(SectionVelomir, key, globals().MissingValueMarker, globals().IniFilePath);
+        return cProfile(m_paths).ReadValue(SectionVelomir, key, missingValueMarker(), m_paths.IniFilePath);
     }
 
     // Starts the window on `file` and waits until it has loaded it; unless told to keep the stored
     // placement, the window gets a fixed normal size.
     frmMain &start(const QString &file, bool keepStoredPlacement = false)
     {
-        m_profile = std::make_unique<cProfile>();
-        m_window = std::make_unique<frmMain>(*m_profile, StartOptions{file, QString()});
+        m_profile = std::make_unique<cProfile>(m_paths);
+        m_settings = std::make_unique<ProfileSettingsStore>(*m_profile);
+        m_window = std::make_unique<frmMain>(*m_settings, StartOptions{file, QString()});
         if (!keepStoredPlacement) {
             m_window->setWindowState(Qt::WindowNoState);
             m_window->resize(900, 600);
@@ -92,12 +93,15 @@ public:
         if (m_window)
             m_window->close();
         m_window.reset();
+        m_settings.reset();
         m_profile.reset();
     }
 
 private:
     QTemporaryDir m_dir;
+    ProgramPaths m_paths;
     std::unique_ptr<cProfile> m_profile;
+    std::unique_ptr<ProfileSettingsStore> m_settings;
     std::unique_ptr<frmMain> m_window;
 };
 

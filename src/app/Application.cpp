@@ -5,10 +5,11 @@
 #include "app/HeadlessReports.h"
 #include "app/cRegistry.h"
 #include "app/frmMain.h"
+#include "mainwin/DisplaySettings.h"
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
+#include "settings/ProfileSettingsStore.h"
 #include "settings/cProfile.h"
-#include "widgets/ScreenTwips.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,43 +27,46 @@ QStringList argumentsOf(int argc, char *argv[])
     return arguments;
 }
 
-// Fixes the settings file before the store is made: --ini, else beside the program, else per user.
-void fixSettingsFile(const CommandLine &line)
+// The settings file, fixed before the store is made: --ini, else beside the program, else per user.
+std::unique_ptr<ProgramPaths> settingsPaths(const CommandLine &line)
 {
-    Globals &g = globals();
-    g.AppDir = programDirectory();
-    g.IniFilePath = chooseIniFilePath(line.iniPath, g.AppDir,
-                                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
-                                      QStringLiteral(VELOMIR_INSTALL_BINDIR));
+    auto paths = std::make_unique<ProgramPaths>();
+    paths->AppDir = programDirectory();
+    paths->IniFilePath = chooseIniFilePath(line.iniPath, paths->AppDir,
+                                           QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+                                           QStringLiteral(VELOMIR_INSTALL_BINDIR));
+    return paths;
 }
 
-void findFileManager(cProfile &profile)
+void findFileManager(ProgramPaths &paths, SettingsStore &settings)
 {
-    Globals &g = globals();
     // Unknown until found: the placeholder in a registry value is left to the environment.
-    g.FileManagerDir.clear();
+    paths.FileManagerDir.clear();
     cRegistry registry;
-    FileManagerDirSources sources = systemFileManagerDirSources(registry, g.MissingValueMarker);
-    sources.expandPath = [](const QString &path) { return ExpandPath(path); };
+    FileManagerDirSources sources = systemFileManagerDirSources(registry, missingValueMarker());
+    sources.expandPath = [&paths](const QString &path) { return ExpandPath(path, paths); };
     sources.addBackslash = [](const QString &path) { return AddBackslash(path); };
-    sources.readStoredDir = [&profile](const QString &defaultValue) {
-        return profile.ReadValue(SectionCommon, TCInstallDirKey, defaultValue, globals().IniFilePath);
+    sources.readStoredDir = [&settings](const QString &defaultValue) {
+        return settings.read(SectionCommon, TCInstallDirKey, defaultValue);
     };
-    sources.writeStoredDir = [&profile](const QString &value) {
-        profile.WriteValue(SectionCommon, TCInstallDirKey, value, globals().IniFilePath);
+    sources.writeStoredDir = [&settings](const QString &value) {
+        settings.write(SectionCommon, TCInstallDirKey, value);
     };
-    g.FileManagerDir = FindFileManagerDir(sources);
+    paths.FileManagerDir = FindFileManagerDir(sources);
 }
 } // namespace
 
 StartedViewer startViewer(const CommandLine &line)
 {
-    fixSettingsFile(line);
     StartedViewer started;
-    started.profile = std::make_unique<cProfile>();
-    findFileManager(*started.profile);
+    started.paths = settingsPaths(line);
+    started.profile = std::make_unique<cProfile>(*started.paths);
+    started.settings = std::make_unique<ProfileSettingsStore>(*started.profile);
+    findFileManager(*started.paths, *started.settings);
+    started.paths->UnExpandPaths =
+        clampUnExpandPaths(started.settings->read(SectionCommon, KeyUnExpandPaths, QStringLiteral("3")));
     // The command line is taken as the platform delivered it, quotes already removed.
-    started.window = std::make_unique<frmMain>(*started.profile, StartOptions{line.file, line.fallbackFile});
+    started.window = std::make_unique<frmMain>(*started.settings, StartOptions{line.file, line.fallbackFile});
     return started;
 }
 
@@ -84,9 +88,7 @@ int velomirMain(int argc, char *argv[])
     if (line.isHeadless()) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(ProgramTitle);
-        InitGlobals();
-        fixSettingsFile(line);
-        return runHeadlessReport(line);
+        return runHeadlessReport(line, *settingsPaths(line));
     }
 
     QApplication app(argc, argv);
@@ -94,8 +96,6 @@ int velomirMain(int argc, char *argv[])
     // The desktop entry's name ties the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELOMIR_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/" VELOMIR_APP_ID ".svg")));
-    InitGlobals();
-    initTwipsPerPixel();
     const StartedViewer viewer = startViewer(line);
     viewer.window->show();
     return QApplication::exec();

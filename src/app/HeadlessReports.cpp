@@ -103,9 +103,9 @@ int runReport(const CommandLine &line, const HistoryDocument &document, const Di
     return out.flush() ? 0 : ReadFailure;
 }
 
-int runHeadlessReport(const CommandLine &line)
+int runHeadlessReport(const CommandLine &line, const ProgramPaths &paths)
 {
-    cProfile profile;
+    cProfile profile(paths);
     ProfileSettingsStore store(profile);
     const DisplaySettings settings = LoadDisplaySettings(store);
 

@@ -31,14 +31,15 @@ StartFileChoice StartFileChoice::choose(const StartFileInputs &inputs)
     return {};
 }
 
-StartFileChoice StartFileChoice::atStart(const StartOptions &options, const QString &storedLastFile)
+StartFileChoice StartFileChoice::atStart(const StartOptions &options, const QString &storedLastFile,
+                                         const ProgramPaths &paths)
 {
     StartFileInputs inputs;
-    inputs.missingValueMarker = globals().MissingValueMarker;
+    inputs.missingValueMarker = missingValueMarker();
     inputs.commandLine = options.commandLineFile;
-    inputs.fileManagerDir = globals().FileManagerDir;
+    inputs.fileManagerDir = paths.FileManagerDir;
     inputs.lastFile = storedLastFile;
-    inputs.expandPath = [](const QString &path) { return ExpandPath(path); };
+    inputs.expandPath = [&paths](const QString &path) { return ExpandPath(path, paths); };
     inputs.fileExists = [](const QString &path) { return FileExists(path); };
     const StartFileChoice choice = choose(inputs);
     if (choice.source != StartFileSource::OpenDialog)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/ProfilePaths.h"
+
 #include <QDebug>
 #include <QString>
 
@@ -45,7 +47,8 @@ struct StartFileChoice
     // The same for this run: the file manager's folder and the existence test of the system, and
     // the --fallback file (taken as named on the command line) before the open dialog.
     // `storedLastFile` is "LastFile" as read, the marker when absent.
-    static StartFileChoice atStart(const StartOptions &options, const QString &storedLastFile);
+    static StartFileChoice atStart(const StartOptions &options, const QString &storedLastFile,
+                                   const ProgramPaths &paths);
 };
 
 QDebug operator<<(QDebug debug, const StartFileChoice &choice);

@@ -31,12 +31,12 @@ QString cRegistry::ReadValue(const QString &strValuePath, const QString &strValu
             return *value;
         break;
     }
-    return globals().MissingValueMarker;
+    return missingValueMarker();
 }
 
 QString cRegistry::LocalPath(const QString &strRegistryPath) const
 {
-    if (strRegistryPath.compare(globals().MissingValueMarker, Qt::CaseInsensitive) == 0)
+    if (strRegistryPath.compare(missingValueMarker(), Qt::CaseInsensitive) == 0)
         return strRegistryPath;
     return platformRegistryPathToLocal(strRegistryPath);
 }

@@ -9,7 +9,7 @@ class cRegistry
 public:
     // strValuePath: a root name ("HKEY_CURRENT_USER", ...) followed by "\" and the subkey path.
     // strValueName: the value's name, empty for the key's default value.
-    // Returns the value as text, or globals().MissingValueMarker when the root is unknown or
+    // Returns the value as text, or missingValueMarker() when the root is unknown or
     // the key or value is absent.
     QString ReadValue(const QString &strValuePath, const QString &strValueName) const;
 

@@ -55,16 +55,17 @@ const QString KeyColumnHeadersSize2 = QStringLiteral("ColumnHeadersSize2");
 const QString KeyLastFile = QStringLiteral("LastFile");
 } // namespace
 
-frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
+frmMain::frmMain(ProfileSettingsStore &settings, StartOptions options, QWidget *parent)
     : QMainWindow(parent)
-    , m_profile(profile)
+    , m_settings(settings)
+    , m_profile(settings.profile())
+    , m_paths(settings.profile().paths())
     , m_options(std::move(options))
 {
     setObjectName(QStringLiteral("frmMain"));
     m_isLoading = true;
 
-    ProfileSettingsStore store(m_profile);
-    m_display = LoadDisplaySettings(store);
+    m_display = LoadDisplaySettings(m_settings, {Twips::perPixelX(), Twips::perPixelY()});
     m_shown = new ShownHistory(this);
     RestoreWindowPlacement();
     m_profile.setWriteFailureHandler([this](const QString &file) { tellSettingsNotSaved(file); });
@@ -87,12 +88,11 @@ frmMain::frmMain(cProfile &profile, StartOptions options, QWidget *parent)
     s.WrapPanelVisible = !s.WrapPanelVisible;
     toggleWrapPanel();
     connect(m_shown, &ShownHistory::viewChanged, this, &frmMain::showView);
-    m_shown->setReversed(LoadReversedList(store));
+    m_shown->setReversed(LoadReversedList(m_settings));
 
     m_w.Text1->clear();
     setWindowTitle(QString());
-    if (!cProfile::whyNotWritable(globals().IniFilePath).isEmpty())
-        tellSettingsNotSaved(globals().IniFilePath);
+    m_profile.tellIfNotWritable();
 }
 
 frmMain::~frmMain()
@@ -161,8 +161,7 @@ void frmMain::connectCommands()
 
 void frmMain::CreateMainToolbar()
 {
-    ProfileSettingsStore store(m_profile);
-    m_mainToolbar->createFromSettings(store);
+    m_mainToolbar->createFromSettings(m_settings);
     pressFilterButtons(m_shown->view().filter);
     m_mainToolbar->setPressed(ToolbarKey::ReversedList, m_shown->view().reversed);
 }
@@ -186,8 +185,7 @@ void frmMain::firstActivation()
     m_mainToolbar->setPressed(ToolbarKey::AllChanges, true);
 
     const StartFileChoice choice = StartFileChoice::atStart(
-        m_options,
-        ProfileSettingsStore(m_profile).read(SectionVelomir, KeyLastFile, globals().MissingValueMarker));
+        m_options, m_settings.read(SectionVelomir, KeyLastFile, missingValueMarker()), m_paths);
 
     if (choice.source != StartFileSource::OpenDialog) {
         m_isLoading = false;
@@ -206,7 +204,7 @@ void frmMain::firstActivation()
 void frmMain::openFileDialog()
 {
     const QString startDir =
-        globals().FileManagerDir == globals().MissingValueMarker ? QString() : globals().FileManagerDir;
+        m_paths.FileManagerDir == missingValueMarker() ? QString() : m_paths.FileManagerDir;
     cCommonDialog::OpenRequest request;
     request.startDir = startDir;
     request.proposedName = QStringLiteral("History.txt");
@@ -222,14 +220,13 @@ void frmMain::openChosenFile(const QString &path)
 {
     m_isLoading = false;
     if (LoadHistory(path))
-        ProfileSettingsStore(m_profile).write(SectionVelomir, KeyLastFile, CollapsePath(path));
+        m_settings.write(SectionVelomir, KeyLastFile, CollapsePath(path, m_paths));
 }
 
 void frmMain::showOptions()
 {
     SaveLayoutSettings();
-    ProfileSettingsStore store(m_profile);
-    frmOptions options(m_display, store, this);
+    frmOptions options(m_display, m_settings, this);
     connect(&options, &frmOptions::settingsChanged, this, &frmMain::ApplySettings);
     options.exec();
 }
@@ -251,7 +248,7 @@ frmSearchFor &frmMain::findDialog()
 {
     // Made the first time it is needed; "Find Next" may ask before the dialog was ever shown.
     if (!m_findDialog) {
-        m_findDialog = new frmSearchFor(*m_search, m_profile, this);
+        m_findDialog = new frmSearchFor(*m_search, m_settings, this);
         m_selection->setSearchTextSource(m_findDialog);
         connect(m_findDialog, &frmSearchFor::changesListFocusWanted, this, &frmMain::focusChangesList);
         connect(m_findDialog, &frmSearchFor::searchableChanged, m_menus.mnuSearchFindNext, &QAction::setEnabled);
@@ -262,7 +259,7 @@ frmSearchFor &frmMain::findDialog()
 
 void frmMain::showStatistics()
 {
-    frmStatistics statistics(m_shown->document(), m_display, m_profile, this);
+    frmStatistics statistics(m_shown->document(), m_display, m_settings, this);
     connect(&statistics, &frmStatistics::releaseChosen, m_shown, &ShownHistory::showReleaseWithKey);
     statistics.exec();
 }
@@ -488,57 +485,52 @@ void frmMain::ApplySettings()
 
 void frmMain::SetupChangeColumns()
 {
-    ProfileSettingsStore store(m_profile);
     const DisplaySettings &s = m_display;
-    ChangeColumns::setup(m_w.lvChangesList->horizontalHeader(), s.DateInSeparateColumns, store);
+    ChangeColumns::setup(m_w.lvChangesList->horizontalHeader(), s.DateInSeparateColumns, m_settings);
     ChangeColumns::fitDateColumns(m_w.lvChangesList->horizontalHeader(), m_w.lvChangesList->font(), s.DayFormat,
                                   s.DateFormat, s.ShowListIcons);
 }
 
 void frmMain::saveChangeColumns()
 {
-    ProfileSettingsStore store(m_profile);
     ChangeColumns::save(m_w.lvChangesList->horizontalHeader(), m_display.DateInSeparateColumns,
-                        store);
+                        m_settings);
 }
 
 void frmMain::SaveLayoutSettings()
 {
-    ProfileSettingsStore store(m_profile);
     DisplaySettings &s = m_display;
     s.SplitPosition2 = static_cast<int>(m_innerSplitter->SplitPosition());
     s.SplitPosition = static_cast<int>(m_outerSplitter->SplitPosition());
     saveChangeColumns();
-    store.write(
+    m_settings.write(
         SectionVelomir, KeyColumnHeadersSize2,
         QString::number(ColumnWidths::toStore(m_w.lvVersionsList->columnWidth(0), storedVersionWidth())));
-    SaveViewState(s, m_shown->view().reversed, store);
+    SaveViewState(s, m_shown->view().reversed, m_settings);
     RecordWindowPlacement();
 }
 
 int frmMain::storedVersionWidth()
 {
     const QString stored =
-        ProfileSettingsStore(m_profile).read(SectionVelomir, KeyColumnHeadersSize2, QString());
+        m_settings.read(SectionVelomir, KeyColumnHeadersSize2, QString());
     const int twips = ColumnWidths::numbers(stored).value(0);
     return twips > 0 ? twips : 4400;
 }
 
 void frmMain::RestoreWindowPlacement()
 {
-    ProfileSettingsStore store(m_profile);
     m_placement = ScreenPlacement::place(
-        this, WindowPlacement::LoadWindowPlacement([&store](const QString &key, const QString &defaultValue) {
-            return store.read(SectionVelomir, key, defaultValue);
+        this, WindowPlacement::LoadWindowPlacement([this](const QString &key, const QString &defaultValue) {
+            return m_settings.read(SectionVelomir, key, defaultValue);
         }));
 }
 
 void frmMain::RecordWindowPlacement()
 {
-    ProfileSettingsStore store(m_profile);
     m_placement = ScreenPlacement::record(this, m_placement);
     m_placement.SaveWindowPlacement(
-        [&store](const QString &key, const QString &value) { store.write(SectionVelomir, key, value); });
+        [this](const QString &key, const QString &value) { m_settings.write(SectionVelomir, key, value); });
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

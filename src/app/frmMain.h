@@ -28,6 +28,8 @@ class HistoryFileWatcher;
 class MainToolbar;
 class VersionsList;
 class cProfile;
+class ProfileSettingsStore;
+struct ProgramPaths;
 class cSplitter;
 class frmSearchFor;
 class ShownPlace;
@@ -39,7 +41,9 @@ class frmMain : public QMainWindow
     Q_OBJECT
 
 public:
-    frmMain(cProfile &profile, StartOptions options, QWidget *parent = nullptr);
+    // The window over the program's one settings object (and through it the profile store and the
+    // program's paths), starting on the files `options` name.
+    frmMain(ProfileSettingsStore &settings, StartOptions options, QWidget *parent = nullptr);
     ~frmMain() override;
 
     // Shows the release with that key as a click on it would. False for a key no item has.
@@ -112,7 +116,9 @@ private:
     void focusChangesList();
     void openWrapPanel();
 
+    ProfileSettingsStore &m_settings;
     cProfile &m_profile;
+    const ProgramPaths &m_paths;
     StartOptions m_options;
     DisplaySettings m_display;
     ShownHistory *m_shown = nullptr;

@@ -1,9 +1,7 @@
 #include "mainwin/DisplaySettings.h"
 
-#include "settings/Globals.h"
 #include "settings/SettingsStore.h"
 #include "settings/cProfile.h"
-#include "widgets/Twips.h"
 
 #include <algorithm>
 
@@ -68,7 +66,7 @@ QStringList splitDetectList(const QString &text)
     return text.split(QLatin1Char(','));
 }
 
-DisplaySettings LoadDisplaySettings(SettingsStore &store)
+DisplaySettings LoadDisplaySettings(SettingsStore &store, QSize twipsPerPixel)
 {
     const DisplaySettings defaults;
     DisplaySettings s;
@@ -95,13 +93,12 @@ DisplaySettings LoadDisplaySettings(SettingsStore &store)
 
     // A splitter of less than one pixel could not be grabbed again.
     s.SplitPosition2 =
-        std::max(readNumber(store, KeySplitPosition2, defaults.SplitPosition2), Twips::perPixelX());
+        std::max(readNumber(store, KeySplitPosition2, defaults.SplitPosition2), twipsPerPixel.width());
     s.SplitPosition =
-        std::max(readNumber(store, KeySplitPosition, defaults.SplitPosition), Twips::perPixelY());
+        std::max(readNumber(store, KeySplitPosition, defaults.SplitPosition), twipsPerPixel.height());
 
     s.UnExpandPaths =
         std::clamp(readNumber(store, KeyUnExpandPaths, defaults.UnExpandPaths, SectionCommon), 0, 3);
-    globals().UnExpandPaths = s.UnExpandPaths;
     return s;
 }
 

@@ -5,6 +5,7 @@
 #include "widgets/StoredColor.h"
 
 #include <QDebug>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -74,9 +75,9 @@ QDebug operator<<(QDebug debug, const DisplaySettings &settings);
 QStringList splitDetectList(const QString &text);
 
 // Reads every display setting with its default. A stored number that is not a whole decimal
-// number is treated as absent, so a hand-edited typo gives the default instead of zero.
-// Also sets globals().UnExpandPaths.
-DisplaySettings LoadDisplaySettings(SettingsStore &store);
+// number is treated as absent, so a hand-edited typo gives the default instead of zero. A splitter
+// is never placed closer than one pixel of the screen (`twipsPerPixel` across and down).
+DisplaySettings LoadDisplaySettings(SettingsStore &store, QSize twipsPerPixel = QSize(15, 15));
 
 // Writes what the Options dialog edits. An empty format becomes one blank, here and in the file,
 // so that it is stored quoted and never reads back as absent.

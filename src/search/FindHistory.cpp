@@ -1,6 +1,7 @@
 #include "search/FindHistory.h"
 
 #include "settings/Globals.h"
+#include "settings/SettingsStore.h"
 #include "settings/cProfile.h"
 
 QString FindHistory::keyName(int number)
@@ -8,13 +9,12 @@ QString FindHistory::keyName(int number)
     return QStringLiteral("Find%1").arg(number);
 }
 
-FindHistory FindHistory::load(cProfile &profile)
+FindHistory FindHistory::load(SettingsStore &settings)
 {
     FindHistory history;
-    const QString marker = globals().MissingValueMarker;
+    const QString &marker = missingValueMarker();
     for (int number = 1; number <= MaxEntries; ++number) {
-        const QString value =
-            profile.ReadValue(SectionVelomir, keyName(number), marker, globals().IniFilePath);
+        const QString value = settings.read(SectionVelomir, keyName(number), marker);
         if (value != marker)
             history.m_entries << value;
     }
@@ -26,7 +26,7 @@ bool FindHistory::contains(const QString &text) const
     return m_entries.contains(text, Qt::CaseInsensitive);
 }
 
-bool FindHistory::add(const QString &text, cProfile &profile)
+bool FindHistory::add(const QString &text, SettingsStore &settings)
 {
     if (contains(text))
         return false;
@@ -34,13 +34,13 @@ bool FindHistory::add(const QString &text, cProfile &profile)
         m_entries.resize(MaxEntries - 1);
     m_entries.prepend(text);
     for (int index = 0; index < m_entries.size(); ++index)
-        profile.WriteValue(SectionVelomir, keyName(index + 1), m_entries[index], globals().IniFilePath);
+        settings.write(SectionVelomir, keyName(index + 1), m_entries[index]);
     return true;
 }
 
-void FindHistory::clear(cProfile &profile)
+void FindHistory::clear(SettingsStore &settings)
 {
     m_entries.clear();
     for (int number = 1; number <= MaxEntries; ++number)
-        profile.DeleteValue(SectionVelomir, keyName(number), globals().IniFilePath);
+        settings.remove(SectionVelomir, keyName(number));
 }

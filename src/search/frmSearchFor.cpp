@@ -4,6 +4,7 @@
 #include "search/FindOptions.h"
 #include "search/Searcher.h"
 #include "settings/Globals.h"
+#include "settings/SettingsStore.h"
 #include "settings/cProfile.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"
@@ -31,10 +32,10 @@ QPushButton *makeButton(const QString &caption, const QString &name, QWidget *pa
 
 } // namespace
 
-frmSearchFor::frmSearchFor(Searcher &searcher, cProfile &profile, QWidget *owner)
+frmSearchFor::frmSearchFor(Searcher &searcher, SettingsStore &settings, QWidget *owner)
     : QDialog(owner)
     , m_host(searcher)
-    , m_profile(profile)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("frmSearchFor"));
     setWindowTitle(QStringLiteral("Find"));
@@ -45,7 +46,7 @@ frmSearchFor::frmSearchFor(Searcher &searcher, cProfile &profile, QWidget *owner
     placeWidgets();
     CenterForm(this);
 
-    m_history = FindHistory::load(m_profile);
+    m_history = FindHistory::load(m_settings);
     showHistory();
     m_cboFindWhat->setEditText(QString());
     textChanged();
@@ -217,7 +218,7 @@ void frmSearchFor::closeEvent(QCloseEvent *event)
 void frmSearchFor::LoadFindOptions()
 {
     const FindOptions options = FindOptions::parse(
-        m_profile.ReadValue(SectionVelomir, KeyFindOptions, DefaultFindOptions, globals().IniFilePath));
+        m_settings.read(SectionVelomir, KeyFindOptions, DefaultFindOptions));
     if (options.selectedEntry && *options.selectedEntry >= 0 &&
         *options.selectedEntry < m_cboFindWhat->count()) {
         const int entry = *options.selectedEntry;
@@ -237,15 +238,12 @@ void frmSearchFor::LoadFindOptions()
 
 void frmSearchFor::SaveFindOptions()
 {
-    m_profile.WriteValue(
-        SectionVelomir, KeyFindOptions,
-        FindOptions::format(m_selectedEntry, searchInNumber(m_host.SearchInChoice()), wholeWordValue()),
-        globals().IniFilePath);
+    m_settings.write(SectionVelomir, KeyFindOptions, FindOptions::format(m_selectedEntry, searchInNumber(m_host.SearchInChoice()), wholeWordValue()));
 }
 
 void frmSearchFor::AddToFindHistory()
 {
-    if (m_history.add(searchText(), m_profile))
+    if (m_history.add(searchText(), m_settings))
         showHistory();
     PreSelectText();
 }
@@ -300,7 +298,7 @@ void frmSearchFor::clearListClicked()
 {
     if (MessageBox::question(this, QStringLiteral("Are you sure?")) != MessageBox::Answer::Yes)
         return;
-    m_history.clear(m_profile);
+    m_history.clear(m_settings);
     {
         const QSignalBlocker blocker(m_cboFindWhat);
         m_cboFindWhat->clear();

@@ -16,7 +16,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class Searcher;
-class cProfile;
+class SettingsStore;
 
 // The modeless Find dialog: the text to look for with its history, where to look and whether
 // to match whole words, and the line at which the next "Find Next" starts. Closing it only hides
@@ -26,7 +26,7 @@ class frmSearchFor : public QDialog, public SearchTextSource
     Q_OBJECT
 public:
     // Reads the history and the stored options and centres the dialog; it stays hidden.
-    frmSearchFor(Searcher &searcher, cProfile &profile, QWidget *owner = nullptr);
+    frmSearchFor(Searcher &searcher, SettingsStore &settings, QWidget *owner = nullptr);
     ~frmSearchFor() override;
 
     // The main window's Find command: the list takes the focus, the search starts again at the
@@ -81,7 +81,7 @@ private:
     QWidget *messageParent();
 
     Searcher &m_host;
-    cProfile &m_profile;
+    SettingsStore &m_settings;
     FindHistory m_history;
     LineIndex m_nextStartItem{0};
     // The history entry the text came from; -1 once the text is typed.

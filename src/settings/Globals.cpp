@@ -4,12 +4,6 @@
 #include <QDir>
 #include <QRandomGenerator>
 
-Globals &globals()
-{
-    static Globals values;
-    return values;
-}
-
 QString makeMissingValueMarker(QRandomGenerator &random)
 {
     QString marker;
@@ -22,9 +16,10 @@ QString makeMissingValueMarker(QRandomGenerator &random)
     return marker;
 }
 
-void InitGlobals()
+const QString &missingValueMarker()
 {
-    globals().MissingValueMarker = makeMissingValueMarker(*QRandomGenerator::global());
+    static const QString marker = makeMissingValueMarker(*QRandomGenerator::global());
+    return marker;
 }
 
 QString programDirectory()

@@ -63,11 +63,10 @@ QString expandEnvironmentReferences(const QString &text)
     return result;
 }
 
-QString ExpandPath(const QString &path)
+QString ExpandPath(const QString &path, const ProgramPaths &g)
 {
     if (path.isEmpty())
         return path;
-    const Globals &g = globals();
     if (path.size() >= ProgramDirPlaceholder.size() &&
         path.startsWith(QStringView(ProgramDirPlaceholder).chopped(1), Qt::CaseInsensitive) &&
         isSeparator(path[ProgramDirPlaceholder.size() - 1]))
@@ -85,10 +84,9 @@ QString ExpandPath(const QString &path)
     return withNativeSeparators(expandEnvironmentReferences(expanded));
 }
 
-QString CollapsePath(const QString &path)
+QString CollapsePath(const QString &path, const ProgramPaths &g)
 {
-    const Globals &g = globals();
-    if (path.compare(g.MissingValueMarker, Qt::CaseInsensitive) == 0)
+    if (path.compare(missingValueMarker(), Qt::CaseInsensitive) == 0)
         return path;
     if ((g.UnExpandPaths & 1) && !g.AppDir.isEmpty() && path.startsWith(g.AppDir, PathCase))
         return ProgramDirPlaceholder + path.mid(g.AppDir.size());

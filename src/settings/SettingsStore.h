@@ -12,4 +12,5 @@ public:
     // The stored text of `key`, or `defaultValue` when the key is absent.
     virtual QString read(const QString &section, const QString &key, const QString &defaultValue) = 0;
     virtual void write(const QString &section, const QString &key, const QString &value) = 0;
+    virtual void remove(const QString &section, const QString &key) = 0;
 };

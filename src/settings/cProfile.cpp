@@ -31,7 +31,7 @@ constexpr qsizetype WholeSectionLimit = 65536;
 
 bool isMarker(const QString &text)
 {
-    return text.compare(globals().MissingValueMarker, Qt::CaseInsensitive) == 0;
+    return text.compare(missingValueMarker(), Qt::CaseInsensitive) == 0;
 }
 
 bool hasSeparator(const QString &path)
@@ -68,11 +68,12 @@ QString QuoteProfileValue(const QString &value)
     return value;
 }
 
-cProfile::cProfile(std::chrono::milliseconds lockTimeout)
-    : m_lockTimeout(lockTimeout)
+cProfile::cProfile(const ProgramPaths &paths, std::chrono::milliseconds lockTimeout)
+    : m_paths(paths)
+    , m_lockTimeout(lockTimeout)
 {
     m_sectionBufferSize = SectionBufferSize;
-    const QString &ini = globals().IniFilePath;
+    const QString &ini = m_paths.IniFilePath;
     m_preserveSectionPosition =
         ReadValueWithoutRedirection(SectionVelomir, KeyPreserveSectionPosition, QStringLiteral("0"), ini)
             .trimmed()
@@ -114,13 +115,13 @@ QString cProfile::ResolveProfileFile(const QString &section, const QString &key,
     }
     // An empty value counts as absent, so a section is never sent to a folder instead of a file.
     const QString alternateRaw = ReadValueWithoutRedirection(SectionConfiguration, KeyAlternateUserIni,
-                                                             globals().MissingValueMarker, file);
+                                                             missingValueMarker(), file);
     const QString redirectRaw =
-        ReadValueWithoutRedirection(section, KeyRedirectSection, globals().MissingValueMarker, file);
+        ReadValueWithoutRedirection(section, KeyRedirectSection, missingValueMarker(), file);
     const bool hasAlternate = !alternateRaw.isEmpty() && !isMarker(alternateRaw);
     const bool hasRedirect = !redirectRaw.isEmpty() && !isMarker(redirectRaw);
-    const QString alternate = hasAlternate ? ExpandPath(alternateRaw) : QString();
-    const QString redirect = hasRedirect ? ExpandPath(redirectRaw) : QString();
+    const QString alternate = hasAlternate ? ExpandPath(alternateRaw, m_paths) : QString();
+    const QString redirect = hasRedirect ? ExpandPath(redirectRaw, m_paths) : QString();
     const bool redirectIsFlag = redirect == u"0" || redirect == u"1";
 
     QString target = file;
@@ -185,6 +186,12 @@ bool cProfile::notSaved(const QString &target)
         m_writeFailed(target);
     }
     return false;
+}
+
+void cProfile::tellIfNotWritable()
+{
+    if (!whyNotWritable(m_paths.IniFilePath).isEmpty())
+        (void)notSaved(m_paths.IniFilePath);
 }
 
 QString cProfile::whyNotWritable(const QString &file)

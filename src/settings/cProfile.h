@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/ProfilePaths.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,9 +16,12 @@ class cProfile
 public:
     static constexpr std::chrono::milliseconds DefaultLockTimeout{5000};
 
-    // Reads "PreserveSectionPosition" and "SectionsNotRedirectedByDefault" from globals().IniFilePath.
+    // Reads "PreserveSectionPosition" and "SectionsNotRedirectedByDefault" from paths.IniFilePath;
+    // the paths also expand the redirections' placeholders, and outlive the profile.
     // A write that cannot have the settings file's lock within `lockTimeout` is given up.
-    explicit cProfile(std::chrono::milliseconds lockTimeout = DefaultLockTimeout);
+    explicit cProfile(const ProgramPaths &paths, std::chrono::milliseconds lockTimeout = DefaultLockTimeout);
+
+    const ProgramPaths &paths() const { return m_paths; }
 
     bool LastReadedKeyIsCommented() const;
     void setLastReadedKeyIsCommented(bool value);
@@ -61,6 +66,9 @@ public:
     {
         m_writeFailed = std::move(handler);
     }
+    // Tells the write failure handler now when the settings file cannot be written as things stand,
+    // rather than at the first write.
+    void tellIfNotWritable();
     // Why `file` cannot be written as things stand; empty when nothing stands in the way.
     static QString whyNotWritable(const QString &file);
     // What the user is told when settings cannot be saved to `file`.
@@ -88,6 +96,7 @@ private:
     QStringList m_notRedirectedSections;
     int m_preserveSectionPosition = 0;
     int m_sectionBufferSize = 32700;
+    const ProgramPaths &m_paths;
     std::chrono::milliseconds m_lockTimeout;
     std::function<void(const QString &file)> m_writeFailed;
     QStringList m_filesNotSaved;

@@ -4,7 +4,7 @@
 #include "mainwin/DisplayColors.h"
 #include "mainwin/DisplayFonts.h"
 #include "mainwin/DisplaySettings.h"
-#include "settings/Globals.h"
+#include "settings/SettingsStore.h"
 #include "settings/cProfile.h"
 #include "stats/ReleaseStatsModel.h"
 #include "stats/ReleasesChart.h"
@@ -46,19 +46,19 @@ constexpr int ReleaseRuleLength = 70;
 
 } // namespace
 
-frmStatistics::frmStatistics(const HistoryDocument &document, const DisplaySettings &display, cProfile &profile,
+frmStatistics::frmStatistics(const HistoryDocument &document, const DisplaySettings &display, SettingsStore &store,
                              QWidget *parent)
     : QDialog(parent)
     , m_document(document)
     , m_display(display)
-    , m_profile(profile)
+    , m_store(store)
 {
     setObjectName(QStringLiteral("frmStatistics"));
     setWindowTitle(QStringLiteral("Statistics"));
     setModal(true);
 
     m_settings = StatisticsWindowSettings::load([this](const QString &key, const QString &defaultValue) {
-        return m_profile.ReadValue(SectionVelomir, key, defaultValue, globals().IniFilePath);
+        return m_store.read(SectionVelomir, key, defaultValue);
     });
 
     m_chartsContainer = new QFrame(this);
@@ -375,6 +375,6 @@ void frmStatistics::saveSettings()
     m_settings.SplitPosition = m_splitter->SplitPosition();
     m_settings.ChartSplitPosition = m_chartsSplitter->SplitPosition();
     m_settings.save([this](const QString &key, const QString &value) {
-        (void)m_profile.WriteValue(SectionVelomir, key, value, globals().IniFilePath);
+        m_store.write(SectionVelomir, key, value);
     });
 }

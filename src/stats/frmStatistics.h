@@ -8,7 +8,7 @@
 
 #include <vector>
 
-class cProfile;
+class SettingsStore;
 struct HistoryDocument;
 struct DisplaySettings;
 class cSplitter;
@@ -33,7 +33,7 @@ class frmStatistics : public QDialog
 
 public:
     // The statistics of `document`, formatted and drawn as `display` says.
-    frmStatistics(const HistoryDocument &document, const DisplaySettings &display, cProfile &profile,
+    frmStatistics(const HistoryDocument &document, const DisplaySettings &display, SettingsStore &store,
                   QWidget *parent = nullptr);
     ~frmStatistics() override;
 
@@ -66,7 +66,7 @@ private:
 
     const HistoryDocument &m_document;
     const DisplaySettings &m_display;
-    cProfile &m_profile;
+    SettingsStore &m_store;
     StatisticsWindowSettings m_settings;
     WindowPlacement m_placement; // as placed, so that an unmoved window keeps its twips
 

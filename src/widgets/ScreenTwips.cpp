@@ -1,7 +1,5 @@
 #include "widgets/ScreenTwips.h"
 
-#include "settings/Globals.h"
-
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -29,11 +27,4 @@ int twipsPerPixelX(const QScreen *screen)
 int twipsPerPixelY(const QScreen *screen)
 {
     return screen ? twipsPerPixel(screen->logicalDotsPerInchY()) : DefaultTwipsPerPixel;
-}
-
-void initTwipsPerPixel()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    globals().TwipsPerPixelX = twipsPerPixelX(screen);
-    globals().TwipsPerPixelY = twipsPerPixelY(screen);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "settings/Globals.h"
+#include "widgets/ScreenTwips.h"
+
+#include <QGuiApplication>
 
 #include <QRect>
 #include <QRectF>
@@ -9,17 +11,17 @@
 #include <cmath>
 
 // Stored positions and sizes are in twips (1440 to the inch); widgets take pixels. One pixel is
-// globals().TwipsPerPixelX (or Y) twips, read once from the screen at start-up; a value below one
-// counts as one, so that nothing ever divides by zero.
+// as many twips as the primary screen's resolution makes it (15 at 96 dots per inch); never less
+// than one, so that nothing ever divides by zero.
 namespace Twips {
 
 inline int perPixelX()
 {
-    return std::max(1, globals().TwipsPerPixelX);
+    return twipsPerPixelX(QGuiApplication::primaryScreen());
 }
 inline int perPixelY()
 {
-    return std::max(1, globals().TwipsPerPixelY);
+    return twipsPerPixelY(QGuiApplication::primaryScreen());
 }
 
 inline int fromPixelsX(int pixels)

@@ -105,7 +105,7 @@ private slots:
         if (!view.isEmpty())
             trigger(w, view);
         makeCurrentLine(w, selectedLine);
-        const QByteArray settings = readFile(globals().IniFilePath);
+        const QByteArray settings = readFile(fixture.paths().IniFilePath);
 
         rewrite(file, newerHistory(), renameOver);
         QTRY_COMPARE(panelText(w, "StatusBar1_Panel2"), ChangedText);
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(action(w, "mnuViewReversedList")->isChecked(), view == "mnuViewReversedList");
         QCOMPARE(w.historyFilePath(), file);
         QCOMPARE(MessageBox::shownTexts(), QStringList());
-        QCOMPARE(readFile(globals().IniFilePath), settings);
+        QCOMPARE(readFile(fixture.paths().IniFilePath), settings);
 
         // Followed further, written in place: the watch has moved to the file now in place.
         rewrite(file, sampleHistory(), false);
@@ -306,7 +306,7 @@ private slots:
 
         QTRY_COMPARE(w.historyFilePath(), opens ? other : file);
         QCOMPARE(versionsList(w)->topLevelItemCount(), opens ? 2 : 4);
-        QCOMPARE(fixture.readSetting(QStringLiteral("LastFile")), opens ? CollapsePath(other) : lastFile);
+        QCOMPARE(fixture.readSetting(QStringLiteral("LastFile")), opens ? CollapsePath(other, fixture.paths()) : lastFile);
         QCOMPARE(wrapPanel(w)->toPlainText().contains(u'/'), false);
         QCOMPARE(MessageBox::shownTexts(), QStringList());
     }

@@ -45,7 +45,7 @@ private slots:
     {
         MainWindowFixture fixture;
         const QString history = fixture.writeHistory(sampleHistory());
-        globals().IniFilePath = fixture.path("History.txt/velomir.ini");
+        fixture.paths().IniFilePath = fixture.path("History.txt/velomir.ini");
         frmMain &w = fixture.start(history);
         QVERIFY(panelText(w, "StatusBar1_SettingsNotSaved").contains("cannot be made"));
         QCOMPARE(shownLines(w), (QList<int>{1, 2, 4}));
@@ -66,8 +66,8 @@ private slots:
         MainWindowFixture fixture;
         // The file manager's folder, holding the history under the name the file manager gives it.
         const QString file = fixture.writeHistory(sampleHistory(), QStringLiteral("HISTORY.TXT"));
-        globals().FileManagerDir = FileDirectory(file);
-        fixture.writeSetting(QStringLiteral("LastFile"), CollapsePath(file));
+        fixture.paths().FileManagerDir = FileDirectory(file);
+        fixture.writeSetting(QStringLiteral("LastFile"), CollapsePath(file, fixture.paths()));
         frmMain &w = fixture.start(file);
         const QString chosen = fixture.path(name);
         if (readable)
@@ -83,7 +83,7 @@ private slots:
                                       .arg(VELOMIR_VERSION_MINOR)
                                       .arg(VELOMIR_VERSION_PATCH)
                                       .arg(QDir::toNativeSeparators(shown)));
-        QCOMPARE(fixture.readSetting(QStringLiteral("LastFile")), CollapsePath(shown));
+        QCOMPARE(fixture.readSetting(QStringLiteral("LastFile")), CollapsePath(shown, fixture.paths()));
         QCOMPARE(shownLines(w), readable ? QList<int>({0, 1}) : QList<int>({1, 2, 4}));
         QCOMPARE(MessageBox::shownTexts().size(), readable ? 0 : 1);
         QVERIFY(readable || MessageBox::shownTexts().constFirst().contains(chosen));

@@ -32,8 +32,6 @@ class tst_WinePrefixStart : public QObject
 private slots:
     void initTestCase()
     {
-        InitGlobals();
-        initTwipsPerPixel();
     }
 
     void init()

@@ -10,13 +10,6 @@ class tst_DisplaySettings : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        globals().TwipsPerPixelX = 12;
-        globals().TwipsPerPixelY = 15;
-        globals().UnExpandPaths = 3;
-    }
-
     // An empty settings file gives the defaults and is not written to.
     void firstRunGivesDefaults()
     {
@@ -49,15 +42,13 @@ private slots:
         QFETCH(int, expected);
         MemorySettingsStore store;
         store.set(section, key, stored);
-        const DisplaySettings s = LoadDisplaySettings(store);
+        const DisplaySettings s = LoadDisplaySettings(store, {12, 15});
         const QMap<QString, int> loaded{
             {KeySplitPosition, s.SplitPosition},    {KeySplitPosition2, s.SplitPosition2},
             {KeyUnExpandPaths, s.UnExpandPaths},    {KeyFontSize, s.ListFont.size},
             {KeyFontStyle, s.ListFont.style},       {KeyFixesColor, s.FixesColor},
             {KeyForegroundColor, s.ForegroundColor}};
         QCOMPARE(loaded.value(key), expected);
-        if (key == KeyUnExpandPaths)
-            QCOMPARE(globals().UnExpandPaths, expected);
     }
 
     void detectListSplit_data()

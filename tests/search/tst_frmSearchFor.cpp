@@ -5,6 +5,7 @@
 #include "search/Searcher.h"
 #include "search/frmSearchFor.h"
 #include "settings/Globals.h"
+#include "settings/ProfileSettingsStore.h"
 #include "settings/cProfile.h"
 #include "widgets/MessageBox.h"
 
@@ -63,13 +64,15 @@ class tst_frmSearchFor : public QObject
 
     QTemporaryDir m_dir;
     std::unique_ptr<FakeHost> m_host;
+    ProgramPaths m_paths;
     std::unique_ptr<cProfile> m_profile;
+    std::unique_ptr<ProfileSettingsStore> m_settings;
     std::unique_ptr<frmSearchFor> m_dialog;
 
     void open()
     {
         m_dialog.reset();
-        m_dialog = std::make_unique<frmSearchFor>(*m_host, *m_profile);
+        m_dialog = std::make_unique<frmSearchFor>(*m_host, *m_settings);
         connect(m_dialog.get(), &frmSearchFor::changesListFocusWanted, this, [this] { ++m_host->listFocused; });
         connect(m_dialog.get(), &frmSearchFor::searchableChanged, this,
                 [this](bool searchable) { m_host->findNextEnabled = searchable; });
@@ -100,24 +103,24 @@ class tst_frmSearchFor : public QObject
     }
     QString stored(const QString &key)
     {
-        return m_profile->ReadValue(SectionVelomir, key, Marker, globals().IniFilePath);
+        return m_profile->ReadValue(SectionVelomir, key, Marker, m_paths.IniFilePath);
     }
     // Stores the remembered texts Find1, Find2, ... in this order.
     void storeTexts(const QStringList &texts)
     {
         for (int n = 0; n < texts.size(); ++n)
             QVERIFY(m_profile->WriteValue(SectionVelomir, QStringLiteral("Find%1").arg(n + 1), texts[n],
-                                          globals().IniFilePath));
+                                          m_paths.IniFilePath));
     }
 
 private slots:
     void init()
     {
-        globals().IniFilePath = m_dir.filePath(QStringLiteral("velomir.ini"));
-        QFile::remove(globals().IniFilePath);
-        globals().MissingValueMarker = Marker;
+        m_paths.IniFilePath = m_dir.filePath(QStringLiteral("velomir.ini"));
+        QFile::remove(m_paths.IniFilePath);
         m_host = std::make_unique<FakeHost>();
-        m_profile = std::make_unique<cProfile>();
+        m_profile = std::make_unique<cProfile>(m_paths);
+        m_settings = std::make_unique<ProfileSettingsStore>(*m_profile);
         MessageBox::scriptAnswers(MessageBox::Answer::Ok);
     }
     void cleanup()
@@ -216,7 +219,7 @@ private slots:
         QFETCH(QStringList, expected);
         storeTexts(history);
         open();
-        const QByteArray before = readFile(globals().IniFilePath);
+        const QByteArray before = readFile(m_paths.IniFilePath);
         if (picked >= 0)
             pick(picked);
         type(typed);
@@ -228,7 +231,7 @@ private slots:
         QCOMPARE(entries(), expected);
         QCOMPARE(inFile.mid(0, expected.size() + 1), expected + QStringList{Marker});
         if (expected == history)
-            QCOMPARE(readFile(globals().IniFilePath), before);
+            QCOMPARE(readFile(m_paths.IniFilePath), before);
         QCOMPARE(combo()->currentText(), typed);
         QCOMPARE(combo()->lineEdit()->selectedText(), typed);
     }
@@ -267,7 +270,7 @@ private slots:
     void storedChoiceOutOfRangeLeavesChoice()
     {
         m_host->searchInChoice = SearchIn::Fixes;
-        QVERIFY(m_profile->WriteValue(SectionVelomir, "FindOptions", "0,7,1", globals().IniFilePath));
+        QVERIFY(m_profile->WriteValue(SectionVelomir, "FindOptions", "0,7,1", m_paths.IniFilePath));
         open();
         type("tab");
         pressEnter();

@@ -12,13 +12,12 @@ class tst_ProfilePaths : public QObject
 {
     Q_OBJECT
 
+    ProgramPaths m_paths;
+
 private slots:
     void init()
     {
-        globals().AppDir = QStringLiteral("/opt/velomir/");
-        globals().FileManagerDir = QStringLiteral("/opt/velomir/tc/");
-        globals().MissingValueMarker = QStringLiteral("ABCDEF123456abcdef");
-        globals().UnExpandPaths = 3;
+        m_paths = {QStringLiteral("/opt/velomir/"), {}, QStringLiteral("/opt/velomir/tc/"), 3};
         qputenv("VELOMIR_TEST_DIR", "/data");
         qunsetenv("VELOMIR_UNSET");
     }
@@ -38,6 +37,7 @@ private slots:
         row("unset variable kept, next expanded", "%VELOMIR_UNSET%%VELOMIR_TEST_DIR%",
             "%VELOMIR_UNSET%/data");
         row("lone percent kept", "100%", "100%");
+        row("%% before a variable: one sign, then the variable", "%%VELOMIR_TEST_DIR%/x.ini", "%/data/x.ini");
         row("unknown file manager folder is not the root", "%Commander_Path%\\History.txt",
             "%Commander_Path%/History.txt", "");
     }
@@ -46,8 +46,8 @@ private slots:
         QFETCH(QString, fileManagerDir);
         QFETCH(QString, stored);
 
-        globals().FileManagerDir = fileManagerDir;
-        QTEST(ExpandPath(stored), "expanded");
+        m_paths.FileManagerDir = fileManagerDir;
+        QTEST(ExpandPath(stored, m_paths), "expanded");
     }
 
     void collapsePath_data()
@@ -59,7 +59,7 @@ private slots:
         row("2: file manager form", 2, tcHistory, "%Commander_Path%/History.txt");
         row("1: outside both unchanged", 1, "/home/h.txt", "/home/h.txt");
         row("0: unchanged", 0, tcHistory, tcHistory);
-        row("marker unchanged", 3, "abcdef123456ABCDEF", "abcdef123456ABCDEF");
+        row("marker unchanged", 3, missingValueMarker().toLower(), missingValueMarker().toLower());
         row("folder differing by case is another folder", 3, "/opt/Velomir/a.txt", "/opt/Velomir/a.txt");
     }
     void collapsePath()
@@ -67,8 +67,8 @@ private slots:
         QFETCH(int, unExpandPaths);
         QFETCH(QString, path);
 
-        globals().UnExpandPaths = unExpandPaths;
-        QTEST(CollapsePath(path), "stored");
+        m_paths.UnExpandPaths = unExpandPaths;
+        QTEST(CollapsePath(path, m_paths), "stored");
     }
 
     void caseBlindNames_data()

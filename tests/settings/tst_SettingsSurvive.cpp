@@ -72,8 +72,8 @@ quint32 killSeed()
 int runChild(const QStringList &args)
 {
     const QString mode = args.value(0);
-    InitGlobals();
-    globals().IniFilePath = args.value(1);
+    ProgramPaths paths;
+    paths.IniFilePath = args.value(1);
     if (mode == u"drop-to-nobody") {
         if (::setgid(NobodyId) != 0 || ::setuid(NobodyId) != 0)
             return 3;
@@ -83,7 +83,7 @@ int runChild(const QStringList &args)
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
             return 3;
     }
-    cProfile profile;
+    cProfile profile(paths);
     if (mode == u"write-keys" || mode == u"write-forever") {
         const int count = mode == u"write-forever" ? INT_MAX : args.value(3).toInt();
         // Only writes the profile said were done are acknowledged: a refused one promises nothing.
@@ -113,6 +113,7 @@ class tst_SettingsSurvive : public QObject
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_ini;
+    ProgramPaths m_paths;
 
     QProcess *startChild(const QStringList &args)
     {
@@ -128,8 +129,7 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
         m_ini = m_dir->filePath(QStringLiteral("velomir.ini"));
-        InitGlobals();
-        globals().IniFilePath = m_ini;
+        m_paths.IniFilePath = m_ini;
         QVERIFY(writeFile(m_ini, startingFile()));
     }
 
@@ -199,7 +199,7 @@ private slots:
                                      QFileDevice::FileModificationTime));
         lockFile.close();
 
-        cProfile profile(held ? 200ms : cProfile::DefaultLockTimeout);
+        cProfile profile(m_paths, held ? 200ms : cProfile::DefaultLockTimeout);
         QElapsedTimer waited;
         waited.start();
         QTEST(profile.WriteValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("x"), m_ini),
@@ -242,7 +242,7 @@ private slots:
     void endlessDeviceIsNotRead()
     {
         // Reading /dev/full gives NUL bytes without end, and writing it fails as on a full disk.
-        cProfile profile;
+        cProfile profile(m_paths);
         const QString device = QStringLiteral("/dev/full");
         QCOMPARE(profile.WriteValue(SectionVelomir, QStringLiteral("New"), QStringLiteral("x"), device),
                  false);

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 namespace {
-const QString Marker = QStringLiteral("QWERTY000042zxcvbn");
+const QString Marker = missingValueMarker();
 } // namespace
 
 class tst_cProfile : public QObject
@@ -21,10 +21,7 @@ private slots:
         m_ini = m_dir.filePath(QStringLiteral("velomir.ini"));
         QFile::remove(m_ini);
         QFile::remove(m_dir.filePath(QStringLiteral("alt.ini")));
-        globals().AppDir = AddBackslash(m_dir.path());
-        globals().FileManagerDir = QStringLiteral("/opt/tc/");
-        globals().IniFilePath = m_ini;
-        globals().MissingValueMarker = Marker;
+        m_paths = {AddBackslash(m_dir.path()), m_ini, QStringLiteral("/opt/tc/"), 3};
     }
 
     // A settings file that cannot be written is told once, with why; every write says it failed.
@@ -32,7 +29,7 @@ private slots:
     {
         QVERIFY(writeFile(m_dir.filePath("plain"), "not a folder"));
         const QString lost = m_dir.filePath("plain/velomir.ini");
-        cProfile profile(std::chrono::milliseconds(50));
+        cProfile profile(m_paths, std::chrono::milliseconds(50));
         QStringList told;
         profile.setWriteFailureHandler([&told](const QString &file) { told << file; });
         QVERIFY(profile.WriteValue(SectionVelomir, "K", "1", m_dir.filePath("made/velomir.ini")));
@@ -45,7 +42,7 @@ private slots:
     void markerTellsAbsentFromEmptyAndIsNeverWritten()
     {
         QVERIFY(writeFile(m_ini, "[Velomir]\nEmpty=\n"));
-        cProfile profile;
+        cProfile profile(m_paths);
         QCOMPARE(profile.ReadValue(SectionVelomir, "Absent", Marker, m_ini), Marker);
         QCOMPARE(profile.ReadValue(SectionVelomir, "Empty", Marker, m_ini), QString());
         QVERIFY(profile.WriteValue(SectionVelomir, "Absent", Marker.toLower(), m_ini));
@@ -79,7 +76,7 @@ private slots:
         QFETCH(QByteArray, line);
         if (!file.isEmpty())
             QVERIFY(writeFile(m_ini, file));
-        cProfile profile;
+        cProfile profile(m_paths);
         QVERIFY(profile.WriteValue(SectionVelomir, "K", value, m_ini));
         if (!line.isEmpty())
             QVERIFY(readFile(m_ini).contains(line + '\n'));
@@ -117,7 +114,7 @@ private slots:
         QFETCH(QString, expected);
 
         QVERIFY(writeFile(m_ini, main));
-        cProfile profile;
+        cProfile profile(m_paths);
         const QString file = expected == u"main"  ? m_ini
                              : expected == u"alt" ? m_dir.filePath(QStringLiteral("alt.ini"))
                                                   : expected;
@@ -128,7 +125,7 @@ private slots:
     {
         QVERIFY(
             writeFile(m_ini, "[Configuration]\nAlternateUserIni=alt.ini\n[Velomir]\nUseIniInProgramDir=1\n"));
-        cProfile profile;
+        cProfile profile(m_paths);
         QCOMPARE(profile.ReadValue(SectionVelomir, "useiniinprogramdir", Marker, m_ini), QStringLiteral("1"));
         QVERIFY(profile.WriteValue(SectionVelomir, "RedirectSection", "0", m_ini));
         QVERIFY(profile.WriteValue(SectionVelomir, "LastFile", "x", m_ini));
@@ -138,6 +135,7 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
+    ProgramPaths m_paths;
     QString m_ini;
 };
 

@@ -1,5 +1,6 @@
 #include "DataTable.h"
 #include "settings/Globals.h"
+#include "settings/ProfileSettingsStore.h"
 #include "settings/cProfile.h"
 #include "stats/ReleasesChart.h"
 #include "mainwin/DisplaySettings.h"
@@ -45,9 +46,9 @@ struct Window
     QAbstractItemModelTester releasesTester{releases->model(),
                                             QAbstractItemModelTester::FailureReportingMode::QtTest};
 
-    explicit Window(cProfile &profile, int listFontSize = 0)
+    explicit Window(SettingsStore &settings, int listFontSize = 0)
         : display(withListFont(listFontSize))
-        , window(document, display, profile)
+        , window(document, display, settings)
     {
         QObject::connect(&window, &frmStatistics::releaseChosen, [this](const QString &key) { keysShown << key; });
         window.show();
@@ -74,16 +75,17 @@ class tst_frmStatistics : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    ProgramPaths m_paths;
     std::unique_ptr<cProfile> m_profile;
+    std::unique_ptr<ProfileSettingsStore> m_settings;
 
 private slots:
     void init()
     {
-        globals().IniFilePath = m_dir.filePath(QStringLiteral("velomir.ini"));
-        QFile::remove(globals().IniFilePath);
-        globals().TwipsPerPixelX = 15;
-        globals().TwipsPerPixelY = 15;
-        m_profile = std::make_unique<cProfile>();
+        m_paths.IniFilePath = m_dir.filePath(QStringLiteral("velomir.ini"));
+        QFile::remove(m_paths.IniFilePath);
+        m_profile = std::make_unique<cProfile>(m_paths);
+        m_settings = std::make_unique<ProfileSettingsStore>(*m_profile);
         MessageBox::scriptAnswers(MessageBox::Answer::Ok);
     }
     void cleanup() { MessageBox::stopScripting(); }
@@ -92,7 +94,7 @@ private slots:
     // summary's totals and both charts.
     void selectionReachesSummaryAndCharts()
     {
-        Window w(*m_profile);
+        Window w(*m_settings);
         QVERIFY(w.weekdayChart && w.releaseChart);
         const auto totals = [&w] {
             const QAbstractItemModel *model = w.summary->model();
@@ -129,7 +131,7 @@ private slots:
     // marks of many releases shrink to the room between them.
     void marksLeaveTheLinesReadable()
     {
-        Window w(*m_profile);
+        Window w(*m_settings);
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         w.releases->setFocus();
         QTest::keyClick(w.releases, Qt::Key_A, Qt::ControlModifier);
@@ -164,7 +166,7 @@ private slots:
 
     void ctrlCOnChartCopiesImage()
     {
-        Window w(*m_profile);
+        Window w(*m_settings);
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         ReleasesChart *chart = w.releaseChart;
         chart->setFocus();
@@ -180,7 +182,7 @@ private slots:
     {
         QFont big;
         big.setPointSize(20);
-        Window w(*m_profile, 20);
+        Window w(*m_settings, 20);
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         for (const QTableView *list : {w.summary, w.releases})
             QVERIFY(list->rowHeight(0) >= QFontMetrics(big).lineSpacing());
@@ -195,7 +197,7 @@ private slots:
 
     void headerClickTurnsOrderRound()
     {
-        Window w(*m_profile);
+        Window w(*m_settings);
         QHeaderView *header = w.releases->horizontalHeader();
         const QPoint version(header->sectionViewportPosition(2) + 5, header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, version);
@@ -223,7 +225,7 @@ private slots:
     {
         QFETCH(bool, summary);
         QFETCH(bool, selectAll);
-        Window w(*m_profile);
+        Window w(*m_settings);
         QTableView *view = summary ? w.summary : w.releases;
         view->setFocus();
         view->clearSelection();
@@ -236,7 +238,7 @@ private slots:
 
     void copyWithoutFocusedListBeeps()
     {
-        Window w(*m_profile);
+        Window w(*m_settings);
         QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
         w.window.findChild<QPushButton *>(QStringLiteral("cmdClose"))->setFocus();
         w.window.findChild<QAction *>(QStringLiteral("mnuContext1Copy"))->trigger();
@@ -257,9 +259,9 @@ private slots:
                                                       {StatisticsSplitPositionKey, "6000"},
                                                       {StatisticsChartSplitPositionKey, "2400"}};
         for (const auto &[key, value] : look)
-            QVERIFY(m_profile->WriteValue(SectionVelomir, key, value, globals().IniFilePath));
+            QVERIFY(m_profile->WriteValue(SectionVelomir, key, value, m_paths.IniFilePath));
 
-        Window w(*m_profile);
+        Window w(*m_settings);
         QCOMPARE(w.window.size(), QSize(760, 400));
         QCOMPARE(w.summary->columnWidth(0), 60);
         QCOMPARE(w.releases->columnWidth(4), 60);
@@ -272,12 +274,12 @@ private slots:
         QCOMPARE(w.releases->height(), 160);
         w.window.findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
         for (const auto &[key, value] : look)
-            QCOMPARE(m_profile->ReadValue(SectionVelomir, key, "(none)", globals().IniFilePath), value);
+            QCOMPARE(m_profile->ReadValue(SectionVelomir, key, "(none)", m_paths.IniFilePath), value);
     }
 
     void doubleClickAndSpaceJumpToRelease()
     {
-        Window w(*m_profile);
+        Window w(*m_settings);
         const QPoint second = w.releases->visualRect(w.releases->model()->index(1, 0)).center();
         QTest::mouseClick(w.releases->viewport(), Qt::LeftButton, {}, second);
         QTest::mouseDClick(w.releases->viewport(), Qt::LeftButton, {}, second);

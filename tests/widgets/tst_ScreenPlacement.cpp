@@ -12,7 +12,6 @@ class tst_ScreenPlacement : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { globals().TwipsPerPixelX = globals().TwipsPerPixelY = 15; }
 
     // Offscreen, the one screen offers 800 x 800 pixels.
     void windowEndsOnScreen_data()

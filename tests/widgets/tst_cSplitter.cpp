@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 
 constexpr SplitDirection Stacked = SplitDirection::Stacked;
-constexpr int Twips = 15; // per pixel in every test
+constexpr int Twips = 15; // per pixel of the test screen (96 dots per inch)
 
 // A window with a 200 x 300 pixel container (3000 x 4500 twips) and a splitter over it.
 struct Host
@@ -21,8 +21,6 @@ struct Host
 
     Host()
     {
-        globals().TwipsPerPixelX = Twips;
-        globals().TwipsPerPixelY = Twips;
         window.resize(400, 400);
         container->setGeometry(0, 0, 200, 300);
         window.show();

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "settings/ProfilePaths.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
 #include <memory>
 
 class cProfile;
+class ProfileSettingsStore;
 class frmMain;
 
 // The main window on one history as a first run opens it: a settings file of its own in a
@@ -22,6 +25,8 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    ProgramPaths m_paths;
     std::unique_ptr<cProfile> m_profile;
+    std::unique_ptr<ProfileSettingsStore> m_settings;
     std::unique_ptr<frmMain> m_window;
 };
