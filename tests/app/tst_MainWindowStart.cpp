@@ -29,9 +29,6 @@ private slots:
         clickVersion(w, 0);
         QCOMPARE(markedVersion(w), 0);
         QCOMPARE(shownLines(w), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-        clickVersion(w, 3);
-        QCOMPARE(markedVersion(w), 3);
-        QCOMPARE(shownLines(w), (QList<int>{8, 9, 10}));
 
         QVERIFY(w.GoToVersion(QStringLiteral("k5")));
         for (const QString &key : {QStringLiteral("k3"), QStringLiteral("k"), QString(), QStringLiteral("8")})

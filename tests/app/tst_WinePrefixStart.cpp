@@ -83,8 +83,6 @@ private slots:
         row("expandable value naming a variable", "\"InstallDir\"=str(2):\"%VELOMIR_TC_DRIVE%\\\\totalcmd\"",
             "", {"VELOMIR_TC_DRIVE=C:"}, driveC);
         row("Commander_Path as the file manager passes it", "", "", {"Commander_Path=C:\\totalcmd"}, driveC);
-        row("folders and name in another case", "\"InstallDir\"=\"C:\\\\PROGRAM FILES\\\\TotalCmd\"", "", {},
-            "prefix/drive_c/Program Files/totalcmd/HISTORY.TXT");
     }
     void historyInPrefixOpensAtStart()
     {
