@@ -28,12 +28,12 @@ int fail(const QString &message, int status)
 
 // The releases the line names, by their index in the document; none when a key names no release,
 // which is said on standard error. Every report that takes --release reads it here.
-std::optional<std::vector<int>> namedReleases(const HistoryDocument &document, const CommandLine &line)
+std::optional<std::vector<ReleaseIndex>> namedReleases(const HistoryDocument &document, const CommandLine &line)
 {
-    std::vector<int> found;
+    std::vector<ReleaseIndex> found;
     for (const QString &key : line.releaseKeys) {
-        const int release = document.releaseIndexOfKey(key);
-        if (release < 0) {
+        const ReleaseIndex release = document.releaseIndexOfKey(key);
+        if (release.isNone()) {
             fail(QStringLiteral("no release has the key %1").arg(key), UsageFailure);
             return std::nullopt;
         }
@@ -45,7 +45,7 @@ std::optional<std::vector<int>> namedReleases(const HistoryDocument &document, c
 // What the changes list shows for the line: the release named, "All", or what the window shows
 // after loading (the first release, or "All" without releases).
 ChangesView changesViewOf(const HistoryDocument &document, const CommandLine &line,
-                          const std::vector<int> &named)
+                          const std::vector<ReleaseIndex> &named)
 {
     ChangesView view;
     view.filter = line.filter;
@@ -55,20 +55,20 @@ ChangesView changesViewOf(const HistoryDocument &document, const CommandLine &li
     else if (!named.empty())
         view.releaseIndex = named.front();
     else
-        view.releaseIndex = document.releases.empty() ? ChangesView::All : 0;
+        view.releaseIndex = document.releases.empty() ? ChangesView::All : ReleaseIndex(0);
     return view;
 }
 
 std::vector<LineIndex> weekdayHeaders(const HistoryDocument &document, const CommandLine &line,
-                                      const std::vector<int> &named)
+                                      const std::vector<ReleaseIndex> &named)
 {
     std::vector<LineIndex> headers;
     if (line.allReleases || named.empty()) {
         for (const Release &release : document.releases)
             headers.push_back(release.headerLine);
     } else {
-        for (const int release : named)
-            headers.push_back(document.releases[static_cast<std::size_t>(release)].headerLine);
+        for (const ReleaseIndex release : named)
+            headers.push_back(document.releases[release.at()].headerLine);
     }
     return headers;
 }
@@ -77,7 +77,7 @@ std::vector<LineIndex> weekdayHeaders(const HistoryDocument &document, const Com
 int runReport(const CommandLine &line, const HistoryDocument &document, const DisplaySettings &settings,
               QIODevice &device)
 {
-    const std::optional<std::vector<int>> named = namedReleases(document, line);
+    const std::optional<std::vector<ReleaseIndex>> named = namedReleases(document, line);
     if (!named)
         return UsageFailure;
 

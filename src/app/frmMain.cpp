@@ -325,7 +325,7 @@ void frmMain::showPlace(const ShownPlace &place)
     if (place.searchResultsShown()) {
         m_search->SearchAgain();
         ChangesView view = m_shown->view();
-        view.releaseIndex = position > 0 ? position - 1 : ChangesView::All;
+        view.releaseIndex = releaseAtListPosition(std::max(position, 0));
         view.mode = ChangesListMode::SearchResults;
         m_shown->setView(view);
         m_selection->showRow(ListRow(m_changesModel->rowCount() > 1 ? 1 : 0));
@@ -353,8 +353,7 @@ void frmMain::versionItemClicked(int position)
 {
     if (position < 0 || position >= m_versions->count())
         return;
-    // Position 0 is "All"; release r stands at position r + 1.
-    m_shown->showRelease(position - 1);
+    m_shown->showRelease(releaseAtListPosition(position));
 }
 
 // The view changed: the commands show its filter and order, the releases list its release, and the
@@ -369,7 +368,7 @@ void frmMain::showView()
     m_menus.mnuViewReversedList->setChecked(view.reversed);
     m_mainToolbar->setPressed(ToolbarKey::ReversedList, view.reversed);
     if (m_versions->count() > 0) {
-        m_versions->makeCurrent(view.releaseIndex + 1);
+        m_versions->makeCurrent(releasesListPosition(view.releaseIndex));
         // While search results are listed no release is shown as current.
         if (view.searchResultsShown())
             m_versions->unmarkCurrent();

@@ -45,9 +45,8 @@ ChangesListContent BuildChangesList(const HistoryDocument &document, const Chang
     const HistoryLines &lines = document.lines;
     if (view.searchResultsShown())
         return content;
-    const bool allSelected = view.releaseIndex < 0;
-    const int releaseCount = static_cast<int>(document.releases.size());
-    if (!allSelected && view.releaseIndex >= releaseCount)
+    const bool allSelected = view.releaseIndex.isNone();
+    if (!allSelected && view.releaseIndex >= document.releaseCount())
         return content; // a release the document does not have lists nothing
 
     // "All" lists every line from the first, also when the file has no release at all.
@@ -95,7 +94,7 @@ ChangesListContent BuildChangesList(const HistoryDocument &document, const Chang
         using Place = ChangeRows::HeaderPlace;
         const Place place = allSelected ? Place::None : view.reversed ? Place::Bottom : Place::Top;
         const LineIndex headerLine =
-            allSelected ? NoLine : document.releases[static_cast<std::size_t>(view.releaseIndex)].headerLine;
+            allSelected ? NoLine : document.releases[view.releaseIndex.at()].headerLine;
         content.rows = ChangeRows::listed(std::move(storage), allSelected, place, headerLine);
     }
 

@@ -6,7 +6,7 @@ QDebug operator<<(QDebug debug, const ChangesView &view)
     QDebugStateSaver saver(debug);
     debug.nospace() << "ChangesView("
                     << (view.releaseIndex == ChangesView::All ? QStringLiteral("All")
-                                                              : QString::number(view.releaseIndex))
+                                                              : QString::number(view.releaseIndex.value()))
                     << ", mode " << changesListModeText(view.mode) << ", "
                     << filters[static_cast<int>(view.filter)] << (view.reversed ? ", reversed" : "") << ')';
     return debug;

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "history/ChangeKind.h"
+#include "history/Position.h"
 
 // Which lines the changes list lets through; held by the toolbar's group buttons "b", "c", "d".
 enum class ViewFilter { AllChanges, Additions, Fixes };
@@ -29,9 +30,9 @@ inline QString changesListModeText(ChangesListMode mode)
 // which filter; in file order or reversed. The main window owns one and hands it to what reads it.
 struct ChangesView
 {
-    static constexpr int All = -1;
+    static constexpr ReleaseIndex All{}; // no one release: every line of the history
 
-    int releaseIndex = All; // the release whose changes are listed, or All; kept while results show
+    ReleaseIndex releaseIndex = All; // the release whose changes are listed, or All; kept while results show
     ViewFilter filter = ViewFilter::AllChanges;
     bool reversed = false; // "ReversedList"
     ChangesListMode mode = ChangesListMode::Changes;
@@ -44,3 +45,14 @@ struct ChangesView
 };
 
 QDebug operator<<(QDebug debug, const ChangesView &view);
+
+// Where a release stands in the releases list: "All" at position 0 for none, then each release one
+// place below its index.
+inline int releasesListPosition(ReleaseIndex release)
+{
+    return release.value() + 1;
+}
+inline ReleaseIndex releaseAtListPosition(int position)
+{
+    return ReleaseIndex(position - 1);
+}

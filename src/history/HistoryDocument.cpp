@@ -15,27 +15,27 @@ DetectionSettings DetectionSettings::defaults()
                        QStringLiteral("##.##.##*Added:*,##.##.##*Fixed:*"));
 }
 
-LineIndex HistoryDocument::lastLineOf(int releaseIndex) const
+LineIndex HistoryDocument::lastLineOf(ReleaseIndex release) const
 {
-    const auto next = static_cast<std::size_t>(releaseIndex) + 1;
+    const std::size_t next = (release + 1).at();
     return next < releases.size() ? releases[next].headerLine - 1 : lines.lastLineIndex();
 }
 
-int HistoryDocument::releaseOfLine(LineIndex line) const
+ReleaseIndex HistoryDocument::releaseOfLine(LineIndex line) const
 {
     // Releases stand in file order, so the owner is the last header at or before the line.
     const auto after = std::upper_bound(releases.begin(), releases.end(), line,
                                         [](LineIndex l, const Release &r) { return l < r.headerLine; });
-    return static_cast<int>(after - releases.begin()) - 1;
+    return ReleaseIndex(static_cast<int>(after - releases.begin()) - 1);
 }
 
-int HistoryDocument::releaseIndexOfKey(const QString &key) const
+ReleaseIndex HistoryDocument::releaseIndexOfKey(const QString &key) const
 {
     for (std::size_t i = 0; i < releases.size(); ++i) {
         if (releases[i].key() == key)
-            return static_cast<int>(i);
+            return ReleaseIndex(static_cast<int>(i));
     }
-    return -1;
+    return {};
 }
 
 QDebug operator<<(QDebug debug, const Release &release)

@@ -41,14 +41,13 @@ struct HistoryDocument
     std::vector<Release> releases;
 
     // First and last line a release owns, its header excluded; the last release runs to the end.
-    LineIndex firstLineOf(int releaseIndex) const
-    {
-        return releases[static_cast<std::size_t>(releaseIndex)].headerLine + 1;
-    }
-    LineIndex lastLineOf(int releaseIndex) const;
-    // The release whose range holds `line`, or -1 for a line before the first release.
-    int releaseOfLine(LineIndex line) const;
-    int releaseIndexOfKey(const QString &key) const;
+    LineIndex firstLineOf(ReleaseIndex release) const { return releases[release.at()].headerLine + 1; }
+    LineIndex lastLineOf(ReleaseIndex release) const;
+    // The release whose range holds `line`; none for a line before the first release.
+    ReleaseIndex releaseOfLine(LineIndex line) const;
+    // The release with that key ("k" plus its header's line index); none when no release has it.
+    ReleaseIndex releaseIndexOfKey(const QString &key) const;
+    ReleaseIndex releaseCount() const { return ReleaseIndex(static_cast<int>(releases.size())); }
 };
 
 struct LoadResult

@@ -75,17 +75,24 @@ struct RowKind
 {
     static constexpr const char *name = "row";
 };
+struct ReleaseKind
+{
+    static constexpr const char *name = "release";
+};
 
 // A line of the history file, from 0 in file order.
 using LineIndex = Position<LineKind>;
 // A row of a list, from 0 at the top.
 using ListRow = Position<RowKind>;
+// A release of the history, from 0 for the first in file order (the newest).
+using ReleaseIndex = Position<ReleaseKind>;
 
 inline constexpr LineIndex NoLine{};
 inline constexpr ListRow NoRow{};
 
 Q_DECLARE_METATYPE(LineIndex)
 Q_DECLARE_METATYPE(ListRow)
+Q_DECLARE_METATYPE(ReleaseIndex)
 
 template <typename Kind> struct std::hash<Position<Kind>>
 {

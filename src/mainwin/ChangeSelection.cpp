@@ -133,7 +133,7 @@ void ChangeSelection::showRow(ListRow row)
 
 int ChangeSelection::FindReleaseOfLine(LineIndex line)
 {
-    const int holder = m_shown.document().releaseOfLine(line) + 1;
+    const int holder = releasesListPosition(m_shown.document().releaseOfLine(line));
     const int position = holder > 0 && holder < m_w.versions->count() ? holder : m_w.versions->current();
     m_w.versions->makeCurrent(position);
     m_w.versions->scrollTo(position);
@@ -146,14 +146,14 @@ void ChangeSelection::GoToLine(LineIndex line)
     if (!document.lines.contains(line))
         return;
     // Lines before the first release belong to no release: they are shown in the "All" view.
-    const int release = document.releaseOfLine(line);
+    const ReleaseIndex release = document.releaseOfLine(line);
     if (m_shown.view().releaseIndex != release || m_shown.view().searchResultsShown() ||
         m_w.model->rowOfLine(line).isNone())
         m_shown.showRelease(release);
     if (m_w.model->rowOfLine(line).isNone() &&
         !passesViewFilter(document.lines.kind(line), m_shown.view().filter))
         m_shown.setFilter(ViewFilter::AllChanges);
-    m_w.versions->scrollTo(release + 1);
+    m_w.versions->scrollTo(releasesListPosition(release));
 
     m_w.list->clearSelection();
     showRow(m_w.model->content().rows.rowAtOrBefore(line));

@@ -15,7 +15,7 @@ void ShownHistory::replace(HistoryDocument document, const QString &filePath)
     emit historyReplaced();
 }
 
-void ShownHistory::showRelease(int releaseIndex)
+void ShownHistory::showRelease(ReleaseIndex releaseIndex)
 {
     ChangesView view = m_view;
     view.releaseIndex = releaseIndex;
@@ -25,8 +25,8 @@ void ShownHistory::showRelease(int releaseIndex)
 
 bool ShownHistory::showReleaseWithKey(const QString &key)
 {
-    const int release = m_document.releaseIndexOfKey(key);
-    if (release < 0)
+    const ReleaseIndex release = m_document.releaseIndexOfKey(key);
+    if (release.isNone())
         return false;
     showRelease(release);
     return true;

@@ -25,7 +25,7 @@ public:
     void replace(HistoryDocument document, const QString &filePath);
 
     // Lists the changes of a release, or of "All" (ChangesView::All); leaves search results.
-    void showRelease(int releaseIndex);
+    void showRelease(ReleaseIndex releaseIndex);
     // Shows the release with that key ("k" plus its header's line index) as a click on it would;
     // false, changing nothing, when no release has the key.
     bool showReleaseWithKey(const QString &key);

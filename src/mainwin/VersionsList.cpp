@@ -52,29 +52,6 @@ int VersionsList::count() const
     return m_list->topLevelItemCount();
 }
 
-int VersionsList::positionOfKey(const QString &key) const
-{
-    if (key.isEmpty())
-        return -1;
-    for (int i = 1; i < count(); ++i) {
-        if (m_list->topLevelItem(i)->data(0, KeyRole).toString() == key)
-            return i;
-    }
-    return -1;
-}
-
-QString VersionsList::keyAt(int position) const
-{
-    const QTreeWidgetItem *item = itemAt(position);
-    return item ? item->data(0, KeyRole).toString() : QString();
-}
-
-QString VersionsList::textAt(int position) const
-{
-    const QTreeWidgetItem *item = itemAt(position);
-    return item ? item->text(0) : QString();
-}
-
 void VersionsList::makeCurrent(int position)
 {
     m_filling = true;

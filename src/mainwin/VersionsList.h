@@ -20,9 +20,6 @@ public:
 
     void fill(const std::vector<Release> &releases);
     int count() const;
-    int positionOfKey(const QString &key) const; // -1 when no item has the key
-    QString keyAt(int position) const;           // empty for "All"
-    QString textAt(int position) const;
 
     int current() const { return m_current; }
     // The release click handling's marks: the old current item loses bold and selection, the new one

@@ -69,8 +69,8 @@ std::vector<ReleaseStatsRow> GetVersionList(const HistoryDocument &document, con
 void CalcStatistics2(const HistoryDocument &document, std::vector<ReleaseStatsRow> &rows)
 {
     for (ReleaseStatsRow &row : rows) {
-        const int release = document.releaseOfLine(row.headerLine);
-        if (release < 0 || document.releases[release].headerLine != row.headerLine)
+        const ReleaseIndex release = document.releaseOfLine(row.headerLine);
+        if (release.isNone() || document.releases[release.at()].headerLine != row.headerLine)
             continue;
         qint64 additions = 0;
         qint64 fixes = 0;
@@ -93,8 +93,8 @@ WeekdayCounts CalcStatistics(const HistoryDocument &document, const std::vector<
     const HistoryLines &lines = document.lines;
     const ReleaseTexts releaseTexts(versionDetectList, lines.encoding());
     for (LineIndex header : releaseHeaders) {
-        const int release = document.releaseOfLine(header);
-        if (release < 0 || document.releases[release].headerLine != header)
+        const ReleaseIndex release = document.releaseOfLine(header);
+        if (release.isNone() || document.releases[release.at()].headerLine != header)
             continue;
         const LineIndex last = document.lastLineOf(release);
         for (LineIndex line = header; line <= last; ++line) {

@@ -116,9 +116,10 @@ private slots:
         // named: the release given by its key, or -1
         const auto row = addColumns<QStringList, int, ChangesView>({"options", "named", "view"});
         using F = ViewFilter;
-        row("first release by default", {}, -1, {0, F::AllChanges, false});
-        row("a release's additions", {"--filter", "additions"}, 2, {2, F::Additions, false});
-        row("a release's fixes reversed", {"--filter", "fixes", "--reversed"}, 2, {2, F::Fixes, true});
+        const ReleaseIndex first(0), third(2);
+        row("first release by default", {}, -1, {first, F::AllChanges, false});
+        row("a release's additions", {"--filter", "additions"}, 2, {third, F::Additions, false});
+        row("a release's fixes reversed", {"--filter", "fixes", "--reversed"}, 2, {third, F::Fixes, true});
         row("all of every kind", {"--release", "all", "--filter", "all"}, -1,
             {ChangesView::All, F::AllChanges, false});
         row("all fixes", {"--release", "all", "--filter", "fixes"}, -1, {ChangesView::All, F::Fixes, false});

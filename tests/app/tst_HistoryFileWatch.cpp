@@ -109,7 +109,7 @@ private slots:
 
         rewrite(file, newerHistory(), renameOver);
         QTRY_COMPARE(panelText(w, "StatusBar1_Panel2"), ChangedText);
-        QTEST(w.changesView().releaseIndex + 1, "shown");
+        QTEST(releasesListPosition(w.changesView().releaseIndex), "shown");
         QTEST(shownLines(w), "lines");
         QTEST(currentLine(w), "current");
         QCOMPARE(action(w, "mnuViewAdditions")->isChecked(), view == "mnuViewAdditions");

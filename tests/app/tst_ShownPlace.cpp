@@ -17,7 +17,7 @@ HistoryDocument releasesNamed(const QStringList &labels)
 ChangesView viewOf(int position)
 {
     ChangesView view;
-    view.releaseIndex = position > 0 ? position - 1 : ChangesView::All;
+    view.releaseIndex = releaseAtListPosition(std::max(position, 0));
     return view;
 }
 } // namespace

@@ -136,7 +136,7 @@ void FileBench::showList(const ChangesView &request)
 
 void FileBench::measureViews()
 {
-    const int lastRelease = static_cast<int>(m_document.releases.size()) - 1;
+    const ReleaseIndex lastRelease = m_document.releaseCount() - 1;
     struct Case
     {
         const char *key;
@@ -144,10 +144,10 @@ void FileBench::measureViews()
         ChangesView request;
     };
     const Case cases[] = {
-        {"view_all", "\"All\" view built and shown", {-1, ViewFilter::AllChanges, false}},
+        {"view_all", "\"All\" view built and shown", {ChangesView::All, ViewFilter::AllChanges, false}},
         {"view_last_release", "last release selected", {lastRelease, ViewFilter::AllChanges, false}},
-        {"view_all_fixes", "filter switched to fixes (\"All\")", {-1, ViewFilter::Fixes, false}},
-        {"view_all_reversed", "order reversed (\"All\", all changes)", {-1, ViewFilter::AllChanges, true}},
+        {"view_all_fixes", "filter switched to fixes (\"All\")", {ChangesView::All, ViewFilter::Fixes, false}},
+        {"view_all_reversed", "order reversed (\"All\", all changes)", {ChangesView::All, ViewFilter::AllChanges, true}},
     };
     // The rows alone, without the model and the view, to tell the two costs apart.
     int rows = 0;
@@ -157,7 +157,7 @@ void FileBench::measureViews()
         .count = rows;
     for (const Case &c : cases) {
         // Each run replaces a list of the other kind, as a click in the window does.
-        const ChangesView other{c.request.releaseIndex < 0 ? std::max(lastRelease, 0) : -1,
+        const ChangesView other{c.request.releaseIndex.isNone() ? std::max(lastRelease, ReleaseIndex(0)) : ChangesView::All,
                                 ViewFilter::Additions, false};
         const double ms = medianMs(
             m_reps, [&] { showList(c.request); }, [&] { showList(other); });
@@ -200,7 +200,7 @@ void FileBench::measureSearches()
                     results.findAll(m_document, c.text, SearchIn::Everywhere, c.wholeWord != 0, false));
             },
             [&] {
-                showList({-1, ViewFilter::AllChanges, false});
+                showList({ChangesView::All, ViewFilter::AllChanges, false});
             });
         add(QString::fromLatin1(c.key), c.label, c.base, ms,
             QStringLiteral("\"%1\": %2 matches").arg(c.text).arg(results.SearchResultLines().size()), true)
@@ -262,7 +262,7 @@ void FileBench::measureStatistics()
 
 void FileBench::measureCopy()
 {
-    showList({-1, ViewFilter::AllChanges, false});
+    showList({ChangesView::All, ViewFilter::AllChanges, false});
     const int rowCount = m_model->rowCount();
     qsizetype copied = 0;
     // What the copy command does with every row selected.

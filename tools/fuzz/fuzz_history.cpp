@@ -124,12 +124,12 @@ void checkAgainstReference(const HistoryDocument &doc, const Reference &ref)
 std::vector<LineIndex> referenceRows(const HistoryDocument &doc, const ChangesView &view)
 {
     const HistoryLines &lines = doc.lines;
-    const bool all = view.releaseIndex < 0;
+    const bool all = view.releaseIndex.isNone();
     const LineIndex first = all ? LineIndex(0) : doc.firstLineOf(view.releaseIndex);
     const LineIndex last = all ? lines.lastLineIndex() : doc.lastLineOf(view.releaseIndex);
     std::vector<LineIndex> rows;
     if (!all)
-        rows.push_back(doc.releases[view.releaseIndex].headerLine);
+        rows.push_back(doc.releases[view.releaseIndex.at()].headerLine);
     for (LineIndex i = first; i <= last; ++i) {
         if (passesViewFilter(lines.kind(i), view.filter) && (all || !lines.isEmpty(i)))
             rows.push_back(i);
@@ -141,8 +141,7 @@ std::vector<LineIndex> referenceRows(const HistoryDocument &doc, const ChangesVi
 
 void checkViews(const HistoryDocument &doc)
 {
-    const int releases = static_cast<int>(doc.releases.size());
-    for (int r = -1; r < releases; ++r) {
+    for (ReleaseIndex r = ChangesView::All; r < doc.releaseCount(); ++r) {
         for (const ViewFilter filter : {ViewFilter::AllChanges, ViewFilter::Additions, ViewFilter::Fixes}) {
             for (const bool reversed : {false, true}) {
                 const ChangesView view{r, filter, reversed};
@@ -151,8 +150,8 @@ void checkViews(const HistoryDocument &doc)
                 for (ListRow row(0); content.rows.contains(row); ++row)
                     rows.push_back(content.rows.lineAt(row));
                 check(rows == referenceRows(doc, view), "a view lists the lines the rules say");
-                const LineIndex first = r < 0 ? LineIndex(0) : doc.firstLineOf(r);
-                const LineIndex last = r < 0 ? doc.lines.lastLineIndex() : doc.lastLineOf(r);
+                const LineIndex first = r.isNone() ? LineIndex(0) : doc.firstLineOf(r);
+                const LineIndex last = r.isNone() ? doc.lines.lastLineIndex() : doc.lastLineOf(r);
                 int additions = 0, fixes = 0;
                 for (LineIndex line = first; line <= last; ++line) {
                     additions += doc.lines.kind(line) == ChangeKind::Addition;
