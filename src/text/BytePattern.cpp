@@ -1,5 +1,5 @@
-#include "history/BytePattern.h"
-#include "history/Sse2.h"
+#include "text/BytePattern.h"
+#include "text/Sse2.h"
 
 #include <algorithm>
 #include <bit>
