@@ -42,7 +42,6 @@ DateTextTable::DateTextTable(const QString &dayFormat, const QString &dateFormat
     : m_dayFormat(dayFormat)
     , m_dateFormat(dateFormat)
     , m_dayByWeekday(namesWeekdayOnly(dayFormat))
-    , m_slotPages((DateDigitsCount + PageKeys - 1) / PageKeys)
 {
     if (m_dayByWeekday) {
         const QDate monday(2024, 1, 1);
@@ -56,7 +55,10 @@ void DateTextTable::add(int key)
 {
     if (key < 0 || key >= DateDigitsCount)
         return;
-    std::unique_ptr<int[]> &page = m_slotPages[static_cast<std::size_t>(key / PageKeys)];
+    const auto pageIndex = static_cast<std::size_t>(key / PageKeys);
+    if (pageIndex >= m_slotPages.size())
+        m_slotPages.resize(pageIndex + 1);
+    std::unique_ptr<int[]> &page = m_slotPages[pageIndex];
     if (!page)
         page = std::make_unique<int[]>(PageKeys);
     int &slot = page[key % PageKeys];
@@ -101,7 +103,8 @@ int DateTextTable::slotOf(int key) const
 {
     if (key < 0 || key >= DateDigitsCount)
         return -1;
-    const int *page = m_slotPages[static_cast<std::size_t>(key / PageKeys)].get();
+    const auto pageIndex = static_cast<std::size_t>(key / PageKeys);
+    const int *page = pageIndex < m_slotPages.size() ? m_slotPages[pageIndex].get() : nullptr;
     return page ? page[key % PageKeys] - 1 : -1;
 }
 
