@@ -47,7 +47,7 @@ private slots:
         row("empty", "", {""}, true, {});
         row("CR LF", "a\r\nb", {"a", "b"}, true, {});
         row("lone CR", "a\rb", {"a", "b"}, true, {});
-        row("lone LF", "a\nb", {"a", "b"}, true, {});
+        row("lone LF", "a\n\xc3\xa9", {"a", "\xc3\xa9"}, true, {});
         row("LF CR is two ends", "a\n\rb", {"a", "", "b"}, true, {});
         row("mixed, final end opens no line", "a \r\n\r\n b\rc\n", {"a", "", "b", "c"}, true, {});
         row("only line ends", "\r\n\n\r", {"", "", ""}, true, {});
