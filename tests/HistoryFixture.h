@@ -3,9 +3,9 @@
 #include "Positions.h"
 #include "history/ChangeRows.h"
 #include "history/HistoryDocument.h"
-#include "history/HistoryEncoding.h"
 #include "history/HistoryLoader.h"
-#include "history/LineEnds.h"
+#include "text/LineEnds.h"
+#include "text/TextCodec.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -20,8 +20,8 @@ inline HistoryLines makeLines(const QStringList &raw, const QString &kinds = {},
     std::vector<HistoryLines::Span> spans;
     for (const QString &line : raw) {
         const QByteArray bytes = encodeText(line, encoding);
-        const HistoryLines::Span span = trimmedSpan(bytes.data(), bytes.data(), bytes.data() + bytes.size());
-        spans.push_back({text.size() + span.offset, span.length});
+        const Trimmed trimmed = trimBlanks(bytes.data(), bytes.data() + bytes.size());
+        spans.push_back({text.size() + (trimmed.first - bytes.data()), trimmed.last - trimmed.first});
         text += bytes + "\r\n";
     }
     HistoryLines lines(text, spans, encoding);

@@ -5,7 +5,6 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <new>
 #include <optional>
 #include <thread>
 
@@ -43,10 +42,7 @@ DateTextTable::DateTextTable(const QString &dayFormat, const QString &dateFormat
     : m_dayFormat(dayFormat)
     , m_dateFormat(dateFormat)
     , m_dayByWeekday(namesWeekdayOnly(dayFormat))
-    , m_slotOfKey(static_cast<int *>(std::calloc(DateDigitsCount, sizeof(int))))
 {
-    if (!m_slotOfKey)
-        throw std::bad_alloc();
     if (m_dayByWeekday) {
         const QDate monday(2024, 1, 1);
         for (int day = 0; day < 7; ++day)
@@ -57,9 +53,18 @@ DateTextTable::DateTextTable(const QString &dayFormat, const QString &dateFormat
 
 void DateTextTable::add(int key)
 {
-    if (key >= 0 && key < DateDigitsCount && m_slotOfKey.get()[key] == 0) {
+    if (key < 0 || key >= DateDigitsCount)
+        return;
+    const auto pageIndex = static_cast<std::size_t>(key / PageKeys);
+    if (pageIndex >= m_slotPages.size())
+        m_slotPages.resize(pageIndex + 1);
+    std::unique_ptr<int[]> &page = m_slotPages[pageIndex];
+    if (!page)
+        page = std::make_unique<int[]>(PageKeys);
+    int &slot = page[key % PageKeys];
+    if (slot == 0) {
         m_keys.push_back(key);
-        m_slotOfKey.get()[key] = static_cast<int>(m_keys.size());
+        slot = static_cast<int>(m_keys.size());
     }
 }
 
@@ -96,7 +101,11 @@ void DateTextTable::formatAdded(bool together)
 
 int DateTextTable::slotOf(int key) const
 {
-    return key < 0 || key >= DateDigitsCount ? -1 : m_slotOfKey.get()[key] - 1;
+    if (key < 0 || key >= DateDigitsCount)
+        return -1;
+    const auto pageIndex = static_cast<std::size_t>(key / PageKeys);
+    const int *page = pageIndex < m_slotPages.size() ? m_slotPages[pageIndex].get() : nullptr;
+    return page ? page[key % PageKeys] - 1 : -1;
 }
 
 int DateTextTable::formattedSlotOf(int key)

@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <array>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -43,13 +42,11 @@ private:
     bool m_dayByWeekday = false;
     std::array<QString, 7> m_weekdayTexts;
 
-    struct Free
-    {
-        void operator()(int *p) const { std::free(p); }
-    };
-    // One plus the slot, by key; 0 for a date not noted. It comes zeroed from the system, so only
-    // the pages of dates that occur are ever touched.
-    std::unique_ptr<int, Free> m_slotOfKey;
+    // One plus the slot, by key; 0 for a date not noted. In pages of PageKeys keys, each made when
+    // a date of its own is first noted: a short history touches a few kilobytes, not a table of
+    // every possible date.
+    static constexpr int PageKeys = 1024;
+    std::vector<std::unique_ptr<int[]>> m_slotPages;
     std::vector<int> m_keys;                     // by slot
     std::vector<std::array<QString, 2>> m_texts; // Day and Date, by slot; formatted up to m_formatted
     std::size_t m_formatted = 0;

@@ -1,9 +1,9 @@
 #include "history/HistoryLines.h"
 
-#include "history/CaseFolding.h"
-#include "history/HistoryEncoding.h"
 #include "history/LineRules.h"
-#include "history/Utf8.h"
+#include "text/CaseFolding.h"
+#include "text/TextCodec.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 

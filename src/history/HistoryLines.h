@@ -2,7 +2,7 @@
 
 #include "history/ChangeKind.h"
 #include "history/Position.h"
-#include "history/TextEncoding.h"
+#include "text/TextEncoding.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

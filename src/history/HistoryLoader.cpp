@@ -1,7 +1,7 @@
 #include "history/HistoryLoader.h"
 
-#include "history/HistoryEncoding.h"
 #include "history/HistoryScan.h"
+#include "text/EncodingDetection.h"
 
 #include <algorithm>
 
@@ -30,25 +30,10 @@ LoadResult decodeHistory(QByteArray bytes, const DetectionSettings &settings, Hi
     if (!survey)
         survey = TextSurvey::of(bytes);
 
-    // The text held: the file's own bytes, unless they are UTF-16 or broken UTF-8 behind a BOM.
-    QByteArray text;
-    TextEncoding encoding = TextEncoding::Utf8;
-    qsizetype begin = 0;
-    const Utf16Guess guess = guessUtf16(s, fileBytes);
-    if (hasUtf16Bom(s, fileBytes)) {
-        text = fromUtf16(s + 2, fileBytes - 2, s[0] == 0xFE);
-    } else if (guess != Utf16Guess::No) {
-        text = fromUtf16(s, fileBytes, guess == Utf16Guess::BigEndian);
-    } else if (survey->isUtf8()) {
-        begin = hasUtf8Bom(s, fileBytes) ? 3 : 0;
-        text = std::move(bytes);
-    } else if (hasUtf8Bom(s, fileBytes)) {
-        text = repairUtf8(s + 3, fileBytes - 3);
-    } else {
-        encoding = TextEncoding::Windows1252;
-        text = std::move(bytes);
-    }
-    bytes = QByteArray();
+    DetectedText detected = detectEncoding(std::move(bytes), survey->isUtf8());
+    QByteArray text = std::move(detected.text);
+    const TextEncoding encoding = detected.encoding;
+    const qsizetype begin = detected.begin;
     if (text.size() > HistoryLines::MaxTextBytes)
         return {false,
                 QStringLiteral("The file is too large (%1 bytes once decoded; at most %2 bytes are held).")

@@ -1,6 +1,6 @@
 #include "history/HistoryReader.h"
 
-#include "history/HugePages.h"
+#include "text/HugePages.h"
 
 #include <QFile>
 

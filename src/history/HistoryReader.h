@@ -1,7 +1,7 @@
 #pragma once
 
 #include "history/HistoryDocument.h"
-#include "history/TextSurvey.h"
+#include "text/TextSurvey.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "history/HistoryScan.h"
 
-#include "history/HistoryEncoding.h"
-#include "history/LineEnds.h"
+#include "text/LineEnds.h"
+#include "text/TextCodec.h"
 
 #include <algorithm>
 #include <thread>
@@ -75,7 +75,8 @@ bool HistoryScan::addLine(const char *text, const char *first, const char *last,
     while (part.oddLetter != part.oddEnd && *part.oddLetter < lineEnd)
         ++part.oddLetter;
 
-    const HistoryLines::Span span = trimmedSpan(text, first, last);
+    const Trimmed trimmed = trimBlanks(first, last);
+    const HistoryLines::Span span{trimmed.first - text, trimmed.last - trimmed.first};
     const LineText lineText{QByteArrayView(text + span.offset, span.length), m_encoding, plain};
     const HistoryLines::Facts facts = m_classifier.factsOf(lineText);
     if (ReleaseDetector::mayBeHeader(facts, span.length == 0)) {

@@ -4,7 +4,7 @@
 #include "history/HistoryLines.h"
 #include "history/LineClassifier.h"
 #include "history/ReleaseDetection.h"
-#include "history/TextSurvey.h"
+#include "text/TextSurvey.h"
 
 #include <QByteArray>
 

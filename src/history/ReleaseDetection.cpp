@@ -1,7 +1,7 @@
 #include "history/ReleaseDetection.h"
 
-#include "history/HistoryEncoding.h"
 #include "history/LineClassifier.h"
+#include "text/TextCodec.h"
 
 #include <algorithm>
 

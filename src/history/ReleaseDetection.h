@@ -1,7 +1,7 @@
 #pragma once
 
 #include "history/HistoryDocument.h"
-#include "history/TextFinder.h"
+#include "text/TextFinder.h"
 
 #include <QString>
 #include <QStringList>

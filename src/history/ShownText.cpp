@@ -1,8 +1,8 @@
 #include "history/ShownText.h"
 
-#include "history/HistoryEncoding.h"
 #include "history/LineRules.h"
-#include "history/Utf8.h"
+#include "text/TextCodec.h"
+#include "text/Utf8.h"
 
 namespace {
 

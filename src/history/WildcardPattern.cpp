@@ -1,8 +1,8 @@
 #include "history/WildcardPattern.h"
 
-#include "history/CaseFolding.h"
-#include "history/HistoryEncoding.h"
-#include "history/Utf8.h"
+#include "text/CaseFolding.h"
+#include "text/TextCodec.h"
+#include "text/Utf8.h"
 
 #include <QChar>
 #include <QList>

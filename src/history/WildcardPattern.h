@@ -1,7 +1,7 @@
 #pragma once
 
-#include "history/BytePattern.h"
-#include "history/TextEncoding.h"
+#include "text/BytePattern.h"
+#include "text/TextEncoding.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

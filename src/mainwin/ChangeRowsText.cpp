@@ -1,9 +1,9 @@
 #include "mainwin/ChangeRowsText.h"
 
 #include "history/DateTextTable.h"
-#include "history/HistoryEncoding.h"
-#include "history/HugePages.h"
 #include "history/LineRules.h"
+#include "text/HugePages.h"
+#include "text/TextCodec.h"
 #include "widgets/cStringBuilder.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "search/LineSearch.h"
 
-#include "history/TextFinder.h"
 #include "search/SearchRule.h"
+#include "text/TextFinder.h"
 
 #include <algorithm>
 

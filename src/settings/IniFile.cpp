@@ -1,6 +1,6 @@
 #include "settings/IniFile.h"
 
-#include "settings/Windows1252.h"
+#include "text/Windows1252.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "history/LineRules.h"
-#include "history/TextFinder.h"
 #include "stats/WeekdayIndexer.h"
+#include "text/TextFinder.h"
 
 namespace {
 

@@ -22,8 +22,11 @@ cStringBuilder::cStringBuilder()
 
 void cStringBuilder::newBlock()
 {
-    m_block = QString(BlockStep / 2, QChar(u'\0'));
-    m_data = reinterpret_cast<char16_t *>(m_block.data());
+    // The block is allocated when text first comes: a builder made for a few short lines, or one
+    // that is written in place, never fills a megabyte of zeros it does not use.
+    m_block = QString();
+    m_data = nullptr;
+    m_heldBytes = 0;
     m_capacityBytes = BlockStep;
     m_usedBytes = 0;
 }
@@ -43,15 +46,12 @@ bool cStringBuilder::setStringData(QStringView value)
 
 void cStringBuilder::Clear()
 {
-    std::memset(data(), 0, static_cast<size_t>(m_usedBytes));
+    if (m_usedBytes > 0)
+        std::memset(data(), 0, static_cast<size_t>(m_usedBytes));
     m_usedBytes = 0;
     if (m_capacityBytes == BlockStep)
         return;
-    // The used part is zero by now, so the first step of the block is as a new one.
-    m_block.resize(BlockStep / 2);
-    m_block.squeeze();
-    m_data = reinterpret_cast<char16_t *>(m_block.data());
-    m_capacityBytes = BlockStep;
+    newBlock();
 }
 
 bool cStringBuilder::Append(QStringView value)
@@ -105,25 +105,33 @@ void cStringBuilder::Remove(int index, int length)
     m_usedBytes -= qint64(length) * 2;
 }
 
-bool cStringBuilder::growFor(qint64 neededBytes, qint64 zeroFrom)
+bool cStringBuilder::growFor(qint64 neededBytes, qint64 zeroFrom, bool exact)
 {
     if (neededBytes > MaxUsedBytes)
         return false;
-    if (neededBytes <= m_capacityBytes)
-        return true;
     // Steps of whole blocks, repeated until the text fits: a single text longer than the block
     // would otherwise overrun it.
     qint64 capacity = m_capacityBytes;
     while (neededBytes > capacity)
         capacity += (neededBytes / capacity) * BlockStep;
-    try {
-        m_block.resize(capacity / 2);
-    } catch (const std::bad_alloc &) {
-        return false;
+    if (neededBytes > m_heldBytes) {
+        // The block holds the whole capacity, or just the text when it is written in place.
+        const qint64 held = exact ? neededBytes : capacity;
+        try {
+            if (m_heldBytes == 0)
+                m_block = QString(held / 2, Qt::Uninitialized);
+            else
+                m_block.resize(held / 2);
+        } catch (const std::bad_alloc &) {
+            return false;
+        }
+        m_data = reinterpret_cast<char16_t *>(m_block.data());
+        const qint64 zeroStart = std::max(m_heldBytes, zeroFrom);
+        if (held > zeroStart)
+            std::memset(reinterpret_cast<char *>(data()) + zeroStart, 0,
+                        static_cast<size_t>(held - zeroStart));
+        m_heldBytes = held;
     }
-    m_data = reinterpret_cast<char16_t *>(m_block.data());
-    const qint64 zeroStart = std::max(m_capacityBytes, zeroFrom);
-    std::memset(reinterpret_cast<char *>(data()) + zeroStart, 0, static_cast<size_t>(capacity - zeroStart));
     m_capacityBytes = capacity;
     return true;
 }
@@ -134,7 +142,7 @@ char16_t *cStringBuilder::extend(qint64 length)
         return nullptr;
     const qint64 neededBytes = m_usedBytes + length * 2;
     // What lies between the text and the new end is written by the caller, not zeroed first.
-    if (length > MaxUsedBytes / 2 || !growFor(neededBytes, neededBytes))
+    if (length > MaxUsedBytes / 2 || !growFor(neededBytes, neededBytes, m_usedBytes == 0))
         return nullptr;
     char16_t *at = data() + StringLength();
     m_usedBytes = neededBytes;
@@ -145,6 +153,8 @@ QString cStringBuilder::takeStringData()
 {
     m_block.resize(StringLength());
     QString text = std::move(m_block);
+    if (text.isNull())
+        text = QStringLiteral(""); // an empty text, as from a block that was never needed
     newBlock();
     return text;
 }

@@ -5,7 +5,8 @@
 
 // Gathers text in one growable block of UTF-16 code units, so that copying many rows costs one copy
 // per row rather than a new string each time. Indices and lengths are in characters from 0.
-// Every byte past the text up to the capacity is zero.
+// Every byte past the text up to the capacity is zero: the block holds no more than it has had to,
+// and what lies past it up to the capacity counts as zero.
 class cStringBuilder
 {
 public:
@@ -19,7 +20,7 @@ public:
     // Clear, then Append. Returns false when the text does not fit (the builder is then empty).
     [[nodiscard]] bool setStringData(QStringView value);
 
-    // Empties the text and shrinks the block back to one step.
+    // Empties the text and shrinks the capacity back to one step.
     void Clear();
     // These return false, leaving the text as it was, when the text would pass 2 GiB or the block
     // cannot grow. An index below 0 or past the end is ignored.
@@ -35,17 +36,18 @@ public:
     // the text would pass 2 GiB or the block cannot grow.
     [[nodiscard]] char16_t *extend(qint64 length);
     // The whole text, NUL characters included, handed over without a copy; the builder is left
-    // empty with a block of one step.
+    // empty with a capacity of one step.
     QString takeStringData();
 
     int StringLength() const { return static_cast<int>(m_usedBytes / 2); }
     qint64 capacityBytes() const { return m_capacityBytes; }
 
 private:
-    // Grows the block to hold `neededBytes`; the bytes it adds are zeroed from `zeroFrom` on,
-    // those before it being about to be written.
-    [[nodiscard]] bool growFor(qint64 neededBytes, qint64 zeroFrom);
-    [[nodiscard]] bool growFor(qint64 neededBytes) { return growFor(neededBytes, 0); }
+    // Grows the capacity to hold `neededBytes`, and the block with it (to just `neededBytes` when
+    // `exact`); the bytes the block gains are zeroed from `zeroFrom` on, those before it being
+    // about to be written.
+    [[nodiscard]] bool growFor(qint64 neededBytes, qint64 zeroFrom, bool exact);
+    [[nodiscard]] bool growFor(qint64 neededBytes) { return growFor(neededBytes, 0, false); }
     void newBlock();
     char16_t *data() const { return m_data; }
 
@@ -53,6 +55,7 @@ private:
     // is the capacity, and the text is the part of it that is used.
     QString m_block;
     char16_t *m_data = nullptr;
+    qint64 m_heldBytes = 0; // the block's size; at most the capacity
     qint64 m_capacityBytes = 0;
     qint64 m_usedBytes = 0;
 };

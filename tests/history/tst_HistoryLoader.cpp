@@ -6,8 +6,8 @@
 #include "history/HistoryLoader.h"
 #include "history/ReleasesReport.h"
 #include "search/FindReport.h"
-#include "settings/Windows1252.h"
 #include "stats/WeekdaysReport.h"
+#include "text/Windows1252.h"
 
 #include <QTemporaryDir>
 #include <QTest>

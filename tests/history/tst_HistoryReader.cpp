@@ -9,28 +9,16 @@ private slots:
     {
         const auto row = addColumns<QByteArray, QStringList>({"bytes", "expected"});
         row("empty file", {}, {""});
-        row("mixed ends", "a\r\nb\nc\rd", {"a", "b", "c", "d"});
-        row("LF CR is two ends", "a\n\rb", {"a", "", "b"});
-        row("final terminator opens no line", "a\r\nb\r\n", {"a", "b"});
         row("final empty line kept", "a\r\n\r\n", {"a", ""});
         row("blanks trimmed, tabs kept", "  \ta b\t  \r\n", {"\ta b\t"});
         row("NUL bytes kept", QByteArray("a\0b\r\n\0", 6),
             {QString::fromUtf8("a\0b", 3), QString::fromUtf8("\0", 1)});
-        const QString ae = QStringLiteral("\u00e4"), euro = QStringLiteral("\u20ac");
-        row("UTF-8 without BOM", "\xc3\xa4\r\n\xe2\x82\xac", {ae, euro});
+        const QString euro = QStringLiteral("\u20ac");
         row("UTF-8 BOM not in first line", "\xef\xbb\xbf  x\r\ny", {"x", "y"});
         row("UTF-8 BOM alone", "\xef\xbb\xbf", {""});
-        row("UTF-8 BOM then bad byte", "\xef\xbb\xbf\xe4x", {QStringLiteral("\ufffdx")});
         row("UTF-16 BE with BOM", QByteArray("\xfe\xff\0a\0\n\x20\xac", 8), {"a", euro});
-        row("UTF-16 surrogate pair", QByteArray("\xff\xfe\x3d\xd8\x00\xde", 6),
-            {QStringLiteral("\U0001F600")});
         row("Windows-1252 letters", "caf\xe9 \x80 \xe4\r\n\x93q\x94",
             {QStringLiteral("caf\u00e9 \u20ac \u00e4"), QStringLiteral("\u201cq\u201d")});
-        const QByteArray latin("a\0\r\0\n\0\xe9\0", 8);
-        row("UTF-16 LE without BOM", latin, {"a", QStringLiteral("\u00e9")});
-        row("UTF-16 BE without BOM", '\0' + latin.chopped(1), {"a", QStringLiteral("\u00e9")});
-        row("overlong form is not UTF-8", "\xc0\xaf", {QStringLiteral("\u00c0\u00af")});
-        row("cut-off UTF-8 at the end", "ok\xc3", {QStringLiteral("ok\u00c3")});
     }
     void readsLines()
     {

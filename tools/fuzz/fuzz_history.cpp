@@ -7,16 +7,17 @@
 // must agree with the lines as decoded.
 // An input starting with byte 1 carries its own detection strings on its first two lines.
 #include "history/ChangesList.h"
-#include "history/HistoryEncoding.h"
 #include "history/HistoryLoader.h"
 #include "history/ReleaseDetection.h"
 #include "history/WildcardPattern.h"
 #include "mainwin/ChangeRowsText.h"
 #include "search/LineSearch.h"
 #include "search/SearchRule.h"
-#include "settings/Windows1252.h"
 #include "stats/StatisticsComputation.h"
 #include "stats/WeekdaysReport.h"
+#include "text/EncodingDetection.h"
+#include "text/TextCodec.h"
+#include "text/Windows1252.h"
 
 #include <QBuffer>
 #include <QByteArray>

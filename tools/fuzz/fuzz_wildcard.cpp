@@ -3,7 +3,7 @@
 // character of line and pattern; the line in UTF-8, and in Windows-1252 when the code page has its
 // characters. Input: one byte of pattern length, the pattern, the line.
 #include "history/WildcardPattern.h"
-#include "settings/Windows1252.h"
+#include "text/Windows1252.h"
 
 #include <QChar>
 #include <QList>

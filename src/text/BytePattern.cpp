@@ -1,5 +1,5 @@
-#include "history/BytePattern.h"
-#include "history/Sse2.h"
+#include "text/BytePattern.h"
+#include "text/Sse2.h"
 
 #include <algorithm>
 #include <bit>
@@ -54,11 +54,13 @@ BytePattern::PlaceBytes BytePattern::placeBytes(Place bytes)
     return place;
 }
 
-BytePattern::BytePattern(const std::vector<Place> &places)
+BytePattern::BytePattern(std::vector<Place> places)
 {
     m_places.reserve(places.size());
-    for (const Place &place : places) {
-        m_places.push_back(placeBytes(place));
+    m_values.reserve(static_cast<qsizetype>(places.size()));
+    m_orBits.reserve(static_cast<qsizetype>(places.size()));
+    for (Place &place : places) {
+        m_places.push_back(placeBytes(std::move(place)));
         m_allByOr = m_allByOr && m_places.back().byOr;
         m_values.append(static_cast<char>(m_places.back().value));
         m_orBits.append(static_cast<char>(m_places.back().orBits));
@@ -78,7 +80,7 @@ BytePattern BytePattern::asciiNoCase(QByteArrayView asciiWord)
         else
             places.push_back({b});
     }
-    return BytePattern(places);
+    return BytePattern(std::move(places));
 }
 
 void BytePattern::addSpellings(qsizetype offset, std::vector<QByteArray> spellings)

@@ -1,10 +1,11 @@
-#include "history/TextFinder.h"
+#include "text/TextFinder.h"
 
-#include "history/CaseFolding.h"
-#include "history/HistoryEncoding.h"
-#include "history/Utf8.h"
+#include "text/CaseFolding.h"
+#include "text/TextCodec.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -14,6 +15,34 @@ QByteArray utf8Of(char32_t c)
 {
     char bytes[4];
     return QByteArray(bytes, Utf8::encode(c, bytes) - bytes);
+}
+
+// The bytes of an ASCII character in UTF-8 text found without regard to case, worked out once:
+// the character and its other case when that is ASCII too, and whether it has partners of another
+// width (KELVIN SIGN for "k", LATIN SMALL LETTER LONG S for "s").
+struct AsciiCases
+{
+    std::array<unsigned char, 2> bytes{};
+    int count = 0;
+    bool otherWidths = false;
+};
+
+const std::array<AsciiCases, 128> &asciiCaseTable()
+{
+    static const std::array<AsciiCases, 128> table = [] {
+        std::array<AsciiCases, 128> cases;
+        for (char32_t c = 0; c < 0x80; ++c) {
+            AsciiCases &entry = cases[c];
+            for (const char32_t same : CaseFolding::sameFolding(c)) {
+                if (same < 0x80)
+                    entry.bytes[static_cast<std::size_t>(entry.count++)] = static_cast<unsigned char>(same);
+                else
+                    entry.otherWidths = true;
+            }
+        }
+        return cases;
+    }();
+    return table;
 }
 
 } // namespace
@@ -36,6 +65,7 @@ void TextFinder::makeWindows1252Pattern()
     // whose characters fold as it does. No such byte: no line can hold the text.
     const std::array<char16_t, 256> &folds = CaseFolding::windows1252Folds();
     std::vector<BytePattern::Place> places;
+    places.reserve(static_cast<std::size_t>(m_text.size()));
     for (const QChar c : m_text) {
         BytePattern::Place place;
         // Half of a surrogate pair matches no character of the code page.
@@ -52,17 +82,26 @@ void TextFinder::makeWindows1252Pattern()
         }
         places.push_back(std::move(place));
     }
-    m_pattern.emplace(places);
+    m_pattern.emplace(std::move(places));
 }
 
 void TextFinder::makeUtf8Pattern()
 {
     // A character stands for the characters that fold as it does and take as many bytes as its
     // folding; the others (of another width) occur only in lines that are not plain.
+    const std::array<AsciiCases, 128> &asciiCases = asciiCaseTable();
     std::vector<BytePattern::Place> places;
+    places.reserve(static_cast<std::size_t>(m_text.size()));
     std::vector<std::pair<qsizetype, std::vector<QByteArray>>> spelled;
     for (qsizetype k = 0; k < m_text.size(); ++k) {
         char32_t c = m_text[k].unicode();
+        if (c < 0x80) {
+            // The common case, without a table search: an ASCII character and its other case.
+            const AsciiCases &cases = asciiCases[c];
+            places.push_back(BytePattern::Place(cases.bytes.begin(), cases.bytes.begin() + cases.count));
+            m_plainLinesOnly = m_plainLinesOnly || cases.otherWidths;
+            continue;
+        }
         if (QChar::isHighSurrogate(c) && k + 1 < m_text.size() && m_text[k + 1].isLowSurrogate()) {
             c = QChar::surrogateToUcs4(m_text[k].unicode(), m_text[k + 1].unicode());
             ++k;
@@ -96,7 +135,7 @@ void TextFinder::makeUtf8Pattern()
         if (differing > 1)
             spelled.emplace_back(offset, std::move(spellings));
     }
-    m_pattern.emplace(places);
+    m_pattern.emplace(std::move(places));
     for (auto &[offset, spellings] : spelled)
         m_pattern->addSpellings(offset, std::move(spellings));
 }

@@ -1,7 +1,7 @@
-#include "history/CaseFolding.h"
+#include "text/CaseFolding.h"
 
-#include "history/Utf8.h"
-#include "settings/Windows1252.h"
+#include "text/Utf8.h"
+#include "text/Windows1252.h"
 
 #include <QChar>
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "history/TextEncoding.h"
+#include "text/TextEncoding.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
-// The encodings a history file may come in, the conversion of UTF-16 to the UTF-8 text held, and
-// the decoding of a line of the text held, in its encoding, to the characters shown.
+// Text held in its own bytes: conversion of UTF-16 and of broken UTF-8 to well-formed UTF-8, and
+// the decoding of held bytes, in their encoding, to characters.
 
 // Whether no byte has its top bit set.
 bool isAscii(QByteArrayView bytes);
@@ -37,17 +37,3 @@ QByteArray repairUtf8(const unsigned char *s, qsizetype n);
 
 // UTF-16 code units (without BOM) as UTF-8; unpaired surrogates and a cut-off unit become U+FFFD.
 QByteArray fromUtf16(const unsigned char *s, qsizetype n, bool bigEndian);
-
-inline bool hasUtf16Bom(const unsigned char *s, qsizetype n)
-{
-    return n >= 2 && ((s[0] == 0xFF && s[1] == 0xFE) || (s[0] == 0xFE && s[1] == 0xFF));
-}
-
-inline bool hasUtf8Bom(const unsigned char *s, qsizetype n)
-{
-    return n >= 3 && s[0] == 0xEF && s[1] == 0xBB && s[2] == 0xBF;
-}
-
-enum class Utf16Guess { No, LittleEndian, BigEndian };
-// A UTF-16 file saved without a BOM, told from the first 4096 bytes of the `n` bytes of a file.
-Utf16Guess guessUtf16(const unsigned char *s, qsizetype n);

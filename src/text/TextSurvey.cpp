@@ -1,11 +1,12 @@
-#include "history/TextSurvey.h"
+#include "text/TextSurvey.h"
 
-#include "history/CaseFolding.h"
-#include "history/HistoryEncoding.h"
-#include "history/Sse2.h"
-#include "history/Utf8.h"
+#include "text/CaseFolding.h"
+#include "text/Sse2.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <thread>
 
 namespace {
@@ -101,23 +102,39 @@ void TextSurvey::Stretch::countLineEnds(const unsigned char *s, qsizetype from, 
 
 void TextSurvey::Stretch::checkUtf8(const unsigned char *s, qsizetype end)
 {
+    // Most text is ASCII with a letter of two bytes here and there: a block of sixteen ASCII bytes
+    // is passed at once, and the other bytes are found from the block's top bits, without a call.
+    const std::array<bool, 256> &oddLeads = CaseFolding::oddWidthLeads();
     qsizetype i = m_checkedUpTo;
     while (i < end) {
-        i += asciiPrefixLength(s + i, end - i);
-        if (i >= end)
-            break;
-        const int length = expectedLength(s[i]);
+#ifdef VELOMIR_HAVE_SSE2
+        if (end - i >= 16) {
+            const auto high = static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i))));
+            if (high == 0) {
+                i += 16;
+                continue;
+            }
+            i += std::countr_zero(high);
+        }
+#endif
+        const unsigned char lead = s[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        const int length = expectedLength(lead);
         if (length == 0) {
             m_utf8 = false;
             return;
         }
         if (end - i < length)
             break; // the rest of the character is still to come, or cut off at the end
-        if (Utf8::sequenceLength(s + i, length) != length) {
+        if (length == 2 ? (s[i + 1] & 0xC0) != 0x80 : Utf8::sequenceLength(s + i, length) != length) {
             m_utf8 = false;
             return;
         }
-        if (isOddWidthAt(s + i, length))
+        if (oddLeads[lead] && CaseFolding::isOddWidth(Utf8::decode(s + i, length).value))
             m_oddLetters.push_back(i);
         i += length;
     }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "history/HistoryLines.h"
-#include "history/Sse2.h"
+#include "text/Sse2.h"
 
 #include <bit>
 
-// Where the lines of a history's bytes end, and what of them is the line: lines end at CR LF,
+// Where the lines of a text's bytes end, and what of them is the line: lines end at CR LF,
 // CR or LF, and the blanks (U+0020 only) at either end of a line are no part of it.
 
 struct LineEnd
@@ -39,12 +38,17 @@ inline LineEnd findLineEnd(const char *p, const char *end)
     return LineEnd{p, highBits == 0};
 }
 
-// The span of the line between `first` and `last` (its terminator), without its blanks.
-inline HistoryLines::Span trimmedSpan(const char *bytes, const char *first, const char *last)
+// The line between `first` and `last` (its terminator), without its blanks.
+struct Trimmed
+{
+    const char *first;
+    const char *last;
+};
+inline Trimmed trimBlanks(const char *first, const char *last)
 {
     while (first < last && *first == ' ')
         ++first;
     while (last > first && last[-1] == ' ')
         --last;
-    return HistoryLines::Span{first - bytes, last - first};
+    return Trimmed{first, last};
 }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-// What a first look at a history's bytes learns, chunk by chunk while each chunk is fresh in the
+// What a first look at a file's bytes learns, chunk by chunk while each chunk is fresh in the
 // cache after it was read: how many lines end, whether the bytes are well-formed UTF-8, and where
 // letters of odd width stand (CaseFolding::isOddWidth). The line count fixes the size of the line
 // index before it is built, and lets a file whose index would be too large be refused first.

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "history/BytePattern.h"
-#include "history/TextEncoding.h"
+#include "text/BytePattern.h"
+#include "text/TextEncoding.h"
 
 #include <QString>
 
 #include <optional>
 
-// Finds a text in lines of a history, letters without regard to case, with the result
+// Finds a text in lines, letters without regard to case, with the result
 // QString::indexOf(text, 0, Qt::CaseInsensitive) gives on the decoded line, but in the line's own
 // bytes. The text becomes a byte pattern in the lines' encoding: each letter stands for the bytes
 // of every character that folds as it does. In Windows-1252 that is exact for every line; a text

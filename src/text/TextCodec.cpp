@@ -1,8 +1,8 @@
-#include "history/HistoryEncoding.h"
+#include "text/TextCodec.h"
 
-#include "history/Sse2.h"
-#include "history/Utf8.h"
-#include "settings/Windows1252.h"
+#include "text/Sse2.h"
+#include "text/Utf8.h"
+#include "text/Windows1252.h"
 
 #include <algorithm>
 #include <array>
@@ -51,26 +51,6 @@ QByteArray fromUtf16(const unsigned char *s, qsizetype n, bool bigEndian)
         o = Utf8::encode(0xFFFD, o); // a cut-off last unit
     out.truncate(o - out.constData());
     return out;
-}
-
-// A UTF-16 file saved without a BOM: in Latin text three of four code units or more hold a NUL
-// byte, always on the same side. Text in the 8-bit code pages and in UTF-8 holds no NUL at all.
-Utf16Guess guessUtf16(const unsigned char *s, qsizetype n)
-{
-    if (n < 8 || n % 2 != 0)
-        return Utf16Guess::No;
-    const qsizetype sample = std::min<qsizetype>(n, 4096);
-    qsizetype evenNul = 0, oddNul = 0;
-    for (qsizetype i = 0; i + 1 < sample; i += 2) {
-        evenNul += s[i] == 0;
-        oddNul += s[i + 1] == 0;
-    }
-    const qsizetype units = sample / 2;
-    if (oddNul * 4 >= units * 3 && evenNul * 16 <= oddNul)
-        return Utf16Guess::LittleEndian;
-    if (evenNul * 4 >= units * 3 && oddNul * 16 <= evenNul)
-        return Utf16Guess::BigEndian;
-    return Utf16Guess::No;
 }
 
 namespace {

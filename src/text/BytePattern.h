@@ -19,7 +19,7 @@ public:
     using Place = std::vector<unsigned char>;
 
     BytePattern() = default;
-    explicit BytePattern(const std::vector<Place> &places);
+    explicit BytePattern(std::vector<Place> places);
     // An ASCII word, letters in either case. Bytes of multi-byte UTF-8 characters are never ASCII,
     // so in UTF-8 text a hit can never start or end inside a character.
     static BytePattern asciiNoCase(QByteArrayView asciiWord);

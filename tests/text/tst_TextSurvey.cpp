@@ -1,0 +1,94 @@
+// Line ends and the survey of a text's bytes: wherever a buffer is cut into chunks or into the two
+// stretches surveyed side by side, the count of lines, the UTF-8 verdict and the letters of odd
+// width are those of the whole.
+#include "DataTable.h"
+#include "text/LineEnds.h"
+#include "text/TextSurvey.h"
+
+#include <algorithm>
+
+using Positions = std::vector<qsizetype>;
+
+namespace {
+
+// The lines as a walk with findLineEnd cuts them.
+QList<QByteArray> linesOf(const QByteArray &bytes)
+{
+    QList<QByteArray> lines;
+    const char *p = bytes.constData();
+    const char *const end = p + bytes.size();
+    for (;;) {
+        const LineEnd eol = findLineEnd(p, end);
+        const bool ascii =
+            std::all_of(p, eol.at, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (eol.ascii != ascii)
+            lines << "(told ASCII wrongly)";
+        const Trimmed line = trimBlanks(p, eol.at);
+        if (eol.at == end) {
+            if (p < end || lines.isEmpty())
+                lines << QByteArray(line.first, line.last - line.first);
+            return lines;
+        }
+        lines << QByteArray(line.first, line.last - line.first);
+        p = eol.at + 1 + (*eol.at == '\r' && eol.at + 1 < end && eol.at[1] == '\n' ? 1 : 0);
+    }
+}
+
+} // namespace
+
+class tst_TextSurvey : public QObject
+{
+    Q_OBJECT
+private slots:
+    void surveys_data()
+    {
+        const auto row = addColumns<QByteArray, QList<QByteArray>, bool, Positions>(
+            {"bytes", "lines", "utf8", "oddLetters"});
+        row("empty", "", {""}, true, {});
+        row("CR LF", "a\r\nb", {"a", "b"}, true, {});
+        row("lone CR", "a\rb", {"a", "b"}, true, {});
+        row("lone LF", "a\n\xc3\xa9", {"a", "\xc3\xa9"}, true, {});
+        row("LF CR is two ends", "a\n\rb", {"a", "", "b"}, true, {});
+        row("mixed, final end opens no line", "a \r\n\r\n b\rc\n", {"a", "", "b", "c"}, true, {});
+        row("only line ends", "\r\n\n\r", {"", "", ""}, true, {});
+        row("letters of two and three bytes", "\xc3\xa9\r\xe2\x82\xac", {"\xc3\xa9", "\xe2\x82\xac"}, true,
+            {});
+        row("Kelvin sign and long s", "x\xe2\x84\xaa\n\xc5\xbf", {"x\xe2\x84\xaa", "\xc5\xbf"}, true, {1, 5});
+        row("bad continuation", "\xc3(\r\n", {"\xc3("}, false, {});
+        row("cut off at the end", "ok\xc3", {"ok\xc3"}, false, {});
+        row("Windows-1252 letters", "caf\xe9\r\n\x80", {"caf\xe9", "\x80"}, false, {});
+    }
+    void surveys()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QList<QByteArray>, lines);
+        QFETCH(bool, utf8);
+        QFETCH(Positions, oddLetters);
+        // Shifted by up to seventeen bytes, each byte meets every place of a block of sixteen.
+        for (qsizetype shift = 0; shift <= 17; ++shift) {
+            const QByteArray padding(shift, 'x');
+            const QByteArray text = padding + bytes;
+            QList<QByteArray> shifted = lines;
+            shifted.front().prepend(padding);
+            Positions odd = oddLetters;
+            for (qsizetype &at : odd)
+                at += shift;
+            QCOMPARE(linesOf(text), shifted);
+            for (qsizetype cut = 0; cut <= text.size(); ++cut) {
+                TextSurvey::Stretch first(0);
+                TextSurvey::Stretch second(cut);
+                // The first stretch arrives in two chunks, the second in one.
+                first.survey(text.constData(), cut / 2);
+                first.survey(text.constData(), cut);
+                second.survey(text.constData(), text.size());
+                const TextSurvey survey = TextSurvey::join(text, first, second);
+                QCOMPARE(survey.lineCount(text, 0), qsizetype(lines.size()));
+                QCOMPARE(survey.isUtf8(), utf8);
+                QCOMPARE(survey.oddLetters(), utf8 ? odd : Positions());
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_TextSurvey)
+#include "tst_TextSurvey.moc"
