@@ -1,6 +1,6 @@
 #include "history/ReportOutput.h"
 
-#include "history/HistoryEncoding.h"
+#include "text/TextCodec.h"
 
 #include <QIODevice>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/TextEncoding.h"
+#include "text/TextEncoding.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
