@@ -121,6 +121,10 @@ frmStatistics::frmStatistics(const HistoryDocument &document, const DisplaySetti
     ::CalcStatistics2(m_document, rows);
     m_releases->setRows(std::move(rows), m_display.DateFormat);
     applySort(m_releaseList, m_settings.SortedColumn2 - 1, m_settings.SortOrder2);
+    // The day and date columns show whole days and dates at any font: widened, never narrowed.
+    m_releaseList->widenToContents(0);
+    m_releaseList->widenToContents(1);
+    m_weekdayList->widenToContents(0);
 
     if (m_releasesSorted->rowCount() > 0) {
         const QModelIndex first = m_releasesSorted->index(0, 0);

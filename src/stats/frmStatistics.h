@@ -18,6 +18,7 @@ class QMenu;
 class QPushButton;
 class QTableView;
 class ReleaseStatsModel;
+class ReportListView;
 class StatisticsChartsPane;
 class StatisticsSortProxy;
 class WeekdayStatsModel;
@@ -75,8 +76,8 @@ private:
     StatisticsChartsPane *m_charts = nullptr;
     QFrame *m_listsContainer = nullptr;
     QFrame *m_splitterBar = nullptr;
-    QTableView *m_weekdayList = nullptr;
-    QTableView *m_releaseList = nullptr;
+    ReportListView *m_weekdayList = nullptr;
+    ReportListView *m_releaseList = nullptr;
     QPushButton *m_cmdClose = nullptr;
     QMenu *m_mnuContext1 = nullptr;
     QAction *m_mnuContext1SelectAll = nullptr;

@@ -31,6 +31,11 @@ int ReportListView::rowHeightFor(const QFont &font)
     return std::max(text, IconPixels) + RowPadding;
 }
 
+void ReportListView::widenToContents(int column)
+{
+    setColumnWidth(column, std::max(columnWidth(column), sizeHintForColumn(column)));
+}
+
 void ReportListView::fitRowsToFont()
 {
     verticalHeader()->setMinimumSectionSize(1);

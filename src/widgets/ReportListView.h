@@ -16,6 +16,9 @@ public:
 
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
+    // Widens a column, never narrowing it, so that the texts of its rows show whole.
+    void widenToContents(int column);
+
     // Height of one row for a font: a bold line of it with room around, and at least a list icon.
     static int rowHeightFor(const QFont &font);
 

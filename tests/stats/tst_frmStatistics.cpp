@@ -181,8 +181,11 @@ private slots:
         big.setPointSize(20);
         Window w(*m_settings, 20);
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        for (const QTableView *list : {w.summary, w.releases})
+        for (const QTableView *list : {w.summary, w.releases}) {
             QVERIFY(list->rowHeight(0) >= QFontMetrics(big).lineSpacing());
+            const QString day = list->model()->index(0, 0).data().toString();
+            QCOMPARE_GE(list->columnWidth(0), QFontMetrics(list->font()).horizontalAdvance(day)); // whole
+        }
         w.releases->setFocus();
         QTest::keyClick(w.releases, Qt::Key_Tab);
         QTRY_VERIFY(w.summary->hasFocus());
@@ -247,7 +250,7 @@ private slots:
     void reopeningRestoresTheLook()
     {
         const QList<std::pair<QString, QString>> look{{StatisticsWindowPositionKey, "600,150,6000,11400"},
-                                                      {StatisticsHeadersSizeKey, "900,1200,1350,1500"},
+                                                      {StatisticsHeadersSizeKey, "1800,1200,1350,1500"},
                                                       {StatisticsHeadersSize2Key, "1500,1650,3000,750,900"},
                                                       {StatisticsSortedColumnKey, "4"},
                                                       {StatisticsSortOrderKey, "0"},
@@ -260,7 +263,7 @@ private slots:
 
         Window w(*m_settings);
         QCOMPARE(w.window.size(), QSize(760, 400));
-        QCOMPARE(w.summary->columnWidth(0), 60);
+        QCOMPARE(w.summary->columnWidth(0), 120);
         QCOMPARE(w.releases->columnWidth(4), 60);
         QCOMPARE(w.summary->horizontalHeader()->sortIndicatorSection(), 3);
         QCOMPARE(w.summary->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
