@@ -32,9 +32,9 @@ std::unique_ptr<ProgramPaths> settingsPaths(const CommandLine &line)
 {
     auto paths = std::make_unique<ProgramPaths>();
     paths->AppDir = programDirectory();
-    paths->IniFilePath = chooseIniFilePath(line.iniPath, paths->AppDir,
-                                           QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
-                                           QStringLiteral(VELOMIR_INSTALL_BINDIR));
+    paths->IniFilePath = chooseIniFilePath(
+        line.iniPath, paths->AppDir, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+        QStringLiteral(VELOMIR_INSTALL_BINDIR));
     return paths;
 }
 

@@ -30,7 +30,8 @@ int widestDateText(const QFontMetrics &metrics, const QString &format,
 {
     int widest = 0;
     for (int day = 1; day <= 7; ++day)
-        widest = std::max(widest, metrics.horizontalAdvance(text(QStringLiteral("0%1.01.23").arg(day), format)));
+        widest =
+            std::max(widest, metrics.horizontalAdvance(text(QStringLiteral("0%1.01.23").arg(day), format)));
     for (int month = 1; month <= 12; ++month) {
         const QString line = QStringLiteral("28.%1.28").arg(month, 2, 10, QLatin1Char('0'));
         widest = std::max(widest, metrics.horizontalAdvance(text(line, format)));

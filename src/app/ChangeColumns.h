@@ -12,6 +12,6 @@ void setup(QHeaderView *header, bool separateColumns, SettingsStore &store);
 void save(const QHeaderView *header, bool separateColumns, SettingsStore &store);
 // With separate date columns, widens the Day and Date columns (never narrows them) so that every
 // day name and date in these formats shows whole in `font`, beside the row's icon when icons show.
-void fitDateColumns(QHeaderView *header, const QFont &font, const QString &dayFormat, const QString &dateFormat,
-                    bool showIcons);
+void fitDateColumns(QHeaderView *header, const QFont &font, const QString &dayFormat,
+                    const QString &dateFormat, bool showIcons);
 } // namespace ChangeColumns

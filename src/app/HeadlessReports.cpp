@@ -28,7 +28,8 @@ int fail(const QString &message, int status)
 
 // The releases the line names, by their index in the document; none when a key names no release,
 // which is said on standard error. Every report that takes --release reads it here.
-std::optional<std::vector<ReleaseIndex>> namedReleases(const HistoryDocument &document, const CommandLine &line)
+std::optional<std::vector<ReleaseIndex>> namedReleases(const HistoryDocument &document,
+                                                       const CommandLine &line)
 {
     std::vector<ReleaseIndex> found;
     for (const QString &key : line.releaseKeys) {

@@ -145,7 +145,8 @@ void frmMain::connectCommands()
             [this] { m_shown->setFilter(ViewFilter::AllChanges); });
     connect(m_menus.mnuViewAdditions, &QAction::triggered, this,
             [this] { m_shown->setFilter(ViewFilter::Additions); });
-    connect(m_menus.mnuViewFixes, &QAction::triggered, this, [this] { m_shown->setFilter(ViewFilter::Fixes); });
+    connect(m_menus.mnuViewFixes, &QAction::triggered, this,
+            [this] { m_shown->setFilter(ViewFilter::Fixes); });
     connect(m_menus.mnuViewReversedList, &QAction::triggered, this, &frmMain::toggleReversedList);
     connect(m_menus.mnuViewOptions, &QAction::triggered, this, &frmMain::showOptions);
     connect(m_menus.mnuHelpAbout, &QAction::triggered, this, &frmMain::showAbout);
@@ -251,7 +252,8 @@ frmSearchFor &frmMain::findDialog()
         m_findDialog = new frmSearchFor(*m_search, m_settings, this);
         m_selection->setSearchTextSource(m_findDialog);
         connect(m_findDialog, &frmSearchFor::changesListFocusWanted, this, &frmMain::focusChangesList);
-        connect(m_findDialog, &frmSearchFor::searchableChanged, m_menus.mnuSearchFindNext, &QAction::setEnabled);
+        connect(m_findDialog, &frmSearchFor::searchableChanged, m_menus.mnuSearchFindNext,
+                &QAction::setEnabled);
         m_menus.mnuSearchFindNext->setEnabled(m_findDialog->canSearch());
     }
     return *m_findDialog;
@@ -294,9 +296,9 @@ void frmMain::reloadHistory(bool cameBack)
     // A dialog may be showing figures of the history shown: the file is read once it is closed.
     if (QApplication::activeModalWidget())
         return m_fileWatcher->retryLater(cameBack);
-    const ShownPlace place = ShownPlace::take(m_shown->document(), m_shown->view(), m_versions->current() >= 0,
-                                              m_changesModel->content().rows,
-                                              ListRow(m_w.lvChangesList->currentIndex().row()));
+    const ShownPlace place =
+        ShownPlace::take(m_shown->document(), m_shown->view(), m_versions->current() >= 0,
+                         m_changesModel->content().rows, ListRow(m_w.lvChangesList->currentIndex().row()));
     const LoadResult result = readHistory(m_shown->filePath(), place);
     m_w.statusPanel2->setText(result.ok ? HistoryFileWatcher::reloadedText(cameBack)
                                         : HistoryFileWatcher::notReadText(result.error));
@@ -402,7 +404,8 @@ void frmMain::BuildChangesList()
 
 void frmMain::showChangesStatus(const ChangesListContent &content)
 {
-    m_w.statusPanel1->setText(changesStatusText(m_shown->view().filter, content.AdditionCount, content.FixCount));
+    m_w.statusPanel1->setText(
+        changesStatusText(m_shown->view().filter, content.AdditionCount, content.FixCount));
 }
 
 void frmMain::pressFilterButtons(ViewFilter filter)
@@ -486,14 +489,13 @@ void frmMain::SetupChangeColumns()
 {
     const DisplaySettings &s = m_display;
     ChangeColumns::setup(m_w.lvChangesList->horizontalHeader(), s.DateInSeparateColumns, m_settings);
-    ChangeColumns::fitDateColumns(m_w.lvChangesList->horizontalHeader(), m_w.lvChangesList->font(), s.DayFormat,
-                                  s.DateFormat, s.ShowListIcons);
+    ChangeColumns::fitDateColumns(m_w.lvChangesList->horizontalHeader(), m_w.lvChangesList->font(),
+                                  s.DayFormat, s.DateFormat, s.ShowListIcons);
 }
 
 void frmMain::saveChangeColumns()
 {
-    ChangeColumns::save(m_w.lvChangesList->horizontalHeader(), m_display.DateInSeparateColumns,
-                        m_settings);
+    ChangeColumns::save(m_w.lvChangesList->horizontalHeader(), m_display.DateInSeparateColumns, m_settings);
 }
 
 void frmMain::SaveLayoutSettings()
@@ -511,8 +513,7 @@ void frmMain::SaveLayoutSettings()
 
 int frmMain::storedVersionWidth()
 {
-    const QString stored =
-        m_settings.read(SectionVelomir, KeyColumnHeadersSize2, QString());
+    const QString stored = m_settings.read(SectionVelomir, KeyColumnHeadersSize2, QString());
     const int twips = ColumnWidths::numbers(stored).value(0);
     return twips > 0 ? twips : 4400;
 }

@@ -144,10 +144,9 @@ QDebug operator<<(QDebug debug, const DisplaySettings &s)
                     << s.VersionDetectList << ", icons " << s.ShowListIcons << ", date columns "
                     << s.DateInSeparateColumns << ", day " << s.DayFormat << ", date " << s.DateFormat
                     << ", toolbar " << s.ToolbarVisible << ", status bar " << s.StatusBarVisible
-                    << ", wrap panel " << s.WrapPanelVisible
-                    << ", colours " << s.ForegroundColor << '/' << s.BackgroundColor << '/'
-                    << s.AdditionsColor << '/' << s.FixesColor << ", list font " << s.ListFont
-                    << ", wrap font " << s.WrapFont << ", splits " << s.SplitPosition2 << '/'
+                    << ", wrap panel " << s.WrapPanelVisible << ", colours " << s.ForegroundColor << '/'
+                    << s.BackgroundColor << '/' << s.AdditionsColor << '/' << s.FixesColor << ", list font "
+                    << s.ListFont << ", wrap font " << s.WrapFont << ", splits " << s.SplitPosition2 << '/'
                     << s.SplitPosition << ", unexpand " << s.UnExpandPaths << ')';
     return debug;
 }

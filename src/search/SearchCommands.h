@@ -35,7 +35,8 @@ public:
 
     // The first match from `startItem` on, shown in its release; returns its line + 1, or
     // LastLineIndex + 2 when none matches.
-    LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn, bool wholeWord) override;
+    LineIndex FindString(const QString &text, LineIndex startItem, SearchIn searchIn,
+                         bool wholeWord) override;
     void FindAll(const QString &text, SearchIn searchIn, bool wholeWord) override;
     LineIndex LastLineIndex() const override;
     SearchIn &SearchInChoice() override { return m_searchInChoice; }

@@ -217,8 +217,8 @@ void frmSearchFor::closeEvent(QCloseEvent *event)
 
 void frmSearchFor::LoadFindOptions()
 {
-    const FindOptions options = FindOptions::parse(
-        m_settings.read(SectionVelomir, KeyFindOptions, DefaultFindOptions));
+    const FindOptions options =
+        FindOptions::parse(m_settings.read(SectionVelomir, KeyFindOptions, DefaultFindOptions));
     if (options.selectedEntry && *options.selectedEntry >= 0 &&
         *options.selectedEntry < m_cboFindWhat->count()) {
         const int entry = *options.selectedEntry;
@@ -238,7 +238,9 @@ void frmSearchFor::LoadFindOptions()
 
 void frmSearchFor::SaveFindOptions()
 {
-    m_settings.write(SectionVelomir, KeyFindOptions, FindOptions::format(m_selectedEntry, searchInNumber(m_host.SearchInChoice()), wholeWordValue()));
+    m_settings.write(
+        SectionVelomir, KeyFindOptions,
+        FindOptions::format(m_selectedEntry, searchInNumber(m_host.SearchInChoice()), wholeWordValue()));
 }
 
 void frmSearchFor::AddToFindHistory()

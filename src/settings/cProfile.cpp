@@ -114,8 +114,8 @@ QString cProfile::ResolveProfileFile(const QString &section, const QString &key,
             return file;
     }
     // An empty value counts as absent, so a section is never sent to a folder instead of a file.
-    const QString alternateRaw = ReadValueWithoutRedirection(SectionConfiguration, KeyAlternateUserIni,
-                                                             missingValueMarker(), file);
+    const QString alternateRaw =
+        ReadValueWithoutRedirection(SectionConfiguration, KeyAlternateUserIni, missingValueMarker(), file);
     const QString redirectRaw =
         ReadValueWithoutRedirection(section, KeyRedirectSection, missingValueMarker(), file);
     const bool hasAlternate = !alternateRaw.isEmpty() && !isMarker(alternateRaw);
@@ -210,7 +210,7 @@ QString cProfile::whyNotWritable(const QString &file)
     const QString shown = QDir::toNativeSeparators(folder);
     return existing == folder && nearest.isDir()
                ? QStringLiteral("the folder \"%1\" cannot be written").arg(shown)
-                              : QStringLiteral("the folder \"%1\" does not exist and cannot be made").arg(shown);
+               : QStringLiteral("the folder \"%1\" does not exist and cannot be made").arg(shown);
 }
 
 QString cProfile::notSavedMessage(const QString &file)

@@ -46,8 +46,8 @@ constexpr int ReleaseRuleLength = 70;
 
 } // namespace
 
-frmStatistics::frmStatistics(const HistoryDocument &document, const DisplaySettings &display, SettingsStore &store,
-                             QWidget *parent)
+frmStatistics::frmStatistics(const HistoryDocument &document, const DisplaySettings &display,
+                             SettingsStore &store, QWidget *parent)
     : QDialog(parent)
     , m_document(document)
     , m_display(display)
@@ -378,7 +378,6 @@ void frmStatistics::saveSettings()
         m_settings.HeadersSize2[i] = Twips::fromPixelsX(m_releaseList->columnWidth(i));
     m_settings.SplitPosition = m_splitter->SplitPosition();
     m_settings.ChartSplitPosition = m_chartsSplitter->SplitPosition();
-    m_settings.save([this](const QString &key, const QString &value) {
-        m_store.write(SectionVelomir, key, value);
-    });
+    m_settings.save(
+        [this](const QString &key, const QString &value) { m_store.write(SectionVelomir, key, value); });
 }

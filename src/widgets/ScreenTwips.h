@@ -6,4 +6,3 @@ class QScreen;
 // without a screen.
 int twipsPerPixelX(const QScreen *screen);
 int twipsPerPixelY(const QScreen *screen);
-

@@ -146,8 +146,12 @@ void FileBench::measureViews()
     const Case cases[] = {
         {"view_all", "\"All\" view built and shown", {ChangesView::All, ViewFilter::AllChanges, false}},
         {"view_last_release", "last release selected", {lastRelease, ViewFilter::AllChanges, false}},
-        {"view_all_fixes", "filter switched to fixes (\"All\")", {ChangesView::All, ViewFilter::Fixes, false}},
-        {"view_all_reversed", "order reversed (\"All\", all changes)", {ChangesView::All, ViewFilter::AllChanges, true}},
+        {"view_all_fixes",
+         "filter switched to fixes (\"All\")",
+         {ChangesView::All, ViewFilter::Fixes, false}},
+        {"view_all_reversed",
+         "order reversed (\"All\", all changes)",
+         {ChangesView::All, ViewFilter::AllChanges, true}},
     };
     // The rows alone, without the model and the view, to tell the two costs apart.
     int rows = 0;
@@ -157,7 +161,8 @@ void FileBench::measureViews()
         .count = rows;
     for (const Case &c : cases) {
         // Each run replaces a list of the other kind, as a click in the window does.
-        const ChangesView other{c.request.releaseIndex.isNone() ? std::max(lastRelease, ReleaseIndex(0)) : ChangesView::All,
+        const ChangesView other{c.request.releaseIndex.isNone() ? std::max(lastRelease, ReleaseIndex(0))
+                                                                : ChangesView::All,
                                 ViewFilter::Additions, false};
         const double ms = medianMs(
             m_reps, [&] { showList(c.request); }, [&] { showList(other); });
