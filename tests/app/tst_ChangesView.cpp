@@ -117,8 +117,6 @@ private slots:
         row("single column resized", {single}, true, {"ColumnHeadersSize=2250"});
         row("untouched separate columns", {"ColumnHeadersSize3=1510,1500,12007"}, false,
             {"ColumnHeadersSize3=1510,1500,12007"});
-        row("untouched single column", {single, "ColumnHeadersSize=15001"}, false,
-            {"ColumnHeadersSize=15001"});
         row("releases list default", {}, false, {"ColumnHeadersSize2=4400"});
         row("releases list stored", {"ColumnHeadersSize2=3007"}, false, {"ColumnHeadersSize2=3007"});
     }
@@ -152,7 +150,6 @@ private slots:
         const QList<int> all{1, 2, 4};
         const QString added = QStringLiteral("Added: alpha tab one"), fixed = QStringLiteral("Fixed: beta");
         const QString both = QStringLiteral("1 Additions, 1 Fixes");
-        row("at start", "", all, added, both, "1000");
         row("button c", "c", {1, 2}, added, "1 Additions", "0100");
         row("button d after c", "cd", {1, 4}, fixed, "1 Fixes", "0010");
         row("button b after d", "db", all, added, both, "1000");

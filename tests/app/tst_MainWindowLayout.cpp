@@ -3,18 +3,9 @@
 #include "MainWindowFixture.h"
 
 #include <QApplication>
-#include <QMenuBar>
 #include <QMouseEvent>
-#include <QStatusBar>
-#include <QToolBar>
 
 namespace {
-// Where a widget lies in the main window's coordinates.
-QRect inWindow(const QWidget *widget)
-{
-    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
-}
-
 void sendMouse(QWidget *bar, QEvent::Type type, const QPoint &inContainer, Qt::MouseButtons buttons)
 {
     const QPointF local = inContainer - bar->pos();
@@ -73,31 +64,6 @@ private slots:
         QCOMPARE_GE(list->rowHeight(0), metrics.height());
         QCOMPARE_GE(list->columnWidth(0), metrics.horizontalAdvance(QLocale::system().dayName(3)) + 16);
         QCOMPARE_GE(list->columnWidth(1), metrics.horizontalAdvance(list->model()->index(1, 1).data().toString()));
-    }
-
-    // The client area lies between the menu bar (and toolbar) and the bottom edge (or status bar),
-    // and the splitters' container one pixel inside it, whichever bars the View menu shows.
-    void containerInsetByOnePixel()
-    {
-        MainWindowFixture fixture;
-        fixture.writeSettings({"ToolbarVisible=0", "StatusBarVisible=0"});
-        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
-        auto *toolbar = child<QToolBar>(w, "Toolbar1");
-        bool toolbarShown = false, statusShown = false;
-        for (const QString toggled :
-             {"", "mnuViewToolbar", "mnuViewStatusBar", "mnuViewToolbar", "mnuViewStatusBar"}) {
-            if (!toggled.isEmpty())
-                trigger(w, toggled);
-            toolbarShown ^= toggled == u"mnuViewToolbar";
-            statusShown ^= toggled == u"mnuViewStatusBar";
-            QTRY_COMPARE(toolbar->isVisible(), toolbarShown);
-            QTRY_COMPARE(w.statusBar()->isVisible(), statusShown);
-            const int top = w.menuBar()->height() + (toolbarShown ? toolbar->height() : 0);
-            const QRect client(0, top, w.width(),
-                               w.height() - (statusShown ? w.statusBar()->height() : 0) - top);
-            QTRY_COMPARE(inWindow(w.centralWidget()), client);
-            QTRY_COMPARE(inWindow(child(w, "picMainSplitter")), client.adjusted(1, 1, -1, -1));
-        }
     }
 
     // The inner bar stops forty pixels above the bottom; hiding the wrap panel lets the changes fill
@@ -160,8 +126,6 @@ private slots:
             {"stored", "maximized", "shown", "movedTo", "written"});
 
         const QRect byDefault(16, 132, 767, 314);
-        row("maximised writes only the flag", "1500,300,6000,9000", true, QRect(), QRect(),
-            "1500,300,6000,9000");
         // 11500 twips is no whole number of pixels: an unmoved window writes it back as it was.
         row("unmoved keeps the default", "", false, byDefault, QRect(), "1980,240,4710,11500");
         row("moved window writes Top,Left,Height,Width", "", false, byDefault, QRect(30, 40, 500, 300),

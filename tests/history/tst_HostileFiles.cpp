@@ -45,7 +45,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("a megabyte of NUL bytes") << QByteArray(1024 * 1024, '\0');
-        QTest::newRow("fifty megabytes without a line end") << QByteArray(50 * 1024 * 1024, 'x');
     }
     void hugeLineStaysWhole()
     {
@@ -92,7 +91,6 @@ private slots:
         const auto row = addColumns<QString, QString>({"kind", "error"});
         row("folder", "folder", "It is a folder, not a file.");
         row("named pipe without writer", "fifo", "It is not a regular file.");
-        row("endless device", "device", "It is not a regular file.");
         row("file removed before the read", "removed", "The file does not exist.");
         row("file without read permission", "unpermitted", "Permission denied.");
     }
