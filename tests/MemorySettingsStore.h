@@ -18,7 +18,10 @@ public:
         m_values.insert(section + u'/' + key, value);
         m_written << key;
     }
-    void remove(const QString &section, const QString &key) override { m_values.remove(section + u'/' + key); }
+    void remove(const QString &section, const QString &key) override
+    {
+        m_values.remove(section + u'/' + key);
+    }
     void set(const QString &section, const QString &key, const QString &value)
     {
         m_values.insert(section + u'/' + key, value);

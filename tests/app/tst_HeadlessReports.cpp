@@ -73,7 +73,8 @@ private slots:
     {
         QTemporaryDir dir;
         // The file is found whatever the case of its name.
-        const QString other = QString(Examples).replace(QStringLiteral("History.txt"), QStringLiteral("HISTORY.TXT"));
+        const QString other =
+            QString(Examples).replace(QStringLiteral("History.txt"), QStringLiteral("HISTORY.TXT"));
         const Run run = runVelomir(dir, {QStringLiteral("--releases"), other});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QByteArray());

@@ -306,7 +306,8 @@ private slots:
 
         QTRY_COMPARE(w.historyFilePath(), opens ? other : file);
         QCOMPARE(versionsList(w)->topLevelItemCount(), opens ? 2 : 4);
-        QCOMPARE(fixture.readSetting(QStringLiteral("LastFile")), opens ? CollapsePath(other, fixture.paths()) : lastFile);
+        QCOMPARE(fixture.readSetting(QStringLiteral("LastFile")),
+                 opens ? CollapsePath(other, fixture.paths()) : lastFile);
         QCOMPARE(wrapPanel(w)->toPlainText().contains(u'/'), false);
         QCOMPARE(MessageBox::shownTexts(), QStringList());
     }

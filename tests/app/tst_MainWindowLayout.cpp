@@ -63,7 +63,8 @@ private slots:
         const QFontMetrics metrics(list->font());
         QCOMPARE_GE(list->rowHeight(0), metrics.height());
         QCOMPARE_GE(list->columnWidth(0), metrics.horizontalAdvance(QLocale::system().dayName(3)) + 16);
-        QCOMPARE_GE(list->columnWidth(1), metrics.horizontalAdvance(list->model()->index(1, 1).data().toString()));
+        QCOMPARE_GE(list->columnWidth(1),
+                    metrics.horizontalAdvance(list->model()->index(1, 1).data().toString()));
     }
 
     // The inner bar stops forty pixels above the bottom; hiding the wrap panel lets the changes fill

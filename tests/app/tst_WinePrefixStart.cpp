@@ -30,9 +30,7 @@ class tst_WinePrefixStart : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-    }
+    void initTestCase() {}
 
     void init()
     {

@@ -52,7 +52,8 @@ private slots:
         QFETCH(ViewFilter, filter);
         QFETCH(bool, reversed);
         const HistoryDocument document = sampleDocument();
-        const ChangesListContent content = BuildChangesList(document, {ReleaseIndex(release), filter, reversed});
+        const ChangesListContent content =
+            BuildChangesList(document, {ReleaseIndex(release), filter, reversed});
         QTEST(describe(content.rows, document.lines), "rows");
         QTEST(content.selectedRow.value(), "selected");
         QTEST(content.AdditionCount, "additions");
@@ -62,9 +63,9 @@ private slots:
 
     void reportListsRowsInSeparateColumns()
     {
-        const QByteArray report =
-            reportText(changesReport, sampleDocument(), ChangesView{ReleaseIndex(0), ViewFilter::Additions, true},
-                       QStringLiteral("d"), QStringLiteral("MM/yyyy"));
+        const QByteArray report = reportText(changesReport, sampleDocument(),
+                                             ChangesView{ReleaseIndex(0), ViewFilter::Additions, true},
+                                             QStringLiteral("d"), QStringLiteral("MM/yyyy"));
         QCOMPARE(QString::fromUtf8(report).split(u'\n'),
                  (QStringList{"12\t03/1999\tAdded: a2", "10\t03/1999\tAdded: a1", "\t\tVersion 1.0",
                               "# 2 Additions", ""}));

@@ -39,7 +39,8 @@ private slots:
         m_look.additionIcon = m_additionIcon;
         m_look.fixIcon = m_fixIcon;
         m_model.setLook(m_look);
-        m_model.setContent(&m_document, BuildChangesList(m_document, {ReleaseIndex(0), ViewFilter::AllChanges, false}));
+        m_model.setContent(&m_document,
+                           BuildChangesList(m_document, {ReleaseIndex(0), ViewFilter::AllChanges, false}));
     }
 
     void rows_data()
@@ -116,7 +117,8 @@ private slots:
         const HistoryDocument document = makeDocument({line});
         m_look.separateColumns = separate;
         m_model.setLook(m_look);
-        m_model.setContent(&document, BuildChangesList(document, {ChangesView::All, ViewFilter::AllChanges, false}));
+        m_model.setContent(&document,
+                           BuildChangesList(document, {ChangesView::All, ViewFilter::AllChanges, false}));
         QTEST(cell(0, m_model.columnCount() - 1, Qt::DisplayRole).toString(), "shown");
         m_model.setContent(nullptr, {});
     }

@@ -74,7 +74,8 @@ private slots:
             for (const Release &release : document.releases)
                 allReleases.push_back(release.headerLine);
             report << reportText(releasesReport, document)
-                   << reportText(changesReport, document, ChangesView{ChangesView::All, ViewFilter::AllChanges, false},
+                   << reportText(changesReport, document,
+                                 ChangesView{ChangesView::All, ViewFilter::AllChanges, false},
                                  QStringLiteral("dddd"), QStringLiteral("dd/MM/yyyy"))
                    << reportText(findReport, document, QStringLiteral("gr\u00d6"), SearchIn::Everywhere,
                                  false)

@@ -65,12 +65,15 @@ private slots:
     void nestedSpansCopyEachRowOnce()
     {
         const HistoryDocument document = makeDocument(SampleLines);
-        const ChangeRows rows = ChangeRows::listed(lineList({0, 1, 2, 3}), false, ChangeRows::HeaderPlace::Top);
+        const ChangeRows rows =
+            ChangeRows::listed(lineList({0, 1, 2, 3}), false, ChangeRows::HeaderPlace::Top);
         RowTextColumns columns;
         columns.separateColumns = false;
         const QString expected = "10.03.99 Added: caf\u00e9 \U0001F600\r\n\r\n31.02.99   Fixed: carried\r\n";
-        QCOMPARE(changeRowsText(document, rows, {RowSpan{2_row, 4_row}, RowSpan{3_row, 3_row}}, columns), expected);
-        QCOMPARE(changeRowsText(document, rows, {RowSpan{3_row, 4_row}, RowSpan{2_row, 4_row}}, columns), expected);
+        QCOMPARE(changeRowsText(document, rows, {RowSpan{2_row, 4_row}, RowSpan{3_row, 3_row}}, columns),
+                 expected);
+        QCOMPARE(changeRowsText(document, rows, {RowSpan{3_row, 4_row}, RowSpan{2_row, 4_row}}, columns),
+                 expected);
     }
 
     // Lines are decoded from the file's own bytes straight into the copy, whole however long they are.

@@ -34,8 +34,9 @@ private slots:
         if (additionsShown)
             trigger(w, "mnuViewAdditions");
 
-        QCOMPARE(w.search().FindString(text, LineIndex(start), searchInFromNumber(searchIn), wholeWord).value(),
-                 result);
+        QCOMPARE(
+            w.search().FindString(text, LineIndex(start), searchInFromNumber(searchIn), wholeWord).value(),
+            result);
         QTEST(markedVersion(w), "release");
         if (result <= w.search().LastLineIndex().value() + 1)
             QCOMPARE(wrapPanel(w)->toPlainText(), sampleHistory().at(result - 1));

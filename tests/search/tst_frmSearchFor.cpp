@@ -73,7 +73,8 @@ class tst_frmSearchFor : public QObject
     {
         m_dialog.reset();
         m_dialog = std::make_unique<frmSearchFor>(*m_host, *m_settings);
-        connect(m_dialog.get(), &frmSearchFor::changesListFocusWanted, this, [this] { ++m_host->listFocused; });
+        connect(m_dialog.get(), &frmSearchFor::changesListFocusWanted, this,
+                [this] { ++m_host->listFocused; });
         connect(m_dialog.get(), &frmSearchFor::searchableChanged, this,
                 [this](bool searchable) { m_host->findNextEnabled = searchable; });
         m_host->findNextEnabled = m_dialog->canSearch();

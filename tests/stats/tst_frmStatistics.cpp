@@ -1,9 +1,9 @@
 #include "DataTable.h"
+#include "mainwin/DisplaySettings.h"
 #include "settings/Globals.h"
 #include "settings/ProfileSettingsStore.h"
 #include "settings/cProfile.h"
 #include "stats/ReleasesChart.h"
-#include "mainwin/DisplaySettings.h"
 #include "stats/StatisticsWindowSettings.h"
 #include "stats/WeekdaysChart.h"
 #include "stats/frmStatistics.h"
@@ -50,7 +50,8 @@ struct Window
         : display(withListFont(listFontSize))
         , window(document, display, settings)
     {
-        QObject::connect(&window, &frmStatistics::releaseChosen, [this](const QString &key) { keysShown << key; });
+        QObject::connect(&window, &frmStatistics::releaseChosen,
+                         [this](const QString &key) { keysShown << key; });
         window.show();
     }
     static DisplaySettings withListFont(int size)

@@ -20,8 +20,8 @@ private slots:
     // The program hides only the second pane and uses no margins.
     void arrangePanes_data()
     {
-        const auto row =
-            addColumns<SplitDirection, bool, Layout, Layout>({"direction", "secondVisible", "before", "after"});
+        const auto row = addColumns<SplitDirection, bool, Layout, Layout>(
+            {"direction", "secondVisible", "before", "after"});
         const Rect old{7, 7, 7, 7};
         // Container 3000 x 2000, bar at 900 on the split axis.
         const Layout stacked{3000, 2000, {0, 900, 10, 10}, old, old};
