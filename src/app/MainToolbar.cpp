@@ -102,7 +102,7 @@ void MainToolbar::setPressed(const QString &key, bool pressed)
 
 void MainToolbar::createFromSettings(SettingsStore &store)
 {
-    const QString marker = missingValueMarker();
+    const QString &marker = missingValueMarker();
     const QString stored = store.read(SectionVelomir, KeyToolbarButtons, marker);
     const QString layout = chooseToolbarLayout(
         store.read(SectionVelomir, KeyDefaultToolbar, QStringLiteral("1")), stored, stored != marker);

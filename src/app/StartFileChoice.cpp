@@ -41,7 +41,7 @@ StartFileChoice StartFileChoice::atStart(const StartOptions &options, const QStr
     inputs.lastFile = storedLastFile;
     inputs.expandPath = [&paths](const QString &path) { return ExpandPath(path, paths); };
     inputs.fileExists = [](const QString &path) { return FileExists(path); };
-    const StartFileChoice choice = choose(inputs);
+    StartFileChoice choice = choose(inputs);
     if (choice.source != StartFileSource::OpenDialog)
         return choice;
     const QString fallback = findCaseBlind(options.fallbackFile);
