@@ -6,6 +6,7 @@
 #include "settings/ProfileSettingsStore.h"
 #include "settings/cProfile.h"
 #include "widgets/MessageBox.h"
+#include "widgets/Twips.h"
 #include "widgets/cCommonDialog.h"
 
 #include <QAction>
@@ -74,7 +75,9 @@ public:
     {
         m_profile = std::make_unique<cProfile>(m_paths);
         m_settings = std::make_unique<ProfileSettingsStore>(*m_profile);
-        m_window = std::make_unique<frmMain>(*m_settings, StartOptions{file, QString()});
+        m_display = std::make_unique<CurrentDisplaySettings>(
+            LoadDisplaySettings(*m_settings, {Twips::perPixelX(), Twips::perPixelY()}));
+        m_window = std::make_unique<frmMain>(*m_settings, *m_display, StartOptions{file, QString()});
         if (!keepStoredPlacement) {
             m_window->setWindowState(Qt::WindowNoState);
             m_window->resize(900, 600);
@@ -87,12 +90,15 @@ public:
             qWarning("main window did not load its file");
         return *m_window;
     }
+    // The display settings in force for the window started last.
+    CurrentDisplaySettings &display() { return *m_display; }
     // Closes the window as the close box would, which saves the layout.
     void close()
     {
         if (m_window)
             m_window->close();
         m_window.reset();
+        m_display.reset();
         m_settings.reset();
         m_profile.reset();
     }
@@ -102,6 +108,7 @@ private:
     ProgramPaths m_paths;
     std::unique_ptr<cProfile> m_profile;
     std::unique_ptr<ProfileSettingsStore> m_settings;
+    std::unique_ptr<CurrentDisplaySettings> m_display;
     std::unique_ptr<frmMain> m_window;
 };
 

@@ -5,11 +5,12 @@
 #include "app/HeadlessReports.h"
 #include "app/cRegistry.h"
 #include "app/frmMain.h"
-#include "mainwin/DisplaySettings.h"
+#include "mainwin/CurrentDisplaySettings.h"
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
 #include "settings/ProfileSettingsStore.h"
 #include "settings/cProfile.h"
+#include "widgets/Twips.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,8 +66,11 @@ StartedViewer startViewer(const CommandLine &line)
     findFileManager(*started.paths, *started.settings);
     started.paths->UnExpandPaths =
         clampUnExpandPaths(started.settings->read(SectionCommon, KeyUnExpandPaths, QStringLiteral("3")));
+    started.display = std::make_unique<CurrentDisplaySettings>(
+        LoadDisplaySettings(*started.settings, {Twips::perPixelX(), Twips::perPixelY()}));
     // The command line is taken as the platform delivered it, quotes already removed.
-    started.window = std::make_unique<frmMain>(*started.settings, StartOptions{line.file, line.fallbackFile});
+    started.window = std::make_unique<frmMain>(*started.settings, *started.display,
+                                               StartOptions{line.file, line.fallbackFile});
     return started;
 }
 

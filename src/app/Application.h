@@ -12,13 +12,14 @@ struct CommandLine;
 int velomirMain(int argc, char *argv[]);
 
 // The viewer as start-up leaves it before the window is shown: what the program holds for the run
-// (where its files are, the profile store, the one settings object) and the main window that uses
-// them, declared after them so that it goes first.
+// (where its files are, the profile store, the one settings object, the display settings in force)
+// and the main window that uses them, declared after them so that it goes first.
 struct StartedViewer
 {
     std::unique_ptr<ProgramPaths> paths;
     std::unique_ptr<cProfile> profile;
     std::unique_ptr<ProfileSettingsStore> settings;
+    std::unique_ptr<CurrentDisplaySettings> display;
     std::unique_ptr<frmMain> window;
 };
 

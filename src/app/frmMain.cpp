@@ -55,17 +55,18 @@ const QString KeyColumnHeadersSize2 = QStringLiteral("ColumnHeadersSize2");
 const QString KeyLastFile = QStringLiteral("LastFile");
 } // namespace
 
-frmMain::frmMain(ProfileSettingsStore &settings, StartOptions options, QWidget *parent)
+frmMain::frmMain(ProfileSettingsStore &settings, CurrentDisplaySettings &display, StartOptions options,
+                 QWidget *parent)
     : QMainWindow(parent)
     , m_settings(settings)
     , m_profile(settings.profile())
     , m_paths(settings.profile().paths())
     , m_options(std::move(options))
+    , m_display(display)
 {
     setObjectName(QStringLiteral("frmMain"));
     m_isLoading = true;
 
-    m_display = LoadDisplaySettings(m_settings, {Twips::perPixelX(), Twips::perPixelY()});
     m_shown = new ShownHistory(this);
     RestoreWindowPlacement();
     m_profile.setWriteFailureHandler([this](const QString &file) { tellSettingsNotSaved(file); });
@@ -80,7 +81,7 @@ frmMain::frmMain(ProfileSettingsStore &settings, StartOptions options, QWidget *
     CreateMainToolbar();
 
     // The stored flags are applied by running each command once on the inverted flag.
-    DisplaySettings &s = m_display;
+    DisplaySettings &s = m_display.edit();
     s.ToolbarVisible = !s.ToolbarVisible;
     toggleToolbar();
     s.StatusBarVisible = !s.StatusBarVisible;
@@ -88,6 +89,7 @@ frmMain::frmMain(ProfileSettingsStore &settings, StartOptions options, QWidget *
     s.WrapPanelVisible = !s.WrapPanelVisible;
     toggleWrapPanel();
     connect(m_shown, &ShownHistory::viewChanged, this, &frmMain::showView);
+    connect(&m_display, &CurrentDisplaySettings::changed, this, &frmMain::ApplySettings);
     m_shown->setReversed(LoadReversedList(m_settings));
 
     m_w.Text1->clear();
@@ -115,7 +117,7 @@ void frmMain::createWidgets()
 
 void frmMain::createSplitters()
 {
-    const DisplaySettings &s = m_display;
+    const DisplaySettings &s = m_display.get();
     m_w.picMainSplitter->move(1, 1);
     m_outerSplitter = std::make_unique<cSplitter>();
     cSplitter::Layout outer;
@@ -228,7 +230,6 @@ void frmMain::showOptions()
 {
     SaveLayoutSettings();
     frmOptions options(m_display, m_settings, this);
-    connect(&options, &frmOptions::settingsChanged, this, &frmMain::ApplySettings);
     options.exec();
 }
 
@@ -261,7 +262,7 @@ frmSearchFor &frmMain::findDialog()
 
 void frmMain::showStatistics()
 {
-    frmStatistics statistics(m_shown->document(), m_display, m_settings, this);
+    frmStatistics statistics(m_shown->document(), m_display.get(), m_settings, this);
     connect(&statistics, &frmStatistics::releaseChosen, m_shown, &ShownHistory::showReleaseWithKey);
     statistics.exec();
 }
@@ -307,7 +308,7 @@ void frmMain::reloadHistory(bool cameBack)
 LoadResult frmMain::readHistory(const QString &path, const ShownPlace &place)
 {
     HistoryDocument loaded;
-    LoadResult result = loadWithProgress(this, path, m_display.detection(), loaded);
+    LoadResult result = loadWithProgress(this, path, m_display.get().detection(), loaded);
     if (!result.ok)
         return result;
     m_changesModel->setContent(nullptr, {});
@@ -422,19 +423,19 @@ void frmMain::toggleReversedList()
 
 void frmMain::toggleToolbar()
 {
-    toggleShown(m_display.ToolbarVisible, m_menus.mnuViewToolbar,
+    toggleShown(m_display.edit().ToolbarVisible, m_menus.mnuViewToolbar,
                 [this](bool shown) { m_w.Toolbar1->setVisible(shown); });
 }
 
 void frmMain::toggleStatusBar()
 {
-    toggleShown(m_display.StatusBarVisible, m_menus.mnuViewStatusBar,
+    toggleShown(m_display.edit().StatusBarVisible, m_menus.mnuViewStatusBar,
                 [this](bool shown) { statusBar()->setVisible(shown); });
 }
 
 void frmMain::toggleWrapPanel()
 {
-    toggleShown(m_display.WrapPanelVisible, m_menus.mnuViewWrapPanel,
+    toggleShown(m_display.edit().WrapPanelVisible, m_menus.mnuViewWrapPanel,
                 [this](bool shown) { m_innerSplitter->setRightPanelVisible(shown); });
 }
 
@@ -469,7 +470,7 @@ void frmMain::ResizeForm()
 
 void frmMain::ApplySettings()
 {
-    const DisplaySettings &s = m_display;
+    const DisplaySettings &s = m_display.get();
     const DisplayColors colors = DisplayColors::of(s);
     colors.applyTo(m_w.lvVersionsList);
     colors.applyTo(m_w.lvChangesList);
@@ -487,7 +488,7 @@ void frmMain::ApplySettings()
 
 void frmMain::SetupChangeColumns()
 {
-    const DisplaySettings &s = m_display;
+    const DisplaySettings &s = m_display.get();
     ChangeColumns::setup(m_w.lvChangesList->horizontalHeader(), s.DateInSeparateColumns, m_settings);
     ChangeColumns::fitDateColumns(m_w.lvChangesList->horizontalHeader(), m_w.lvChangesList->font(),
                                   s.DayFormat, s.DateFormat, s.ShowListIcons);
@@ -495,12 +496,13 @@ void frmMain::SetupChangeColumns()
 
 void frmMain::saveChangeColumns()
 {
-    ChangeColumns::save(m_w.lvChangesList->horizontalHeader(), m_display.DateInSeparateColumns, m_settings);
+    ChangeColumns::save(m_w.lvChangesList->horizontalHeader(), m_display.get().DateInSeparateColumns,
+                        m_settings);
 }
 
 void frmMain::SaveLayoutSettings()
 {
-    DisplaySettings &s = m_display;
+    DisplaySettings &s = m_display.edit();
     s.SplitPosition2 = static_cast<int>(m_innerSplitter->SplitPosition());
     s.SplitPosition = static_cast<int>(m_outerSplitter->SplitPosition());
     saveChangeColumns();
@@ -564,6 +566,6 @@ void frmMain::focusChangesList()
 
 void frmMain::openWrapPanel()
 {
-    if (!m_display.WrapPanelVisible)
+    if (!m_display.get().WrapPanelVisible)
         toggleWrapPanel();
 }

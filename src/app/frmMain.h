@@ -6,7 +6,7 @@
 #include "history/ChangesList.h"
 #include "history/HistoryDocument.h"
 #include "mainwin/ChangeSelection.h"
-#include "mainwin/DisplaySettings.h"
+#include "mainwin/CurrentDisplaySettings.h"
 #include "mainwin/ShownHistory.h"
 #include "search/SearchCommands.h"
 #include "widgets/WindowPlacement.h"
@@ -42,8 +42,9 @@ class frmMain : public QMainWindow
 
 public:
     // The window over the program's one settings object (and through it the profile store and the
-    // program's paths), starting on the files `options` name.
-    frmMain(ProfileSettingsStore &settings, StartOptions options, QWidget *parent = nullptr);
+    // program's paths) and the display settings in force, starting on the files `options` name.
+    frmMain(ProfileSettingsStore &settings, CurrentDisplaySettings &display, StartOptions options,
+            QWidget *parent = nullptr);
     ~frmMain() override;
 
     // Shows the release with that key as a click on it would. False for a key no item has.
@@ -120,7 +121,7 @@ private:
     cProfile &m_profile;
     const ProgramPaths &m_paths;
     StartOptions m_options;
-    DisplaySettings m_display;
+    CurrentDisplaySettings &m_display;
     ShownHistory *m_shown = nullptr;
     MainMenus m_menus;
     MainWidgets m_w;

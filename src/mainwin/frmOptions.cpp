@@ -2,8 +2,8 @@
 
 #include "mainwin/CenterForm.h"
 #include "mainwin/ColorSwatch.h"
+#include "mainwin/CurrentDisplaySettings.h"
 #include "mainwin/DisplayFonts.h"
-#include "mainwin/DisplaySettings.h"
 #include "mainwin/FormatLineEdit.h"
 #include "widgets/cCommonDialog.h"
 
@@ -31,9 +31,10 @@ QGroupBox *groupWithButton(const QString &title, QPushButton *button, QWidget *p
 
 } // namespace
 
-frmOptions::frmOptions(DisplaySettings &settings, SettingsStore &store, QWidget *owner)
+frmOptions::frmOptions(CurrentDisplaySettings &settings, SettingsStore &store, QWidget *owner)
     : QDialog(owner)
-    , m_settings(settings)
+    , m_current(settings)
+    , m_settings(settings.edit())
     , m_store(store)
 {
     setObjectName(QStringLiteral("frmOptions"));
@@ -152,7 +153,7 @@ void frmOptions::acceptChanges()
     m_settings.DateInSeparateColumns = m_chkDateInSeparateColumns->isChecked();
     m_settings.DayFormat = m_txtDayFormat->text();
     m_settings.DateFormat = m_txtDateFormat->text();
-    emit settingsChanged();
+    m_current.announceChange();
     SaveDisplaySettings(m_settings, m_store);
     accept();
 }

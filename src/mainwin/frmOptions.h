@@ -8,20 +8,18 @@ class ColorSwatch;
 class FormatLineEdit;
 class QCheckBox;
 class QPushButton;
+class CurrentDisplaySettings;
 class SettingsStore;
 struct DisplaySettings;
 
-// Edits the visual display settings. Boxes, texts and colours take effect only on OK; a font
-// confirmed in the font dialog changes the live settings at once.
+// Edits the visual display settings. Boxes, texts and colours take effect only on OK, which
+// announces the change before storing it; a font confirmed in the font dialog changes the
+// settings in force at once, to be shown at the next OK.
 class frmOptions : public QDialog
 {
     Q_OBJECT
 public:
-    frmOptions(DisplaySettings &settings, SettingsStore &store, QWidget *owner = nullptr);
-
-signals:
-    // OK took the edited settings into the live ones, before storing them: windows show them now.
-    void settingsChanged();
+    frmOptions(CurrentDisplaySettings &settings, SettingsStore &store, QWidget *owner = nullptr);
 
 private:
     void createWidgets();
@@ -29,6 +27,7 @@ private:
     void chooseColor(int index);
     void acceptChanges();
 
+    CurrentDisplaySettings &m_current;
     DisplaySettings &m_settings;
     SettingsStore &m_store;
 

@@ -67,6 +67,22 @@ private slots:
                     metrics.horizontalAdvance(list->model()->index(1, 1).data().toString()));
     }
 
+    // A change of the display settings, once announced, is shown by the open window: the list font
+    // and the date format of the changes list.
+    void announcedDisplayChangeIsShown()
+    {
+        MainWindowFixture fixture;
+        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
+        QTableView *list = changesList(w);
+        DisplaySettings &settings = fixture.display().edit();
+        settings.ListFont.size = 20;
+        settings.DateFormat = QStringLiteral("yyyy");
+        QCOMPARE_LT(list->font().pointSize(), 20);
+        fixture.display().announceChange();
+        QCOMPARE(list->font().pointSize(), 20);
+        QCOMPARE(list->model()->index(2, 1).data().toString(), QStringLiteral("2003"));
+    }
+
     // The inner bar stops forty pixels above the bottom; hiding the wrap panel lets the changes fill
     // the pane and showing it puts the bar back; both splits survive a restart.
     void splitsFollowDragsAndSurviveRestart()

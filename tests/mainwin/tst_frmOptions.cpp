@@ -3,6 +3,7 @@
 #include "MemorySettingsStore.h"
 
 #include "mainwin/ColorSwatch.h"
+#include "mainwin/CurrentDisplaySettings.h"
 #include "mainwin/DisplaySettings.h"
 #include "mainwin/frmOptions.h"
 #include "settings/cProfile.h"
@@ -19,16 +20,17 @@ namespace {
 // saw, with Options dialogs opened over them.
 struct Session
 {
-    DisplaySettings settings;
+    CurrentDisplaySettings current;
+    DisplaySettings &settings = current.edit();
     MemorySettingsStore store;
     QList<DisplaySettings> applied;
     std::unique_ptr<frmOptions> dialog;
 
-    void open()
+    Session()
     {
-        dialog = std::make_unique<frmOptions>(settings, store);
-        QObject::connect(dialog.get(), &frmOptions::settingsChanged, [this] { applied << settings; });
+        QObject::connect(&current, &CurrentDisplaySettings::changed, [this] { applied << settings; });
     }
+    void open() { dialog = std::make_unique<frmOptions>(current, store); }
     template <typename T> T *find(const QString &name) { return dialog->findChild<T *>(name); }
     void click(const QString &name) { QTest::mouseClick(find<QWidget>(name), Qt::LeftButton); }
     ColorSwatch *swatch(int index)
