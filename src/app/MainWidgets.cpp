@@ -86,6 +86,8 @@ MainWidgets MainWidgets::create(QMainWindow *window)
     w.statusPanel1->setContentsMargins(0, 0, 12, 0);
     w.statusPanel2 = new QLabel(status);
     w.statusPanel2->setObjectName(QStringLiteral("StatusBar1_Panel2"));
+    // A long message is cut at the window's edge rather than squeezing the counts beside it.
+    w.statusPanel2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     status->addWidget(w.statusPanel1);
     status->addWidget(w.statusPanel2, 1);
     return w;
