@@ -34,6 +34,7 @@ constexpr OptionSpec Options[] = {
     {"find", "", AnyMode, Mode::Find},
     {"weekdays", "", AnyMode, Mode::Weekdays},
     {"release", "KEY", modeBit(Mode::Changes) | modeBit(Mode::Weekdays)},
+    {"since", "LABEL", modeBit(Mode::Changes)},
     {"filter", "NAME", modeBit(Mode::Changes)},
     {"reversed", "", modeBit(Mode::Changes)},
     {"in", "PLACE", modeBit(Mode::Find)},
@@ -149,11 +150,20 @@ QString readOptions(const QCommandLineParser &parser, CommandLine &line)
     for (const QString &key : parser.values(QStringLiteral("release"))) {
         if (key == QLatin1String("all"))
             line.allReleases = true;
+        else if (key == QLatin1String("new") && line.mode == Mode::Changes)
+            line.newReleases = true;
         else
             line.releaseKeys << key;
     }
     if (line.mode == Mode::Changes && parser.values(QStringLiteral("release")).size() > 1)
         return QStringLiteral("--changes takes one --release");
+    if (parser.isSet(QStringLiteral("since"))) {
+        line.sinceLabel = parser.value(QStringLiteral("since"));
+        if (line.sinceLabel.isEmpty())
+            return QStringLiteral("--since needs a release label");
+        if (parser.isSet(QStringLiteral("release")))
+            return QStringLiteral("--changes takes --release or --since, not both");
+    }
     line.reversed = parser.isSet(QStringLiteral("reversed"));
     line.wholeWord = parser.isSet(QStringLiteral("whole-word"));
 
@@ -228,8 +238,8 @@ QString commandLineUsage()
         "Usage:\n"
         "  velomir [--ini PATH] [--fallback FILE] [FILE]      open the viewer\n"
         "  velomir [--ini PATH] --releases FILE               list the releases\n"
-        "  velomir [--ini PATH] --changes FILE [--release KEY|all] [--filter all|additions|fixes] "
-        "[--reversed]\n"
+        "  velomir [--ini PATH] --changes FILE [--release KEY|all|new | --since LABEL]\n"
+        "                                       [--filter all|additions|fixes] [--reversed]\n"
         "  velomir [--ini PATH] --find TEXT FILE [--in everywhere|additions|fixes] [--whole-word]\n"
         "  velomir [--ini PATH] --weekdays FILE [--release KEY|all ...]\n"
         "  velomir --help | --version\n"

@@ -21,6 +21,10 @@ struct CommandLine
     // --changes takes one (none: the first release); --weekdays any number (none: every release).
     QStringList releaseKeys;
     bool allReleases = false;
+    // --changes: the releases new since last time, above the one remembered as seen (--release
+    // new) or above the one labelled sinceLabel (--since LABEL).
+    bool newReleases = false;
+    QString sinceLabel;
     ViewFilter filter = ViewFilter::AllChanges; // --changes
     bool reversed = false;                      // --changes
 

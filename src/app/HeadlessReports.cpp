@@ -8,6 +8,7 @@
 #include "search/FindReport.h"
 #include "settings/CaseBlindPath.h"
 #include "settings/ProfileSettingsStore.h"
+#include "settings/SeenReleases.h"
 #include "settings/cProfile.h"
 #include "stats/WeekdaysReport.h"
 
@@ -43,15 +44,19 @@ std::optional<std::vector<ReleaseIndex>> namedReleases(const HistoryDocument &do
     return found;
 }
 
-// What the changes list shows for the line: the release named, "All", or what the window shows
-// after loading (the first release, or "All" without releases).
+// What the changes list shows for the line: the release named, "All", the releases above the one
+// seen last (`lastSeen`: none lists none of them), or what the window shows after loading (the
+// first release, or "All" without releases).
 ChangesView changesViewOf(const HistoryDocument &document, const CommandLine &line,
-                          const std::vector<ReleaseIndex> &named)
+                          const std::vector<ReleaseIndex> &named, ReleaseIndex lastSeen)
 {
     ChangesView view;
     view.filter = line.filter;
     view.reversed = line.reversed;
-    if (line.allReleases)
+    if (line.newReleases || !line.sinceLabel.isEmpty()) {
+        view.releaseIndex = ChangesView::All;
+        view.lastSeen = lastSeen.isNone() ? ReleaseIndex(0) : lastSeen;
+    } else if (line.allReleases)
         view.releaseIndex = ChangesView::All;
     else if (!named.empty())
         view.releaseIndex = named.front();
@@ -76,11 +81,15 @@ std::vector<LineIndex> weekdayHeaders(const HistoryDocument &document, const Com
 } // namespace
 
 int runReport(const CommandLine &line, const HistoryDocument &document, const DisplaySettings &settings,
-              QIODevice &device)
+              QIODevice &device, const QString &lastSeenLabel)
 {
     const std::optional<std::vector<ReleaseIndex>> named = namedReleases(document, line);
     if (!named)
         return UsageFailure;
+    if (!line.sinceLabel.isEmpty() && document.releaseIndexOfLabel(line.sinceLabel).isNone())
+        return fail(QStringLiteral("no release has the label %1").arg(line.sinceLabel), UsageFailure);
+    const ReleaseIndex lastSeen =
+        document.releaseIndexOfLabel(line.sinceLabel.isEmpty() ? lastSeenLabel : line.sinceLabel);
 
     ReportOutput out(device);
     switch (line.mode) {
@@ -88,7 +97,7 @@ int runReport(const CommandLine &line, const HistoryDocument &document, const Di
         releasesReport(document, out);
         break;
     case CommandLine::Mode::Changes:
-        changesReport(document, changesViewOf(document, line, *named), settings.DayFormat,
+        changesReport(document, changesViewOf(document, line, *named, lastSeen), settings.DayFormat,
                       settings.DateFormat, out);
         break;
     case CommandLine::Mode::Find:
@@ -112,7 +121,8 @@ int runHeadlessReport(const CommandLine &line, const ProgramPaths &paths)
 
     HistoryDocument document;
     // The file is found whatever the case of its name, as the viewer finds it.
-    const LoadResult loaded = LoadHistory(findCaseBlind(line.file), settings.detection(), document);
+    const QString file = findCaseBlind(line.file);
+    const LoadResult loaded = LoadHistory(file, settings.detection(), document);
     if (!loaded.ok)
         return fail(QStringLiteral("cannot read %1: %2").arg(line.file, loaded.error), ReadFailure);
 
@@ -120,6 +130,7 @@ int runHeadlessReport(const CommandLine &line, const ProgramPaths &paths)
     // Unbuffered: the report gathers its own pieces, and each is written as soon as it is handed on.
     if (!standardOutput.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return ReadFailure;
-    const int status = runReport(line, document, settings, standardOutput);
+    const QString lastSeenLabel = line.newReleases ? lastSeenReleaseLabel(store, paths, file) : QString();
+    const int status = runReport(line, document, settings, standardOutput, lastSeenLabel);
     return std::fflush(stdout) == 0 ? status : ReadFailure;
 }

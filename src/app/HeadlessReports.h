@@ -2,6 +2,8 @@
 
 #include "settings/ProfilePaths.h"
 
+#include <QString>
+
 class QIODevice;
 struct CommandLine;
 struct DisplaySettings;
@@ -12,7 +14,8 @@ struct HistoryDocument;
 int runHeadlessReport(const CommandLine &line, const ProgramPaths &paths);
 
 // The report of a loaded history, written to `device` as it is made. A usage error found in the
-// history (a release key it does not have) is said on standard error before anything is written.
+// history (a release key or a --since label it does not have) is said on standard error before
+// anything is written. `lastSeenLabel`: the release remembered as seen, for --release new.
 // Returns the exit status.
 int runReport(const CommandLine &line, const HistoryDocument &document, const DisplaySettings &settings,
-              QIODevice &device);
+              QIODevice &device, const QString &lastSeenLabel = {});

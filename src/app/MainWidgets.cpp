@@ -88,7 +88,11 @@ MainWidgets MainWidgets::create(QMainWindow *window)
     w.statusPanel2->setObjectName(QStringLiteral("StatusBar1_Panel2"));
     // A long message is cut at the window's edge rather than squeezing the counts beside it.
     w.statusPanel2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    w.statusNew = new QLabel(status);
+    w.statusNew->setObjectName(QStringLiteral("StatusBar1_New"));
+    w.statusNew->hide();
     status->addWidget(w.statusPanel1);
     status->addWidget(w.statusPanel2, 1);
+    status->addPermanentWidget(w.statusNew);
     return w;
 }

@@ -24,6 +24,7 @@ struct MainWidgets
     QPlainTextEdit *Text1 = nullptr;
     QLabel *statusPanel1 = nullptr;
     QLabel *statusPanel2 = nullptr;
+    QLabel *statusNew = nullptr; // how many releases are new since last time; hidden when none
 
     static MainWidgets create(QMainWindow *window);
 };

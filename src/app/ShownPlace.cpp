@@ -8,8 +8,9 @@ ShownPlace ShownPlace::take(const HistoryDocument &document, const ChangesView &
 {
     ShownPlace place;
     // The view, not the bold item: a row clicked in "All" marks its own release.
-    const int position = listed ? releasesListPosition(view.releaseIndex) : -1;
+    const int position = listed ? view.releaseIndex.value() + 1 : -1;
     place.m_position = position;
+    place.m_newShown = listed && view.releaseIndex.isNone() && !view.lastSeen.isNone();
     place.m_mode = view.mode;
     if (position > 0 && static_cast<std::size_t>(position) <= document.releases.size())
         place.m_releaseLabel = document.releases[static_cast<std::size_t>(position - 1)].label;

@@ -22,8 +22,10 @@ public:
                            const ChangeRows &rows, ListRow selected);
 
     bool searchResultsShown() const { return m_mode == ChangesListMode::SearchResults; }
+    // The new releases were listed (or were, before a search); kept while some are new.
+    bool newShown() const { return m_newShown; }
 
-    // The position in the releases list to make current in `document`: "All" stays "All"; a
+    // Where to go in `document`, counted as 0 for "All" and p for release p - 1: "All" stays "All"; a
     // release is found by its label (of several releases with that label, the one nearest to
     // where it stood), else the first release is taken. With no release in the history, nothing
     // (-1), as after opening such a file.
@@ -34,7 +36,8 @@ public:
     ListRow rowIn(const HistoryDocument &document, const ChangeRows &rows) const;
 
 private:
-    int m_position = -1; // in the releases list: 0 "All", -1 nothing
+    int m_position = -1; // 0 "All" (or the new releases), p release p - 1, -1 nothing
+    bool m_newShown = false;
     QString m_releaseLabel;
     ChangesListMode m_mode = ChangesListMode::Changes;
     QByteArray m_selectedText; // null: no line was selected

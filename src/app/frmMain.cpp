@@ -22,6 +22,7 @@
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
 #include "settings/ProfileSettingsStore.h"
+#include "settings/SeenReleases.h"
 #include "settings/cProfile.h"
 #include "stats/frmStatistics.h"
 #include "version.h"
@@ -281,14 +282,23 @@ bool frmMain::openHistory(const QString &path)
 
 bool frmMain::LoadHistory(const QString &path)
 {
-    const LoadResult result = readHistory(path, ShownPlace());
+    const LoadResult result =
+        readHistory(path, ShownPlace(), lastSeenReleaseLabel(m_settings, m_paths, path));
     if (!result.ok) {
         // What is shown stays: a file that cannot be read never empties the window.
         MessageBox::critical(this, QStringLiteral("Cannot read \"%1\":\n%2").arg(path, result.error));
         return false;
     }
     m_fileWatcher->follow(path);
+    rememberSeenReleases();
     return true;
+}
+
+// Shown once is seen: the next start tells only what comes in above the release on top now. Kept
+// at open and at close; a reload of a busy file writes nothing.
+void frmMain::rememberSeenReleases()
+{
+    rememberSeenRelease(m_settings, m_paths, m_shown->filePath(), m_shown->newestReleaseLabel());
 }
 
 // The file shown changed on disk. Unlike an open, a reload never asks: the status bar says it all.
@@ -300,24 +310,32 @@ void frmMain::reloadHistory(bool cameBack)
     const ShownPlace place =
         ShownPlace::take(m_shown->document(), m_shown->view(), m_versions->current() >= 0,
                          m_changesModel->content().rows, ListRow(m_w.lvChangesList->currentIndex().row()));
-    const LoadResult result = readHistory(m_shown->filePath(), place);
+    const LoadResult result = readHistory(m_shown->filePath(), place, m_shown->lastSeenAcrossReload());
     m_w.statusPanel2->setText(result.ok ? HistoryFileWatcher::reloadedText(cameBack)
                                         : HistoryFileWatcher::notReadText(result.error));
 }
 
-LoadResult frmMain::readHistory(const QString &path, const ShownPlace &place)
+LoadResult frmMain::readHistory(const QString &path, const ShownPlace &place, const QString &lastSeenLabel)
 {
     HistoryDocument loaded;
     LoadResult result = loadWithProgress(this, path, m_display.get().detection(), loaded);
     if (!result.ok)
         return result;
     m_changesModel->setContent(nullptr, {});
-    m_shown->replace(std::move(loaded), path);
-    m_versions->fill(m_shown->document().releases);
+    m_shown->replace(std::move(loaded), path, lastSeenLabel);
+    m_versions->fill(m_shown->document().releases, m_shown->newReleaseCount());
+    showNewReleaseCount();
     UpdateCaption();
     showPlace(place);
     emit historyLoaded();
     return result;
+}
+
+void frmMain::showNewReleaseCount()
+{
+    const int count = m_shown->newReleaseCount();
+    m_w.statusNew->setText(newReleasesStatusText(count));
+    m_w.statusNew->setVisible(count > 0);
 }
 
 // A newly opened history starts at its first release (with none, nothing is shown); one read again
@@ -325,15 +343,20 @@ LoadResult frmMain::readHistory(const QString &path, const ShownPlace &place)
 void frmMain::showPlace(const ShownPlace &place)
 {
     const int position = place.positionIn(m_shown->document());
+    const ReleaseIndex release(std::max(position, 0) - 1);
+    const bool newShown = place.newShown() && m_shown->newReleaseCount() > 0;
     if (place.searchResultsShown()) {
         m_search->SearchAgain();
         ChangesView view = m_shown->view();
-        view.releaseIndex = releaseAtListPosition(std::max(position, 0));
+        view.releaseIndex = newShown ? ChangesView::All : release;
+        view.lastSeen = newShown ? m_shown->lastSeen() : ReleaseIndex();
         view.mode = ChangesListMode::SearchResults;
         m_shown->setView(view);
         m_selection->showRow(ListRow(m_changesModel->rowCount() > 1 ? 1 : 0));
+    } else if (newShown) {
+        m_shown->showNew();
     } else if (position >= 0) {
-        versionItemClicked(position);
+        m_shown->showRelease(release);
     } else {
         // Nothing to list: nothing to count either.
         m_w.Text1->clear();
@@ -356,7 +379,11 @@ void frmMain::versionItemClicked(int position)
 {
     if (position < 0 || position >= m_versions->count())
         return;
-    m_shown->showRelease(releaseAtListPosition(position));
+    const ReleasesListPlaces places = m_shown->listPlaces();
+    if (position == places.newPosition())
+        m_shown->showNew();
+    else
+        m_shown->showRelease(places.releaseAt(position));
 }
 
 // The view changed: the commands show its filter and order, the releases list its release, and the
@@ -371,7 +398,7 @@ void frmMain::showView()
     m_menus.mnuViewReversedList->setChecked(view.reversed);
     m_mainToolbar->setPressed(ToolbarKey::ReversedList, view.reversed);
     if (m_versions->count() > 0) {
-        m_versions->makeCurrent(releasesListPosition(view.releaseIndex));
+        m_versions->makeCurrent(m_shown->listPlaces().positionOf(view));
         // While search results are listed no release is shown as current.
         if (view.searchResultsShown())
             m_versions->unmarkCurrent();
@@ -540,6 +567,7 @@ void frmMain::closeEvent(QCloseEvent *event)
     if (!m_closing) {
         m_closing = true;
         SaveLayoutSettings();
+        rememberSeenReleases();
         if (m_findDialog) {
             m_findDialog->saveOnUnload();
             m_findDialog->hide();

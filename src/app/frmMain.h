@@ -85,7 +85,9 @@ private:
     void connectCommands();
     void firstActivation();
     bool LoadHistory(const QString &path);
-    LoadResult readHistory(const QString &path, const ShownPlace &place);
+    LoadResult readHistory(const QString &path, const ShownPlace &place, const QString &lastSeenLabel);
+    void showNewReleaseCount();
+    void rememberSeenReleases();
     void showPlace(const ShownPlace &place);
     void reloadHistory(bool cameBack);
     void openChosenFile(const QString &path);

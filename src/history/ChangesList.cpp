@@ -45,14 +45,21 @@ ChangesListContent BuildChangesList(const HistoryDocument &document, const Chang
     const HistoryLines &lines = document.lines;
     if (view.searchResultsShown())
         return content;
+    // "All" and "New since last time" list lines alike: blank ones too, and no header row.
     const bool allSelected = view.releaseIndex.isNone();
+    const bool newShown = allSelected && !view.lastSeen.isNone();
     if (!allSelected && view.releaseIndex >= document.releaseCount())
         return content; // a release the document does not have lists nothing
+    if (newShown && view.lastSeen >= document.releaseCount())
+        return content;
 
-    // "All" lists every line from the first, also when the file has no release at all.
-    const LineRange range = allSelected ? LineRange{LineIndex(0), lines.lastLineIndex()}
-                                        : LineRange{document.firstLineOf(view.releaseIndex),
-                                                    document.lastLineOf(view.releaseIndex)};
+    // "All" lists every line from the first, also when the file has no release at all; the new
+    // releases run from the first header to the line above the header of the one seen last.
+    const LineRange range = newShown      ? LineRange{document.releases.front().headerLine,
+                                                 document.releases[view.lastSeen.at()].headerLine - 1}
+                            : allSelected ? LineRange{LineIndex(0), lines.lastLineIndex()}
+                                          : LineRange{document.firstLineOf(view.releaseIndex),
+                                                      document.lastLineOf(view.releaseIndex)};
 
     // The counts tell the range's additions and fixes whatever the filter shows.
     unsigned additions = 0;
@@ -64,7 +71,7 @@ ChangesListContent BuildChangesList(const HistoryDocument &document, const Chang
     content.AdditionCount = static_cast<int>(additions);
     content.FixCount = static_cast<int>(fixes);
 
-    if (allSelected && view.filter == ViewFilter::AllChanges) {
+    if (allSelected && !newShown && view.filter == ViewFilter::AllChanges) {
         content.rows = ChangeRows::everyLine(lines.size(), view.reversed);
     } else {
         const int lineCount = range.last >= range.first ? range.last - range.first + 1 : 0;
@@ -77,8 +84,10 @@ ChangesListContent BuildChangesList(const HistoryDocument &document, const Chang
         const LineIndex begin = view.reversed ? range.last : range.first;
         std::size_t listed = 0;
         if (allSelected) {
-            // Only additions or fixes here; "All" of every kind stores no rows.
-            if (view.filter == ViewFilter::Additions)
+            // "All" of every kind stores no rows; the new releases of every kind are every line of theirs.
+            if (view.filter == ViewFilter::AllChanges)
+                listed = listLines(begin, lineCount, step, storage.data(), [](LineIndex) { return 1U; });
+            else if (view.filter == ViewFilter::Additions)
                 listed = listLines(begin, lineCount, step, storage.data(),
                                    [&](LineIndex line) { return isAddition(lines, line); });
             else
@@ -118,4 +127,12 @@ QString changesStatusText(ViewFilter filter, int additions, int fixes)
         break;
     }
     return QStringLiteral("%1 Additions, %2 Fixes").arg(additions).arg(fixes);
+}
+
+QString newReleasesStatusText(int count)
+{
+    if (count <= 0)
+        return {};
+    return count == 1 ? QStringLiteral("1 new release since last time")
+                      : QStringLiteral("%1 new releases since last time").arg(count);
 }

@@ -24,3 +24,7 @@ ChangesListContent BuildChangesList(const HistoryDocument &document, const Chang
 
 // Status bar panel 1: "n Additions, m Fixes", "n Additions" or "m Fixes".
 QString changesStatusText(ViewFilter filter, int additions, int fixes);
+
+// The status bar's word on the releases new since last time: "1 new release since last time",
+// "n new releases since last time"; empty for none.
+QString newReleasesStatusText(int count);

@@ -36,9 +36,20 @@ struct ChangesView
     ViewFilter filter = ViewFilter::AllChanges;
     bool reversed = false; // "ReversedList"
     ChangesListMode mode = ChangesListMode::Changes;
+    // "New since last time": with releaseIndex All, the releases above this one (the one seen last)
+    // are listed as "All" lists every line; none for every line. Kept while results show.
+    ReleaseIndex lastSeen{};
 
     // AllSelected: "All" is the current item of the releases list.
-    bool allSelected() const { return mode == ChangesListMode::Changes && releaseIndex == All; }
+    bool allSelected() const
+    {
+        return mode == ChangesListMode::Changes && releaseIndex == All && lastSeen.isNone();
+    }
+    // "New since last time" is the current item.
+    bool newSelected() const
+    {
+        return mode == ChangesListMode::Changes && releaseIndex == All && !lastSeen.isNone();
+    }
     bool searchResultsShown() const { return mode == ChangesListMode::SearchResults; }
 
     bool operator==(const ChangesView &) const = default;
@@ -46,13 +57,27 @@ struct ChangesView
 
 QDebug operator<<(QDebug debug, const ChangesView &view);
 
-// Where a release stands in the releases list: "All" at position 0 for none, then each release one
-// place below its index.
-inline int releasesListPosition(ReleaseIndex release)
+// Where each item stands in the releases list: "All" at position 0, then "New since last time" while
+// some releases are new, then each release in file order.
+struct ReleasesListPlaces
 {
-    return release.value() + 1;
-}
-inline ReleaseIndex releaseAtListPosition(int position)
-{
-    return ReleaseIndex(position - 1);
-}
+    bool newItem = false;
+
+    int newPosition() const { return newItem ? 1 : -1; }
+    int positionOf(ReleaseIndex release) const
+    {
+        return release.isNone() ? 0 : release.value() + 1 + newItem;
+    }
+    // The item a view makes current: "All", "New since last time" or its release.
+    int positionOf(const ChangesView &view) const
+    {
+        return view.releaseIndex.isNone() && !view.lastSeen.isNone() && newItem
+                   ? 1
+                   : positionOf(view.releaseIndex);
+    }
+    // The release at a position; none for "All" and for "New since last time".
+    ReleaseIndex releaseAt(int position) const
+    {
+        return position <= newPosition() ? ChangesView::All : ReleaseIndex(position - 1 - int(newItem));
+    }
+};

@@ -38,6 +38,15 @@ ReleaseIndex HistoryDocument::releaseIndexOfKey(const QString &key) const
     return {};
 }
 
+ReleaseIndex HistoryDocument::releaseIndexOfLabel(const QString &label) const
+{
+    for (std::size_t i = 0; i < releases.size() && !label.isEmpty(); ++i) {
+        if (releases[i].label == label)
+            return ReleaseIndex(static_cast<int>(i));
+    }
+    return {};
+}
+
 QDebug operator<<(QDebug debug, const Release &release)
 {
     QDebugStateSaver saver(debug);

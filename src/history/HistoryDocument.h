@@ -47,6 +47,8 @@ struct HistoryDocument
     ReleaseIndex releaseOfLine(LineIndex line) const;
     // The release with that key ("k" plus its header's line index); none when no release has it.
     ReleaseIndex releaseIndexOfKey(const QString &key) const;
+    // The first release with that label; none for an empty label or when no release has it.
+    ReleaseIndex releaseIndexOfLabel(const QString &label) const;
     ReleaseIndex releaseCount() const { return ReleaseIndex(static_cast<int>(releases.size())); }
 };
 

@@ -113,8 +113,9 @@ void ChangeSelection::ChangeRowClick(ListRow row)
     m_shownLineLength = shown.lineLength;
     if (m_shown.view().searchResultsShown())
         MarkSearchText();
-    // In the "All" view, "All" stays the current item whatever row is chosen.
-    if (!m_shown.view().allSelected())
+    // In the "All" view, "All" stays the current item whatever row is chosen; so does "New since
+    // last time" in its view.
+    if (!m_shown.view().allSelected() && !m_shown.view().newSelected())
         FindReleaseOfLine(line);
 }
 
@@ -133,7 +134,7 @@ void ChangeSelection::showRow(ListRow row)
 
 int ChangeSelection::FindReleaseOfLine(LineIndex line)
 {
-    const int holder = releasesListPosition(m_shown.document().releaseOfLine(line));
+    const int holder = m_shown.listPlaces().positionOf(m_shown.document().releaseOfLine(line));
     const int position = holder > 0 && holder < m_w.versions->count() ? holder : m_w.versions->current();
     m_w.versions->makeCurrent(position);
     m_w.versions->scrollTo(position);
@@ -153,7 +154,7 @@ void ChangeSelection::GoToLine(LineIndex line)
     if (m_w.model->rowOfLine(line).isNone() &&
         !passesViewFilter(document.lines.kind(line), m_shown.view().filter))
         m_shown.setFilter(ViewFilter::AllChanges);
-    m_w.versions->scrollTo(releasesListPosition(release));
+    m_w.versions->scrollTo(m_shown.listPlaces().positionOf(release));
 
     m_w.list->clearSelection();
     showRow(m_w.model->content().rows.rowAtOrBefore(line));

@@ -3,6 +3,8 @@
 #include "history/ShownText.h"
 
 #include <QEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QTreeWidget>
 
 namespace {
@@ -27,20 +29,29 @@ VersionsList::VersionsList(QTreeWidget *list, QObject *parent)
     });
 }
 
-void VersionsList::fill(const std::vector<Release> &releases)
+void VersionsList::fill(const std::vector<Release> &releases, int newCount)
 {
     m_filling = true;
     m_list->clear();
     m_current = -1;
     QList<QTreeWidgetItem *> items;
-    items.reserve(static_cast<qsizetype>(releases.size()) + 1);
+    items.reserve(static_cast<qsizetype>(releases.size()) + 2);
     auto *all = new QTreeWidgetItem(QStringList{QStringLiteral("All")});
     all->setData(0, TagRole, 0);
     items << all;
+    const QIcon badge = newCount > 0 ? newBadge() : QIcon();
+    if (newCount > 0) {
+        auto *news =
+            new QTreeWidgetItem(QStringList{QStringLiteral("New since last time (%1)").arg(newCount)});
+        news->setIcon(0, badge);
+        items << news;
+    }
     for (const Release &release : releases) {
         auto *item = new QTreeWidgetItem(QStringList{shownText(release.label)});
         item->setData(0, KeyRole, release.key());
         item->setData(0, TagRole, release.headerLine.value());
+        if (items.size() < newCount + 2)
+            item->setIcon(0, badge);
         items << item;
     }
     m_list->addTopLevelItems(items);
@@ -73,6 +84,19 @@ QFont VersionsList::markedFont(const QFont &listFont)
         font.setUnderline(true);
     font.setBold(true);
     return font;
+}
+
+QIcon VersionsList::newBadge()
+{
+    QPixmap dot(32, 32);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Orange inside a white ring: apart from the list's text, selection and backgrounds, dark or light.
+    painter.setPen(QPen(Qt::white, 3));
+    painter.setBrush(QColor(0xF0, 0x80, 0x10));
+    painter.drawEllipse(QRectF(6, 6, 20, 20));
+    return QIcon(dot);
 }
 
 bool VersionsList::eventFilter(QObject *watched, QEvent *event)

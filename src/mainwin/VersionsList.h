@@ -3,14 +3,16 @@
 #include "history/HistoryDocument.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QObject>
 #include <QString>
 
 class QTreeWidget;
 class QTreeWidgetItem;
 
-// lvVersionsList: "All" at position 0, then one item per release with its key and header line.
-// Position p > 0 is release p - 1 of the document. The current item is the one shown in the marked font.
+// lvVersionsList: "All" at position 0, then "New since last time" while some releases are new, then
+// one item per release with its key and header line (see ReleasesListPlaces). The new releases and
+// their item carry a badge; the current item is the one shown in the marked font.
 class VersionsList : public QObject
 {
     Q_OBJECT
@@ -18,7 +20,8 @@ class VersionsList : public QObject
 public:
     explicit VersionsList(QTreeWidget *list, QObject *parent = nullptr);
 
-    void fill(const std::vector<Release> &releases);
+    // `newCount`: how many releases, from the first, are new since last time.
+    void fill(const std::vector<Release> &releases, int newCount = 0);
     int count() const;
 
     int current() const { return m_current; }
@@ -31,6 +34,8 @@ public:
 
     // The font of the current item: the list's font in bold, and underlined when that font is bold.
     static QFont markedFont(const QFont &listFont);
+    // The badge of what is new: a dot that reads on light and dark lists alike.
+    static QIcon newBadge();
 
 signals:
     // The user picked an item, with the mouse or the keyboard.

@@ -17,7 +17,7 @@ HistoryDocument releasesNamed(const QStringList &labels)
 ChangesView viewOf(int position)
 {
     ChangesView view;
-    view.releaseIndex = releaseAtListPosition(std::max(position, 0));
+    view.releaseIndex = ReleaseIndex(std::max(position, 0) - 1);
     return view;
 }
 } // namespace
