@@ -175,8 +175,9 @@ bool ReleasesChart::viewportEvent(QEvent *event)
     const auto *help = static_cast<QHelpEvent *>(event);
     if (const std::optional<std::size_t> release = releaseAt(help->pos())) {
         // The tip goes as the mouse leaves the strip, and the next strip brings its own.
-        QToolTip::showText(help->globalPos(), StatisticsChartSeries::releaseTip(m_points[*release], m_dateFormat),
-                           viewport(), stripOf(*release));
+        QToolTip::showText(help->globalPos(),
+                           StatisticsChartSeries::releaseTip(m_points[*release], m_dateFormat), viewport(),
+                           stripOf(*release));
     } else {
         QToolTip::hideText();
     }

@@ -101,7 +101,8 @@ QString StatisticsChartSeries::releaseTip(const ReleasePoint &point, const QStri
 QString StatisticsChartSeries::weekdayTip(const WeekdayBar &bar)
 {
     return bar.dayName + u'\n' +
-           changesStatusText(ViewFilter::AllChanges, static_cast<int>(bar.additions), static_cast<int>(bar.fixes));
+           changesStatusText(ViewFilter::AllChanges, static_cast<int>(bar.additions),
+                             static_cast<int>(bar.fixes));
 }
 
 QDebug operator<<(QDebug debug, const StatisticsChartSeries::WeekdayBar &bar)
@@ -115,8 +116,7 @@ QDebug operator<<(QDebug debug, const StatisticsChartSeries::ReleasePoint &point
 {
     QDebugStateSaver saver(debug);
     debug.nospace() << "ReleasePoint(" << point.key << ", " << point.label << ", " << point.dayText << ", "
-                    << point.sortableDate
-                    << ", " << point.additions << ", " << point.fixes << (point.selected ? ", selected" : "")
-                    << ')';
+                    << point.sortableDate << ", " << point.additions << ", " << point.fixes
+                    << (point.selected ? ", selected" : "") << ')';
     return debug;
 }

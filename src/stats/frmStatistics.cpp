@@ -281,12 +281,13 @@ void frmStatistics::goToSelectedRelease()
 // added to or taken from the selection with Ctrl.
 void frmStatistics::selectRelease(const QString &key, Qt::KeyboardModifiers modifiers)
 {
-    const QModelIndexList found = m_releasesSorted->match(m_releasesSorted->index(0, 0), StatisticsRoles::ReleaseKey,
-                                                          key, 1, Qt::MatchExactly);
+    const QModelIndexList found = m_releasesSorted->match(
+        m_releasesSorted->index(0, 0), StatisticsRoles::ReleaseKey, key, 1, Qt::MatchExactly);
     if (found.isEmpty())
         return;
-    const QItemSelectionModel::SelectionFlags how =
-        modifiers.testFlag(Qt::ControlModifier) ? QItemSelectionModel::Toggle : QItemSelectionModel::ClearAndSelect;
+    const QItemSelectionModel::SelectionFlags how = modifiers.testFlag(Qt::ControlModifier)
+                                                        ? QItemSelectionModel::Toggle
+                                                        : QItemSelectionModel::ClearAndSelect;
     m_releaseList->selectionModel()->setCurrentIndex(found.first(), how | QItemSelectionModel::Rows);
     m_releaseList->scrollTo(found.first());
 }
