@@ -1,10 +1,8 @@
 #include "stats/ReleaseStatsModel.h"
 
 #include "history/ShownText.h"
+#include "stats/StatisticsComputation.h"
 #include "stats/StatisticsRoles.h"
-
-#include <QDate>
-#include <QLocale>
 
 namespace {
 enum Column { Day, Date, Version, Additions, Fixes, ColumnCount };
@@ -35,8 +33,7 @@ int ReleaseStatsModel::columnCount(const QModelIndex &parent) const
 
 QString ReleaseStatsModel::dateText(const ReleaseStatsRow &row) const
 {
-    const QDate date = QDate::fromString(row.sortableDate, QStringLiteral("yyyy MM dd"));
-    return date.isValid() ? QLocale::system().toString(date, m_dateFormat) : QString();
+    return releaseDateText(row.sortableDate, m_dateFormat);
 }
 
 QVariant ReleaseStatsModel::data(const QModelIndex &index, int role) const

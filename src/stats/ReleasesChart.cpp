@@ -1,16 +1,15 @@
 #include "stats/ReleasesChart.h"
 
-#include "history/ShownText.h"
-
+#include <QHelpEvent>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QScatterSeries>
 #include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -61,7 +60,6 @@ ReleasesChart::ReleasesChart(QWidget *parent)
         c->addSeries(series);
         series->attachAxis(m_releases);
         series->attachAxis(m_counts);
-        connect(series, &QXYSeries::hovered, this, &ReleasesChart::showPoint);
     }
     c->legend()->setAlignment(Qt::AlignBottom);
     applyLook();
@@ -146,18 +144,51 @@ void ReleasesChart::fitToPlotArea()
     m_selected->setMarkerSize(std::clamp(spacing, SmallestMark, LargestMark));
 }
 
-void ReleasesChart::showPoint(const QPointF &point, bool state)
+void ReleasesChart::setDateFormat(const QString &format)
 {
-    const long index = std::lround(point.x()) - 1;
-    if (!state || index < 0 || static_cast<std::size_t>(index) >= m_points.size()) {
+    m_dateFormat = format;
+}
+
+std::optional<std::size_t> ReleasesChart::releaseAt(QPoint position) const
+{
+    const QPointF at = chart()->mapFromScene(mapToScene(position));
+    if (!chart()->plotArea().contains(at))
+        return std::nullopt;
+    // Release i stands at i + 1 on the time axis.
+    return StatisticsChartSeries::pointAt(chart()->mapToValue(at, m_additions).x(), 1, m_points.size());
+}
+
+QRect ReleasesChart::stripOf(std::size_t release) const
+{
+    const QRectF plot = chart()->plotArea();
+    const qreal middle = static_cast<qreal>(release + 1);
+    const qreal left = chart()->mapToPosition(QPointF(middle - 0.5, 0), m_additions).x();
+    const qreal right = chart()->mapToPosition(QPointF(middle + 0.5, 0), m_additions).x();
+    const QRectF strip(QPointF(left, plot.top()), QPointF(right, plot.bottom()));
+    return mapFromScene(chart()->mapToScene(strip)).boundingRect();
+}
+
+bool ReleasesChart::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return StatisticsChartView::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    if (const std::optional<std::size_t> release = releaseAt(help->pos())) {
+        // The tip goes as the mouse leaves the strip, and the next strip brings its own.
+        QToolTip::showText(help->globalPos(),
+                           StatisticsChartSeries::releaseTip(m_points[*release], m_dateFormat), viewport(),
+                           stripOf(*release));
+    } else {
         QToolTip::hideText();
-        return;
     }
-    const StatisticsChartSeries::ReleasePoint &release = m_points[static_cast<std::size_t>(index)];
-    QToolTip::showText(QCursor::pos(),
-                       QStringLiteral("%1\nAdditions: %2\nFixes: %3")
-                           .arg(shownText(release.label))
-                           .arg(release.additions)
-                           .arg(release.fixes),
-                       this);
+    return true;
+}
+
+void ReleasesChart::mousePressEvent(QMouseEvent *event)
+{
+    StatisticsChartView::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (const std::optional<std::size_t> release = releaseAt(event->position().toPoint()))
+        emit releaseClicked(m_points[*release].key, event->modifiers());
 }

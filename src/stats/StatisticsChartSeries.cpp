@@ -1,6 +1,11 @@
 #include "stats/StatisticsChartSeries.h"
 
+#include "history/ChangesList.h"
+#include "history/ShownText.h"
+#include "stats/StatisticsComputation.h"
+
 #include <algorithm>
+#include <cmath>
 #include <unordered_set>
 
 namespace {
@@ -67,10 +72,37 @@ std::vector<ReleasePoint> StatisticsChartSeries::releasePoints(const std::vector
     points.reserve(placed.size());
     for (const Placed &p : placed) {
         const ReleaseStatsRow &row = *p.row;
-        points.push_back({row.key, row.label, row.sortableDate, row.additions, row.fixes,
+        points.push_back({row.key, row.label, row.dayText, row.sortableDate, row.additions, row.fixes,
                           selected.count(row.headerLine) != 0});
     }
     return points;
+}
+
+std::optional<std::size_t> StatisticsChartSeries::pointAt(qreal x, qreal firstX, std::size_t count)
+{
+    const qreal step = std::floor(x - firstX + 0.5);
+    // Also false for a NaN, which a chart without a plot area can give.
+    if (!(step >= 0 && step < static_cast<qreal>(count)))
+        return std::nullopt;
+    return static_cast<std::size_t>(step);
+}
+
+QString StatisticsChartSeries::releaseTip(const ReleasePoint &point, const QString &dateFormat)
+{
+    QStringList lines{shownText(point.label)};
+    const QString date = releaseDateText(point.sortableDate, dateFormat);
+    if (!date.isEmpty())
+        lines << QStringList{point.dayText, date}.join(u' ').trimmed();
+    lines << changesStatusText(ViewFilter::AllChanges, static_cast<int>(point.additions),
+                               static_cast<int>(point.fixes));
+    return lines.join(u'\n');
+}
+
+QString StatisticsChartSeries::weekdayTip(const WeekdayBar &bar)
+{
+    return bar.dayName + u'\n' +
+           changesStatusText(ViewFilter::AllChanges, static_cast<int>(bar.additions),
+                             static_cast<int>(bar.fixes));
 }
 
 QDebug operator<<(QDebug debug, const StatisticsChartSeries::WeekdayBar &bar)
@@ -83,8 +115,8 @@ QDebug operator<<(QDebug debug, const StatisticsChartSeries::WeekdayBar &bar)
 QDebug operator<<(QDebug debug, const StatisticsChartSeries::ReleasePoint &point)
 {
     QDebugStateSaver saver(debug);
-    debug.nospace() << "ReleasePoint(" << point.key << ", " << point.label << ", " << point.sortableDate
-                    << ", " << point.additions << ", " << point.fixes << (point.selected ? ", selected" : "")
-                    << ')';
+    debug.nospace() << "ReleasePoint(" << point.key << ", " << point.label << ", " << point.dayText << ", "
+                    << point.sortableDate << ", " << point.additions << ", " << point.fixes
+                    << (point.selected ? ", selected" : "") << ')';
     return debug;
 }

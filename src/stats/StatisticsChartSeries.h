@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // What the statistics charts draw, made from the very numbers the two lists show, so that a chart
@@ -27,6 +28,7 @@ public:
     {
         QString key;
         QString label;
+        QString dayText;
         QString sortableDate; // "yyyy MM dd", empty when the header carries no date
         qint64 additions = 0;
         qint64 fixes = 0;
@@ -47,6 +49,16 @@ public:
     // when it is read before every dated release), so undated releases keep their file order.
     static std::vector<ReleasePoint> releasePoints(const std::vector<ReleaseStatsRow> &rows,
                                                    const std::vector<LineIndex> &selectedHeaders);
+
+    // The point under `x` on an axis where point i stands at firstX + i and owns the half step on
+    // either side; halfway between two points belongs to the later one. None beyond the outer
+    // half steps.
+    static std::optional<std::size_t> pointAt(qreal x, qreal firstX, std::size_t count);
+
+    // What hovering a point tells: the release's label, its day and date as the release list shows
+    // them (no line when the header has no date) and its counts; the weekday's name and counts.
+    static QString releaseTip(const ReleasePoint &point, const QString &dateFormat);
+    static QString weekdayTip(const WeekdayBar &bar);
 };
 
 QDebug operator<<(QDebug debug, const StatisticsChartSeries::WeekdayBar &bar);

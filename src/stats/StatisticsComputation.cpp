@@ -1,5 +1,8 @@
 #include "stats/StatisticsComputation.h"
 
+#include <QDate>
+#include <QLocale>
+
 #include <algorithm>
 #include <vector>
 
@@ -47,6 +50,12 @@ QStringList DayNames(const QString &dayFormat)
     for (int k = 1; k <= 7; ++k)
         names << GetDayText(QStringLiteral("0%1.05.11").arg(k), dayFormat);
     return names;
+}
+
+QString releaseDateText(const QString &sortableDate, const QString &dateFormat)
+{
+    const QDate date = QDate::fromString(sortableDate, QStringLiteral("yyyy MM dd"));
+    return date.isValid() ? QLocale::system().toString(date, dateFormat) : QString();
 }
 
 std::vector<ReleaseStatsRow> GetVersionList(const HistoryDocument &document, const QString &dayFormat)

@@ -19,6 +19,9 @@ QString PaddedCount(qint64 n);
 // The day texts of Sunday 1 May 2011 to Saturday 7 May 2011 in the given day format.
 QStringList DayNames(const QString &dayFormat);
 
+// A header's "yyyy MM dd" date in the user's date format; empty for a header without a date.
+QString releaseDateText(const QString &sortableDate, const QString &dateFormat);
+
 // One row per release in file order: key, header line, day and sortable date of the header
 // line, label; counts 0 until CalcStatistics2.
 std::vector<ReleaseStatsRow> GetVersionList(const HistoryDocument &document, const QString &dayFormat);

@@ -3,7 +3,9 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QHelpEvent>
 #include <QLegend>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -116,4 +118,27 @@ void WeekdaysChart::fitToPlotArea()
     names = distinctNames(names);
     if (names != m_days->categories())
         m_days->setCategories(names);
+}
+
+bool WeekdaysChart::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return StatisticsChartView::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QPointF at = chart()->mapFromScene(mapToScene(help->pos()));
+    // Day i stands at i on the category axis.
+    const std::optional<std::size_t> day =
+        chart()->plotArea().contains(at)
+            ? StatisticsChartSeries::pointAt(chart()->mapToValue(at, m_series).x(), 0, m_bars.size())
+            : std::nullopt;
+    if (!day) {
+        QToolTip::hideText();
+        return true;
+    }
+    const QRectF plot = chart()->plotArea();
+    const qreal width = plot.width() / static_cast<qreal>(m_bars.size());
+    const QRectF strip(plot.left() + width * static_cast<qreal>(*day), plot.top(), width, plot.height());
+    QToolTip::showText(help->globalPos(), StatisticsChartSeries::weekdayTip(m_bars[*day]), viewport(),
+                       mapFromScene(chart()->mapToScene(strip)).boundingRect());
+    return true;
 }

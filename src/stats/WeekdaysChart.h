@@ -11,6 +11,7 @@ class QBarSet;
 class QValueAxis;
 
 // Additions and fixes per weekday of the selected releases, as pairs of bars, Sunday first.
+// Hovering a day tells its name and counts.
 class WeekdaysChart : public StatisticsChartView
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
 protected:
     void colorSeries() override;
     void fitToPlotArea() override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     QBarSeries *m_series = nullptr;

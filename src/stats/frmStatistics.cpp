@@ -78,6 +78,7 @@ frmStatistics::frmStatistics(const HistoryDocument &document, const DisplaySetti
     const DisplayColors colors = DisplayColors::of(m_display);
     m_charts->releases()->setColors(colors.additions, colors.fixes);
     m_charts->weekdays()->setColors(colors.additions, colors.fixes);
+    m_charts->releases()->setDateFormat(m_display.DateFormat);
     m_cmdClose = new QPushButton(QStringLiteral("&Close"), this);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     m_cmdClose->resize(m_cmdClose->sizeHint());
@@ -136,6 +137,7 @@ frmStatistics::frmStatistics(const HistoryDocument &document, const DisplaySetti
     connect(m_releaseList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmStatistics::CalcStatistics);
     connect(m_releaseList, &QAbstractItemView::doubleClicked, this, &frmStatistics::goToSelectedRelease);
+    connect(m_charts->releases(), &ReleasesChart::releaseClicked, this, &frmStatistics::selectRelease);
 
     m_splitter = new cSplitter(this);
     m_splitter->MinLeftPanelWidth = Twips::fromPixelsX(MinPanePixels);
@@ -273,6 +275,21 @@ void frmStatistics::goToSelectedRelease()
         current = selected.first();
     }
     emit releaseChosen(current.data(StatisticsRoles::ReleaseKey).toString());
+}
+
+// A release clicked on the chart is selected as a click on its row would select it: alone, or
+// added to or taken from the selection with Ctrl.
+void frmStatistics::selectRelease(const QString &key, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndexList found = m_releasesSorted->match(
+        m_releasesSorted->index(0, 0), StatisticsRoles::ReleaseKey, key, 1, Qt::MatchExactly);
+    if (found.isEmpty())
+        return;
+    const QItemSelectionModel::SelectionFlags how = modifiers.testFlag(Qt::ControlModifier)
+                                                        ? QItemSelectionModel::Toggle
+                                                        : QItemSelectionModel::ClearAndSelect;
+    m_releaseList->selectionModel()->setCurrentIndex(found.first(), how | QItemSelectionModel::Rows);
+    m_releaseList->scrollTo(found.first());
 }
 
 QTableView *frmStatistics::targetList() const

@@ -59,6 +59,7 @@ private:
     void CalcStatistics();
     std::vector<int> selectedReleaseRows() const;
     void goToSelectedRelease();
+    void selectRelease(const QString &key, Qt::KeyboardModifiers modifiers);
     QTableView *targetList() const;
     void selectAll();
     void copy();

@@ -70,6 +70,44 @@ private slots:
             keys << point.key;
         QTEST(keys, "chartOrder");
     }
+
+    // -1 for no point. Release i stands at i + 1 on the time axis, day i at i on the day axis.
+    void pointAt_data()
+    {
+        const auto row = addColumns<qreal, qreal, int, int>({"x", "firstX", "count", "point"});
+        row("before the first half step", 0.49, 1, 3, -1);
+        row("first half step", 0.5, 1, 3, 0);
+        row("on a point", 2, 1, 3, 1);
+        row("just before halfway", 1.49, 1, 3, 0);
+        row("halfway: the later point", 1.5, 1, 3, 1);
+        row("last half step", 3.49, 1, 3, 2);
+        row("after the last half step", 3.5, 1, 3, -1);
+        row("no points", 1, 1, 0, -1);
+        row("no plot area", qQNaN(), 1, 3, -1);
+        row("left of the first day", -0.3, 0, 7, 0);
+        row("right of the last day", 6.6, 0, 7, -1);
+    }
+    void pointAt()
+    {
+        QFETCH(qreal, x);
+        QFETCH(qreal, firstX);
+        QFETCH(int, count);
+        const std::optional<std::size_t> point =
+            StatisticsChartSeries::pointAt(x, firstX, static_cast<std::size_t>(count));
+        QTEST(point ? static_cast<int>(*point) : -1, "point");
+    }
+
+    // The day and date as the release list shows them; a header without a date gets no date line
+    // rather than an empty one.
+    void tips()
+    {
+        ReleasePoint point{"k5", "06.05.11 Release 7.0", "Friday", "2011 05 06", 3, 1, false};
+        QCOMPARE(StatisticsChartSeries::releaseTip(point, "dd.MM.yyyy"),
+                 "06.05.11 Release 7.0\nFriday 06.05.2011\n3 Additions, 1 Fixes");
+        point = {"k0", "Release 8.0", {}, {}, 0, 2, true};
+        QCOMPARE(StatisticsChartSeries::releaseTip(point, "dd.MM.yyyy"), "Release 8.0\n0 Additions, 2 Fixes");
+        QCOMPARE(StatisticsChartSeries::weekdayTip({"Sunday", 2, 0}), "Sunday\n2 Additions, 0 Fixes");
+    }
 };
 
 QTEST_MAIN(tst_StatisticsChartSeries)

@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QXYSeries>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -271,6 +272,35 @@ private slots:
         QTest::keyClick(w.releases, Qt::Key_Up);
         QTest::keyClick(w.releases, Qt::Key_Space);
         QCOMPARE(w.keysShown, QStringList({"k0", "k5"}));
+    }
+
+    // A click on a release's point selects its row as a click on the row would, Ctrl adding it;
+    // the summary follows. The chart runs oldest first, the list newest first.
+    void clickOnChartSelectsRelease()
+    {
+        Window w(*m_settings);
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QChart *chart = w.releaseChart->chart();
+        auto *fixes = static_cast<QXYSeries *>(chart->series().at(2));
+        const auto pointOf = [&](int release) {
+            const QPointF at = chart->mapToScene(chart->mapToPosition(fixes->at(release), fixes));
+            return w.releaseChart->mapFromScene(at);
+        };
+        const auto selected = [&w] {
+            QList<int> rows;
+            for (const QModelIndex &index : w.releases->selectionModel()->selectedRows())
+                rows << index.row();
+            std::sort(rows.begin(), rows.end());
+            return rows;
+        };
+        QCOMPARE(selected(), QList<int>{0});
+        QTest::mouseClick(w.releaseChart->viewport(), Qt::LeftButton, {}, pointOf(0));
+        QCOMPARE(selected(), QList<int>{1});
+        QCOMPARE(w.releases->currentIndex().row(), 1);
+        QCOMPARE(w.summary->model()->index(8, 1).data().toString(), "2");
+        QTest::mouseClick(w.releaseChart->viewport(), Qt::LeftButton, Qt::ControlModifier, pointOf(1));
+        QCOMPARE(selected(), (QList<int>{0, 1}));
+        QCOMPARE(w.summary->model()->index(8, 2).data().toString(), "2");
     }
 
     void followsThePalette_data()
