@@ -18,6 +18,7 @@ class ReleaseTexts
 public:
     ReleaseTexts(const QStringList &texts, TextEncoding encoding)
     {
+        m_finders.reserve(static_cast<std::size_t>(texts.size()));
         for (const QString &t : texts) {
             if (!t.isEmpty())
                 m_finders.emplace_back(t, encoding);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -22,8 +23,7 @@ QByteArray utf8Of(char32_t c)
 // width (KELVIN SIGN for "k", LATIN SMALL LETTER LONG S for "s").
 struct AsciiCases
 {
-    std::array<unsigned char, 2> bytes{};
-    int count = 0;
+    BytePattern::Place bytes;
     bool otherWidths = false;
 };
 
@@ -35,12 +35,27 @@ const std::array<AsciiCases, 128> &asciiCaseTable()
             AsciiCases &entry = cases[c];
             for (const char32_t same : CaseFolding::sameFolding(c)) {
                 if (same < 0x80)
-                    entry.bytes[static_cast<std::size_t>(entry.count++)] = static_cast<unsigned char>(same);
+                    entry.bytes.add(static_cast<unsigned char>(same));
                 else
                     entry.otherWidths = true;
             }
         }
         return cases;
+    }();
+    return table;
+}
+
+// Every Windows-1252 byte with the folding of its character, sorted by folding and then byte, so
+// that the bytes of a letter in any case are found without a pass over all 256.
+const std::array<std::pair<char16_t, unsigned char>, 256> &windows1252ByFolding()
+{
+    static const std::array<std::pair<char16_t, unsigned char>, 256> table = [] {
+        const std::array<char16_t, 256> &folds = CaseFolding::windows1252Folds();
+        std::array<std::pair<char16_t, unsigned char>, 256> pairs;
+        for (unsigned b = 0; b < 256; ++b)
+            pairs[b] = {folds[b], static_cast<unsigned char>(b)};
+        std::sort(pairs.begin(), pairs.end());
+        return pairs;
     }();
     return table;
 }
@@ -63,7 +78,7 @@ void TextFinder::makeWindows1252Pattern()
 {
     // Each character of the line is one byte, so each character of the text stands for the bytes
     // whose characters fold as it does. No such byte: no line can hold the text.
-    const std::array<char16_t, 256> &folds = CaseFolding::windows1252Folds();
+    const std::array<std::pair<char16_t, unsigned char>, 256> &byFolding = windows1252ByFolding();
     std::vector<BytePattern::Place> places;
     places.reserve(static_cast<std::size_t>(m_text.size()));
     for (const QChar c : m_text) {
@@ -71,18 +86,17 @@ void TextFinder::makeWindows1252Pattern()
         // Half of a surrogate pair matches no character of the code page.
         if (!c.isSurrogate()) {
             const auto folded = static_cast<char16_t>(CaseFolding::fold(c.unicode()));
-            for (unsigned b = 0; b < 256; ++b) {
-                if (folds[b] == folded)
-                    place.push_back(static_cast<unsigned char>(b));
-            }
+            for (auto it = std::lower_bound(byFolding.begin(), byFolding.end(), std::pair<char16_t, unsigned char>(folded, 0));
+                 it != byFolding.end() && it->first == folded; ++it)
+                place.add(it->second);
         }
         if (place.empty()) {
             m_never = true;
             return;
         }
-        places.push_back(std::move(place));
+        places.push_back(place);
     }
-    m_pattern.emplace(std::move(places));
+    m_pattern.emplace(places);
 }
 
 void TextFinder::makeUtf8Pattern()
@@ -98,7 +112,7 @@ void TextFinder::makeUtf8Pattern()
         if (c < 0x80) {
             // The common case, without a table search: an ASCII character and its other case.
             const AsciiCases &cases = asciiCases[c];
-            places.push_back(BytePattern::Place(cases.bytes.begin(), cases.bytes.begin() + cases.count));
+            places.push_back(cases.bytes);
             m_plainLinesOnly = m_plainLinesOnly || cases.otherWidths;
             continue;
         }
@@ -124,18 +138,16 @@ void TextFinder::makeUtf8Pattern()
         for (qsizetype i = 0; i < foldedBytes.size(); ++i) {
             BytePattern::Place place;
             for (const QByteArray &spelling : spellings)
-                place.push_back(static_cast<unsigned char>(spelling[i]));
-            std::sort(place.begin(), place.end());
-            place.erase(std::unique(place.begin(), place.end()), place.end());
-            differing += place.size() > 1;
-            places.push_back(std::move(place));
+                place.add(static_cast<unsigned char>(spelling[i]));
+            differing += place.count() > 1;
+            places.push_back(place);
         }
         // Spellings that differ in one byte only are told apart by that byte; in more, the bytes
         // allowed at each place would also let mixtures of two spellings through.
         if (differing > 1)
             spelled.emplace_back(offset, std::move(spellings));
     }
-    m_pattern.emplace(std::move(places));
+    m_pattern.emplace(places);
     for (auto &[offset, spellings] : spelled)
         m_pattern->addSpellings(offset, std::move(spellings));
 }

@@ -57,13 +57,26 @@ struct Reference
     std::vector<Release> releases;
 };
 
-ChangeKind referenceKind(const QString &line, const QStringList &changeDetect)
+// The change patterns, made once for all the lines of a text.
+struct ReferencePatterns
 {
-    const auto matches = [&](qsizetype entry) {
-        return entry < changeDetect.size() && WildcardPattern(changeDetect[entry]).matches(line.toUtf8());
-    };
-    return matches(0) ? ChangeKind::Addition : matches(1) ? ChangeKind::Fix : ChangeKind::Other;
-}
+    std::vector<WildcardPattern> patterns;
+
+    explicit ReferencePatterns(const QStringList &changeDetect)
+    {
+        for (qsizetype entry = 0; entry < std::min<qsizetype>(changeDetect.size(), 2); ++entry)
+            patterns.emplace_back(changeDetect[entry]);
+    }
+
+    ChangeKind kind(const QString &line) const
+    {
+        const QByteArray bytes = line.toUtf8();
+        const auto matches = [&](std::size_t entry) {
+            return entry < patterns.size() && patterns[entry].matches(bytes);
+        };
+        return matches(0) ? ChangeKind::Addition : matches(1) ? ChangeKind::Fix : ChangeKind::Other;
+    }
+};
 
 Reference referenceOf(const QString &text, const DetectionSettings &settings)
 {
@@ -82,6 +95,7 @@ Reference referenceOf(const QString &text, const DetectionSettings &settings)
     }
     if (!line.isEmpty() || ref.lines.isEmpty())
         ref.lines << trimSpaces(line);
+    const ReferencePatterns changes(settings.ChangeDetectList);
     const QStringList &detect = settings.VersionDetectList;
     const auto holds = [&](const QString &l, qsizetype entry) {
         return entry < detect.size() && !detect[entry].isEmpty() &&
@@ -89,7 +103,7 @@ Reference referenceOf(const QString &text, const DetectionSettings &settings)
     };
     for (qsizetype i = 0; i < ref.lines.size(); ++i) {
         QString &l = ref.lines[i];
-        ref.kinds.push_back(referenceKind(l, settings.ChangeDetectList));
+        ref.kinds.push_back(changes.kind(l));
         if (ref.kinds.back() != ChangeKind::Other || l.isEmpty())
             continue;
         for (const QString &entry : detect) {
@@ -102,7 +116,7 @@ Reference referenceOf(const QString &text, const DetectionSettings &settings)
             if (rewritten != l) {
                 release.label = trimSpaces(rewritten.mid(labelFrom));
                 l = rewritten;
-                ref.kinds.back() = referenceKind(l, settings.ChangeDetectList);
+                ref.kinds.back() = changes.kind(l);
             }
             ref.releases.push_back(release);
             break;
