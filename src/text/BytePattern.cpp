@@ -78,16 +78,17 @@ BytePattern::PlaceBytes BytePattern::placeBytes(const Place &bytes)
     return place;
 }
 
-BytePattern::BytePattern(const std::vector<Place> &places)
+BytePattern::BytePattern(std::span<const Place> places)
 {
     const auto m = static_cast<qsizetype>(places.size());
     m_places.reserve(places.size());
     m_valuesAndOrBits = QByteArray(2 * m, Qt::Uninitialized);
+    char *const values = m_valuesAndOrBits.data();
     for (qsizetype i = 0; i < m; ++i) {
         m_places.push_back(placeBytes(places[static_cast<std::size_t>(i)]));
         m_allByOr = m_allByOr && m_places.back().byOr;
-        m_valuesAndOrBits[i] = static_cast<char>(m_places.back().value);
-        m_valuesAndOrBits[m + i] = static_cast<char>(m_places.back().orBits);
+        values[i] = static_cast<char>(m_places.back().value);
+        values[m + i] = static_cast<char>(m_places.back().orBits);
     }
     chooseProbes();
 }
@@ -116,10 +117,17 @@ void BytePattern::chooseProbes()
 {
     // The least common place and the next least common one; a place of many bytes costs a
     // comparison for each.
+    // Worked out once: a pattern is made each time a text is looked for.
+    static const std::array<int, 256> byteCommonness = [] {
+        std::array<int, 256> table{};
+        for (unsigned b = 0; b < 256; ++b)
+            table[b] = commonness(static_cast<unsigned char>(b));
+        return table;
+    }();
     auto rank = [](const PlaceBytes &place) {
         int most = 0;
         for (int b = place.allowed.next(-1); b >= 0; b = place.allowed.next(b))
-            most = std::max(most, commonness(static_cast<unsigned char>(b)));
+            most = std::max(most, byteCommonness[static_cast<std::size_t>(b)]);
         return most + (place.byOr ? 0 : 10 * place.allowed.count());
     };
     int best = 1 << 30;

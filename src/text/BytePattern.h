@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 // Finds a text in bytes where each place of the text allows a few bytes (a letter in its cases),
@@ -41,7 +42,7 @@ public:
     };
 
     BytePattern() = default;
-    explicit BytePattern(const std::vector<Place> &places);
+    explicit BytePattern(std::span<const Place> places);
     // An ASCII word, letters in either case. Bytes of multi-byte UTF-8 characters are never ASCII,
     // so in UTF-8 text a hit can never start or end inside a character.
     static BytePattern asciiNoCase(QByteArrayView asciiWord);

@@ -4,6 +4,8 @@
 #include "text/TextCodec.h"
 #include "text/Utf8.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -60,6 +62,9 @@ const std::array<std::pair<char16_t, unsigned char>, 256> &windows1252ByFolding(
     return table;
 }
 
+// The places of a pattern as it is built; a text of usual length needs no allocation for them.
+using Places = QVarLengthArray<BytePattern::Place, 32>;
+
 } // namespace
 
 TextFinder::TextFinder(const QString &text, TextEncoding encoding)
@@ -79,9 +84,9 @@ void TextFinder::makeWindows1252Pattern()
     // Each character of the line is one byte, so each character of the text stands for the bytes
     // whose characters fold as it does. No such byte: no line can hold the text.
     const std::array<std::pair<char16_t, unsigned char>, 256> &byFolding = windows1252ByFolding();
-    std::vector<BytePattern::Place> places;
-    places.reserve(static_cast<std::size_t>(m_text.size()));
-    for (const QChar c : m_text) {
+    Places places;
+    // Read through a const view: the text is shared with the caller, and must not be copied.
+    for (const QChar c : std::as_const(m_text)) {
         BytePattern::Place place;
         // Half of a surrogate pair matches no character of the code page.
         if (!c.isSurrogate()) {
@@ -104,11 +109,11 @@ void TextFinder::makeUtf8Pattern()
     // A character stands for the characters that fold as it does and take as many bytes as its
     // folding; the others (of another width) occur only in lines that are not plain.
     const std::array<AsciiCases, 128> &asciiCases = asciiCaseTable();
-    std::vector<BytePattern::Place> places;
-    places.reserve(static_cast<std::size_t>(m_text.size()));
+    Places places;
     std::vector<std::pair<qsizetype, std::vector<QByteArray>>> spelled;
-    for (qsizetype k = 0; k < m_text.size(); ++k) {
-        char32_t c = m_text[k].unicode();
+    const QString &text = m_text; // read only: the text is shared with the caller
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        char32_t c = text[k].unicode();
         if (c < 0x80) {
             // The common case, without a table search: an ASCII character and its other case.
             const AsciiCases &cases = asciiCases[c];
@@ -116,8 +121,8 @@ void TextFinder::makeUtf8Pattern()
             m_plainLinesOnly = m_plainLinesOnly || cases.otherWidths;
             continue;
         }
-        if (QChar::isHighSurrogate(c) && k + 1 < m_text.size() && m_text[k + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(m_text[k].unicode(), m_text[k + 1].unicode());
+        if (QChar::isHighSurrogate(c) && k + 1 < text.size() && text[k + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[k].unicode(), text[k + 1].unicode());
             ++k;
         } else if (QChar::isSurrogate(c))
             return; // half of a pair: only the decoded line can say what Qt makes of it
