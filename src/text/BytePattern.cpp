@@ -64,12 +64,12 @@ std::vector<unsigned char> BytePattern::Place::bytes() const
 BytePattern::PlaceBytes BytePattern::placeBytes(const Place &bytes)
 {
     PlaceBytes place;
-    place.allowed = bytes;
+    const int count = bytes.count();
     const int first = bytes.next(-1);
-    const int second = bytes.next(first);
-    if (first >= 0 && second < 0) {
+    const int second = count == 2 ? bytes.next(first) : -1;
+    if (count == 1) {
         place.value = static_cast<unsigned char>(first);
-    } else if (second >= 0 && bytes.next(second) < 0 && std::popcount(unsigned(first ^ second)) == 1) {
+    } else if (count == 2 && std::popcount(unsigned(first ^ second)) == 1) {
         place.orBits = static_cast<unsigned char>(first ^ second);
         place.value = static_cast<unsigned char>(second);
     } else {
@@ -85,10 +85,16 @@ BytePattern::BytePattern(std::span<const Place> places)
     m_valuesAndOrBits = QByteArray(2 * m, Qt::Uninitialized);
     char *const values = m_valuesAndOrBits.data();
     for (qsizetype i = 0; i < m; ++i) {
-        m_places.push_back(placeBytes(places[static_cast<std::size_t>(i)]));
-        m_allByOr = m_allByOr && m_places.back().byOr;
-        values[i] = static_cast<char>(m_places.back().value);
-        values[m + i] = static_cast<char>(m_places.back().orBits);
+        const Place &bytes = places[static_cast<std::size_t>(i)];
+        PlaceBytes place = placeBytes(bytes);
+        if (!place.byOr) {
+            place.set = static_cast<int>(m_sets.size());
+            m_sets.push_back(bytes);
+        }
+        m_allByOr = m_allByOr && place.byOr;
+        values[i] = static_cast<char>(place.value);
+        values[m + i] = static_cast<char>(place.orBits);
+        m_places.push_back(place);
     }
     chooseProbes();
 }
@@ -115,8 +121,6 @@ void BytePattern::addSpellings(qsizetype offset, std::vector<QByteArray> spellin
 
 void BytePattern::chooseProbes()
 {
-    // The least common place and the next least common one; a place of many bytes costs a
-    // comparison for each.
     // Worked out once: a pattern is made each time a text is looked for.
     static const std::array<int, 256> byteCommonness = [] {
         std::array<int, 256> table{};
@@ -124,11 +128,17 @@ void BytePattern::chooseProbes()
             table[b] = commonness(static_cast<unsigned char>(b));
         return table;
     }();
-    auto rank = [](const PlaceBytes &place) {
+    // The least common place and the next least common one; a place of many bytes costs a
+    // comparison for each.
+    auto rank = [this](const PlaceBytes &place) {
+        const auto common = [](unsigned char b) { return byteCommonness[b]; };
+        if (place.byOr)
+            return std::max(common(place.value), common(static_cast<unsigned char>(place.value & ~place.orBits)));
+        const Place &bytes = m_sets[static_cast<std::size_t>(place.set)];
         int most = 0;
-        for (int b = place.allowed.next(-1); b >= 0; b = place.allowed.next(b))
-            most = std::max(most, byteCommonness[static_cast<std::size_t>(b)]);
-        return most + (place.byOr ? 0 : 10 * place.allowed.count());
+        for (int b = bytes.next(-1); b >= 0; b = bytes.next(b))
+            most = std::max(most, common(static_cast<unsigned char>(b)));
+        return most + 10 * bytes.count();
     };
     int best = 1 << 30;
     int nextBest = 1 << 30;
@@ -148,8 +158,9 @@ void BytePattern::chooseProbes()
     if (size() < 2)
         m_second = m_anchor;
     for (Probe *probe : {&m_anchor, &m_second}) {
-        if (!m_places[static_cast<std::size_t>(probe->offset)].byOr)
-            probe->bytes = m_places[static_cast<std::size_t>(probe->offset)].allowed.bytes();
+        const PlaceBytes &place = m_places[static_cast<std::size_t>(probe->offset)];
+        if (!place.byOr)
+            probe->bytes = m_sets[static_cast<std::size_t>(place.set)].bytes();
     }
 }
 
@@ -215,9 +226,7 @@ const char *BytePattern::find(const char *begin, const char *end) const
         return end;
     }
 #endif
-    auto allowed = [](const PlaceBytes &place, char c) {
-        return place.allowed.has(static_cast<unsigned char>(c));
-    };
+    auto allowed = [this](const PlaceBytes &place, char c) { return allows(place, static_cast<unsigned char>(c)); };
     for (; s <= last; ++s) {
         if (allowed(anchor, s[m_anchor.offset]) && allowed(second, s[m_second.offset]) && equalsAt(s))
             return s;
@@ -261,7 +270,7 @@ bool BytePattern::equalsAt(const char *start) const
         }
     } else {
         for (qsizetype i = 0; i < m; ++i) {
-            if (!m_places[static_cast<std::size_t>(i)].allowed.has(static_cast<unsigned char>(start[i])))
+            if (!allows(m_places[static_cast<std::size_t>(i)], static_cast<unsigned char>(start[i])))
                 return false;
         }
     }

@@ -71,7 +71,7 @@ private:
         unsigned char value = 0;
         unsigned char orBits = 0;
         bool byOr = true;
-        Place allowed; // for places not checked by or-ing
+        int set = -1; // for places not checked by or-ing, their bytes in m_sets
     };
     // One place checked sixteen starts at a time.
     struct Probe
@@ -88,8 +88,13 @@ private:
     static PlaceBytes placeBytes(const Place &bytes);
     void chooseProbes();
     bool equalsAt(const char *start) const;
+    bool allows(const PlaceBytes &place, unsigned char b) const
+    {
+        return place.byOr ? (b | place.orBits) == place.value : m_sets[static_cast<std::size_t>(place.set)].has(b);
+    }
 
     std::vector<PlaceBytes> m_places;
+    std::vector<Place> m_sets; // the bytes of the places not checked by or-ing
     // When every place is checked by or-ing, eight places are compared at once.
     bool m_allByOr = true;
     // The value of each place, then the bits or-ed into the text's byte there, in one block.
