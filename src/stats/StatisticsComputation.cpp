@@ -1,6 +1,7 @@
 #include "stats/StatisticsComputation.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "history/LineRules.h"
@@ -92,7 +93,8 @@ WeekdayCounts CalcStatistics(const HistoryDocument &document, const std::vector<
     WeekdayCounts counts;
     WeekdayIndexer weekdays(dayFormat);
     const HistoryLines &lines = document.lines;
-    const ReleaseTexts releaseTexts(versionDetectList, lines.encoding());
+    // Made on the first dated line that is neither an addition nor a fix: many releases have none.
+    std::optional<ReleaseTexts> releaseTexts;
     for (LineIndex header : releaseHeaders) {
         const ReleaseIndex release = document.releaseOfLine(header);
         if (release.isNone() || document.releases[release.at()].headerLine != header)
@@ -109,8 +111,11 @@ WeekdayCounts CalcStatistics(const HistoryDocument &document, const std::vector<
                 ++counts.fixes[idx];
                 break;
             case ChangeKind::Other:
-                if (idx < WeekdayCounts::NoWeekday && !bytes.isEmpty() &&
-                    releaseTexts.occurIn(lines.lineText(line)))
+                if (idx >= WeekdayCounts::NoWeekday || bytes.isEmpty())
+                    break;
+                if (!releaseTexts)
+                    releaseTexts.emplace(versionDetectList, lines.encoding());
+                if (releaseTexts->occurIn(lines.lineText(line)))
                     ++counts.headers[idx];
                 break;
             }
