@@ -133,7 +133,8 @@ void BytePattern::chooseProbes()
     auto rank = [this](const PlaceBytes &place) {
         const auto common = [](unsigned char b) { return byteCommonness[b]; };
         if (place.byOr)
-            return std::max(common(place.value), common(static_cast<unsigned char>(place.value & ~place.orBits)));
+            return std::max(common(place.value),
+                            common(static_cast<unsigned char>(place.value & ~place.orBits)));
         const Place &bytes = m_sets[static_cast<std::size_t>(place.set)];
         int most = 0;
         for (int b = bytes.next(-1); b >= 0; b = bytes.next(b))
@@ -198,8 +199,8 @@ const char *BytePattern::find(const char *begin, const char *end) const
         return any;
     };
     auto candidates = [&](const char *at) {
-        const __m128i both =
-            _mm_and_si128(fits(anchor, m_anchor, at + m_anchor.offset), fits(second, m_second, at + m_second.offset));
+        const __m128i both = _mm_and_si128(fits(anchor, m_anchor, at + m_anchor.offset),
+                                           fits(second, m_second, at + m_second.offset));
         return static_cast<unsigned>(_mm_movemask_epi8(both));
     };
     auto firstMatch = [&](const char *at, unsigned mask) -> const char * {
@@ -226,7 +227,9 @@ const char *BytePattern::find(const char *begin, const char *end) const
         return end;
     }
 #endif
-    auto allowed = [this](const PlaceBytes &place, char c) { return allows(place, static_cast<unsigned char>(c)); };
+    auto allowed = [this](const PlaceBytes &place, char c) {
+        return allows(place, static_cast<unsigned char>(c));
+    };
     for (; s <= last; ++s) {
         if (allowed(anchor, s[m_anchor.offset]) && allowed(second, s[m_second.offset]) && equalsAt(s))
             return s;

@@ -76,7 +76,7 @@ private:
     // One place checked sixteen starts at a time.
     struct Probe
     {
-        qsizetype offset = 0;              // the place, counted from the start of the pattern
+        qsizetype offset = 0;             // the place, counted from the start of the pattern
         std::vector<unsigned char> bytes; // its bytes, when it is not checked by or-ing
     };
     struct Spelled
@@ -90,7 +90,8 @@ private:
     bool equalsAt(const char *start) const;
     bool allows(const PlaceBytes &place, unsigned char b) const
     {
-        return place.byOr ? (b | place.orBits) == place.value : m_sets[static_cast<std::size_t>(place.set)].has(b);
+        return place.byOr ? (b | place.orBits) == place.value
+                          : m_sets[static_cast<std::size_t>(place.set)].has(b);
     }
 
     std::vector<PlaceBytes> m_places;

@@ -91,7 +91,8 @@ void TextFinder::makeWindows1252Pattern()
         // Half of a surrogate pair matches no character of the code page.
         if (!c.isSurrogate()) {
             const auto folded = static_cast<char16_t>(CaseFolding::fold(c.unicode()));
-            for (auto it = std::lower_bound(byFolding.begin(), byFolding.end(), std::pair<char16_t, unsigned char>(folded, 0));
+            for (auto it = std::lower_bound(byFolding.begin(), byFolding.end(),
+                                            std::pair<char16_t, unsigned char>(folded, 0));
                  it != byFolding.end() && it->first == folded; ++it)
                 place.add(it->second);
         }
