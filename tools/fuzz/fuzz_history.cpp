@@ -179,7 +179,8 @@ void checkViews(const HistoryDocument &doc)
     }
 }
 
-void checkSearch(const HistoryLines &lines, const QString &text)
+// `decoded` holds the text of each line, decoded once for all the searches.
+void checkSearch(const HistoryLines &lines, const QStringList &decoded, const QString &text)
 {
     for (const bool wholeWord : {false, true}) {
         const QString needle = searchNeedle(text, wholeWord);
@@ -188,7 +189,7 @@ void checkSearch(const HistoryLines &lines, const QString &text)
             const std::vector<LineIndex> all = findAll(lines, text, in, wholeWord);
             std::vector<LineIndex> expected;
             for (LineIndex i(0); lines.contains(i); ++i) {
-                if (passesSearchIn(lines, i, in) && lines.text(i).contains(needle, Qt::CaseInsensitive))
+                if (passesSearchIn(lines, i, in) && decoded[i.value()].contains(needle, Qt::CaseInsensitive))
                     expected.push_back(i);
             }
             check(all == expected, "Find All lists exactly the decoded lines holding the needle");
@@ -261,8 +262,11 @@ void checkDocument(const HistoryDocument &doc, const DetectionSettings &settings
     // Needles as a user would copy them from the list, and in other letter case.
     const QString line = doc.lines.text(LineIndex(doc.lines.size() / 2));
     const QString needle = line.mid(line.size() / 3, 6);
-    checkSearch(doc.lines, needle);
-    checkSearch(doc.lines, needle.toUpper());
+    QStringList decoded;
+    for (LineIndex i(0); doc.lines.contains(i); ++i)
+        decoded << doc.lines.text(i);
+    checkSearch(doc.lines, decoded, needle);
+    checkSearch(doc.lines, decoded, needle.toUpper());
 }
 
 } // namespace
