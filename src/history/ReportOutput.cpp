@@ -7,7 +7,6 @@
 ReportOutput::ReportOutput(QIODevice &device)
     : m_device(device)
 {
-    m_buffer.reserve(BufferBytes);
 }
 
 ReportOutput::~ReportOutput()

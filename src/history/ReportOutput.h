@@ -33,6 +33,6 @@ public:
 private:
     static constexpr qsizetype BufferBytes = qsizetype(64) * 1024;
     QIODevice &m_device;
-    QByteArray m_buffer;
+    QByteArray m_buffer; // grows with what is written up to BufferBytes: most reports are short
     bool m_failed = false;
 };

@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "history/LineRules.h"
@@ -21,6 +22,7 @@ class ReleaseTexts
 public:
     ReleaseTexts(const QStringList &texts, TextEncoding encoding)
     {
+        m_finders.reserve(static_cast<std::size_t>(texts.size()));
         for (const QString &t : texts) {
             if (!t.isEmpty())
                 m_finders.emplace_back(t, encoding);
@@ -100,7 +102,8 @@ WeekdayCounts CalcStatistics(const HistoryDocument &document, const std::vector<
     WeekdayCounts counts;
     WeekdayIndexer weekdays(dayFormat);
     const HistoryLines &lines = document.lines;
-    const ReleaseTexts releaseTexts(versionDetectList, lines.encoding());
+    // Made on the first dated line that is neither an addition nor a fix: many releases have none.
+    std::optional<ReleaseTexts> releaseTexts;
     for (LineIndex header : releaseHeaders) {
         const ReleaseIndex release = document.releaseOfLine(header);
         if (release.isNone() || document.releases[release.at()].headerLine != header)
@@ -117,8 +120,11 @@ WeekdayCounts CalcStatistics(const HistoryDocument &document, const std::vector<
                 ++counts.fixes[idx];
                 break;
             case ChangeKind::Other:
-                if (idx < WeekdayCounts::NoWeekday && !bytes.isEmpty() &&
-                    releaseTexts.occurIn(lines.lineText(line)))
+                if (idx >= WeekdayCounts::NoWeekday || bytes.isEmpty())
+                    break;
+                if (!releaseTexts)
+                    releaseTexts.emplace(versionDetectList, lines.encoding());
+                if (releaseTexts->occurIn(lines.lineText(line)))
                     ++counts.headers[idx];
                 break;
             }

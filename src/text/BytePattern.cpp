@@ -35,35 +35,66 @@ int commonness(unsigned char c)
 
 } // namespace
 
-BytePattern::PlaceBytes BytePattern::placeBytes(Place bytes)
+int BytePattern::Place::count() const
 {
-    std::sort(bytes.begin(), bytes.end());
-    bytes.erase(std::unique(bytes.begin(), bytes.end()), bytes.end());
+    int n = 0;
+    for (const std::uint64_t word : m_bits)
+        n += std::popcount(word);
+    return n;
+}
+
+int BytePattern::Place::next(int after) const
+{
+    for (int b = after + 1; b < 256; b = (b / 64 + 1) * 64) {
+        const std::uint64_t above = m_bits[static_cast<std::size_t>(b / 64)] >> (b % 64);
+        if (above != 0)
+            return b + std::countr_zero(above);
+    }
+    return -1;
+}
+
+std::vector<unsigned char> BytePattern::Place::bytes() const
+{
+    std::vector<unsigned char> out;
+    for (int b = next(-1); b >= 0; b = next(b))
+        out.push_back(static_cast<unsigned char>(b));
+    return out;
+}
+
+BytePattern::PlaceBytes BytePattern::placeBytes(const Place &bytes)
+{
     PlaceBytes place;
-    for (const unsigned char b : bytes)
-        place.allowed[b / 64] |= std::uint64_t(1) << (b % 64);
-    if (bytes.size() == 1) {
-        place.value = bytes[0];
-    } else if (bytes.size() == 2 && std::popcount(unsigned(bytes[0] ^ bytes[1])) == 1) {
-        place.orBits = static_cast<unsigned char>(bytes[0] ^ bytes[1]);
-        place.value = bytes[1];
+    const int count = bytes.count();
+    const int first = bytes.next(-1);
+    const int second = count == 2 ? bytes.next(first) : -1;
+    if (count == 1) {
+        place.value = static_cast<unsigned char>(first);
+    } else if (count == 2 && std::popcount(unsigned(first ^ second)) == 1) {
+        place.orBits = static_cast<unsigned char>(first ^ second);
+        place.value = static_cast<unsigned char>(second);
     } else {
         place.byOr = false;
     }
-    place.bytes = std::move(bytes);
     return place;
 }
 
-BytePattern::BytePattern(std::vector<Place> places)
+BytePattern::BytePattern(std::span<const Place> places)
 {
+    const auto m = static_cast<qsizetype>(places.size());
     m_places.reserve(places.size());
-    m_values.reserve(static_cast<qsizetype>(places.size()));
-    m_orBits.reserve(static_cast<qsizetype>(places.size()));
-    for (Place &place : places) {
-        m_places.push_back(placeBytes(std::move(place)));
-        m_allByOr = m_allByOr && m_places.back().byOr;
-        m_values.append(static_cast<char>(m_places.back().value));
-        m_orBits.append(static_cast<char>(m_places.back().orBits));
+    m_valuesAndOrBits = QByteArray(2 * m, Qt::Uninitialized);
+    char *const values = m_valuesAndOrBits.data();
+    for (qsizetype i = 0; i < m; ++i) {
+        const Place &bytes = places[static_cast<std::size_t>(i)];
+        PlaceBytes place = placeBytes(bytes);
+        if (!place.byOr) {
+            place.set = static_cast<int>(m_sets.size());
+            m_sets.push_back(bytes);
+        }
+        m_allByOr = m_allByOr && place.byOr;
+        values[i] = static_cast<char>(place.value);
+        values[m + i] = static_cast<char>(place.orBits);
+        m_places.push_back(place);
     }
     chooseProbes();
 }
@@ -80,7 +111,7 @@ BytePattern BytePattern::asciiNoCase(QByteArrayView asciiWord)
         else
             places.push_back({b});
     }
-    return BytePattern(std::move(places));
+    return BytePattern(places);
 }
 
 void BytePattern::addSpellings(qsizetype offset, std::vector<QByteArray> spellings)
@@ -90,13 +121,25 @@ void BytePattern::addSpellings(qsizetype offset, std::vector<QByteArray> spellin
 
 void BytePattern::chooseProbes()
 {
+    // Worked out once: a pattern is made each time a text is looked for.
+    static const std::array<int, 256> byteCommonness = [] {
+        std::array<int, 256> table{};
+        for (unsigned b = 0; b < 256; ++b)
+            table[b] = commonness(static_cast<unsigned char>(b));
+        return table;
+    }();
     // The least common place and the next least common one; a place of many bytes costs a
     // comparison for each.
-    auto rank = [](const PlaceBytes &place) {
+    auto rank = [this](const PlaceBytes &place) {
+        const auto common = [](unsigned char b) { return byteCommonness[b]; };
+        if (place.byOr)
+            return std::max(common(place.value),
+                            common(static_cast<unsigned char>(place.value & ~place.orBits)));
+        const Place &bytes = m_sets[static_cast<std::size_t>(place.set)];
         int most = 0;
-        for (const unsigned char b : place.bytes)
-            most = std::max(most, commonness(b));
-        return most + (place.byOr ? 0 : 10 * static_cast<int>(place.bytes.size()));
+        for (int b = bytes.next(-1); b >= 0; b = bytes.next(b))
+            most = std::max(most, common(static_cast<unsigned char>(b)));
+        return most + 10 * bytes.count();
     };
     int best = 1 << 30;
     int nextBest = 1 << 30;
@@ -115,6 +158,11 @@ void BytePattern::chooseProbes()
     // A pattern of one place has no second probe: the anchor serves twice.
     if (size() < 2)
         m_second = m_anchor;
+    for (Probe *probe : {&m_anchor, &m_second}) {
+        const PlaceBytes &place = m_places[static_cast<std::size_t>(probe->offset)];
+        if (!place.byOr)
+            probe->bytes = m_sets[static_cast<std::size_t>(place.set)].bytes();
+    }
 }
 
 qsizetype BytePattern::indexIn(QByteArrayView haystack, qsizetype from) const
@@ -139,20 +187,20 @@ const char *BytePattern::find(const char *begin, const char *end) const
     const PlaceBytes &second = m_places[static_cast<std::size_t>(m_second.offset)];
 #ifdef VELOMIR_HAVE_SSE2
     // Bit k set: the place's byte for the start at + k is allowed. All loads stay before `end`.
-    auto fits = [](const PlaceBytes &place, const char *at) {
+    auto fits = [](const PlaceBytes &place, const Probe &probe, const char *at) {
         const __m128i text = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
         if (place.byOr) {
             const __m128i bits = _mm_set1_epi8(static_cast<char>(place.orBits));
             return _mm_cmpeq_epi8(_mm_or_si128(text, bits), _mm_set1_epi8(static_cast<char>(place.value)));
         }
         __m128i any = _mm_setzero_si128();
-        for (const unsigned char b : place.bytes)
+        for (const unsigned char b : probe.bytes)
             any = _mm_or_si128(any, _mm_cmpeq_epi8(text, _mm_set1_epi8(static_cast<char>(b))));
         return any;
     };
     auto candidates = [&](const char *at) {
-        const __m128i both =
-            _mm_and_si128(fits(anchor, at + m_anchor.offset), fits(second, at + m_second.offset));
+        const __m128i both = _mm_and_si128(fits(anchor, m_anchor, at + m_anchor.offset),
+                                           fits(second, m_second, at + m_second.offset));
         return static_cast<unsigned>(_mm_movemask_epi8(both));
     };
     auto firstMatch = [&](const char *at, unsigned mask) -> const char * {
@@ -179,9 +227,8 @@ const char *BytePattern::find(const char *begin, const char *end) const
         return end;
     }
 #endif
-    auto allowed = [](const PlaceBytes &place, char c) {
-        const auto b = static_cast<unsigned char>(c);
-        return (place.allowed[b / 64] >> (b % 64) & 1) != 0;
+    auto allowed = [this](const PlaceBytes &place, char c) {
+        return allows(place, static_cast<unsigned char>(c));
     };
     for (; s <= last; ++s) {
         if (allowed(anchor, s[m_anchor.offset]) && allowed(second, s[m_second.offset]) && equalsAt(s))
@@ -196,8 +243,8 @@ bool BytePattern::equalsAt(const char *start) const
     if (m_allByOr) {
         // Or-ing the bits into the bytes of the text makes them the pattern's values; eight (or
         // four) places are compared at once, the last piece overlapping the one before.
-        const char *values = m_values.constData();
-        const char *bits = m_orBits.constData();
+        const char *values = m_valuesAndOrBits.constData();
+        const char *bits = values + m;
         auto equalAt = [&]<typename Word>(qsizetype i) {
             Word text, orBits, value;
             std::memcpy(&text, start + i, sizeof(Word));
@@ -226,8 +273,7 @@ bool BytePattern::equalsAt(const char *start) const
         }
     } else {
         for (qsizetype i = 0; i < m; ++i) {
-            const auto b = static_cast<unsigned char>(start[i]);
-            if ((m_places[static_cast<std::size_t>(i)].allowed[b / 64] >> (b % 64) & 1) == 0)
+            if (!allows(m_places[static_cast<std::size_t>(i)], static_cast<unsigned char>(start[i])))
                 return false;
         }
     }

@@ -4,8 +4,11 @@
 #include "text/TextCodec.h"
 #include "text/Utf8.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -22,8 +25,7 @@ QByteArray utf8Of(char32_t c)
 // width (KELVIN SIGN for "k", LATIN SMALL LETTER LONG S for "s").
 struct AsciiCases
 {
-    std::array<unsigned char, 2> bytes{};
-    int count = 0;
+    BytePattern::Place bytes;
     bool otherWidths = false;
 };
 
@@ -35,7 +37,7 @@ const std::array<AsciiCases, 128> &asciiCaseTable()
             AsciiCases &entry = cases[c];
             for (const char32_t same : CaseFolding::sameFolding(c)) {
                 if (same < 0x80)
-                    entry.bytes[static_cast<std::size_t>(entry.count++)] = static_cast<unsigned char>(same);
+                    entry.bytes.add(static_cast<unsigned char>(same));
                 else
                     entry.otherWidths = true;
             }
@@ -44,6 +46,24 @@ const std::array<AsciiCases, 128> &asciiCaseTable()
     }();
     return table;
 }
+
+// Every Windows-1252 byte with the folding of its character, sorted by folding and then byte, so
+// that the bytes of a letter in any case are found without a pass over all 256.
+const std::array<std::pair<char16_t, unsigned char>, 256> &windows1252ByFolding()
+{
+    static const std::array<std::pair<char16_t, unsigned char>, 256> table = [] {
+        const std::array<char16_t, 256> &folds = CaseFolding::windows1252Folds();
+        std::array<std::pair<char16_t, unsigned char>, 256> pairs;
+        for (unsigned b = 0; b < 256; ++b)
+            pairs[b] = {folds[b], static_cast<unsigned char>(b)};
+        std::sort(pairs.begin(), pairs.end());
+        return pairs;
+    }();
+    return table;
+}
+
+// The places of a pattern as it is built; a text of usual length needs no allocation for them.
+using Places = QVarLengthArray<BytePattern::Place, 32>;
 
 } // namespace
 
@@ -63,26 +83,26 @@ void TextFinder::makeWindows1252Pattern()
 {
     // Each character of the line is one byte, so each character of the text stands for the bytes
     // whose characters fold as it does. No such byte: no line can hold the text.
-    const std::array<char16_t, 256> &folds = CaseFolding::windows1252Folds();
-    std::vector<BytePattern::Place> places;
-    places.reserve(static_cast<std::size_t>(m_text.size()));
-    for (const QChar c : m_text) {
+    const std::array<std::pair<char16_t, unsigned char>, 256> &byFolding = windows1252ByFolding();
+    Places places;
+    // Read through a const view: the text is shared with the caller, and must not be copied.
+    for (const QChar c : std::as_const(m_text)) {
         BytePattern::Place place;
         // Half of a surrogate pair matches no character of the code page.
         if (!c.isSurrogate()) {
             const auto folded = static_cast<char16_t>(CaseFolding::fold(c.unicode()));
-            for (unsigned b = 0; b < 256; ++b) {
-                if (folds[b] == folded)
-                    place.push_back(static_cast<unsigned char>(b));
-            }
+            for (auto it = std::lower_bound(byFolding.begin(), byFolding.end(),
+                                            std::pair<char16_t, unsigned char>(folded, 0));
+                 it != byFolding.end() && it->first == folded; ++it)
+                place.add(it->second);
         }
         if (place.empty()) {
             m_never = true;
             return;
         }
-        places.push_back(std::move(place));
+        places.push_back(place);
     }
-    m_pattern.emplace(std::move(places));
+    m_pattern.emplace(places);
 }
 
 void TextFinder::makeUtf8Pattern()
@@ -90,20 +110,20 @@ void TextFinder::makeUtf8Pattern()
     // A character stands for the characters that fold as it does and take as many bytes as its
     // folding; the others (of another width) occur only in lines that are not plain.
     const std::array<AsciiCases, 128> &asciiCases = asciiCaseTable();
-    std::vector<BytePattern::Place> places;
-    places.reserve(static_cast<std::size_t>(m_text.size()));
+    Places places;
     std::vector<std::pair<qsizetype, std::vector<QByteArray>>> spelled;
-    for (qsizetype k = 0; k < m_text.size(); ++k) {
-        char32_t c = m_text[k].unicode();
+    const QString &text = m_text; // read only: the text is shared with the caller
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        char32_t c = text[k].unicode();
         if (c < 0x80) {
             // The common case, without a table search: an ASCII character and its other case.
             const AsciiCases &cases = asciiCases[c];
-            places.push_back(BytePattern::Place(cases.bytes.begin(), cases.bytes.begin() + cases.count));
+            places.push_back(cases.bytes);
             m_plainLinesOnly = m_plainLinesOnly || cases.otherWidths;
             continue;
         }
-        if (QChar::isHighSurrogate(c) && k + 1 < m_text.size() && m_text[k + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(m_text[k].unicode(), m_text[k + 1].unicode());
+        if (QChar::isHighSurrogate(c) && k + 1 < text.size() && text[k + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[k].unicode(), text[k + 1].unicode());
             ++k;
         } else if (QChar::isSurrogate(c))
             return; // half of a pair: only the decoded line can say what Qt makes of it
@@ -124,18 +144,16 @@ void TextFinder::makeUtf8Pattern()
         for (qsizetype i = 0; i < foldedBytes.size(); ++i) {
             BytePattern::Place place;
             for (const QByteArray &spelling : spellings)
-                place.push_back(static_cast<unsigned char>(spelling[i]));
-            std::sort(place.begin(), place.end());
-            place.erase(std::unique(place.begin(), place.end()), place.end());
-            differing += place.size() > 1;
-            places.push_back(std::move(place));
+                place.add(static_cast<unsigned char>(spelling[i]));
+            differing += place.count() > 1;
+            places.push_back(place);
         }
         // Spellings that differ in one byte only are told apart by that byte; in more, the bytes
         // allowed at each place would also let mixtures of two spellings through.
         if (differing > 1)
             spelled.emplace_back(offset, std::move(spellings));
     }
-    m_pattern.emplace(std::move(places));
+    m_pattern.emplace(places);
     for (auto &[offset, spellings] : spelled)
         m_pattern->addSpellings(offset, std::move(spellings));
 }

@@ -57,13 +57,26 @@ struct Reference
     std::vector<Release> releases;
 };
 
-ChangeKind referenceKind(const QString &line, const QStringList &changeDetect)
+// The change patterns, made once for all the lines of a text.
+struct ReferencePatterns
 {
-    const auto matches = [&](qsizetype entry) {
-        return entry < changeDetect.size() && WildcardPattern(changeDetect[entry]).matches(line.toUtf8());
-    };
-    return matches(0) ? ChangeKind::Addition : matches(1) ? ChangeKind::Fix : ChangeKind::Other;
-}
+    std::vector<WildcardPattern> patterns;
+
+    explicit ReferencePatterns(const QStringList &changeDetect)
+    {
+        for (qsizetype entry = 0; entry < std::min<qsizetype>(changeDetect.size(), 2); ++entry)
+            patterns.emplace_back(changeDetect[entry]);
+    }
+
+    ChangeKind kind(const QString &line) const
+    {
+        const QByteArray bytes = line.toUtf8();
+        const auto matches = [&](std::size_t entry) {
+            return entry < patterns.size() && patterns[entry].matches(bytes);
+        };
+        return matches(0) ? ChangeKind::Addition : matches(1) ? ChangeKind::Fix : ChangeKind::Other;
+    }
+};
 
 Reference referenceOf(const QString &text, const DetectionSettings &settings)
 {
@@ -82,6 +95,7 @@ Reference referenceOf(const QString &text, const DetectionSettings &settings)
     }
     if (!line.isEmpty() || ref.lines.isEmpty())
         ref.lines << trimSpaces(line);
+    const ReferencePatterns changes(settings.ChangeDetectList);
     const QStringList &detect = settings.VersionDetectList;
     const auto holds = [&](const QString &l, qsizetype entry) {
         return entry < detect.size() && !detect[entry].isEmpty() &&
@@ -89,7 +103,7 @@ Reference referenceOf(const QString &text, const DetectionSettings &settings)
     };
     for (qsizetype i = 0; i < ref.lines.size(); ++i) {
         QString &l = ref.lines[i];
-        ref.kinds.push_back(referenceKind(l, settings.ChangeDetectList));
+        ref.kinds.push_back(changes.kind(l));
         if (ref.kinds.back() != ChangeKind::Other || l.isEmpty())
             continue;
         for (const QString &entry : detect) {
@@ -102,7 +116,7 @@ Reference referenceOf(const QString &text, const DetectionSettings &settings)
             if (rewritten != l) {
                 release.label = trimSpaces(rewritten.mid(labelFrom));
                 l = rewritten;
-                ref.kinds.back() = referenceKind(l, settings.ChangeDetectList);
+                ref.kinds.back() = changes.kind(l);
             }
             ref.releases.push_back(release);
             break;
@@ -165,7 +179,8 @@ void checkViews(const HistoryDocument &doc)
     }
 }
 
-void checkSearch(const HistoryLines &lines, const QString &text)
+// `decoded` holds the text of each line, decoded once for all the searches.
+void checkSearch(const HistoryLines &lines, const QStringList &decoded, const QString &text)
 {
     for (const bool wholeWord : {false, true}) {
         const QString needle = searchNeedle(text, wholeWord);
@@ -174,7 +189,7 @@ void checkSearch(const HistoryLines &lines, const QString &text)
             const std::vector<LineIndex> all = findAll(lines, text, in, wholeWord);
             std::vector<LineIndex> expected;
             for (LineIndex i(0); lines.contains(i); ++i) {
-                if (passesSearchIn(lines, i, in) && lines.text(i).contains(needle, Qt::CaseInsensitive))
+                if (passesSearchIn(lines, i, in) && decoded[i.value()].contains(needle, Qt::CaseInsensitive))
                     expected.push_back(i);
             }
             check(all == expected, "Find All lists exactly the decoded lines holding the needle");
@@ -247,8 +262,11 @@ void checkDocument(const HistoryDocument &doc, const DetectionSettings &settings
     // Needles as a user would copy them from the list, and in other letter case.
     const QString line = doc.lines.text(LineIndex(doc.lines.size() / 2));
     const QString needle = line.mid(line.size() / 3, 6);
-    checkSearch(doc.lines, needle);
-    checkSearch(doc.lines, needle.toUpper());
+    QStringList decoded;
+    for (LineIndex i(0); doc.lines.contains(i); ++i)
+        decoded << doc.lines.text(i);
+    checkSearch(doc.lines, decoded, needle);
+    checkSearch(doc.lines, decoded, needle.toUpper());
 }
 
 } // namespace
