@@ -252,7 +252,6 @@ frmSearchFor &frmMain::findDialog()
     // Made the first time it is needed; "Find Next" may ask before the dialog was ever shown.
     if (!m_findDialog) {
         m_findDialog = new frmSearchFor(*m_search, m_settings, this);
-        m_selection->setSearchTextSource(m_findDialog);
         connect(m_findDialog, &frmSearchFor::changesListFocusWanted, this, &frmMain::focusChangesList);
         connect(m_findDialog, &frmSearchFor::searchableChanged, m_menus.mnuSearchFindNext,
                 &QAction::setEnabled);

@@ -37,6 +37,8 @@ public:
     // The document must outlive the content shown from it; a null document shows no rows.
     void setContent(const HistoryDocument *document, ChangesListContent content);
     const ChangesListContent &content() const { return m_content; }
+    // The history the rows are lines of; null while nothing is shown.
+    const HistoryDocument *document() const { return m_document; }
     // The line storage of the content shown before the last one, for the next build to fill.
     std::vector<LineIndex> takeSpareStorage() { return std::move(m_spareStorage); }
 

@@ -64,6 +64,15 @@ ShownText shownChange(const HistoryLines &lines, LineIndex line)
     return shownBytes(change, lines.encoding(), lines.characterCount(line) - (bytes.size() - change.size()));
 }
 
+qsizetype changeStart(const HistoryLines &lines, LineIndex line)
+{
+    const QByteArrayView bytes = lines.bytes(line);
+    if (dateDigits(bytes) < 0)
+        return 0;
+    // The date and the blanks after it are ASCII: as many characters as bytes.
+    return changeBytes(bytes, true).data() - bytes.data();
+}
+
 QString shownText(const QString &text)
 {
     if (text.size() <= ShownCharacters)

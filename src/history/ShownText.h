@@ -25,5 +25,7 @@ ShownText shownLine(const HistoryLines &lines, LineIndex line);
 // The Change text of a line as shown: after the date without surrounding blanks, or the whole line
 // when it has no date (GetChangeText).
 ShownText shownChange(const HistoryLines &lines, LineIndex line);
+// Where the Change text of a line begins in the whole line: after the date and its blanks.
+qsizetype changeStart(const HistoryLines &lines, LineIndex line);
 // Any text (a release's label) cut the same way.
 QString shownText(const QString &text);

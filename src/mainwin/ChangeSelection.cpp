@@ -4,9 +4,9 @@
 #include "history/LineRules.h"
 #include "history/ShownText.h"
 #include "mainwin/ChangeRowsText.h"
-#include "mainwin/SearchTextSource.h"
 #include "mainwin/ShownHistory.h"
 #include "mainwin/VersionsList.h"
+#include "search/HitDelegate.h"
 #include "widgets/WaitCursor.h"
 
 #include <QAction>
@@ -101,7 +101,8 @@ void ChangeSelection::ChangeRowClick(ListRow row)
         // The "Search Result:" header shows no line of the history.
         m_w.wrapPanel->clear();
         m_w.datePanel->clear();
-        m_shownLineLength = 0;
+        m_shownLine = NoLine;
+        MarkSearchText();
         return;
     }
     // A line too long to lay out is shown cut; its date is at its start. The date panel tells the
@@ -110,9 +111,8 @@ void ChangeSelection::ChangeRowClick(ListRow row)
     const ShownText shown = shownLine(document.lines, line);
     m_w.datePanel->setText(longDateText(shown.text));
     m_w.wrapPanel->setPlainText(shown.text);
-    m_shownLineLength = shown.lineLength;
-    if (m_shown.view().searchResultsShown())
-        MarkSearchText();
+    m_shownLine = line;
+    MarkSearchText();
     // In the "All" view, "All" stays the current item whatever row is chosen; so does "New since
     // last time" in its view.
     if (!m_shown.view().allSelected() && !m_shown.view().newSelected())
@@ -162,24 +162,34 @@ void ChangeSelection::GoToLine(LineIndex line)
     MarkSearchText();
 }
 
+void ChangeSelection::setHighlight(const SearchHighlight &highlight)
+{
+    m_highlight = highlight;
+    MarkSearchText();
+}
+
 void ChangeSelection::MarkSearchText()
 {
-    if (!m_searchText)
-        return;
-    const QString wanted = m_searchText->searchText();
-    if (wanted.isEmpty())
-        return;
-    // In a line shown cut, only the part shown can be marked.
-    const QString shown = m_w.wrapPanel->toPlainText();
-    const qsizetype at = QStringView(shown)
-                             .first(std::min(m_shownLineLength, shown.size()))
-                             .indexOf(wanted, 0, Qt::CaseInsensitive);
-    if (at < 0)
-        return;
-    QTextCursor cursor = m_w.wrapPanel->textCursor();
-    cursor.setPosition(static_cast<int>(at));
-    cursor.setPosition(static_cast<int>(at + wanted.size()), QTextCursor::KeepAnchor);
-    m_w.wrapPanel->setTextCursor(cursor);
+    QList<QTextEdit::ExtraSelection> marks;
+    if (m_highlight.appliesTo(m_shownLine) && m_shown.document().lines.contains(m_shownLine)) {
+        // Found in the line itself, as the search finds it; in a line shown cut, only in the part shown.
+        const ShownText shown = shownLine(m_shown.document().lines, m_shownLine);
+        const std::vector<HitRange> hits = hitRanges(QStringView(shown.text).first(shown.lineLength),
+                                                     m_highlight.text, m_highlight.wholeWord);
+        QTextCharFormat format;
+        format.setBackground(HitDelegate::hitBackground());
+        format.setForeground(HitDelegate::hitForeground());
+        for (const HitRange &hit : hits) {
+            QTextCursor cursor(m_w.wrapPanel->document());
+            cursor.setPosition(static_cast<int>(hit.start));
+            cursor.setPosition(static_cast<int>(hit.start + hit.length), QTextCursor::KeepAnchor);
+            marks.append({cursor, format});
+        }
+        // The first hit is selected too, ready to be copied.
+        if (!marks.isEmpty())
+            m_w.wrapPanel->setTextCursor(marks.first().cursor);
+    }
+    m_w.wrapPanel->setExtraSelections(marks);
 }
 
 void ChangeSelection::CopyRows()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/Position.h"
+#include "search/HitRanges.h"
 
 #include <QObject>
 
@@ -10,7 +11,6 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QTableView;
-class SearchTextSource;
 class ShownHistory;
 class VersionsList;
 
@@ -33,8 +33,8 @@ public:
 
     ChangeSelection(const Widgets &widgets, ShownHistory &shown, QObject *parent = nullptr);
 
-    // Null: nothing is marked in the wrap panel.
-    void setSearchTextSource(const SearchTextSource *source) { m_searchText = source; }
+    // The hits the wrap panel marks in the line it shows, as the list shows them in the rows.
+    void setHighlight(const SearchHighlight &highlight);
 
     void ChangeRowClick(ListRow row);
     // Makes `row` the only selected and the current row, scrolls to it and shows it.
@@ -60,10 +60,9 @@ private:
 
     Widgets m_w;
     ShownHistory &m_shown;
-    const SearchTextSource *m_searchText = nullptr;
+    SearchHighlight m_highlight;
+    LineIndex m_shownLine; // the line the wrap panel shows, if any
     QObject *m_viewport = nullptr;
     QMenu *m_mnuContext = nullptr;
     bool m_selecting = false;
-    qsizetype m_shownLineLength =
-        0; // characters of the wrap panel that are the line's own, before any cut marker
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/HitRanges.h"
 #include "search/SearchResults.h"
 #include "search/Searcher.h"
 
@@ -9,6 +10,7 @@
 
 class ChangeSelection;
 class ChangesListModel;
+class HitDelegate;
 class QLabel;
 class QTableView;
 class QWidget;
@@ -50,12 +52,19 @@ public:
 
     const std::vector<LineIndex> &SearchResultLines() const { return m_results.SearchResultLines(); }
 
+    // The hits shown in the list and the wrap panel: the last Find All's in its results, the last
+    // Find Next's in the line it went to. They go when the list leaves what the search showed (a
+    // release or "All" chosen, another history opened); a new filter or order keeps them.
+    const SearchHighlight &highlight() const;
+
 signals:
     // Results were listed to be read: the wrap panel should be showing.
     void wrapPanelWanted();
 
 private:
     void showContent(ChangesListContent content);
+    void setHighlight(const SearchHighlight &highlight);
+    void viewChanged();
 
     Widgets m_w;
     ShownHistory &m_shown;
@@ -64,4 +73,7 @@ private:
     // The listing a Find All has just made, shown as is rather than made again from its lines.
     std::optional<ChangesListContent> m_fresh;
     SearchIn m_searchInChoice = SearchIn::Everywhere; // kept for the whole run
+    HitDelegate *m_hits = nullptr;
+    ReleaseIndex m_highlightRelease; // the release Find Next showed its line in
+    bool m_searching = false;        // the view changes because a search shows what it found
 };

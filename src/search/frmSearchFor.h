@@ -1,6 +1,5 @@
 #pragma once
 
-#include "mainwin/SearchTextSource.h"
 #include "search/FindHistory.h"
 #include "search/SearchRule.h"
 
@@ -21,7 +20,7 @@ class SettingsStore;
 // The modeless Find dialog: the text to look for with its history, where to look and whether
 // to match whole words, and the line at which the next "Find Next" starts. Closing it only hides
 // it; its options are stored when it is unloaded at the end of the run.
-class frmSearchFor : public QDialog, public SearchTextSource
+class frmSearchFor : public QDialog
 {
     Q_OBJECT
 public:
@@ -43,7 +42,7 @@ public:
     void setNextStartItem(LineIndex line) { m_nextStartItem = line; }
 
     // The text being searched for, as it stands in the dialog.
-    QString searchText() const final;
+    QString searchText() const;
 
     // Whether there is a text to search for, as Find Next and Find All are enabled.
     bool canSearch() const { return !searchText().isEmpty(); }

@@ -1,5 +1,6 @@
 #include "DataTable.h"
 #include "HistoryFixture.h"
+#include "search/HitRanges.h"
 #include "search/LineSearch.h"
 
 #include <QTest>
@@ -78,6 +79,42 @@ private slots:
                  at = ::findNext(lines, text, at + 1, SearchIn::Everywhere, false))
                 stepped << at.value();
             QTEST(stepped, "expected");
+        }
+    }
+
+    // Where a line shows the text it was found for: [start, length) pairs. A line the search finds
+    // has a hit, any other none, in either encoding that can hold it.
+    void hitRanges_data()
+    {
+        const auto row = addColumns<QString, QString, bool, Lines>({"line", "text", "wholeWord", "expected"});
+        row("several in one line, any case", "Tab tab TAB", "tab", false, {0, 3, 4, 3, 8, 3});
+        row("overlapping candidates left to right", "aaaaa", "aa", false, {0, 2, 2, 2});
+        row("whole words share the blank between them", "a tab tab b", "TAB", true, {2, 3, 6, 3});
+        row("whole word inside a longer word", "a tabs b", "tab", true, {});
+        row("whole word at line start and end", "tab x tab", "tab", true, {});
+        row("accented letters in the other case", QStringLiteral("\u00c9t\u00e9 x \u00e9T\u00c9 y"),
+            QStringLiteral("\u00e9t\u00e9"), true, {6, 3});
+        row("Cyrillic in the other case", QStringLiteral("\u041e\u043a\u043d\u043e x"),
+            QStringLiteral("\u043e\u041a\u041d\u041e"), false, {0, 4});
+        row("letter of odd width", QStringLiteral("a \u212aelvin"), "kel", false, {2, 3});
+        row("empty text", "abc", "", false, {});
+    }
+    void hitRanges()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, text);
+        QFETCH(bool, wholeWord);
+        QFETCH(Lines, expected);
+        Lines found;
+        for (const HitRange &hit : ::hitRanges(line, text, wholeWord))
+            found << int(hit.start) << int(hit.length);
+        QCOMPARE(found, expected);
+        for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
+            if (text.isEmpty() || decodeText(encodeText(line, encoding), encoding) != line)
+                continue;
+            const bool listed =
+                !::findAll(makeLines({line}, {}, encoding), text, SearchIn::Everywhere, wholeWord).empty();
+            QCOMPARE(listed, !expected.isEmpty());
         }
     }
 };

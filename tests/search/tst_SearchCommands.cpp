@@ -1,6 +1,7 @@
 #include "DataTable.h"
 #include "MainWindowFixture.h"
 #include "Positions.h"
+#include "search/HitDelegate.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -109,6 +110,38 @@ private slots:
         trigger(w, "mnuViewReversedList");
         QCOMPARE(changeTexts(w),
                  (QStringList{"Fixed: zeta", "Added: epsilon", "Release Total Commander 1.0"}));
+    }
+
+    // The list shows hits in every result of Find All (a whole word at the start of the Change
+    // text too: its blank is before it in the line) and keeps them under a new order; Find Next's
+    // only in the line it went to; choosing a release ends them.
+    void highlightsFollowTheSearch()
+    {
+        MainWindowFixture fixture;
+        frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
+        // The hits of the row of a line; of the "Search Result:" row for no line.
+        auto hitsIn = [&w](int line) {
+            const auto *model = qobject_cast<const ChangesListModel *>(changesList(w)->model());
+            const ListRow row = line < 0 ? ListRow(0) : model->rowOfLine(LineIndex(line));
+            QList<int> found;
+            for (const HitRange &hit : qobject_cast<HitDelegate *>(changesList(w)->itemDelegate())
+                                           ->cellHits(model->index(row.value(), ChangeColumn)))
+                found << int(hit.start) << int(hit.length);
+            return found;
+        };
+        w.search().FindAll(QStringLiteral("FIXED:"), SearchIn::Everywhere, true);
+        trigger(w, "mnuViewReversedList");
+        QCOMPARE(hitsIn(7), (QList<int>{0, 6}));
+        QCOMPARE(hitsIn(-1), QList<int>{}); // the "Search Result:" row
+
+        w.search().FindString(QStringLiteral("E"), LineIndex(4), SearchIn::Everywhere, false);
+        QCOMPARE(hitsIn(4), (QList<int>{3, 1, 8, 1}));
+        QCOMPARE(hitsIn(2), QList<int>{});
+        QCOMPARE(wrapPanel(w)->extraSelections().size(), 2);
+
+        clickVersion(w, 2);
+        QCOMPARE(w.search().highlight().text, QString());
+        QCOMPARE(wrapPanel(w)->extraSelections().size(), 0);
     }
 };
 

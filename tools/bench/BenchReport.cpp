@@ -99,6 +99,11 @@ std::vector<TargetCheck> checkTargets(const std::vector<FileFigures> &files)
                       ratioOf("findall_whole"), 1.0, 0.3, QStringLiteral("x")});
     checks.push_back({QStringLiteral("CalcStatistics2 + CalcStatistics / wc -l"), bigName,
                       ratioOf("stats_both"), 4, 2, QStringLiteral("x")});
+    const double plainScroll = big->ms(QStringLiteral("scroll_plain"));
+    const double hitsScroll =
+        std::max(big->ms(QStringLiteral("scroll_hits")), big->ms(QStringLiteral("scroll_hits_every_row")));
+    checks.push_back({QStringLiteral("scrolling with hits shown / without (worst)"), bigName,
+                      plainScroll > 0 ? hitsScroll / plainScroll : -1, 1.3, 1.1, QStringLiteral("x")});
     const double sizeMb = static_cast<double>(big->bytes) / MB;
     checks.push_back({QStringLiteral("peak resident after load (MB)"), bigName,
                       big->loadPeakBytes < 0 ? -1 : static_cast<double>(big->loadPeakBytes) / MB,

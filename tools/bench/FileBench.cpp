@@ -6,12 +6,14 @@
 #include "history/ChangesListModel.h"
 #include "history/HistoryLoader.h"
 #include "mainwin/ChangeRowsText.h"
+#include "search/HitDelegate.h"
 #include "search/LineSearch.h"
 #include "search/SearchResults.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 
 #include <optional>
@@ -69,6 +71,7 @@ FileFigures FileBench::run()
     measureSearches();
     measureStatistics();
     measureCopy();
+    measureScroll();
     m_model->setContent(nullptr, {});
     m_document = HistoryDocument();
     return m_result;
@@ -280,4 +283,36 @@ void FileBench::measureCopy()
         Baseline::WcLines, copied >= 0 ? ms : -1,
         QStringLiteral("%1 rows, %2 characters").arg(rowCount).arg(copied), true)
         .count = rowCount;
+}
+
+void FileBench::measureScroll()
+{
+    showList({ChangesView::All, ViewFilter::AllChanges, false});
+    constexpr int Pages = 100;
+    QScrollBar *bar = m_view->verticalScrollBar();
+    // Pages spread over the whole list, each painted, as dragging the scroll bar paints them.
+    auto scrollThrough = [&] {
+        for (int page = 0; page <= Pages; ++page) {
+            bar->setValue(static_cast<int>(qint64(bar->maximum()) * page / Pages));
+            m_view->viewport()->repaint();
+        }
+    };
+    const double plainMs = medianMs(m_reps, scrollThrough);
+    QAbstractItemDelegate *plain = m_view->itemDelegate();
+    HitDelegate hits(*m_model);
+    m_view->setItemDelegate(&hits);
+    hits.setHighlight({m_words.common, false, NoLine});
+    const double hitsMs = medianMs(m_reps, scrollThrough);
+    // A letter nearly every row holds, several times: every row painted draws its hits itself.
+    hits.setHighlight({QStringLiteral("e"), false, NoLine});
+    const double everyRowMs = medianMs(m_reps, scrollThrough);
+    m_view->setItemDelegate(plain);
+    const QString pages = QStringLiteral("%1 pages of %2 rows").arg(Pages + 1).arg(m_model->rowCount());
+    add(QStringLiteral("scroll_plain"), QStringLiteral("\"All\" scrolled top to bottom, painted"),
+        Baseline::None, plainMs, pages);
+    add(QStringLiteral("scroll_hits"),
+        QStringLiteral("the same with the hits of \"%1\" shown").arg(m_words.common), Baseline::None, hitsMs,
+        QStringLiteral("%1 ms a page").arg(hitsMs / (Pages + 1), 0, 'f', 2));
+    add(QStringLiteral("scroll_hits_every_row"), QStringLiteral("the same with the hits of \"e\" shown"),
+        Baseline::None, everyRowMs, QStringLiteral("%1 ms a page").arg(everyRowMs / (Pages + 1), 0, 'f', 2));
 }

@@ -47,6 +47,7 @@ private:
     void measureSearches();
     void measureStatistics();
     void measureCopy();
+    void measureScroll();
     // Builds and shows a list as the window does: one vector fill, one model reset, a repaint.
     void showList(const ChangesView &request);
     void showContent(ChangesListContent content);
