@@ -97,9 +97,8 @@ private slots:
     }
     void findListsWhatFindAllFinds()
     {
-        QFETCH(QStringList, options);
-        QFETCH(int, searchInChoice);
-        QFETCH(bool, wholeWord);
+        auto [options, searchInChoice, wholeWord] =
+            fetch<QStringList, int, bool>({"options", "searchInChoice", "wholeWord"});
         const HistoryDocument document = example();
         const QString text = QStringLiteral("toolbar");
         SearchResults results;
@@ -129,9 +128,7 @@ private slots:
     }
     void changesListWhatTheViewShows()
     {
-        QFETCH(QStringList, options);
-        QFETCH(int, named);
-        QFETCH(ChangesView, view);
+        auto [options, named, view] = fetch<QStringList, int, ChangesView>({"options", "named", "view"});
         const HistoryDocument document = example();
         if (named >= 0)
             options << QStringLiteral("--release") << document.releases[std::size_t(named)].key();
@@ -166,9 +163,8 @@ private slots:
     }
     void failuresExitWithMessage()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, said);
+        auto [arguments, exitCode, said] =
+            fetch<QStringList, int, QString>({"arguments", "exitCode", "said"});
         QTemporaryDir dir;
         const Run run = runVelomir(dir, arguments);
         QCOMPARE(run.exitCode, exitCode);

@@ -58,8 +58,7 @@ private slots:
     }
     void fileOpen()
     {
-        QFETCH(QString, name);
-        QFETCH(bool, readable);
+        auto [name, readable] = fetch<QString, bool>({"name", "readable"});
         MainWindowFixture fixture;
         // The file manager's folder, holding the history under the name the file manager gives it.
         const QString file = fixture.writeHistory(sampleHistory(), QStringLiteral("HISTORY.TXT"));

@@ -128,8 +128,7 @@ private slots:
 
     void swatchAsksForColour()
     {
-        QFETCH(int, index);
-        QFETCH(bool, keyboard);
+        auto [index, keyboard] = fetch<int, bool>({"index", "keyboard"});
         Session s;
         cCommonDialog::scriptColorAnswer({true, "-2147483633"});
         s.open();

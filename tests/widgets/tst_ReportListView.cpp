@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "widgets/ReportListView.h"
 
 #include <QScrollBar>
@@ -71,8 +73,7 @@ private slots:
     }
     void rowsAreAsTallAsTheFont()
     {
-        QFETCH(int, pointSize);
-        QFETCH(bool, bold);
+        auto [pointSize, bold] = fetch<int, bool>({"pointSize", "bold"});
         QFont font = m_list->font();
         font.setPointSize(pointSize);
         font.setBold(bold);
