@@ -1,5 +1,6 @@
 #include "DataTable.h"
 #include "MemorySettingsStore.h"
+#include "TestFiles.h"
 
 #include "app/CommandLine.h"
 #include "app/HeadlessReports.h"
@@ -78,9 +79,9 @@ private slots:
         const Run run = runVelomir(dir, {QStringLiteral("--releases"), other});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QByteArray());
-        QFile expected(QStringLiteral(VELOMIR_TEST_DATA "/history/examples-releases.txt"));
-        QVERIFY(expected.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(run.out).split(u'\n'), QString::fromUtf8(expected.readAll()).split(u'\n'));
+        const QByteArray expected =
+            readFile(QStringLiteral(VELOMIR_TEST_DATA "/history/examples-releases.txt"));
+        QCOMPARE(QString::fromUtf8(run.out).split(u'\n'), QString::fromUtf8(expected).split(u'\n'));
         // Reports only read the settings.
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("velomir.ini"))));
     }
