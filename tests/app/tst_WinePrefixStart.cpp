@@ -30,8 +30,6 @@ class tst_WinePrefixStart : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() {}
-
     void init()
     {
         m_root = std::make_unique<QTemporaryDir>();

@@ -66,10 +66,9 @@ private slots:
     // Every row is as tall as the font, in bold too.
     void rowsAreAsTallAsTheFont_data()
     {
-        QTest::addColumn<int>("pointSize");
-        QTest::addColumn<bool>("bold");
-        QTest::newRow("8 pt") << 8 << false;
-        QTest::newRow("20 pt bold") << 20 << true;
+        const auto row = addColumns<int, bool>({"pointSize", "bold"});
+        row("8 pt", 8, false);
+        row("20 pt bold", 20, true);
     }
     void rowsAreAsTallAsTheFont()
     {
