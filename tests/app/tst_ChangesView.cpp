@@ -122,9 +122,8 @@ private slots:
     }
     void columnsWrittenAtExit()
     {
-        QFETCH(QStringList, settings);
-        QFETCH(bool, edit);
-        QFETCH(QStringList, written);
+        auto [settings, edit, written] =
+            fetch<QStringList, bool, QStringList>({"settings", "edit", "written"});
         MainWindowFixture fixture;
         fixture.writeSettings(settings);
         QHeaderView *header =
@@ -158,8 +157,7 @@ private slots:
     }
     void viewCommandsListRowsAndCheckMenuAndButtons()
     {
-        QFETCH(QString, clicked);
-        QFETCH(QString, checked);
+        auto [clicked, checked] = fetch<QString, QString>({"clicked", "checked"});
         MainWindowFixture fixture;
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
         for (const QChar key : clicked)

@@ -54,8 +54,7 @@ private slots:
     }
     void usageErrorsAreReported()
     {
-        QFETCH(QStringList, args);
-        QFETCH(QString, named);
+        auto [args, named] = fetch<QStringList, QString>({"args", "named"});
         const QString error = parseCommandLine(args).error;
         QVERIFY2(error.contains(named), qPrintable(error));
     }
@@ -87,9 +86,8 @@ private slots:
     }
     void toolbarLayoutChoiceFollowsDefaultToolbar()
     {
-        QFETCH(QString, defaultToolbar);
-        QFETCH(QString, buttons);
-        QFETCH(bool, present);
+        auto [defaultToolbar, buttons, present] =
+            fetch<QString, QString, bool>({"defaultToolbar", "buttons", "present"});
         QTEST(chooseToolbarLayout(defaultToolbar, buttons, present) == BuiltInToolbarButtons, "builtIn");
     }
 };

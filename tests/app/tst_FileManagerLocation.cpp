@@ -64,10 +64,8 @@ private slots:
     }
     void directorySources()
     {
-        QFETCH(QString, environment);
-        QFETCH(QString, user);
-        QFETCH(QString, machine);
-        QFETCH(QString, stored);
+        auto [environment, user, machine, stored] =
+            fetch<QString, QString, QString, QString>({"environment", "user", "machine", "stored"});
 
         QStringList writes;
         FileManagerDirSources sources{
@@ -107,10 +105,9 @@ private slots:
     }
     void startFile()
     {
-        QFETCH(QString, commandLine);
-        QFETCH(QString, fileManagerDir);
-        QFETCH(QString, lastFile);
-        QFETCH(QStringList, existing);
+        auto [commandLine, fileManagerDir, lastFile, existing] =
+            fetch<QString, QString, QString, QStringList>(
+                {"commandLine", "fileManagerDir", "lastFile", "existing"});
         QTemporaryDir temp;
         for (const QString &name : existing) {
             QVERIFY(QDir(temp.path()).mkpath(QFileInfo(name).path()));

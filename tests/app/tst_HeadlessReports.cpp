@@ -1,5 +1,6 @@
 #include "DataTable.h"
 #include "MemorySettingsStore.h"
+#include "TestFiles.h"
 
 #include "app/CommandLine.h"
 #include "app/HeadlessReports.h"
@@ -78,9 +79,9 @@ private slots:
         const Run run = runVelomir(dir, {QStringLiteral("--releases"), other});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QByteArray());
-        QFile expected(QStringLiteral(VELOMIR_TEST_DATA "/history/examples-releases.txt"));
-        QVERIFY(expected.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(run.out).split(u'\n'), QString::fromUtf8(expected.readAll()).split(u'\n'));
+        const QByteArray expected =
+            readFile(QStringLiteral(VELOMIR_TEST_DATA "/history/examples-releases.txt"));
+        QCOMPARE(QString::fromUtf8(run.out).split(u'\n'), QString::fromUtf8(expected).split(u'\n'));
         // Reports only read the settings.
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("velomir.ini"))));
     }
@@ -97,9 +98,8 @@ private slots:
     }
     void findListsWhatFindAllFinds()
     {
-        QFETCH(QStringList, options);
-        QFETCH(int, searchInChoice);
-        QFETCH(bool, wholeWord);
+        auto [options, searchInChoice, wholeWord] =
+            fetch<QStringList, int, bool>({"options", "searchInChoice", "wholeWord"});
         const HistoryDocument document = example();
         const QString text = QStringLiteral("toolbar");
         SearchResults results;
@@ -129,9 +129,7 @@ private slots:
     }
     void changesListWhatTheViewShows()
     {
-        QFETCH(QStringList, options);
-        QFETCH(int, named);
-        QFETCH(ChangesView, view);
+        auto [options, named, view] = fetch<QStringList, int, ChangesView>({"options", "named", "view"});
         const HistoryDocument document = example();
         if (named >= 0)
             options << QStringLiteral("--release") << document.releases[std::size_t(named)].key();
@@ -166,9 +164,8 @@ private slots:
     }
     void failuresExitWithMessage()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, said);
+        auto [arguments, exitCode, said] =
+            fetch<QStringList, int, QString>({"arguments", "exitCode", "said"});
         QTemporaryDir dir;
         const Run run = runVelomir(dir, arguments);
         QCOMPARE(run.exitCode, exitCode);

@@ -94,10 +94,8 @@ private slots:
     }
     void reloadKeepsWhatIsShown()
     {
-        QFETCH(bool, renameOver);
-        QFETCH(int, release);
-        QFETCH(QString, view);
-        QFETCH(int, selectedLine);
+        auto [renameOver, release, view, selectedLine] =
+            fetch<bool, int, QString, int>({"renameOver", "release", "view", "selectedLine"});
         MainWindowFixture fixture;
         const QString file = fixture.writeHistory(sampleHistory());
         frmMain &w = startFollowing(fixture, file);
@@ -167,7 +165,7 @@ private slots:
     }
     void removedFileKeepsHistoryAndIsTakenUpAgain()
     {
-        QFETCH(bool, folder);
+        auto [folder, why] = fetch<bool, QString>({"folder", "why"});
         MainWindowFixture fixture;
         const QString file = fixture.writeHistory(sampleHistory());
         frmMain &w = startFollowing(fixture, file);
@@ -176,7 +174,6 @@ private slots:
 
         QVERIFY(QFile::remove(file));
         QVERIFY(!folder || QDir().mkdir(file));
-        QFETCH(QString, why);
         QTRY_COMPARE(panelText(w, "StatusBar1_Panel2"), why);
         QCOMPARE(versionsList(w)->topLevelItemCount(), 4);
         QCOMPARE(markedVersion(w), 2);
@@ -214,9 +211,8 @@ private slots:
     }
     void busyFileRead()
     {
-        QFETCH(int, settle);
-        QFETCH(int, every);
-        QFETCH(int, writes);
+        auto [settle, every, writes, whileWritten] =
+            fetch<int, int, int, bool>({"settle", "every", "writes", "whileWritten"});
         FollowedFile followed(std::chrono::milliseconds{settle});
         int written = 0;
         QElapsedTimer sinceWrite;
@@ -234,7 +230,6 @@ private slots:
         });
         writer.start(every);
         QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 10000);
-        QFETCH(bool, whileWritten);
         QCOMPARE(seen.first().first < writes, whileWritten);
         QVERIFY(whileWritten || seen.first().second >= settle * 9 / 10);
     }
@@ -250,8 +245,7 @@ private slots:
     }
     void cutFileHeld()
     {
-        QFETCH(QByteArray, cut);
-        QFETCH(QByteArray, after);
+        auto [cut, after] = fetch<QByteArray, QByteArray>({"cut", "after"});
         FollowedFile followed(200ms); // held for 800 ms
         QList<qint64> sizes;          // the file's size at each change
         connect(&followed.watcher, &HistoryFileWatcher::changed, this,
@@ -277,10 +271,8 @@ private slots:
     }
     void dropOpensOneLocalFile()
     {
-        QFETCH(QString, target);
-        QFETCH(QStringList, urls);
-        QFETCH(QString, text);
-        QFETCH(bool, opens);
+        auto [target, urls, text, opens] =
+            fetch<QString, QStringList, QString, bool>({"target", "urls", "text", "opens"});
         MainWindowFixture fixture;
         const QString file = fixture.writeHistory(sampleHistory());
         const QString other =

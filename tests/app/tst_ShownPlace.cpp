@@ -40,9 +40,8 @@ private slots:
     }
     void releaseFoundAgainByLabel()
     {
-        QFETCH(QStringList, before);
-        QFETCH(int, position);
-        QFETCH(QStringList, after);
+        auto [before, position, after] =
+            fetch<QStringList, int, QStringList>({"before", "position", "after"});
         const HistoryDocument old = releasesNamed(before);
         const ShownPlace place = ShownPlace::take(old, viewOf(position), position >= 0, ChangeRows(), NoRow);
         QTEST(place.positionIn(releasesNamed(after)), "expected");
@@ -61,9 +60,8 @@ private slots:
     }
     void selectedLineFoundAgainByText()
     {
-        QFETCH(QStringList, before);
-        QFETCH(int, selected);
-        QFETCH(QStringList, after);
+        auto [before, selected, after] =
+            fetch<QStringList, int, QStringList>({"before", "selected", "after"});
         const HistoryDocument old = makeDocument(before);
         const ShownPlace place = ShownPlace::take(
             old, viewOf(0), 0, ChangeRows::everyLine(before.size(), false), ListRow(selected));

@@ -30,8 +30,6 @@ class tst_WinePrefixStart : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() {}
-
     void init()
     {
         m_root = std::make_unique<QTemporaryDir>();
@@ -84,10 +82,9 @@ private slots:
     }
     void historyInPrefixOpensAtStart()
     {
-        QFETCH(QByteArray, userValue);
-        QFETCH(QByteArray, machineValue);
-        QFETCH(QStringList, environment);
-        QFETCH(QString, file);
+        auto [userValue, machineValue, environment, file] =
+            fetch<QByteArray, QByteArray, QStringList, QString>(
+                {"userValue", "machineValue", "environment", "file"});
         if (!userValue.isEmpty())
             QVERIFY(writeFile(prefix() + "/user.reg", hiveHeader + tcSection + userValue + '\n'));
         if (!machineValue.isEmpty())

@@ -59,9 +59,7 @@ private slots:
     }
     void valueFromHive()
     {
-        QFETCH(QByteArray, body);
-        QFETCH(QString, key);
-        QFETCH(QString, name);
+        auto [body, key, name] = fetch<QByteArray, QString, QString>({"body", "key", "name"});
         QTEST(WineRegistryFile(body).value(key, name).value_or(QStringLiteral("<none>")), "expected");
     }
 
@@ -82,9 +80,8 @@ private slots:
     }
     void windowsPathMappedThroughPrefix()
     {
-        QFETCH(bool, deviceLink);
-        QFETCH(QString, windowsPath);
-        QFETCH(QString, expected);
+        auto [deviceLink, windowsPath, expected] =
+            fetch<bool, QString, QString>({"deviceLink", "windowsPath", "expected"});
         QTemporaryDir dir;
         QVERIFY(deviceLink ? makePrefix(dir.path()) : QDir(dir.path()).mkpath(QStringLiteral("drive_c")));
         const QString driveC =

@@ -48,9 +48,7 @@ private slots:
     }
     void build()
     {
-        QFETCH(int, release);
-        QFETCH(ViewFilter, filter);
-        QFETCH(bool, reversed);
+        auto [release, filter, reversed] = fetch<int, ViewFilter, bool>({"release", "filter", "reversed"});
         const HistoryDocument document = sampleDocument();
         const ChangesListContent content =
             BuildChangesList(document, {ReleaseIndex(release), filter, reversed});

@@ -112,8 +112,7 @@ private slots:
     }
     void longLineIsShownCut()
     {
-        QFETCH(bool, separate);
-        QFETCH(QString, line);
+        auto [separate, line] = fetch<bool, QString>({"separate", "line"});
         const HistoryDocument document = makeDocument({line});
         m_look.separateColumns = separate;
         m_model.setLook(m_look);

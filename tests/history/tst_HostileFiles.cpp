@@ -2,11 +2,10 @@
 // read to a sensible result or refused with a clear reason, and never crashes or blocks.
 #include "DataTable.h"
 #include "Positions.h"
+#include "TestFiles.h"
 #include "history/HistoryLoader.h"
 
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,8 +19,7 @@ class tst_HostileFiles : public QObject
     QString write(const QString &name, const QByteArray &bytes)
     {
         const QString path = m_dir->filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!writeFile(path, bytes))
             qFatal("cannot write the test file %s", qPrintable(path));
         return path;
     }
@@ -41,14 +39,10 @@ private slots:
         QVERIFY(m_dir->isValid());
     }
 
-    void hugeLineStaysWhole_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("a megabyte of NUL bytes") << QByteArray(1024 * 1024, '\0');
-    }
+    // A megabyte of NUL bytes is one line.
     void hugeLineStaysWhole()
     {
-        QFETCH(QByteArray, bytes);
+        const QByteArray bytes(1024 * 1024, '\0');
         HistoryDocument doc;
         QVERIFY(loadOverPrevious(write(QStringLiteral("long.txt"), bytes), doc).ok);
         QCOMPARE(doc.lines.size(), 1);
@@ -59,25 +53,18 @@ private slots:
     // than twice its size and more than the floor, as a file over the size limit is.
     void tooManyLinesAreRefused_data()
     {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<qint64>("floor");
-        QTest::addColumn<QString>("error");
+        const auto row = addColumns<QByteArray, int, qint64, QString>({"line", "count", "floor", "error"});
         const QString tooMany =
             QStringLiteral("The file has too many lines for its size (%1 lines in %2 bytes; "
                            "at most %3 lines are read from a file of this size).");
-        QTest::newRow("blank lines") << QByteArray("\n") << 100000 << qint64(0)
-                                     << tooMany.arg(100000).arg(100000).arg(25000);
-        QTest::newRow("blank lines within the floor") << QByteArray("\n") << 100000 << qint64(800000) << "";
-        QTest::newRow("lines of three bytes")
-            << QByteArray("ab\n") << 1000 << qint64(0) << tooMany.arg(1000).arg(3000).arg(750);
-        QTest::newRow("lines of four bytes") << QByteArray("abc\n") << 1000 << qint64(0) << "";
+        row("blank lines", "\n", 100000, 0, tooMany.arg(100000).arg(100000).arg(25000));
+        row("blank lines within the floor", "\n", 100000, 800000, "");
+        row("lines of three bytes", "ab\n", 1000, 0, tooMany.arg(1000).arg(3000).arg(750));
+        row("lines of four bytes", "abc\n", 1000, 0, "");
     }
     void tooManyLinesAreRefused()
     {
-        QFETCH(QByteArray, line);
-        QFETCH(int, count);
-        QFETCH(qint64, floor);
+        auto [line, count, floor] = fetch<QByteArray, int, qint64>({"line", "count", "floor"});
         HistoryDocument doc;
         const LoadResult result =
             loadOverPrevious(write(QStringLiteral("short-lines.txt"), line.repeated(count)), doc,

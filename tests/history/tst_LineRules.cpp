@@ -27,8 +27,7 @@ private slots:
     }
     void derivedTexts()
     {
-        QFETCH(QString, line);
-        QFETCH(QDate, date);
+        auto [line, date] = fetch<QString, QDate>({"line", "date"});
         QCOMPARE(GetDayText(line, QStringLiteral("dddd")), QLocale::system().toString(date, u"dddd"));
         QCOMPARE(GetDateText(line, QStringLiteral("dd/MM/yyyy")), date.toString(u"dd/MM/yyyy"));
         QCOMPARE(GetSortableDate(line), date.toString(u"yyyy MM dd"));
@@ -53,8 +52,7 @@ private slots:
     }
     void longDate()
     {
-        QFETCH(QString, line);
-        QFETCH(QDate, date);
+        auto [line, date] = fetch<QString, QDate>({"line", "date"});
         QCOMPARE(longDateText(line), QLocale::system().toString(date, QLocale::LongFormat));
     }
 };

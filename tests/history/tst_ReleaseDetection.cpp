@@ -60,8 +60,7 @@ private slots:
     }
     void findsReleases()
     {
-        QFETCH(QString, detect);
-        QFETCH(QByteArray, file);
+        auto [detect, file] = fetch<QString, QByteArray>({"detect", "file"});
         DetectionSettings settings = DetectionSettings::defaults();
         if (!detect.isEmpty())
             settings.VersionDetectList = detect.split(u',');
@@ -93,9 +92,8 @@ private slots:
     }
     void classifiesLines()
     {
-        QFETCH(QString, changeDetectStrings);
-        QFETCH(QString, line);
-        QFETCH(ChangeKind, kind);
+        auto [changeDetectStrings, line, kind] =
+            fetch<QString, QString, ChangeKind>({"changeDetectStrings", "line", "kind"});
         DetectionSettings settings = DetectionSettings::defaults();
         settings.ChangeDetectList = changeDetectStrings.split(u',');
         const HistoryLines lines = decodedHistory(line.toUtf8(), settings).lines;

@@ -32,8 +32,7 @@ private slots:
     }
     void matchesWholeLine()
     {
-        QFETCH(QString, pattern);
-        QFETCH(QString, line);
+        auto [pattern, line] = fetch<QString, QString>({"pattern", "line"});
         QTEST(WildcardPattern(pattern).matches(line.toUtf8()), "expected");
     }
 };

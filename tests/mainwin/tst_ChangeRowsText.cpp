@@ -1,8 +1,8 @@
+#include "DataTable.h"
 #include "HistoryFixture.h"
 #include "mainwin/ChangeRowsText.h"
 
 #include <QLocale>
-#include <QTest>
 
 namespace {
 
@@ -14,6 +14,11 @@ const QStringList SampleLines{"Version 1.0", "10.03.99 Added: caf\u00e9 \U0001F6
 QString day(int month, int dayOfMonth, const QString &format)
 {
     return QLocale::system().toString(QDate(1999, month, dayOfMonth), format);
+}
+
+ChangeRows searchRows()
+{
+    return ChangeRows::listed(lineList({0, 1, 2, 3}), false, ChangeRows::HeaderPlace::Top);
 }
 
 // Every row of `rows` selected, given as overlapping spans that run past the end.
@@ -32,41 +37,32 @@ class tst_ChangeRowsText : public QObject
 private slots:
     void copiesRows_data()
     {
-        QTest::addColumn<bool>("separate");
-        QTest::addColumn<QList<int>>("order");
-        QTest::addColumn<QString>("dayFormat");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("Change heading first, day format with the day's number")
-            << true << QList<int>{2, 0, 1} << "ddd d"
-            << "Search Result:\t\t\r\nVersion 1.0\t\t\r\nAdded: caf\u00e9 \U0001F600\t" +
-                   day(3, 10, "ddd d") + "\t10/03/1999\r\n\t\t\r\nFixed: carried\t" + day(3, 3, "ddd d") +
-                   "\t03/03/1999\r\n";
-        QTest::newRow("one column holds the whole line")
-            << false << QList<int>{0, 1, 2} << "dddd"
-            << "Search Result:\r\nVersion 1.0\r\n10.03.99 Added: caf\u00e9 \U0001F600\r\n\r\n"
-               "31.02.99   Fixed: carried\r\n";
+        const auto row =
+            addColumns<bool, QList<int>, QString, QString>({"separate", "order", "dayFormat", "expected"});
+        row("Change heading first, day format with the day's number", true, {2, 0, 1}, "ddd d",
+            "Search Result:\t\t\r\nVersion 1.0\t\t\r\nAdded: caf\u00e9 \U0001F600\t" + day(3, 10, "ddd d") +
+                "\t10/03/1999\r\n\t\t\r\nFixed: carried\t" + day(3, 3, "ddd d") + "\t03/03/1999\r\n");
+        row("one column holds the whole line", false, {0, 1, 2}, "dddd",
+            "Search Result:\r\nVersion 1.0\r\n10.03.99 Added: caf\u00e9 \U0001F600\r\n\r\n"
+            "31.02.99   Fixed: carried\r\n");
     }
     void copiesRows()
     {
-        QFETCH(bool, separate);
-        QFETCH(QList<int>, order);
-        QFETCH(QString, dayFormat);
+        auto [separate, order, dayFormat] =
+            fetch<bool, QList<int>, QString>({"separate", "order", "dayFormat"});
         const HistoryDocument document = makeDocument(SampleLines);
         RowTextColumns columns;
         columns.separateColumns = separate;
         columns.displayOrder = {order[0], order[1], order[2]};
         columns.dayFormat = dayFormat;
-        const ChangeRows rows =
-            ChangeRows::listed(lineList({0, 1, 2, 3}), false, ChangeRows::HeaderPlace::Top);
-        QTEST(copyAll(document, rows, columns), "expected");
+        QTEST(copyAll(document, searchRows(), columns), "expected");
     }
 
     // Spans that lie inside one another, in either order, copy each row once.
     void nestedSpansCopyEachRowOnce()
     {
         const HistoryDocument document = makeDocument(SampleLines);
-        const ChangeRows rows =
-            ChangeRows::listed(lineList({0, 1, 2, 3}), false, ChangeRows::HeaderPlace::Top);
+        const ChangeRows rows = searchRows();
         RowTextColumns columns;
         columns.separateColumns = false;
         const QString expected = "10.03.99 Added: caf\u00e9 \U0001F600\r\n\r\n31.02.99   Fixed: carried\r\n";

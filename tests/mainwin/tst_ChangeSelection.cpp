@@ -31,11 +31,9 @@ private slots:
     }
     void copiesSelectedRows()
     {
-        QFETCH(QString, separateColumns);
-        QFETCH(bool, changeHeadingFirst);
-        QFETCH(QList<int>, rows);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
+        auto [separateColumns, changeHeadingFirst, rows, key, modifiers] =
+            fetch<QString, bool, QList<int>, int, int>(
+                {"separateColumns", "changeHeadingFirst", "rows", "key", "modifiers"});
         MainWindowFixture fixture;
         fixture.writeSetting(KeyDateInSeparateColumns, separateColumns);
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
@@ -141,11 +139,8 @@ private slots:
     }
     void goToLine()
     {
-        QFETCH(bool, reversed);
-        QFETCH(bool, wrapPanelVisible);
-        QFETCH(QString, filter);
-        QFETCH(int, line);
-        QFETCH(QString, wrapText);
+        auto [reversed, wrapPanelVisible, filter, line, wrapText] = fetch<bool, bool, QString, int, QString>(
+            {"reversed", "wrapPanelVisible", "filter", "line", "wrapText"});
         MainWindowFixture fixture;
         fixture.writeSetting(KeyReversedList, flag(reversed));
         fixture.writeSetting(KeyWrapPanelVisible, flag(wrapPanelVisible));

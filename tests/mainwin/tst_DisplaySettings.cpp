@@ -36,10 +36,8 @@ private slots:
 
     void storedNumber()
     {
-        QFETCH(QString, section);
-        QFETCH(QString, key);
-        QFETCH(QString, stored);
-        QFETCH(int, expected);
+        auto [section, key, stored, expected] =
+            fetch<QString, QString, QString, int>({"section", "key", "stored", "expected"});
         MemorySettingsStore store;
         store.set(section, key, stored);
         const DisplaySettings s = LoadDisplaySettings(store, {12, 15});

@@ -80,8 +80,6 @@ private slots:
         QCOMPARE(LoadDisplaySettings(s.store).DayFormat, QStringLiteral(" "));
     }
 
-    // Cancel applies and writes nothing and undoes the boxes, texts and colours; a font confirmed in
-    // the font dialog is kept for the next OK all the same.
     // The two font buttons share a caption but not a letter: Alt+H reaches the wrap font's.
     void accessKeysAreDistinctAndReachWrapFont()
     {
@@ -96,6 +94,8 @@ private slots:
         QTRY_COMPARE(cCommonDialog::fontRequests(), QList<FontSetting>{s.settings.WrapFont});
     }
 
+    // Cancel applies and writes nothing and undoes the boxes, texts and colours; a font confirmed in
+    // the font dialog is kept for the next OK all the same.
     void cancelKeepsOnlyConfirmedFont()
     {
         Session s;
@@ -130,8 +130,7 @@ private slots:
 
     void swatchAsksForColour()
     {
-        QFETCH(int, index);
-        QFETCH(bool, keyboard);
+        auto [index, keyboard] = fetch<int, bool>({"index", "keyboard"});
         Session s;
         cCommonDialog::scriptColorAnswer({true, "-2147483633"});
         s.open();

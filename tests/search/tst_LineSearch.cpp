@@ -40,11 +40,8 @@ private slots:
     }
     void findAll()
     {
-        QFETCH(QStringList, raw);
-        QFETCH(QString, kinds);
-        QFETCH(QString, text);
-        QFETCH(int, searchIn);
-        QFETCH(int, wholeWord);
+        auto [raw, kinds, text, searchIn, wholeWord] =
+            fetch<QStringList, QString, QString, int, int>({"raw", "kinds", "text", "searchIn", "wholeWord"});
         QTEST(numbersOf(::findAll(makeLines(raw, kinds), text, searchInFromNumber(searchIn), wholeWord == 1)),
               "expected");
     }
@@ -66,9 +63,7 @@ private slots:
     }
     void findsInEitherEncoding()
     {
-        QFETCH(QStringList, raw);
-        QFETCH(QString, text);
-        QFETCH(bool, utf8Only);
+        auto [raw, text, utf8Only] = fetch<QStringList, QString, bool>({"raw", "text", "utf8Only"});
         for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
             if (utf8Only && encoding == TextEncoding::Windows1252)
                 continue;

@@ -24,12 +24,9 @@ private slots:
     }
     void findString()
     {
-        QFETCH(bool, additionsShown);
-        QFETCH(QString, text);
-        QFETCH(int, start);
-        QFETCH(int, searchIn);
-        QFETCH(bool, wholeWord);
-        QFETCH(int, result);
+        auto [additionsShown, text, start, searchIn, wholeWord, result] =
+            fetch<bool, QString, int, int, bool, int>(
+                {"additionsShown", "text", "start", "searchIn", "wholeWord", "result"});
         MainWindowFixture fixture;
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));
         if (additionsShown)
@@ -87,8 +84,7 @@ private slots:
     }
     void relistsResults()
     {
-        QFETCH(bool, reversedAtSearch);
-        QFETCH(QString, command);
+        auto [reversedAtSearch, command] = fetch<bool, QString>({"reversedAtSearch", "command"});
         MainWindowFixture fixture;
         fixture.writeSetting(KeyReversedList, flag(reversedAtSearch));
         frmMain &w = fixture.start(fixture.writeHistory(sampleHistory()));

@@ -1,11 +1,9 @@
 #include "AccessKeys.h"
 #include "DataTable.h"
-#include "TestFiles.h"
+#include "MemorySettingsStore.h"
 
 #include "search/Searcher.h"
 #include "search/frmSearchFor.h"
-#include "settings/Globals.h"
-#include "settings/ProfileSettingsStore.h"
 #include "settings/cProfile.h"
 #include "widgets/MessageBox.h"
 
@@ -16,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -62,11 +59,8 @@ class tst_frmSearchFor : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
     std::unique_ptr<FakeHost> m_host;
-    ProgramPaths m_paths;
-    std::unique_ptr<cProfile> m_profile;
-    std::unique_ptr<ProfileSettingsStore> m_settings;
+    std::unique_ptr<MemorySettingsStore> m_settings;
     std::unique_ptr<frmSearchFor> m_dialog;
 
     void open()
@@ -102,26 +96,19 @@ class tst_frmSearchFor : public QObject
             texts << combo()->itemText(i);
         return texts;
     }
-    QString stored(const QString &key)
-    {
-        return m_profile->ReadValue(SectionVelomir, key, Marker, m_paths.IniFilePath);
-    }
+    QString stored(const QString &key) { return m_settings->read(SectionVelomir, key, Marker); }
     // Stores the remembered texts Find1, Find2, ... in this order.
     void storeTexts(const QStringList &texts)
     {
         for (int n = 0; n < texts.size(); ++n)
-            QVERIFY(m_profile->WriteValue(SectionVelomir, QStringLiteral("Find%1").arg(n + 1), texts[n],
-                                          m_paths.IniFilePath));
+            m_settings->set(SectionVelomir, QStringLiteral("Find%1").arg(n + 1), texts[n]);
     }
 
 private slots:
     void init()
     {
-        m_paths.IniFilePath = m_dir.filePath(QStringLiteral("velomir.ini"));
-        QFile::remove(m_paths.IniFilePath);
         m_host = std::make_unique<FakeHost>();
-        m_profile = std::make_unique<cProfile>(m_paths);
-        m_settings = std::make_unique<ProfileSettingsStore>(*m_profile);
+        m_settings = std::make_unique<MemorySettingsStore>();
         MessageBox::scriptAnswers(MessageBox::Answer::Ok);
     }
     void cleanup()
@@ -145,9 +132,8 @@ private slots:
     }
     void enterSearchesFromFirstLineThenAfterEachMatch()
     {
-        QFETCH(QList<int>, results);
-        QFETCH(QString, change);
-        QFETCH(QList<int>, starts);
+        auto [results, change, starts] =
+            fetch<QList<int>, QString, QList<int>>({"results", "change", "starts"});
         storeTexts({"tab"});
         m_host->results = results;
         open();
@@ -214,13 +200,10 @@ private slots:
     }
     void enteredTextJoinsHistory()
     {
-        QFETCH(QStringList, history);
-        QFETCH(int, picked);
-        QFETCH(QString, typed);
-        QFETCH(QStringList, expected);
+        auto [history, picked, typed, expected] =
+            fetch<QStringList, int, QString, QStringList>({"history", "picked", "typed", "expected"});
         storeTexts(history);
         open();
-        const QByteArray before = readFile(m_paths.IniFilePath);
         if (picked >= 0)
             pick(picked);
         type(typed);
@@ -232,7 +215,7 @@ private slots:
         QCOMPARE(entries(), expected);
         QCOMPARE(inFile.mid(0, expected.size() + 1), expected + QStringList{Marker});
         if (expected == history)
-            QCOMPARE(readFile(m_paths.IniFilePath), before);
+            QCOMPARE(m_settings->writtenKeys(), QStringList());
         QCOMPARE(combo()->currentText(), typed);
         QCOMPARE(combo()->lineEdit()->selectedText(), typed);
     }
@@ -246,9 +229,7 @@ private slots:
     }
     void optionsAreStoredAndRestored()
     {
-        QFETCH(int, picked);
-        QFETCH(int, choice);
-        QFETCH(bool, whole);
+        auto [picked, choice, whole] = fetch<int, int, bool>({"picked", "choice", "whole"});
         storeTexts({"a", "b", "c"});
         open();
         if (picked >= 0)
@@ -271,7 +252,7 @@ private slots:
     void storedChoiceOutOfRangeLeavesChoice()
     {
         m_host->searchInChoice = SearchIn::Fixes;
-        QVERIFY(m_profile->WriteValue(SectionVelomir, "FindOptions", "0,7,1", m_paths.IniFilePath));
+        m_settings->set(SectionVelomir, "FindOptions", "0,7,1");
         open();
         type("tab");
         pressEnter();

@@ -26,9 +26,7 @@ private slots:
     }
     void readsValue()
     {
-        QFETCH(QByteArray, text);
-        QFETCH(QString, section);
-        QFETCH(QString, key);
+        auto [text, section, key] = fetch<QByteArray, QString, QString>({"text", "section", "key"});
 
         const std::optional<QString> read = IniFile::fromBytes(text).value(section, key);
         QTEST(read.has_value(), "found");
@@ -51,9 +49,7 @@ private slots:
     }
     void editKeepsOtherLines()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QString, op);
-        QFETCH(QString, key);
+        auto [before, op, key] = fetch<QByteArray, QString, QString>({"before", "op", "key"});
         IniFile ini = IniFile::fromBytes(before);
         bool ok = false;
         if (op == u"set")
@@ -77,9 +73,7 @@ private slots:
     }
     void refusesEditsThatBreakLayout()
     {
-        QFETCH(QString, section);
-        QFETCH(QString, key);
-        QFETCH(QString, value);
+        auto [section, key, value] = fetch<QString, QString, QString>({"section", "key", "value"});
 
         const QByteArray before = "[A]\nk=1\n";
         IniFile ini = IniFile::fromBytes(before);
@@ -100,9 +94,7 @@ private slots:
     }
     void keepsEncodingRead()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QString, value);
-        QFETCH(QByteArray, after);
+        auto [before, value, after] = fetch<QByteArray, QString, QByteArray>({"before", "value", "after"});
 
         IniFile ini = IniFile::fromBytes(before);
         QVERIFY(ini.setValue(u"A", u"k", value));
@@ -119,8 +111,7 @@ private slots:
     }
     void otherValueKeepsItsText()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, kept);
+        auto [file, kept] = fetch<QByteArray, QString>({"file", "kept"});
         IniFile ini = IniFile::fromBytes(file);
         QCOMPARE(ini.value(u"a", u"Nm"), std::optional<QString>(kept));
         QVERIFY(ini.setValue(u"a", u"K", u"plain"));

@@ -43,8 +43,7 @@ private slots:
     }
     void expandPath()
     {
-        QFETCH(QString, fileManagerDir);
-        QFETCH(QString, stored);
+        auto [fileManagerDir, stored] = fetch<QString, QString>({"fileManagerDir", "stored"});
 
         m_paths.FileManagerDir = fileManagerDir;
         QTEST(ExpandPath(stored, m_paths), "expanded");
@@ -64,8 +63,7 @@ private slots:
     }
     void collapsePath()
     {
-        QFETCH(int, unExpandPaths);
-        QFETCH(QString, path);
+        auto [unExpandPaths, path] = fetch<int, QString>({"unExpandPaths", "path"});
 
         m_paths.UnExpandPaths = unExpandPaths;
         QTEST(CollapsePath(path, m_paths), "stored");
@@ -84,8 +82,7 @@ private slots:
     }
     void caseBlindNames()
     {
-        QFETCH(QString, path);
-        QFETCH(QString, found);
+        auto [path, found] = fetch<QString, QString>({"path", "found"});
         QTemporaryDir temp;
         for (const QString name :
              {"tc/HISTORY.TXT", "both/History.txt", "both/HISTORY.TXT", "Program Files/totalcmd/x"}) {
@@ -126,10 +123,8 @@ private slots:
     }
     void choosesIniFile()
     {
-        QFETCH(QString, explicitPath);
-        QFETCH(QString, programDir);
-        QFETCH(bool, iniBeside);
-        QFETCH(QString, chosen);
+        auto [explicitPath, programDir, iniBeside, chosen] =
+            fetch<QString, QString, bool, QString>({"explicitPath", "programDir", "iniBeside", "chosen"});
 
         QTemporaryDir temp;
         QVERIFY(temp.isValid());

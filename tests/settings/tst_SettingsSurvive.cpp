@@ -218,8 +218,7 @@ private slots:
     }
     void refusedWriteKeepsFile()
     {
-        QFETCH(QString, mode);
-        QFETCH(QString, setup);
+        auto [mode, setup] = fetch<QString, QString>({"mode", "setup"});
         // The folder is reachable by the ordinary user the child becomes; root ignores permissions.
         const QFile::Permissions everyone = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                             QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;

@@ -71,9 +71,7 @@ private slots:
     }
     void valueReadsBackAsWritten()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, value);
-        QFETCH(QByteArray, line);
+        auto [file, value, line] = fetch<QByteArray, QString, QByteArray>({"file", "value", "line"});
         if (!file.isEmpty())
             QVERIFY(writeFile(m_ini, file));
         cProfile profile(m_paths);
@@ -109,9 +107,7 @@ private slots:
     }
     void resolvesSection()
     {
-        QFETCH(QByteArray, main);
-        QFETCH(QString, section);
-        QFETCH(QString, expected);
+        auto [main, section, expected] = fetch<QByteArray, QString, QString>({"main", "section", "expected"});
 
         QVERIFY(writeFile(m_ini, main));
         cProfile profile(m_paths);

@@ -48,9 +48,8 @@ private slots:
     }
     void weekdayCounts()
     {
-        QFETCH(HistoryDocument, document);
-        QFETCH(QList<LineIndex>, selected);
-        QFETCH(QString, dayFormat);
+        auto [document, selected, dayFormat] =
+            fetch<HistoryDocument, QList<LineIndex>, QString>({"document", "selected", "dayFormat"});
         const std::vector<LineIndex> headers(selected.begin(), selected.end());
         QTEST(CalcStatistics(document, headers, DefaultVersionDetect, dayFormat), "expected");
     }

@@ -32,8 +32,7 @@ private slots:
     }
     void releaseListSortsBothWays()
     {
-        QFETCH(int, sortColumn);
-        QFETCH(QStringList, ascending);
+        auto [sortColumn, ascending] = fetch<int, QStringList>({"sortColumn", "ascending"});
         ReleaseStatsModel model;
         StatisticsSortProxy proxy;
         proxy.setSourceModel(&model);
@@ -69,8 +68,7 @@ private slots:
     }
     void summaryKeepsRuleAndTotalLast()
     {
-        QFETCH(int, sortColumn);
-        QFETCH(Qt::SortOrder, order);
+        auto [sortColumn, order] = fetch<int, Qt::SortOrder>({"sortColumn", "order"});
         WeekdayStatsModel model;
         StatisticsSortProxy proxy;
         proxy.setSourceModel(&model);

@@ -1,7 +1,6 @@
 #include "DataTable.h"
+#include "MemorySettingsStore.h"
 #include "mainwin/DisplaySettings.h"
-#include "settings/Globals.h"
-#include "settings/ProfileSettingsStore.h"
 #include "settings/cProfile.h"
 #include "stats/ReleasesChart.h"
 #include "stats/StatisticsWindowSettings.h"
@@ -21,7 +20,6 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QXYSeries>
 
 #include <algorithm>
@@ -75,18 +73,12 @@ class tst_frmStatistics : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    ProgramPaths m_paths;
-    std::unique_ptr<cProfile> m_profile;
-    std::unique_ptr<ProfileSettingsStore> m_settings;
+    std::optional<MemorySettingsStore> m_settings;
 
 private slots:
     void init()
     {
-        m_paths.IniFilePath = m_dir.filePath(QStringLiteral("velomir.ini"));
-        QFile::remove(m_paths.IniFilePath);
-        m_profile = std::make_unique<cProfile>(m_paths);
-        m_settings = std::make_unique<ProfileSettingsStore>(*m_profile);
+        m_settings.emplace();
         MessageBox::scriptAnswers(MessageBox::Answer::Ok);
     }
     void cleanup() { MessageBox::stopScripting(); }
@@ -207,8 +199,7 @@ private slots:
     }
     void copy()
     {
-        QFETCH(bool, summary);
-        QFETCH(bool, selectAll);
+        auto [summary, selectAll] = fetch<bool, bool>({"summary", "selectAll"});
         Window w(*m_settings);
         QTableView *view = summary ? w.summary : w.releases;
         view->setFocus();
@@ -243,7 +234,7 @@ private slots:
                                                       {StatisticsSplitPositionKey, "6000"},
                                                       {StatisticsChartSplitPositionKey, "2400"}};
         for (const auto &[key, value] : look)
-            QVERIFY(m_profile->WriteValue(SectionVelomir, key, value, m_paths.IniFilePath));
+            m_settings->set(SectionVelomir, key, value);
 
         Window w(*m_settings);
         QCOMPARE(w.window.size(), QSize(760, 400));
@@ -258,7 +249,7 @@ private slots:
         QCOMPARE(w.releases->height(), 160);
         w.window.findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
         for (const auto &[key, value] : look)
-            QCOMPARE(m_profile->ReadValue(SectionVelomir, key, "(none)", m_paths.IniFilePath), value);
+            QCOMPARE(m_settings->read(SectionVelomir, key, "(none)"), value);
     }
 
     void doubleClickAndSpaceJumpToRelease()
@@ -314,8 +305,7 @@ private slots:
     }
     void followsThePalette()
     {
-        QFETCH(QColor, window);
-        QFETCH(QColor, text);
+        auto [window, text, additions] = fetch<QColor, QColor, QColor>({"window", "text", "additions"});
         WeekdaysChart chart;
         chart.setColors(QColor(0, 0, 128), QColor(128, 0, 0));
         QPalette palette = chart.palette();
@@ -328,7 +318,6 @@ private slots:
             QCOMPARE(axis->labelsBrush().color(), text);
         QCOMPARE(chart.chart()->backgroundBrush().color(), window);
         // The theme resets the series' colours; the chart gives them back.
-        QFETCH(QColor, additions);
         QCOMPARE(static_cast<QBarSeries *>(chart.chart()->series().at(0))->barSets().at(0)->color().rgb(),
                  additions.rgb());
     }

@@ -41,8 +41,7 @@ private slots:
     }
     void detects()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, begin);
+        auto [bytes, begin] = fetch<QByteArray, int>({"bytes", "begin"});
         const DetectedText detected = detectEncoding(bytes, TextSurvey::of(bytes).isUtf8());
         QTEST(detected.encoding, "encoding");
         QCOMPARE(detected.begin, qsizetype(begin));

@@ -44,10 +44,8 @@ private slots:
     }
     void findsAsTheDecodedLine()
     {
-        QFETCH(QString, line);
-        QFETCH(QString, text);
-        QFETCH(bool, utf8Only);
-        QFETCH(int, expected);
+        auto [line, text, utf8Only, expected] =
+            fetch<QString, QString, bool, int>({"line", "text", "utf8Only", "expected"});
         for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
             if (utf8Only && encoding == TextEncoding::Windows1252)
                 continue;

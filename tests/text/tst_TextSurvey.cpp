@@ -55,10 +55,8 @@ private slots:
     }
     void surveys()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QList<QByteArray>, lines);
-        QFETCH(bool, utf8);
-        QFETCH(Positions, oddLetters);
+        auto [bytes, lines, utf8, oddLetters] =
+            fetch<QByteArray, QList<QByteArray>, bool, Positions>({"bytes", "lines", "utf8", "oddLetters"});
         // Shifted by up to seventeen bytes, each byte meets every place of a block of sixteen.
         for (qsizetype shift = 0; shift <= 17; ++shift) {
             const QByteArray padding(shift, 'x');

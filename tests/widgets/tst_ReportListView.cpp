@@ -1,3 +1,5 @@
+#include "DataTable.h"
+
 #include "widgets/ReportListView.h"
 
 #include <QScrollBar>
@@ -64,15 +66,13 @@ private slots:
     // Every row is as tall as the font, in bold too.
     void rowsAreAsTallAsTheFont_data()
     {
-        QTest::addColumn<int>("pointSize");
-        QTest::addColumn<bool>("bold");
-        QTest::newRow("8 pt") << 8 << false;
-        QTest::newRow("20 pt bold") << 20 << true;
+        const auto row = addColumns<int, bool>({"pointSize", "bold"});
+        row("8 pt", 8, false);
+        row("20 pt bold", 20, true);
     }
     void rowsAreAsTallAsTheFont()
     {
-        QFETCH(int, pointSize);
-        QFETCH(bool, bold);
+        auto [pointSize, bold] = fetch<int, bool>({"pointSize", "bold"});
         QFont font = m_list->font();
         font.setPointSize(pointSize);
         font.setBold(bold);

@@ -27,8 +27,7 @@ private slots:
     }
     void fit()
     {
-        QFETCH(QRectF, window);
-        QFETCH(QList<QRectF>, screens);
+        auto [window, screens] = fetch<QRectF, QList<QRectF>>({"window", "screens"});
         QTEST(fittedToScreens(window, screens), "expected");
     }
 };

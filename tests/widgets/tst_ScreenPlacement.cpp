@@ -27,9 +27,7 @@ private slots:
     }
     void windowEndsOnScreen()
     {
-        QFETCH(QRect, stored);
-        QFETCH(QRect, window);
-        QFETCH(QSize, size);
+        auto [stored, window, size] = fetch<QRect, QRect, QSize>({"stored", "window", "size"});
         QWidget w;
         if (!stored.isEmpty()) {
             WindowPlacement placement{double(stored.top() * 15), double(stored.left() * 15),

@@ -37,9 +37,8 @@ private slots:
     }
     void arrangePanes()
     {
-        QFETCH(SplitDirection, direction);
-        QFETCH(bool, secondVisible);
-        QFETCH(Layout, before);
+        auto [direction, secondVisible, before] =
+            fetch<SplitDirection, bool, Layout>({"direction", "secondVisible", "before"});
         SplitterGeometry(direction, {}, Bar).arrangePanes(before, true, secondVisible);
         QTEST(before, "after");
     }
@@ -71,8 +70,7 @@ private slots:
     }
     void pullBackAfterResize()
     {
-        QFETCH(int, barPosition);
-        QFETCH(int, newExtent);
+        auto [barPosition, newExtent] = fetch<int, int>({"barPosition", "newExtent"});
         QTEST(SplitterGeometry::pulledBackBarPosition(barPosition, newExtent, 15), "pulledTo");
     }
 
@@ -89,9 +87,8 @@ private slots:
     }
     void checkedBar()
     {
-        QFETCH(int, barPosition);
-        QFETCH(int, previousExtent);
-        QFETCH(int, extent);
+        auto [barPosition, previousExtent, extent] =
+            fetch<int, int, int>({"barPosition", "previousExtent", "extent"});
         const SplitterGeometry geometry(Stacked, {}, Bar);
         QTEST(geometry.checkedBarPosition(barPosition, 7200, previousExtent, extent, 1200, 600, 15),
               "movedTo");

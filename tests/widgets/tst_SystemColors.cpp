@@ -49,9 +49,7 @@ private slots:
     }
     void changeColourStaysReadable()
     {
-        QFETCH(QColor, color);
-        QFETCH(QColor, background);
-        QFETCH(QColor, drawn);
+        auto [color, background, drawn] = fetch<QColor, QColor, QColor>({"color", "background", "drawn"});
         QCOMPARE(readableOn(color, background).rgb(), drawn.rgb());
     }
 };

@@ -21,8 +21,7 @@ private slots:
     }
     void load()
     {
-        QFETCH(QString, position);
-        QFETCH(QString, maximized);
+        auto [position, maximized] = fetch<QString, QString>({"position", "maximized"});
         const QHash<QString, QString> stored{{MainWindowPositionKey, position},
                                              {MainWindowMaximizedKey, maximized}};
         const auto read = [&](const QString &key, const QString &defaultValue) {

@@ -55,8 +55,7 @@ private slots:
     }
     void panesFollowDragAndPositionFollowsRelease()
     {
-        QFETCH(Qt::MouseButtons, buttons);
-        QFETCH(int, barTwips);
+        auto [buttons, barTwips] = fetch<Qt::MouseButtons, int>({"buttons", "barTwips"});
         Host host;
         QVERIFY(host.create(Stacked, 600));
         host.mouse(QEvent::MouseButtonPress, {1, 1}, Qt::LeftButton, buttons);

@@ -69,8 +69,7 @@ private slots:
     }
     void addressBoxShowsWholeAddress()
     {
-        QFETCH(int, pointSize);
-        QFETCH(bool, boxOnly);
+        auto [pointSize, boxOnly] = fetch<int, bool>({"pointSize", "boxOnly"});
         RecordingAbout about;
         auto *address = about.child<QLineEdit>("Text1");
         if (pointSize) {
