@@ -126,6 +126,9 @@ private slots:
         row("all fixes", {"--release", "all", "--filter", "fixes"}, -1, {ChangesView::All, F::Fixes, false});
         row("all additions reversed", {"--release", "all", "--filter", "additions", "--reversed"}, -1,
             {ChangesView::All, F::Additions, true});
+        row("fixes since a release, reversed",
+            {"--since", "total commander 11.00 final", "--filter", "fixes", "--reversed"}, -1,
+            {ChangesView::All, F::Fixes, true, {}, third});
     }
     void changesListWhatTheViewShows()
     {
@@ -140,6 +143,26 @@ private slots:
         expected << "# " + changesStatusText(view.filter, content.AdditionCount, content.FixCount)
                  << QString();
         QCOMPARE(fields(report(document, QStringList{"--changes", Examples} + options), 2, -1), expected);
+    }
+
+    // --release new lists the releases above the one remembered as seen, as --since names it; with
+    // nothing remembered, or a label the file no longer has, nothing but the counts.
+    void newReleasesAboveTheRememberedOne()
+    {
+        const HistoryDocument document = example();
+        const auto news = [&](const QString &remembered) {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            runReport(parseCommandLine({"--changes", Examples, "--release", "new", "--filter", "additions"}),
+                      document, DisplaySettings{}, buffer, remembered);
+            return QString::fromUtf8(buffer.data()).split(u'\n');
+        };
+        const QString label = document.releases[1].label;
+        QCOMPARE(news(label),
+                 report(document, {"--changes", Examples, "--since", label, "--filter", "additions"}));
+        QCOMPARE(news(label).size(), 15 + 2); // the newest release's additions, and the counts
+        for (const QString &nothing : {QString(), QStringLiteral("no such release")})
+            QCOMPARE(news(nothing), (QStringList{"# 0 Additions", ""}));
     }
 
     void weekdaysOfAllCountEveryRelease()
@@ -159,6 +182,8 @@ private slots:
         row("unknown release of changes", {"--changes", Examples, "--release", "k999999"}, 2, unknownKey);
         row("unknown release of weekdays",
             {"--weekdays", Examples, "--release", "k3", "--release", "k999999"}, 2, unknownKey);
+        row("unknown label of --since", {"--changes", Examples, "--since", "0.0"}, 2,
+            "velomir: no release has the label 0.0\n");
         const QString missing = QStringLiteral(VELOMIR_TEST_DATA "/history/no such History.txt");
         row("missing file", QStringList{"--releases", missing}, 1, "velomir: cannot read " + missing);
     }

@@ -36,6 +36,38 @@ private slots:
     }
 
     // Settings that cannot be written are told in the status bar, and the window works on.
+    // What was on top at the last close is remembered per file; the releases come in above it are new:
+    // an item after "All" that lists them as "All" lists lines, a badge on each, their number in the
+    // status bar. Seen and opened again, nothing is new.
+    void newSinceLastTime()
+    {
+        MainWindowFixture fixture;
+        const QString name = QStringLiteral("Hist=ory [1].txt"); // a name a settings key cannot hold as it is
+        const QString file = fixture.writeHistory(sampleHistory(), name);
+        fixture.start(file);
+        fixture.close();
+        QStringList newer = sampleHistory();
+        newer.insert(1, QStringLiteral("Release Total Commander 4.0"));
+        newer.insert(2, QStringLiteral("04.04.04 Added: omega"));
+        fixture.writeHistory(newer, name);
+        for (const bool seen : {false, true}) {
+            frmMain &w = fixture.start(file);
+            QTreeWidget *list = versionsList(w);
+            QCOMPARE(list->topLevelItem(1)->text(0),
+                     seen ? "Total Commander 4.0" : "New since last time (1)");
+            QCOMPARE(panelText(w, "StatusBar1_New"), seen ? "" : "1 new release since last time");
+            QCOMPARE(list->topLevelItem(2)->icon(0).isNull(), seen);
+            QVERIFY(list->topLevelItem(3)->icon(0).isNull());
+            if (!seen) {
+                clickVersion(w, 1);
+                QCOMPARE(shownLines(w), (QList<int>{1, 2}));
+                QCOMPARE(panelText(w, "StatusBar1_Panel1"), "1 Additions, 0 Fixes");
+                QCOMPARE(markedVersion(w), 1);
+            }
+            fixture.close();
+        }
+    }
+
     void unwritableSettingsAreTold()
     {
         MainWindowFixture fixture;

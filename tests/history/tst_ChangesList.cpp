@@ -59,6 +59,49 @@ private slots:
         QTEST(changesStatusText(filter, content.AdditionCount, content.FixCount), "status");
     }
 
+    // "New since last time" lists what "All" lists, under the same filter and order, from the first
+    // release's header to the line above the header of the release seen last.
+    void newReleasesAreAllCutAtTheLastSeenHeader()
+    {
+        const HistoryDocument document = sampleDocument();
+        for (const int lastSeen : {1, 2})
+            for (const ViewFilter filter : {ViewFilter::AllChanges, ViewFilter::Additions, ViewFilter::Fixes})
+                for (const bool reversed : {false, true}) {
+                    const ChangesListContent all =
+                        BuildChangesList(document, {ChangesView::All, filter, reversed});
+                    ChangesView view{ChangesView::All, filter, reversed};
+                    view.lastSeen = ReleaseIndex(lastSeen);
+                    const ChangesListContent news = BuildChangesList(document, view);
+                    const LineIndex end = document.releases[std::size_t(lastSeen)].headerLine;
+                    QStringList expected;
+                    int additions = 0, fixes = 0;
+                    for (ListRow row(0); all.rows.contains(row); ++row) {
+                        const LineIndex line = all.rows.lineAt(row);
+                        if (line >= LineIndex(2) && line < end)
+                            expected << describe(ChangeRows::listed({line}, true), document.lines);
+                    }
+                    for (LineIndex line(2); line < end; ++line) {
+                        additions += document.lines.kind(line) == ChangeKind::Addition;
+                        fixes += document.lines.kind(line) == ChangeKind::Fix;
+                    }
+                    QCOMPARE(describe(news.rows, document.lines), expected);
+                    QCOMPARE(news.AdditionCount, additions);
+                    QCOMPARE(news.FixCount, fixes);
+                }
+        QCOMPARE(
+            describe(BuildChangesList(document,
+                                      {ChangesView::All, ViewFilter::AllChanges, false, {}, ReleaseIndex(1)})
+                         .rows,
+                     document.lines),
+            (QStringList{"2", "3", "4", "5", "6"}));
+        for (const int nothingNew : {0, 3}) {
+            const ChangesListContent none = BuildChangesList(
+                document, {ChangesView::All, ViewFilter::AllChanges, false, {}, ReleaseIndex(nothingNew)});
+            QVERIFY(none.rows.empty());
+            QCOMPARE(none.AdditionCount + none.FixCount, 0);
+        }
+    }
+
     void reportListsRowsInSeparateColumns()
     {
         const QByteArray report = reportText(changesReport, sampleDocument(),
