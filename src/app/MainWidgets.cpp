@@ -10,7 +10,21 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
+// Status bar panel 1: at least 200 pixels, and never narrower than its counts, whatever sits beside it.
+class CountsPanel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override
+    {
+        const QSize text = QLabel::minimumSizeHint();
+        return {std::max(text.width(), 200), text.height()};
+    }
+};
+
 // Report-style lists: whole rows, no editing, flat frame.
 void configureList(QAbstractItemView *list)
 {
@@ -79,9 +93,8 @@ MainWidgets MainWidgets::create(QMainWindow *window)
 
     QStatusBar *status = window->statusBar();
     status->setObjectName(QStringLiteral("StatusBar1"));
-    w.statusPanel1 = new QLabel(status);
+    w.statusPanel1 = new CountsPanel(status);
     w.statusPanel1->setObjectName(QStringLiteral("StatusBar1_Panel1"));
-    w.statusPanel1->setMinimumWidth(200);
     // The counts never run into the date, whatever the font.
     w.statusPanel1->setContentsMargins(0, 0, 12, 0);
     w.statusPanel2 = new QLabel(status);
