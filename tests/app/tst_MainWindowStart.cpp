@@ -54,7 +54,7 @@ private slots:
             frmMain &w = fixture.start(file);
             QTreeWidget *list = versionsList(w);
             QCOMPARE(list->topLevelItem(1)->text(0),
-                     seen ? "Total Commander 4.0" : "New since last time (1)");
+                     seen ? "Total Commander 5.0" : "New since last time (1)");
             QCOMPARE(panelText(w, "StatusBar1_New"), seen ? "" : "1 new release since last time");
             QCOMPARE(list->topLevelItem(2)->icon(0).isNull(), seen);
             QVERIFY(list->topLevelItem(3)->icon(0).isNull());
@@ -63,6 +63,13 @@ private slots:
                 QCOMPARE(shownLines(w), (QList<int>{1, 2}));
                 QCOMPARE(panelText(w, "StatusBar1_Panel1"), "1 Additions, 0 Fixes");
                 QCOMPARE(markedVersion(w), 1);
+                // Read again with one more release on top: the item stays chosen and lists both.
+                newer.insert(1, QStringLiteral("Release Total Commander 5.0"));
+                newer.insert(2, QStringLiteral("05.05.05 Fixed: psi"));
+                fixture.writeHistory(newer, name);
+                QTRY_COMPARE(list->topLevelItem(1)->text(0), QStringLiteral("New since last time (2)"));
+                QCOMPARE(markedVersion(w), 1);
+                QCOMPARE(shownLines(w), (QList<int>{1, 2, 3, 4}));
             }
             fixture.close();
         }

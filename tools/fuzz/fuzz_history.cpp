@@ -257,6 +257,7 @@ void checkStatistics(const HistoryDocument &doc, const QStringList &versionDetec
 void checkDocument(const HistoryDocument &doc, const DetectionSettings &settings)
 {
     checkViews(doc);
+    checkNewReleases(doc);
     checkCopy(doc);
     checkStatistics(doc, settings.VersionDetectList);
     // Needles as a user would copy them from the list, and in other letter case.
