@@ -119,28 +119,40 @@ void forEachMatch(const HistoryLines &lines, const TextFinder &finder, LineIndex
 LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex start, SearchIn searchIn,
                    bool wholeWord)
 {
+    if (!lines.contains(std::max(start, LineIndex(0))) || searchIn == SearchIn::Nowhere)
+        return NoLine;
+    return findNext(lines, TextFinder(searchNeedle(text, wholeWord), lines.encoding()), start, searchIn);
+}
+
+LineIndex findNext(const HistoryLines &lines, const TextFinder &finder, LineIndex start, SearchIn searchIn)
+{
     const LineIndex first = std::max(start, LineIndex(0));
     if (!lines.contains(first) || searchIn == SearchIn::Nowhere)
         return NoLine;
     LineIndex found;
-    forEachMatch(lines, TextFinder(searchNeedle(text, wholeWord), lines.encoding()), first, searchIn,
-                 [&found](LineIndex line) {
-                     found = line;
-                     return false;
-                 });
+    forEachMatch(lines, finder, first, searchIn, [&found](LineIndex line) {
+        found = line;
+        return false;
+    });
     return found;
 }
 
 std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, SearchIn searchIn,
                                bool wholeWord)
 {
+    if (searchIn == SearchIn::Nowhere)
+        return {};
+    return findAll(lines, TextFinder(searchNeedle(text, wholeWord), lines.encoding()), searchIn);
+}
+
+std::vector<LineIndex> findAll(const HistoryLines &lines, const TextFinder &finder, SearchIn searchIn)
+{
     std::vector<LineIndex> found;
     if (searchIn == SearchIn::Nowhere)
         return found;
-    forEachMatch(lines, TextFinder(searchNeedle(text, wholeWord), lines.encoding()), LineIndex(0), searchIn,
-                 [&found](LineIndex line) {
-                     found.push_back(line);
-                     return true;
-                 });
+    forEachMatch(lines, finder, LineIndex(0), searchIn, [&found](LineIndex line) {
+        found.push_back(line);
+        return true;
+    });
     return found;
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class TextFinder;
+
 #include <vector>
 
 // Searches every line of the history, whatever is shown. A line matches when the needle (the
@@ -16,6 +18,11 @@
 LineIndex findNext(const HistoryLines &lines, const QString &text, LineIndex start, SearchIn searchIn,
                    bool wholeWord);
 
+// The same with the needle's finder made once, for searches repeated with one text: a matching
+// line is one the finder finds in it.
+LineIndex findNext(const HistoryLines &lines, const TextFinder &finder, LineIndex start, SearchIn searchIn);
+
 // Every matching line, in ascending order.
 std::vector<LineIndex> findAll(const HistoryLines &lines, const QString &text, SearchIn searchIn,
                                bool wholeWord);
+std::vector<LineIndex> findAll(const HistoryLines &lines, const TextFinder &finder, SearchIn searchIn);

@@ -48,9 +48,16 @@ QString PaddedCount(qint64 n)
 
 QStringList DayNames(const QString &dayFormat)
 {
-    QStringList names;
-    for (int k = 1; k <= 7; ++k)
-        names << GetDayText(QStringLiteral("0%1.05.11").arg(k), dayFormat);
+    // Made through the system locale's calendar, which is slow, and asked for once per release
+    // counted: the names of the last format are kept.
+    thread_local QString lastFormat;
+    thread_local QStringList names;
+    if (names.isEmpty() || dayFormat != lastFormat) {
+        names.clear();
+        for (int k = 1; k <= 7; ++k)
+            names << GetDayText(QStringLiteral("0%1.05.11").arg(k), dayFormat);
+        lastFormat = dayFormat;
+    }
     return names;
 }
 

@@ -17,6 +17,7 @@
 #include "stats/WeekdaysReport.h"
 #include "text/EncodingDetection.h"
 #include "text/TextCodec.h"
+#include "text/TextFinder.h"
 #include "text/Windows1252.h"
 
 #include <QBuffer>
@@ -180,13 +181,39 @@ void checkViews(const HistoryDocument &doc)
 }
 
 // `decoded` holds the text of each line, decoded once for all the searches.
+// The new releases above each of the first few releases list what "All" lists of their lines.
+void checkNewReleases(const HistoryDocument &doc)
+{
+    for (const ViewFilter filter : {ViewFilter::AllChanges, ViewFilter::Fixes}) {
+        const ChangesListContent all = BuildChangesList(doc, {ChangesView::All, filter, true});
+        for (ReleaseIndex lastSeen(1); lastSeen < doc.releaseCount() && lastSeen.value() <= 3; ++lastSeen) {
+            const ChangesListContent news =
+                BuildChangesList(doc, {ChangesView::All, filter, true, ChangesListMode::Changes, lastSeen});
+            std::vector<LineIndex> expected, rows;
+            for (ListRow row(0); all.rows.contains(row); ++row) {
+                const LineIndex line = all.rows.lineAt(row);
+                if (line >= doc.releases.front().headerLine && line < doc.releases[lastSeen.at()].headerLine)
+                    expected.push_back(line);
+            }
+            for (ListRow row(0); news.rows.contains(row); ++row)
+                rows.push_back(news.rows.lineAt(row));
+            check(rows == expected, "the new releases list what All lists of their lines");
+        }
+    }
+}
+
 void checkSearch(const HistoryLines &lines, const QStringList &decoded, const QString &text)
 {
     for (const bool wholeWord : {false, true}) {
         const QString needle = searchNeedle(text, wholeWord);
+        // One finder for every place searched, as the text would make it; the text's own entry
+        // points make theirs for searches everywhere.
+        const TextFinder finder(needle, lines.encoding());
         for (int searchIn = 0; searchIn <= 2; ++searchIn) {
             const SearchIn in = searchInFromNumber(searchIn);
-            const std::vector<LineIndex> all = findAll(lines, text, in, wholeWord);
+            const bool byText = in == SearchIn::Everywhere;
+            const std::vector<LineIndex> all =
+                byText ? findAll(lines, text, in, wholeWord) : findAll(lines, finder, in);
             std::vector<LineIndex> expected;
             for (LineIndex i(0); lines.contains(i); ++i) {
                 if (passesSearchIn(lines, i, in) && decoded[i.value()].contains(needle, Qt::CaseInsensitive))
@@ -194,9 +221,9 @@ void checkSearch(const HistoryLines &lines, const QStringList &decoded, const QS
             }
             check(all == expected, "Find All lists exactly the decoded lines holding the needle");
             std::vector<LineIndex> stepped;
-            for (LineIndex at = findNext(lines, text, LineIndex(0), in, wholeWord);
-                 !at.isNone() && stepped.size() <= all.size();
-                 at = findNext(lines, text, at + 1, in, wholeWord))
+            for (LineIndex at = byText ? findNext(lines, text, LineIndex(0), in, wholeWord)
+                                       : findNext(lines, finder, LineIndex(0), in);
+                 !at.isNone() && stepped.size() <= all.size(); at = findNext(lines, finder, at + 1, in))
                 stepped.push_back(at);
             check(stepped == all, "Find Next steps through the lines of Find All");
         }
