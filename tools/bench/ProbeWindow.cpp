@@ -12,7 +12,8 @@ ProbeWindow::ProbeWindow(const QString &path)
     m_paths.FileManagerDir = missingValueMarker();
     m_profile = std::make_unique<cProfile>(m_paths);
     m_settings = std::make_unique<ProfileSettingsStore>(*m_profile);
-    m_window = std::make_unique<frmMain>(*m_settings, StartOptions{path, QString()});
+    m_display = std::make_unique<CurrentDisplaySettings>(LoadDisplaySettings(*m_settings));
+    m_window = std::make_unique<frmMain>(*m_settings, *m_display, StartOptions{path, QString()});
     m_window->resize(900, 600);
 }
 

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class CurrentDisplaySettings;
 class cProfile;
 class ProfileSettingsStore;
 class frmMain;
@@ -28,5 +29,6 @@ private:
     ProgramPaths m_paths;
     std::unique_ptr<cProfile> m_profile;
     std::unique_ptr<ProfileSettingsStore> m_settings;
+    std::unique_ptr<CurrentDisplaySettings> m_display;
     std::unique_ptr<frmMain> m_window;
 };
