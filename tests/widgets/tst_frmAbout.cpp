@@ -14,14 +14,6 @@ class RecordingAbout : public frmAbout
 public:
     QList<QUrl> opened;
 
-    template <typename T> T *child(const char *name)
-    {
-        auto *widget = findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
-    }
-
 protected:
     void openWebAddress(const QUrl &url) override { opened.append(url); }
 };
@@ -42,7 +34,7 @@ private slots:
         QFETCH(bool, byKeyboard);
         RecordingAbout about;
         about.show();
-        auto *link = about.child<QLabel>("lblURL");
+        auto *link = about.findChild<QLabel *>("lblURL");
         if (byKeyboard)
             QTest::keyClick(link, Qt::Key_Space);
         else
@@ -55,7 +47,7 @@ private slots:
         RecordingAbout about;
         about.show();
         QVERIFY(QTest::qWaitForWindowActive(&about));
-        auto *address = about.child<QLineEdit>("Text1");
+        auto *address = about.findChild<QLineEdit *>("Text1");
         address->setFocus(Qt::MouseFocusReason);
         QTRY_COMPARE(address->selectedText(), frmAbout::contactAddress());
     }
@@ -71,7 +63,7 @@ private slots:
     {
         auto [pointSize, boxOnly] = fetch<int, bool>({"pointSize", "boxOnly"});
         RecordingAbout about;
-        auto *address = about.child<QLineEdit>("Text1");
+        auto *address = about.findChild<QLineEdit *>("Text1");
         if (pointSize) {
             QFont font = about.font();
             font.setPointSize(pointSize);
