@@ -52,7 +52,6 @@ private slots:
         QCOMPARE(shownLines(w), (QList<int>{5, 6, 7}));
     }
 
-    // Settings that cannot be written are told in the status bar, and the window works on.
     // What was on top at the last close is remembered per file; the releases come in above it are new:
     // an item after "All" that lists them as "All" lists lines, a badge on each, their number in the
     // status bar. Seen and opened again, nothing is new.
@@ -92,6 +91,7 @@ private slots:
         }
     }
 
+    // Settings that cannot be written are told in the status bar, and the window works on.
     void unwritableSettingsAreTold()
     {
         MainWindowFixture fixture;
