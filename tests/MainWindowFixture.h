@@ -193,17 +193,14 @@ inline QString currentChangeText(frmMain &w)
 inline int markedVersion(frmMain &w)
 {
     QTreeWidget *versions = versionsList(w);
-    int marked = -1;
+    QList<int> marked;
     for (int i = 0; i < versions->topLevelItemCount(); ++i) {
-        if (versions->topLevelItem(i)->font(0).resolve(versions->font()) != versions->font()) {
-            if (marked != -1)
-                return -1;
-            marked = i;
-        }
+        if (versions->topLevelItem(i)->font(0).resolve(versions->font()) != versions->font())
+            marked << i;
     }
-    QTreeWidgetItem *item = versions->topLevelItem(marked);
-    const bool selected = versions->selectedItems() == QList<QTreeWidgetItem *>{item};
-    return item && selected && versions->currentItem() == item ? marked : -1;
+    QTreeWidgetItem *item = marked.size() == 1 ? versions->topLevelItem(marked.first()) : nullptr;
+    const bool chosen = item && versions->selectedItems() == QList{item} && versions->currentItem() == item;
+    return chosen ? marked.first() : -1;
 }
 
 // Clicks a release as the user would.

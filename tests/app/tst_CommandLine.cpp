@@ -17,7 +17,6 @@ private slots:
         row("viewer without a file", {}, M::Viewer, "", "", "");
         row("releases with ini", {"--ini", "a.ini", "--releases", "H.txt"}, M::Releases, "H.txt", "",
             "a.ini");
-        row("find text then file", {"--find", "tab", "H.txt", "--whole-word"}, M::Find, "H.txt", "tab", "");
         row("viewer with a fallback", {"--fallback", "F.txt", "H.txt"}, M::Viewer, "H.txt", "", "");
         row("find text with a dash after --", {"--find", "--", "-x", "H.txt"}, M::Find, "H.txt", "-x", "");
         row("version", {"--version"}, M::Version, "", "", "");
@@ -79,7 +78,6 @@ private slots:
             addColumns<QString, QString, bool, bool>({"defaultToolbar", "buttons", "present", "builtIn"});
 
         row("default keeps built-in", "1", "a,0,1,1,1", true, true);
-        row("0 takes the setting", "0", "a,0,1,1,1", true, false);
         row("0 without a setting", "0", "", false, true);
         row("0 with nothing readable", "0", "zzz", true, true);
         row("not a number", "no", "a,0,1,1,1", true, true);

@@ -48,8 +48,6 @@ private slots:
         const QString m = marker;
         row("environment wins and is remembered", "C:\\FM", "/u", "/m", "/s", "C:\\FM/", {"C:\\FM"});
         row("user registry over machine", "", "/u", "/m", "/s", "/u/", {"/u"});
-        row("machine registry when user has none", "", m, "/m", "/s", "/m/", {"/m"});
-        row("remembered folder only when no other", "", m, m, "/s", "/s/", {});
         row("marker when nothing knows the folder", "", m, m, m, m, {});
         row("placeholder in registry value", "", "%commander_path%", m, m, "opt/tc/", {"opt/tc"});
         row("marker in other case is absent", "", m.toLower(), "/m", m, "/m/", {"/m"});
@@ -68,16 +66,12 @@ private slots:
             fetch<QString, QString, QString, QString>({"environment", "user", "machine", "stored"});
 
         QStringList writes;
-        FileManagerDirSources sources{
-            marker,
-            environment,
-            user,
-            machine,
-            expand,
-            addSeparator,
-            mapDriveD,
-            [&](const QString &defaultValue) { return stored == marker ? defaultValue : stored; },
-            [&](const QString &value) { writes << value; }};
+        const auto read = [&](const QString &defaultValue) {
+            return stored == marker ? defaultValue : stored;
+        };
+        const auto write = [&](const QString &value) { writes << value; };
+        FileManagerDirSources sources{marker,       environment, user, machine, expand,
+                                      addSeparator, mapDriveD,   read, write};
         QTEST(FindFileManagerDir(sources), "expected");
         QTEST(writes, "written");
     }

@@ -3,18 +3,13 @@
 #include "TestFiles.h"
 
 #include "app/HistoryFileWatcher.h"
-#include "settings/ProfilePaths.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
-#include <QDropEvent>
 #include <QElapsedTimer>
-#include <QMimeData>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QUrl>
 
 using namespace std::chrono_literals;
 
@@ -240,7 +235,6 @@ private slots:
     {
         const auto row = addColumns<QByteArray, QByteArray>({"cut", "after"});
         row("emptied, then filled again", "", "01.01.01 Added: a\r\n02.02.02 Added: b\r\n");
-        row("emptied and left", "", "");
         row("cut short and left", "01.01.01", "");
     }
     void cutFileHeld()
@@ -256,54 +250,6 @@ private slots:
         QVERIFY(!QTest::qWaitFor([&] { return !sizes.isEmpty(); }, 400));
         QVERIFY(after.isEmpty() || writeFile(followed.file, after));
         QTRY_COMPARE_WITH_TIMEOUT(sizes, QList<qint64>{after.isEmpty() ? cut.size() : after.size()}, 5000);
-    }
-
-    void dropOpensOneLocalFile_data()
-    {
-        // urls: names in the test folder, or whole addresses
-        const auto row = addColumns<QString, QStringList, QString, bool>({"target", "urls", "text", "opens"});
-        row("one file on the changes list", "lvChangesList", {"Other.txt"}, "", true);
-        row("one file on the wrap panel", "Text1", {"Other.txt"}, "", true);
-        row("two files", "lvChangesList", {"Other.txt", "History.txt"}, "", false);
-        row("a folder", "lvChangesList", {"folder"}, "", false);
-        row("a web address", "lvChangesList", {"https://example.org/History.txt"}, "", false);
-        row("text naming a file", "Text1", {}, "Other.txt", false);
-    }
-    void dropOpensOneLocalFile()
-    {
-        auto [target, urls, text, opens] =
-            fetch<QString, QStringList, QString, bool>({"target", "urls", "text", "opens"});
-        MainWindowFixture fixture;
-        const QString file = fixture.writeHistory(sampleHistory());
-        const QString other =
-            fixture.writeHistory({"Release Total Commander 7.0", "07.07.07 Added: x"}, "Other.txt");
-        QVERIFY(QDir().mkdir(fixture.path("folder")));
-        frmMain &w = fixture.start(file);
-        const QString lastFile = fixture.readSetting(QStringLiteral("LastFile"));
-
-        QMimeData data;
-        QList<QUrl> addresses;
-        for (const QString &url : urls)
-            addresses << (url.contains(u':') ? QUrl(url) : QUrl::fromLocalFile(fixture.path(url)));
-        if (!addresses.isEmpty())
-            data.setUrls(addresses);
-        if (!text.isEmpty())
-            data.setText(fixture.path(text));
-        QWidget *on = child<QAbstractScrollArea>(w, target.toLatin1().constData())->viewport();
-        const QPoint at = on->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(on, &enter);
-        QCOMPARE(enter.isAccepted(), opens);
-        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(on, &drop);
-        QCoreApplication::processEvents();
-
-        QTRY_COMPARE(w.historyFilePath(), opens ? other : file);
-        QCOMPARE(versionsList(w)->topLevelItemCount(), opens ? 2 : 4);
-        QCOMPARE(fixture.readSetting(QStringLiteral("LastFile")),
-                 opens ? CollapsePath(other, fixture.paths()) : lastFile);
-        QCOMPARE(wrapPanel(w)->toPlainText().contains(u'/'), false);
-        QCOMPARE(MessageBox::shownTexts(), QStringList());
     }
 };
 

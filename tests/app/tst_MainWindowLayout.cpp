@@ -94,7 +94,6 @@ private slots:
         QWidget *bar = child(w, "Frame1");
         dragBar(bar, false, pane->height());
         QCOMPARE(pane->height() - (bar->y() + bar->height()), 40);
-        QCOMPARE(wrapPanel(w)->height(), 40);
         QCOMPARE(wrapPanel(w)->geometry().bottom(), pane->height() - 1);
         dragBar(bar, false, -60);
         dragBar(child(w, "Frame2"), true, 50);

@@ -6,7 +6,24 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTimer>
+#include <QUrl>
+
+namespace {
+// Drags `data` onto the middle of the named pane and drops it there; whether the drag was taken.
+bool dropOn(frmMain &w, const QString &pane, QMimeData &data)
+{
+    QWidget *on = child<QAbstractScrollArea>(w, pane.toLatin1().constData())->viewport();
+    const QPoint at = on->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(on, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(on, &drop);
+    return enter.isAccepted();
+}
+} // namespace
 
 class tst_MainWindowStart : public QObject
 {
@@ -35,7 +52,6 @@ private slots:
         QCOMPARE(shownLines(w), (QList<int>{5, 6, 7}));
     }
 
-    // Settings that cannot be written are told in the status bar, and the window works on.
     // What was on top at the last close is remembered per file; the releases come in above it are new:
     // an item after "All" that lists them as "All" lists lines, a badge on each, their number in the
     // status bar. Seen and opened again, nothing is new.
@@ -75,6 +91,7 @@ private slots:
         }
     }
 
+    // Settings that cannot be written are told in the status bar, and the window works on.
     void unwritableSettingsAreTold()
     {
         MainWindowFixture fixture;
@@ -85,41 +102,65 @@ private slots:
         QCOMPARE(shownLines(w), (QList<int>{1, 2, 4}));
     }
 
-    // A history that can be read replaces the one shown and is remembered; one that cannot is
-    // reported by name and changes nothing.
-    void fileOpen_data()
+    // A history chosen with File > Open, or one local file dropped on the changes list or the wrap
+    // panel, replaces the one shown and is remembered. Anything else dropped is refused; a chosen file
+    // that cannot be read is reported by name; either way nothing changes.
+    void anotherFileOpens_data()
     {
-        const auto row = addColumns<QString, bool>({"name", "readable"});
-        row("another history", "Other.txt", true);
-        row("missing file", "Gone.txt", false);
+        // by: "open" for File > Open, else the pane dropped on; names: files in the test folder, or
+        // whole addresses; text: a file named as dropped text
+        const auto row = addColumns<QString, QStringList, QString, bool>({"by", "names", "text", "opens"});
+        row("File Open: another history", "open", {"Other.txt"}, "", true);
+        row("File Open: missing file", "open", {"Gone.txt"}, "", false);
+        row("one file on the changes list", "lvChangesList", {"Other.txt"}, "", true);
+        row("one file on the wrap panel", "Text1", {"Other.txt"}, "", true);
+        row("two files", "lvChangesList", {"Other.txt", "HISTORY.TXT"}, "", false);
+        row("a folder", "lvChangesList", {"folder"}, "", false);
+        row("a web address", "lvChangesList", {"https://example.org/History.txt"}, "", false);
+        row("text naming a file", "Text1", {}, "Other.txt", false);
     }
-    void fileOpen()
+    void anotherFileOpens()
     {
-        auto [name, readable] = fetch<QString, bool>({"name", "readable"});
+        auto [by, names, text, opens] =
+            fetch<QString, QStringList, QString, bool>({"by", "names", "text", "opens"});
         MainWindowFixture fixture;
         // The file manager's folder, holding the history under the name the file manager gives it.
         const QString file = fixture.writeHistory(sampleHistory(), QStringLiteral("HISTORY.TXT"));
+        const QString other =
+            fixture.writeHistory({"Release Total Commander 7.0", "07.07.07 Added: x"}, "Other.txt");
+        QVERIFY(QDir().mkdir(fixture.path("folder")));
         fixture.paths().FileManagerDir = FileDirectory(file);
         fixture.writeSetting(QStringLiteral("LastFile"), CollapsePath(file, fixture.paths()));
         frmMain &w = fixture.start(file);
-        const QString chosen = fixture.path(name);
-        if (readable)
-            fixture.writeHistory({"Release Total Commander 7.0", "07.07.07 Added: x"}, name);
-        cCommonDialog::scriptOpenAnswer({true, chosen});
-        trigger(w, "mnuFileOpen");
-        QCOMPARE(cCommonDialog::openRequests().constLast().proposedName, QStringLiteral("HISTORY.TXT"));
+        QList<QUrl> addresses;
+        for (const QString &name : names)
+            addresses << (name.contains(u':') ? QUrl(name) : QUrl::fromLocalFile(fixture.path(name)));
+        if (by == "open") {
+            cCommonDialog::scriptOpenAnswer({true, addresses.constFirst().toLocalFile()});
+            trigger(w, "mnuFileOpen");
+            QCOMPARE(cCommonDialog::openRequests().constLast().proposedName, QStringLiteral("HISTORY.TXT"));
+        } else {
+            QMimeData data;
+            if (!addresses.isEmpty())
+                data.setUrls(addresses);
+            if (!text.isEmpty())
+                data.setText(fixture.path(text));
+            QCOMPARE(dropOn(w, by, data), opens);
+        }
 
-        const QString shown = readable ? chosen : file;
-        QCOMPARE(w.historyFilePath(), shown);
+        const QString shown = opens ? other : file;
+        QTRY_COMPARE(w.historyFilePath(), shown);
         QCOMPARE(w.windowTitle(), QStringLiteral("Velomir %1.%2%3 - %4")
                                       .arg(VELOMIR_VERSION_MAJOR)
                                       .arg(VELOMIR_VERSION_MINOR)
                                       .arg(VELOMIR_VERSION_PATCH)
                                       .arg(QDir::toNativeSeparators(shown)));
         QCOMPARE(fixture.readSetting(QStringLiteral("LastFile")), CollapsePath(shown, fixture.paths()));
-        QCOMPARE(shownLines(w), readable ? QList<int>({0, 1}) : QList<int>({1, 2, 4}));
-        QCOMPARE(MessageBox::shownTexts().size(), readable ? 0 : 1);
-        QVERIFY(readable || MessageBox::shownTexts().constFirst().contains(chosen));
+        QCOMPARE(shownLines(w), opens ? QList<int>({0, 1}) : QList<int>({1, 2, 4}));
+        QVERIFY(!wrapPanel(w)->toPlainText().contains(u'/'));
+        const QStringList told = MessageBox::shownTexts();
+        QCOMPARE(told.size(), by == "open" && !opens ? 1 : 0);
+        QVERIFY(told.isEmpty() || told.constFirst().contains(fixture.path(names.constFirst())));
     }
 
     void fileStatisticsOpensStatisticsWindow()

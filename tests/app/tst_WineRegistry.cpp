@@ -69,7 +69,6 @@ private slots:
         // the prefix's real drive_c
         const auto row = addColumns<bool, QString, QString>({"deviceLink", "windowsPath", "expected"});
 
-        row("folder on C:", true, "C:\\totalcmd", QStringLiteral("<drive_c>/totalcmd"));
         row("drive letter in lower case", true, "c:\\totalcmd\\", QStringLiteral("<drive_c>/totalcmd/"));
         row("drive root", true, "C:", QStringLiteral("<drive_c>/"));
         row("forward slashes", true, "C:/totalcmd", QStringLiteral("<drive_c>/totalcmd"));
