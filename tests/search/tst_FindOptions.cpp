@@ -10,8 +10,6 @@ private slots:
     void parsesEachFieldAsItsLeadingNumber_data()
     {
         const auto row = addColumns<QString, FindOptions>({"stored", "expected"});
-        row("default", "0,0,0", FindOptions{0, 0, 0});
-        row("typed text among fixes, whole words", "-1,2,1", FindOptions{-1, 2, 1});
         row("text after the number", "3x,1 ,1abc", FindOptions{3, 1, 1});
         row("blank before the number", " 4,\t2,1", FindOptions{4, 2, 1});
         row("field without a number counts as 0", "abc,,x1", FindOptions{0, 0, 0});

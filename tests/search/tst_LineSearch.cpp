@@ -16,25 +16,18 @@ private slots:
     {
         const auto row = addColumns<QStringList, QString, QString, int, int, Lines>(
             {"raw", "kinds", "text", "searchIn", "wholeWord", "expected"});
-        row("whole word at line start", {"tab and more"}, "", "tab", 0, 1, {});
-        row("whole word before comma", {"a tab, b"}, "", "tab", 0, 1, {});
-        row("whole word before letter s", {"a tabs b"}, "", "tab", 0, 1, {});
         row("whole word beside tab char", {"a\ttab b", "a tab\tb"}, "", "tab", 0, 1, {});
-        row("whole word between blanks", {"a tab b"}, "", "tab", 0, 1, {0});
-        row("substring inside a word", {"a tabs b"}, "", "tab", 0, 0, {0});
         row("needle not trimmed", {"atab"}, "", " tab", 0, 0, {});
 
         const QStringList log{"intro crash", "Release 1.0 crash", "01.01.20 Added: new crash view",
                               "01.01.20 Fixed: crash", "02.01.20 Added: only here"};
         const QString logKinds = QStringLiteral("..afa");
-        row("additions skip a fix-only word", log, logKinds, "fixed", 1, 0, {});
         row("additions", log, logKinds, "crash", 1, 0, {2});
         row("fixes", log, logKinds, "crash", 2, 0, {3});
         row("everywhere takes headers and loose lines", log, logKinds, "crash", 0, 0, {0, 1, 2, 3});
         row("unknown search-in takes no line", log, logKinds, "crash", 3, 0, {});
         row("line of both patterns found under fixes", {"01.01.20 Added: Fixed: x"}, "b", "x", 2, 0, {0});
 
-        row("non-ASCII whole word", {"x Ä y", "Ä y", "xÄ y"}, "", "ä", 0, 1, {0});
         row("needle at the end of a line too long to show", {QString(70000, u'y') + " needle"}, "", "needle",
             0, 0, {0});
     }
@@ -96,10 +89,8 @@ private slots:
     }
     void hitRanges()
     {
-        QFETCH(QString, line);
-        QFETCH(QString, text);
-        QFETCH(bool, wholeWord);
-        QFETCH(Lines, expected);
+        auto [line, text, wholeWord, expected] =
+            fetch<QString, QString, bool, Lines>({"line", "text", "wholeWord", "expected"});
         Lines found;
         for (const HitRange &hit : ::hitRanges(line, text, wholeWord))
             found << int(hit.start) << int(hit.length);

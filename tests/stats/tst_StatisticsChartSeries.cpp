@@ -77,21 +77,16 @@ private slots:
         const auto row = addColumns<qreal, qreal, int, int>({"x", "firstX", "count", "point"});
         row("before the first half step", 0.49, 1, 3, -1);
         row("first half step", 0.5, 1, 3, 0);
-        row("on a point", 2, 1, 3, 1);
-        row("just before halfway", 1.49, 1, 3, 0);
         row("halfway: the later point", 1.5, 1, 3, 1);
         row("last half step", 3.49, 1, 3, 2);
         row("after the last half step", 3.5, 1, 3, -1);
         row("no points", 1, 1, 0, -1);
         row("no plot area", qQNaN(), 1, 3, -1);
         row("left of the first day", -0.3, 0, 7, 0);
-        row("right of the last day", 6.6, 0, 7, -1);
     }
     void pointAt()
     {
-        QFETCH(qreal, x);
-        QFETCH(qreal, firstX);
-        QFETCH(int, count);
+        auto [x, firstX, count] = fetch<qreal, qreal, int>({"x", "firstX", "count"});
         const std::optional<std::size_t> point =
             StatisticsChartSeries::pointAt(x, firstX, static_cast<std::size_t>(count));
         QTEST(point ? static_cast<int>(*point) : -1, "point");
