@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "HistoryFixture.h"
 #include "ReportText.h"
 #include "TestFiles.h"
@@ -10,7 +11,6 @@
 #include "text/Windows1252.h"
 
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <algorithm>
 #include <vector>
@@ -19,6 +19,84 @@ class tst_HistoryLoader : public QObject
 {
     Q_OBJECT
 private slots:
+    void readsLines_data()
+    {
+        const auto row = addColumns<QByteArray, QStringList>({"bytes", "expected"});
+        row("empty file", {}, {""});
+        row("final empty line kept", "a\r\n\r\n", {"a", ""});
+        row("blanks trimmed, tabs kept", "  \ta b\t  \r\n", {"\ta b\t"});
+        row("NUL bytes kept", QByteArray("a\0b\r\n\0", 6),
+            {QString::fromUtf8("a\0b", 3), QString::fromUtf8("\0", 1)});
+        const QString euro = QStringLiteral("\u20ac");
+        row("UTF-8 BOM not in first line", "\xef\xbb\xbf  x\r\ny", {"x", "y"});
+        row("UTF-8 BOM alone", "\xef\xbb\xbf", {""});
+        row("UTF-16 BE with BOM", QByteArray("\xfe\xff\0a\0\n\x20\xac", 8), {"a", euro});
+        row("Windows-1252 letters", "caf\xe9 \x80 \xe4\r\n\x93q\x94",
+            {QStringLiteral("caf\u00e9 \u20ac \u00e4"), QStringLiteral("\u201cq\u201d")});
+    }
+    void readsLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QTEST(allLines(decodedHistory(bytes).lines), "expected");
+    }
+
+    void holdsTheFileBytesAsText_data()
+    {
+        const auto row = addColumns<QByteArray, TextEncoding>({"bytes", "encoding"});
+        row("UTF-8 after a BOM", "\xef\xbb\xbfl\xc3\xa4ne\r\n", TextEncoding::Utf8);
+        row("Windows-1252", "l\xe4ne\r\n", TextEncoding::Windows1252);
+    }
+    void holdsTheFileBytesAsText()
+    {
+        QFETCH(QByteArray, bytes);
+        const HistoryLines lines = decodedHistory(bytes).lines;
+        QTEST(lines.encoding(), "encoding");
+        QCOMPARE(lines.rawText().constData(), bytes.constData());
+        QCOMPARE(lines.text(0_line), QStringLiteral("l\u00e4ne"));
+    }
+
+    // A text of megabytes is surveyed and walked in two halves side by side; wherever its middle
+    // falls, it must read as the pieces it is made of read one by one.
+    void largeTextReadsAsItsPieces_data()
+    {
+        QTest::addColumn<QByteArray>("piece");
+        QTest::newRow("CR LF, CR and LF") << QByteArray("01.02.03 Added: a\r\nRelease Wincmd 1\r\rb\n");
+        QTest::newRow("UTF-8 letters, some of odd width")
+            << QByteArray("01.02.03 Fixed: \xe2\x84\xaa\xc3\xa9\r\n"
+                          "Release Wincmd \xf0\x9f\x98\x80\r\n");
+        QTest::newRow("Windows-1252 letters")
+            << QByteArray("01.02.03 Added: caf\xe9\r\nRelease Wincmd \x80\r\n");
+    }
+    void largeTextReadsAsItsPieces()
+    {
+        QFETCH(QByteArray, piece);
+        const HistoryDocument one = decodedHistory(piece);
+        const int perPiece = one.lines.size();
+        const int copies = (2 << 20) / int(piece.size()) + 1;
+        const QByteArray whole = piece.repeated(copies);
+        // The middle moves by a byte for every two bytes of tail; it matters next to line ends and
+        // inside characters of several bytes.
+        auto plain = [](char c) { return c != '\r' && c != '\n' && static_cast<unsigned char>(c) < 0x80; };
+        for (qsizetype tail = 0; tail < 2 * piece.size(); ++tail) {
+            const QByteArray bytes = whole + QByteArray(tail, 'x');
+            const qsizetype middle = bytes.size() / 2;
+            if (plain(bytes[middle - 1]) && plain(bytes[middle]) && plain(bytes[middle + 1]))
+                continue;
+            const HistoryDocument all = decodedHistory(bytes);
+            QCOMPARE(all.lines.size(), copies * perPiece + (tail > 0 ? 1 : 0));
+            QCOMPARE(TextSurvey::of(bytes).lineCount(bytes, 0), all.lines.size());
+            LineIndex firstDiffering;
+            for (LineIndex i(0); i.value() < copies * perPiece && firstDiffering.isNone(); ++i) {
+                const LineIndex same(i.value() % perPiece);
+                if (all.lines.bytes(i) != one.lines.bytes(same) || all.lines.kind(i) != one.lines.kind(same))
+                    firstDiffering = i;
+            }
+            QCOMPARE(firstDiffering, NoLine);
+            QCOMPARE(all.releases.size(), copies * one.releases.size());
+            QCOMPARE(all.lines.oddWidthLines().size(), copies * one.lines.oddWidthLines().size());
+        }
+    }
+
     void countsLinesUpToNextHeader()
     {
         const HistoryDocument document =
