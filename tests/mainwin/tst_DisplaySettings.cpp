@@ -1,9 +1,13 @@
 #include "DataTable.h"
 #include "MemorySettingsStore.h"
 
+#include "mainwin/DisplayFonts.h"
 #include "mainwin/DisplaySettings.h"
 #include "settings/Globals.h"
 #include "settings/cProfile.h"
+#include "widgets/cCommonDialog.h"
+
+#include <QLabel>
 
 class tst_DisplaySettings : public QObject
 {
@@ -89,7 +93,29 @@ private slots:
         QCOMPARE(LoadDisplaySettings(store), s);
         QVERIFY(LoadReversedList(store));
     }
+
+    // Every stored style comes back from the font made of it; only a bold weight counts as bold.
+    void styleBitsSurviveFontObject()
+    {
+        for (int style = 0; style < 16; ++style)
+            QCOMPARE(cCommonDialog::styleBitsOf(fontFromSetting({"MS Sans Serif", 1, 8, style}, 10)), style);
+        for (const QFont::Weight weight : {QFont::DemiBold, QFont::Black}) {
+            QFont font;
+            font.setWeight(weight);
+            QCOMPARE(cCommonDialog::styleBitsOf(font), 0);
+        }
+    }
+
+    void applyListFontUsesStoredFont()
+    {
+        DisplaySettings settings;
+        settings.ListFont = FontSetting{"No Such Face Anywhere", 1, 13, 0};
+        QLabel control;
+        ApplyListFont(&control, settings);
+        QCOMPARE(control.font().family(), QStringLiteral("No Such Face Anywhere"));
+        QCOMPARE(control.font().pointSize(), 13);
+    }
 };
 
-QTEST_GUILESS_MAIN(tst_DisplaySettings)
+QTEST_MAIN(tst_DisplaySettings)
 #include "tst_DisplaySettings.moc"
