@@ -1,9 +1,11 @@
 #include "DataTable.h"
+#include "MemorySettingsStore.h"
 #include "TestFiles.h"
 
 #include "settings/CaseBlindPath.h"
 #include "settings/Globals.h"
 #include "settings/ProfilePaths.h"
+#include "settings/SeenReleases.h"
 #include "settings/cProfile.h"
 
 #include <QDir>
@@ -180,6 +182,21 @@ private slots:
 
         m_expandPaths.UnExpandPaths = unExpandPaths;
         QTEST(CollapsePath(path, m_expandPaths), "stored");
+    }
+
+    // The release last seen is kept under the history's stored path, its unsafe characters encoded,
+    // and forgotten once the history has no release.
+    void seenReleaseRememberedAndForgotten()
+    {
+        MemorySettingsStore store;
+        const QString history = QStringLiteral("/opt/velomir/tc/Hist=ory [1].txt");
+        rememberSeenRelease(store, m_expandPaths, history, QStringLiteral("3.0"));
+        QCOMPARE(lastSeenReleaseLabel(store, m_expandPaths, history), QStringLiteral("3.0"));
+        QCOMPARE(store.read(SectionLastSeenRelease, "pellavorin:\\tc/Hist%3Dory%20%5B1%5D.txt", "absent"),
+                 QStringLiteral("3.0"));
+        rememberSeenRelease(store, m_expandPaths, history, QString());
+        QCOMPARE(store.read(SectionLastSeenRelease, seenReleaseKey(history, m_expandPaths), "absent"),
+                 QStringLiteral("absent"));
     }
 
     void caseBlindNames_data()
