@@ -16,6 +16,7 @@ private slots:
 
         row("blanks and one pair of quotes removed", "[A]\n k =  \"\" x \"\"  \n", "A", "k", true, "\" x \"");
         row("empty value is present", "[A]\nk=\n", "A", "k", true, "");
+        row("quote at one end only kept", "[A]\nk=\"ab\n", "A", "k", true, "\"ab");
         row("names ignore case", "[ Velomir ]\r\nLastFile=x\r\n", "velomir", "LASTFILE", true, "x");
         row("key of another section", "[A]\nk=1\n[B]\nj=2\n", "A", "j", false, "");
         row("key before any section", "k=1\n[A]\n", "A", "k", false, "");
