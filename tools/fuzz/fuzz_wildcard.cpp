@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -122,7 +123,33 @@ double cpuNanoseconds()
     return double(ts.tv_sec) * 1e9 + double(ts.tv_nsec);
 }
 
+// Processor time of one match. A one-time cost (a page fault, a table built on first use) is
+// not the matcher's; a slow pattern is slow every time, so the quickest of three is the one judged.
+double matchNanoseconds(const WildcardPattern &compiled, const QByteArray &line, bool &got)
+{
+    double quickest = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const double start = cpuNanoseconds();
+        got = compiled.matches(line);
+        const double spent = cpuNanoseconds() - start;
+        quickest = attempt == 0 ? spent : std::min(quickest, spent);
+        if (quickest <= NanosecondsSlack)
+            break;
+    }
+    return quickest;
+}
+
 } // namespace
+
+// The case-folding tables are built on their first use; build them before any match is timed.
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    const WildcardPattern warm(QStringLiteral("*[\u00DF-\u212A]k\u0130*"));
+    (void)warm.matches(QStringLiteral("\u212A\u00DFk").toUtf8());
+    (void)warm.matches(
+        LineText{encodeWindows1252(QStringLiteral("\u00DFk")), TextEncoding::Windows1252, true});
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -137,9 +164,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray line = lineText.toUtf8();
 
     const WildcardPattern compiled(pattern);
-    const double start = cpuNanoseconds();
-    const bool got = compiled.matches(line);
-    const double spent = cpuNanoseconds() - start;
+    bool got = false;
+    const double spent = matchNanoseconds(compiled, line, got);
 
     const QList<uint> patternChars = pattern.toUcs4();
     const QList<uint> lineChars = lineText.toUcs4();
